@@ -1,0 +1,2 @@
+#include <windows.h>
+int RunApplication(HINSTANCE) { return 0; }
