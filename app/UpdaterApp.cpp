@@ -1,2 +1,26 @@
-#include <windows.h>
-int RunApplication(HINSTANCE) { return 0; }
+#include "app/UpdaterApp.h"
+
+#include <commctrl.h>
+
+#include "app/UpdaterDlg.h"
+
+CUpdaterApp theApp;
+
+BOOL CUpdaterApp::InitInstance()
+{
+    INITCOMMONCONTROLSEX icc{};
+    icc.dwSize = sizeof icc;
+    icc.dwICC = 0xFF;
+    ::InitCommonControlsEx(&icc);
+    m_registryKey = L"Local AppWizard-Generated Applications";
+
+    CUpdaterDlg dlg(nullptr);
+    dlg.DoModal();
+    return FALSE;
+}
+
+int RunApplication(HINSTANCE)
+{
+    theApp.InitInstance();
+    return 0;
+}

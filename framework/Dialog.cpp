@@ -1,0 +1,209 @@
+#include "framework/Dialog.h"
+
+#include <mutex>
+
+namespace {
+
+constexpr UINT WM_FRAMEWORK_MODAL_HOOK = WM_APP + 0x3F00;
+
+std::mutex g_hookMutex;
+ModalDialogHook g_modalHook;
+
+}  // namespace
+
+void SetModalDialogHook(ModalDialogHook hook)
+{
+    std::lock_guard<std::mutex> lock(g_hookMutex);
+    g_modalHook = std::move(hook);
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control)
+{
+    if (control.m_hWnd) return;
+    control.SubclassDlgItem(static_cast<UINT>(id), dx->m_pDlgWnd);
+}
+
+void DDX_Text(CDataExchange* dx, int id, CString& value)
+{
+    if (dx->m_bSaveAndValidate) value = dx->m_pDlgWnd->GetDlgItemText(id);
+    else dx->m_pDlgWnd->SetDlgItemText(id, value);
+}
+
+void DDX_Check(CDataExchange* dx, int id, int& value)
+{
+    if (dx->m_bSaveAndValidate) value = static_cast<int>(dx->m_pDlgWnd->IsDlgButtonChecked(id));
+    else dx->m_pDlgWnd->CheckDlgButton(id, static_cast<UINT>(value));
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, HandleOk)
+    ON_COMMAND(IDCANCEL, HandleCancel)
+    ON_MESSAGE(WM_FRAMEWORK_MODAL_HOOK, OnModalHook)
+END_MESSAGE_MAP()
+
+INT_PTR CALLBACK CDialog::StubDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG) return FALSE;
+    auto* dlg = reinterpret_cast<CDialog*>(lParam);
+    if (!dlg) return TRUE;
+    try {
+        dlg->SubclassWindow(hwnd);
+        if (dlg->m_skinUnits) dlg->ApplySkinUnits();
+        return dlg->OnInitDialog();
+    } catch (...) {
+        return TRUE;
+    }
+}
+
+void CDialog::ApplySkinUnits()
+{
+    // The template's own pixels per unit, from its font.
+    RECT units = {0, 0, 400, 800};
+    ::MapDialogRect(m_hWnd, &units);
+    if (units.right <= 0 || units.bottom <= 0) return;
+    auto scale = [&](RECT& r) {
+        r.left = MulDiv(r.left, SkinBaseX * 100, units.right);
+        r.right = MulDiv(r.right, SkinBaseX * 100, units.right);
+        r.top = MulDiv(r.top, SkinBaseY * 100, units.bottom);
+        r.bottom = MulDiv(r.bottom, SkinBaseY * 100, units.bottom);
+    };
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        scale(r);
+        ::SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    scale(client);
+    RECT outer = client;
+    ::AdjustWindowRectEx(&outer, GetStyle(), FALSE, GetExStyle());
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent)
+{
+    if (m_hWnd) return FALSE;
+    m_templateId = templateId;
+    if (parent) m_parent = parent;
+    HWND h = ::CreateDialogParamW(AppInstance(), MAKEINTRESOURCEW(templateId), m_parent ? m_parent->m_hWnd : nullptr,
+                                  &StubDialogProc, reinterpret_cast<LPARAM>(this));
+    return h != nullptr;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    if (m_hWnd) return -1;
+    HWND owner = m_parent ? ::GetAncestor(m_parent->m_hWnd, GA_ROOT) : ::GetActiveWindow();
+    HWND h = ::CreateDialogParamW(AppInstance(), MAKEINTRESOURCEW(m_templateId), owner, &StubDialogProc,
+                                  reinterpret_cast<LPARAM>(this));
+    if (!h) return -1;
+    bool reenable = owner && ::IsWindowEnabled(owner);
+    if (reenable) ::EnableWindow(owner, FALSE);
+    m_inModalLoop = true;
+    m_modalResult = -1;
+    ::ShowWindow(h, SW_SHOW);
+    {
+        std::lock_guard<std::mutex> lock(g_hookMutex);
+        if (g_modalHook) ::PostMessageW(h, WM_FRAMEWORK_MODAL_HOOK, 0, 0);
+    }
+    while (m_inModalLoop) {
+        MSG msg;
+        BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {  // WM_QUIT: leave the loop and let the outer loop see it too
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got < 0) break;
+        DispatchOne(&msg);
+        if (!::IsWindow(h)) break;
+    }
+    m_inModalLoop = false;
+    if (reenable) {
+        ::EnableWindow(owner, TRUE);
+        ::SetActiveWindow(owner);
+    }
+    if (m_hWnd) DestroyWindow();
+    return m_modalResult;
+}
+
+LRESULT CDialog::OnModalHook(WPARAM, LPARAM)
+{
+    ModalDialogHook hook;
+    {
+        std::lock_guard<std::mutex> lock(g_hookMutex);
+        hook = g_modalHook;
+    }
+    if (hook && m_inModalLoop) hook(*this, m_templateId);
+    return 0;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_modalResult = result;
+    if (m_inModalLoop) {
+        m_inModalLoop = false;
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wake the modal loop
+    } else if (m_hWnd) {
+        ::ShowWindow(m_hWnd, SW_HIDE);
+    }
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE)) return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg)
+{
+    // Child dialogs (pages) leave keyboard navigation to their top-level dialog.
+    if (GetStyle() & WS_CHILD) return FALSE;
+    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST)
+        return ::IsDialogMessageW(m_hWnd, msg);
+    return FALSE;
+}
+
+void CDialog::PressButton(int id)
+{
+    HWND button = ::GetDlgItem(m_hWnd, id);
+    ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done && done()) return true;
+        ULONGLONG now = ::GetTickCount64();
+        if (now >= end) return done ? done() : false;
+        MSG msg;
+        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                return done ? done() : false;
+            }
+            CWnd::DispatchOne(&msg);
+            continue;
+        }
+        DWORD wait = static_cast<DWORD>(end - now);
+        if (wait > 50) wait = 50;  // re-test the predicate now and then
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}

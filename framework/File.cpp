@@ -1,0 +1,170 @@
+#include "framework/File.h"
+
+bool CFile::Open(const wchar_t* path, UINT flags)
+{
+    Close();
+    DWORD access = (flags & modeReadWrite) ? (GENERIC_READ | GENERIC_WRITE) : (flags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
+    DWORD share = (flags & shareDenyNone) ? (FILE_SHARE_READ | FILE_SHARE_WRITE) : (flags & shareDenyWrite) ? FILE_SHARE_READ : 0;
+    if (!(flags & (shareDenyNone | shareDenyWrite)) && !(flags & (modeWrite | modeReadWrite))) share = FILE_SHARE_READ;
+    DWORD disposition = OPEN_EXISTING;
+    if (flags & modeCreate) disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+    m_handle = ::CreateFileW(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (m_handle == INVALID_HANDLE_VALUE) return false;
+    m_path = path;
+    return true;
+}
+
+void CFile::Close()
+{
+    if (m_handle != INVALID_HANDLE_VALUE) ::CloseHandle(m_handle);
+    m_handle = INVALID_HANDLE_VALUE;
+}
+
+UINT CFile::Read(void* buffer, UINT count)
+{
+    DWORD got = 0;
+    if (m_handle == INVALID_HANDLE_VALUE || !::ReadFile(m_handle, buffer, count, &got, nullptr)) return 0;
+    return got;
+}
+
+bool CFile::Write(const void* buffer, UINT count)
+{
+    if (m_handle == INVALID_HANDLE_VALUE) return false;
+    const char* p = static_cast<const char*>(buffer);
+    while (count > 0) {
+        DWORD written = 0;
+        if (!::WriteFile(m_handle, p, count, &written, nullptr) || written == 0) return false;
+        p += written;
+        count -= written;
+    }
+    return true;
+}
+
+ULONGLONG CFile::GetLength() const
+{
+    LARGE_INTEGER size{};
+    if (m_handle == INVALID_HANDLE_VALUE || !::GetFileSizeEx(m_handle, &size)) return 0;
+    return static_cast<ULONGLONG>(size.QuadPart);
+}
+
+ULONGLONG CFile::Seek(LONGLONG offset, SeekPosition from)
+{
+    LARGE_INTEGER distance{}, position{};
+    distance.QuadPart = offset;
+    if (!::SetFilePointerEx(m_handle, distance, &position, static_cast<DWORD>(from))) return 0;
+    return static_cast<ULONGLONG>(position.QuadPart);
+}
+
+bool CFile::Exists(const wchar_t* path)
+{
+    DWORD a = ::GetFileAttributesW(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CFile::Rename(const wchar_t* from, const wchar_t* to)
+{
+    return ::MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != FALSE;
+}
+
+bool CStdioFile::Open(const wchar_t* path, UINT flags)
+{
+    m_text.Empty();
+    m_pos = 0;
+    m_reading = !(flags & (modeWrite | modeReadWrite));
+    if (!CFile::Open(path, flags)) return false;
+    if (m_reading) {
+        std::string bytes(static_cast<size_t>(GetLength()), '\0');
+        UINT got = bytes.empty() ? 0 : Read(bytes.data(), static_cast<UINT>(bytes.size()));
+        bytes.resize(got);
+        m_text = CString::FromAnsi(bytes);
+    }
+    return true;
+}
+
+void CStdioFile::Close()
+{
+    m_text.Empty();
+    m_pos = 0;
+    CFile::Close();
+}
+
+bool CStdioFile::ReadString(CString& line)
+{
+    if (!m_reading || m_pos >= m_text.GetLength()) return false;
+    int nl = m_text.Find(L'\n', m_pos);
+    int end = nl < 0 ? m_text.GetLength() : nl;
+    line = m_text.Mid(m_pos, end - m_pos);
+    if (!line.IsEmpty() && line[line.GetLength() - 1] == L'\r') line.Truncate(line.GetLength() - 1);
+    m_pos = nl < 0 ? m_text.GetLength() : nl + 1;
+    return true;
+}
+
+bool CStdioFile::WriteString(const wchar_t* text)
+{
+    CString t(text);
+    CString out;
+    for (int i = 0; i < t.GetLength(); ++i) {
+        if (t[i] == L'\n' && (i == 0 || t[i - 1] != L'\r')) out += L'\r';
+        out += t[i];
+    }
+    std::string bytes = out.ToAnsi();
+    return Write(bytes.data(), static_cast<UINT>(bytes.size()));
+}
+
+bool ReadWholeFile(const wchar_t* path, std::string& bytes)
+{
+    CFile f;
+    if (!f.Open(path, CFile::modeRead | CFile::shareDenyNone)) return false;
+    ULONGLONG size = f.GetLength();
+    if (size > 0x7FFFFFFF) return false;
+    bytes.resize(static_cast<size_t>(size));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        UINT got = f.Read(bytes.data() + done, static_cast<UINT>(bytes.size() - done));
+        if (got == 0) break;
+        done += got;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+bool WriteWholeFile(const wchar_t* path, const void* data, size_t size)
+{
+    CString temp = CString(path) + L".tmp";
+    {
+        CFile f;
+        if (!f.Open(temp, CFile::modeCreate | CFile::modeWrite)) return false;
+        const char* p = static_cast<const char*>(data);
+        size_t left = size;
+        while (left > 0) {
+            UINT chunk = static_cast<UINT>(left > 0x40000000 ? 0x40000000 : left);
+            if (!f.Write(p, chunk)) { f.Close(); ::DeleteFileW(temp); return false; }
+            p += chunk;
+            left -= chunk;
+        }
+        if (!f.Flush()) { f.Close(); ::DeleteFileW(temp); return false; }
+    }
+    if (!CFile::Rename(temp, path)) { ::DeleteFileW(temp); return false; }
+    return true;
+}
+
+bool EnsureFolder(const wchar_t* path)
+{
+    CString p(path);
+    p.TrimRight(L'\\');
+    if (p.IsEmpty()) return false;
+    DWORD a = ::GetFileAttributesW(p);
+    if (a != INVALID_FILE_ATTRIBUTES) return (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    int slash = p.ReverseFind(L'\\');
+    if (slash > 2) EnsureFolder(p.Left(slash));
+    return ::CreateDirectoryW(p, nullptr) != FALSE || ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+CString ProgramFolder()
+{
+    wchar_t buf[MAX_PATH * 2] = {};
+    DWORD n = ::GetModuleFileNameW(nullptr, buf, MAX_PATH * 2);
+    CString path(buf, static_cast<int>(n));
+    int slash = path.ReverseFind(L'\\');
+    return slash >= 0 ? path.Left(slash) : CString(L".");
+}

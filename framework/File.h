@@ -1,0 +1,80 @@
+// Files: CFile (raw bytes), CStdioFile (8-bit text lines in the ANSI code page)
+// and whole-file helpers that write through a temporary name.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/CString.h"
+
+class CFile {
+public:
+    enum OpenFlags : UINT {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareDenyNone = 0x0040,
+        shareDenyWrite = 0x0020,
+        modeCreate = 0x1000,
+        modeNoTruncate = 0x2000,
+        typeText = 0x4000,
+        typeBinary = 0x8000,
+    };
+    enum SeekPosition { begin = FILE_BEGIN, current = FILE_CURRENT, end = FILE_END };
+
+    CFile() = default;
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    virtual ~CFile() { Close(); }
+
+    virtual bool Open(const wchar_t* path, UINT flags);
+    virtual void Close();
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    // Reads up to count bytes; returns the count read (0 at the end or on error).
+    UINT Read(void* buffer, UINT count);
+    // Writes all bytes; false on a short or failed write.
+    bool Write(const void* buffer, UINT count);
+    ULONGLONG GetLength() const;
+    ULONGLONG Seek(LONGLONG offset, SeekPosition from);
+    bool Flush() { return m_handle != INVALID_HANDLE_VALUE && ::FlushFileBuffers(m_handle) != FALSE; }
+    const CString& GetFilePath() const { return m_path; }
+    HANDLE Handle() const { return m_handle; }
+
+    static bool Exists(const wchar_t* path);
+    static bool Remove(const wchar_t* path) { return ::DeleteFileW(path) != FALSE; }
+    static bool Rename(const wchar_t* from, const wchar_t* to);
+
+protected:
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    CString m_path;
+};
+
+// Text file of 8-bit lines in the ANSI code page. The whole file is read and
+// converted at once on open for reading, so no double-byte character is split.
+class CStdioFile : public CFile {
+public:
+    bool Open(const wchar_t* path, UINT flags) override;
+    void Close() override;
+    // Next line without its line break; false at the end of the file.
+    bool ReadString(CString& line);
+    // Writes text, turning "\n" into "\r\n" (text mode) as it goes.
+    bool WriteString(const wchar_t* text);
+
+private:
+    CString m_text;  // whole content when reading
+    int m_pos = 0;
+    bool m_reading = false;
+};
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const wchar_t* path, std::string& bytes);
+// Writes a whole file through a temporary name in the same folder and renames
+// it into place, so a crash never leaves half a file.
+bool WriteWholeFile(const wchar_t* path, const void* data, size_t size);
+inline bool WriteWholeFile(const wchar_t* path, const std::string& bytes) { return WriteWholeFile(path, bytes.data(), bytes.size()); }
+// Creates a folder (and its parents) when missing.
+bool EnsureFolder(const wchar_t* path);
+// The folder of the running program, without a trailing backslash.
+CString ProgramFolder();

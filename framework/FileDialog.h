@@ -1,0 +1,42 @@
+// CFileDialog: the open/save dialogs of COMDLG32, with a filter of "|" pairs
+// ("Description|pattern|...|"). Tests answer it through a hook.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <functional>
+#include <string>
+
+#include "framework/Wnd.h"
+
+class CFileDialog {
+public:
+    CFileDialog(BOOL openDialog, const wchar_t* defaultExt = nullptr, const wchar_t* fileName = nullptr,
+                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const wchar_t* filter = nullptr, CWnd* parent = nullptr);
+    // IDOK when the user chose a file, else IDCANCEL.
+    INT_PTR DoModal();
+    CString GetPathName() const { return m_path; }
+    CString GetFileName() const;
+    CString GetFolderPath() const;
+    CString m_initialDir;      // folder shown first (may be empty)
+    CString m_title;
+
+    // The filter as COMDLG32 wants it: pairs separated by NULs. A description
+    // with no pattern gets the pattern it names in parentheses, or "*.*".
+    static std::wstring BuildFilter(const wchar_t* filter);
+
+    const BOOL m_open;
+    const CString m_defaultExt;
+    const CString m_filter;
+    const DWORD m_flags;
+
+private:
+    CString m_path;
+    CWnd* m_parent;
+};
+
+// Test hook: answers every file dialog. Returns the chosen path, or an empty
+// text for Cancel. The dialog is passed so the test can check its settings.
+using FileDialogHook = std::function<CString(const CFileDialog& dialog)>;
+void SetFileDialogHook(FileDialogHook hook);
