@@ -1,0 +1,213 @@
+// The resolver of the text table, language names, and the texts composed from
+// several rows.
+#include "app/Texts.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace {
+
+const char* const kTextNames[] = {
+#define TORVIK_TEXT_NAME(name) #name,
+    TORVIK_TEXT_GETTERS(TORVIK_TEXT_NAME)
+    TORVIK_TEXT_TEMPLATES(TORVIK_TEXT_NAME)
+#undef TORVIK_TEXT_NAME
+};
+static_assert(std::size(kTextNames) == static_cast<size_t>(TextIdCount));
+
+constexpr const wchar_t* kProductCaption = L"TORVIK Bluetooth Device Manager";
+constexpr const wchar_t* kCopyright = L"Copyright \u00A9 2024 TORVIK. All rights reserved.";
+
+constexpr TextRow kDateTimeFormats = {
+    L"%m/%d/%Y %H:%M:%S", L"%d/%m/%Y %H:%M:%S", L"%d.%m.%Y %H:%M:%S", L"%d/%m/%Y %H:%M:%S",
+    L"%Y/%m/%d %H:%M:%S", L"%Y.%m.%d %H:%M:%S", L"%d/%m/%Y %H:%M:%S", L"%m/%d/%Y %H:%M:%S",
+    L"%m/%d/%Y %H:%M:%S", L"%m/%d/%Y %H:%M:%S", L"%m/%d/%Y %H:%M:%S"};
+
+// Titles of pages 1 to 7; the three settings pages share one.
+constexpr TextId kPageTitles[] = {
+    TextId::TitleWelcome,       TextId::TitleDeviceRecognition, TextId::TitleFirmwareUpdate,
+    TextId::TitleFirmwareRestore, TextId::TitleDeviceSetting,   TextId::TitleDeviceSetting,
+    TextId::TitleDeviceSetting};
+
+// Keys that put a product into its update mode, by product id.
+struct ProductSpan {
+    int first;
+    int last;
+};
+
+struct KeyRule {
+    std::span<const ProductSpan> products;
+    TextId key;
+    TextId secondKey;
+};
+
+constexpr ProductSpan kMinusKeyProducts[] = {
+    {0x2010, 0x2011}, {0x2110, 0x2110}, {0x2210, 0x2210}, {0x2310, 0x2310}, {0x3030, 0x3030},
+    {0x3040, 0x3040}, {0x3050, 0x3050}, {0x4010, 0x4010}, {0x4020, 0x4021}, {0x4030, 0x4030},
+    {0x5520, 0x5520}, {0x5522, 0x5522}, {0x5524, 0x5524}, {0x5526, 0x5526}, {0x5610, 0x5612},
+    {0x5620, 0x5624}, {0x5720, 0x5720}, {0x5910, 0x5910}, {0x5920, 0x5920}, {0x6210, 0x6210}};
+constexpr ProductSpan kCenterKeyProducts[] = {
+    {0x2020, 0x2020}, {0x4110, 0x4111}, {0x4120, 0x4120}, {0x4D20, 0x4D20}, {0x4D50, 0x4D50},
+    {0x6110, 0x6111}, {0x6120, 0x6121}};
+constexpr ProductSpan kCenterPlusKeyProducts[] = {
+    {0x2020, 0x2020}, {0x4110, 0x4111}, {0x4120, 0x4120}, {0x4D20, 0x4D20}, {0x4D50, 0x4D50},
+    {0x5520, 0x5520}, {0x5526, 0x5526}, {0x5720, 0x5720}, {0x5910, 0x5910}, {0x5920, 0x5920},
+    {0x6110, 0x6111}, {0x6120, 0x6121}};
+constexpr ProductSpan kPlusMinusKeyProducts[] = {
+    {0x2010, 0x2011}, {0x2110, 0x2110}, {0x2210, 0x2210}, {0x2310, 0x2310}, {0x3030, 0x3030},
+    {0x3040, 0x3040}, {0x3050, 0x3050}, {0x4010, 0x4010}, {0x4020, 0x4021}, {0x4030, 0x4030},
+    {0x5522, 0x5522}, {0x5524, 0x5524}, {0x5610, 0x5612}, {0x5620, 0x5624}, {0x6210, 0x6210}};
+constexpr ProductSpan kLeftRightKeyProducts[] = {{0x4040, 0x4040}};
+constexpr ProductSpan kPairingKeyProducts[] = {{0x5210, 0x5210}};
+
+constexpr KeyRule kHoldKeyRules[] = {
+    {kMinusKeyProducts, TextId::TextMinusButton, TextId::Count},
+    {kCenterKeyProducts, TextId::TextCenterButton, TextId::Count},
+    {kLeftRightKeyProducts, TextId::TextLeftButton, TextId::Count},
+    {kPairingKeyProducts, TextId::TextPairingButton, TextId::Count},
+    {{}, TextId::TextPhoneButton, TextId::Count}};  // every other product
+
+constexpr KeyRule kHoldTwoKeysRules[] = {
+    {kCenterPlusKeyProducts, TextId::TextCenterButton, TextId::TextPlusButton},
+    {kPlusMinusKeyProducts, TextId::TextPlusButton, TextId::TextMinusButton},
+    {kLeftRightKeyProducts, TextId::TextLeftButton, TextId::TextRightButton},
+    {kPairingKeyProducts, TextId::TextPttButton, TextId::TextPairingButton},
+    {{}, TextId::TextJogDial, TextId::TextPhoneButton}};  // every other product
+
+// The first rule that lists the product, else the last rule.
+const KeyRule& FindKeyRule(std::span<const KeyRule> rules, int productId)
+{
+    for (const KeyRule& rule : rules) {
+        for (const ProductSpan& span : rule.products) {
+            if (productId >= span.first && productId <= span.last) return rule;
+        }
+    }
+    return rules.back();
+}
+
+// Fills the "%s" and "%d" fields of a text in order, each by literal replacement, so
+// that nothing a value holds is ever read as a field.
+CString FillFields(const wchar_t* text, std::initializer_list<std::wstring_view> values)
+{
+    std::wstring out;
+    std::wstring_view in(text);
+    auto next = values.begin();
+    size_t pos = 0;
+    while (pos < in.size()) {
+        size_t hit = in.find(L'%', pos);
+        if (hit == std::wstring_view::npos || hit + 1 >= in.size() || next == values.end()) break;
+        const wchar_t kind = in[hit + 1];
+        out.append(in.substr(pos, hit - pos));
+        if (kind == L's' || kind == L'd') {
+            out.append(*next++);
+        } else {
+            out.append(in.substr(hit, 2));
+        }
+        pos = hit + 2;
+    }
+    if (pos < in.size()) out.append(in.substr(pos));
+    return CString(std::move(out));
+}
+
+} // namespace
+
+const char* TextName(TextId id)
+{
+    const int index = static_cast<int>(id);
+    return (index >= 0 && index < TextIdCount) ? kTextNames[index] : "";
+}
+
+const wchar_t* TextLiteral(TextId id, LanguageIndex language)
+{
+    const int index = static_cast<int>(id);
+    if (index < 0 || index >= TextIdCount) return L"";
+    return TextTable()[static_cast<size_t>(index)].text[static_cast<size_t>(TextColumn(language))];
+}
+
+#define TORVIK_TEXT_GETTER_DEFINITION(name) \
+    CString name(LanguageIndex language) { return LocalizedText(TextId::name, language); }
+TORVIK_TEXT_GETTERS(TORVIK_TEXT_GETTER_DEFINITION)
+#undef TORVIK_TEXT_GETTER_DEFINITION
+
+CString LanguageName(LanguageIndex index, LanguageIndex display)
+{
+    return CString(LanguageNameTable()[static_cast<size_t>(TextColumn(display))][static_cast<size_t>(TextColumn(index))]);
+}
+
+CString EnglishLanguageName(LanguageIndex index)
+{
+    return LanguageName(index, LanguageEnglish);
+}
+
+LanguageIndex LanguageIndexFromName(const wchar_t* name, int fallbackToEnglish)
+{
+    if (name) {
+        const CString wanted(name);
+        const TextRow& englishNames = LanguageNameTable()[LanguageEnglish];
+        for (int index = 0; index < LanguageCount; ++index) {
+            if (wanted.CompareNoCase(englishNames[static_cast<size_t>(index)]) == 0) return index;
+        }
+    }
+    return fallbackToEnglish ? LanguageEnglish : -1;
+}
+
+CString LocalizeLanguageName(const wchar_t* name, LanguageIndex display)
+{
+    const LanguageIndex index = LanguageIndexFromName(name, 0);
+    return index < 0 ? CString(name) : LanguageName(index, display);
+}
+
+CString DateTimeFormat(LanguageIndex language)
+{
+    return CString(kDateTimeFormats[static_cast<size_t>(TextColumn(language))]);
+}
+
+CString PageTitle(int page, LanguageIndex language)
+{
+    const bool known = page >= 1 && page <= static_cast<int>(std::size(kPageTitles));
+    return LocalizedText(known ? kPageTitles[page - 1] : TextId::TitleModeNotAvailable, language);
+}
+
+CString ProductCaption(LanguageIndex)
+{
+    return CString(kProductCaption);
+}
+
+CString CopyrightText(LanguageIndex)
+{
+    return CString(kCopyright);
+}
+
+CString TextHoldKey(LanguageIndex language, int productId)
+{
+    const KeyRule& rule = FindKeyRule(kHoldKeyRules, productId);
+    return CString::FillPlaceholders(TextLiteral(TextId::HoldKeyTemplate, language),
+                                     {TextLiteral(rule.key, language)});
+}
+
+CString TextHoldTwoKeys(LanguageIndex language, int productId)
+{
+    const KeyRule& rule = FindKeyRule(kHoldTwoKeysRules, productId);
+    return CString::FillPlaceholders(TextLiteral(TextId::HoldTwoKeysTemplate, language),
+                                     {TextLiteral(rule.key, language), TextLiteral(rule.secondKey, language)});
+}
+
+CString TextBackupCreationFailed(LanguageIndex language)
+{
+    const CString restoreTitle = PageTitle(4, language);
+    return CString::FillPlaceholders(TextLiteral(TextId::BackupCreationFailedTemplate, language),
+                                     {restoreTitle, restoreTitle, TextLiteral(TextId::TextFirmware, language),
+                                      PageTitle(3, language), TextLiteral(TextId::TextOk, language)});
+}
+
+CString TextNewerManagerAvailable(int major, int minor, int third, LanguageIndex language)
+{
+    const std::wstring thirdSuffix = third > 0 ? L"." + std::to_wstring(third) : std::wstring();
+    return FillFields(TextLiteral(TextId::NewerManagerAvailableTemplate, language),
+                      {kProductCaption, kProductCaption, std::to_wstring(major), std::to_wstring(minor),
+                       thirdSuffix, TextLiteral(TextId::TextYes, language),
+                       TextLiteral(TextId::TextNo, language), kProductCaption,
+                       std::to_wstring(ManagerVersionMajor), std::to_wstring(ManagerVersionMinor),
+                       ManagerVersionSuffix});
+}
