@@ -1,0 +1,45 @@
+// The firmware version of a BlueCore headset as its persistent store holds it.
+//
+// Key 0x02A4 (4 bytes): byte 0 = 10 * major + minor, byte 2 = secondary
+// version, byte 3 = secondary type. The action camera (0x3020) keeps major,
+// minor, secondary type and secondary version in bytes 3, 2, 1 and 0.
+// Products 0x4D10, 0x4D30 and 0x4D40 also have the older key 0x0293, whose
+// byte 0 is read like byte 0 of 0x02A4.
+//
+// Recognition, the settings writer and the firmware update all decode the key
+// here.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "device/DeviceSettings.h"
+
+inline constexpr uint16_t PsKeyFirmwareVersion = 0x02A4;
+inline constexpr uint16_t PsKeyFirmwareVersionOld = 0x0293;
+inline constexpr int FirmwareVersionKeyLength = 4;
+
+// Decodes the four bytes of key 0x02A4 read from a headset of the product.
+// False when the key holds no version (byte 0 is 0 on any product but the
+// camera); out is then left alone.
+bool DecodeFirmwareVersionKey(int productId, const uint8_t key[FirmwareVersionKeyLength], VersionGroup& out);
+
+// Major and minor of a version value 10 * major + minor; the other parts 0.
+VersionGroup FirmwareVersionFromValue(int value);
+
+// 1 for the products that keep the older version key 0x0293.
+bool HasOldFirmwareVersionKey(int productId);
+
+// The version value (10 * major + minor) assumed when the keys give none; 0
+// for a product without a default.
+int DefaultFirmwareVersionByProduct(int productId);
+
+// Reads one persistent-store key of the connected chip into buffer; false when
+// the read fails.
+using PsKeyReader = std::function<bool(uint16_t key, uint8_t* buffer, int length)>;
+
+// The headset's firmware version as the settings writer and the firmware
+// update read it: key 0x02A4; when that fails or holds no version, byte 0 of
+// key 0x0293 on the products that have it, else the product's default. The
+// camera's version is 1.0.1.0 when the key cannot be read.
+VersionGroup ReadFirmwareVersion(int productId, const PsKeyReader& readKey);
