@@ -61,11 +61,15 @@ void CDialog::ApplySkinUnits()
     RECT units = {0, 0, 400, 800};
     ::MapDialogRect(m_hWnd, &units);
     if (units.right <= 0 || units.bottom <= 0) return;
+    // Back to whole dialog units (exact, as a unit spans at least a pixel),
+    // then out at the skin's scale.
+    auto toSkinX = [&](LONG px) { return MulDiv(MulDiv(px, 400, units.right), SkinBaseX, 4); };
+    auto toSkinY = [&](LONG px) { return MulDiv(MulDiv(px, 800, units.bottom), SkinBaseY, 8); };
     auto scale = [&](RECT& r) {
-        r.left = MulDiv(r.left, SkinBaseX * 100, units.right);
-        r.right = MulDiv(r.right, SkinBaseX * 100, units.right);
-        r.top = MulDiv(r.top, SkinBaseY * 100, units.bottom);
-        r.bottom = MulDiv(r.bottom, SkinBaseY * 100, units.bottom);
+        r.left = toSkinX(r.left);
+        r.right = toSkinX(r.right);
+        r.top = toSkinY(r.top);
+        r.bottom = toSkinY(r.bottom);
     };
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT r;

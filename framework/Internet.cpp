@@ -1,5 +1,7 @@
 #include "framework/Internet.h"
 
+#include <cwchar>
+
 int CHttpFile::Read(void* buffer, UINT count)
 {
     DWORD got = 0;
@@ -12,6 +14,16 @@ DWORD CHttpFile::GetStatusCode() const
     DWORD status = 0, size = sizeof status;
     if (!m_handle || !::HttpQueryInfoW(m_handle, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) return 0;
     return status;
+}
+
+long long CHttpFile::GetContentLength() const
+{
+    wchar_t text[32] = {};
+    DWORD size = sizeof text;
+    if (!m_handle || !::HttpQueryInfoW(m_handle, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return -1;
+    wchar_t* end = nullptr;
+    long long length = std::wcstoll(text, &end, 10);
+    return (end == text || length < 0) ? -1 : length;
 }
 
 void CHttpFile::Close()

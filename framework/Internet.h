@@ -20,6 +20,8 @@ public:
     int Read(void* buffer, UINT count);
     // The HTTP status code of the answer (0 when unknown, e.g. not HTTP).
     DWORD GetStatusCode() const;
+    // The Content-Length the server announced, -1 when it gave none.
+    long long GetContentLength() const;
     void Close();
 
 private:

@@ -5,6 +5,9 @@
 
 #include "framework/CString.h"
 
+#include <windows.h>
+#undef GetCurrentTime  // a winbase.h macro for GetTickCount
+
 class CTime {
 public:
     CTime() = default;

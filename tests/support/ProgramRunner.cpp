@@ -1,0 +1,103 @@
+#include "support/ProgramRunner.h"
+
+#include <vector>
+
+#include "framework/File.h"
+
+CString WindowsPathOf(const char* unixPath)
+{
+    CString p = CString::FromUtf8(unixPath);
+    if (p.GetLength() > 1 && p[1] == L':') return p;
+    p.Replace(L'/', L'\\');
+    return L"Z:" + p;
+}
+
+ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env)
+{
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    m_folder = CString(temp) + CString::Formatted(L"torvik_%s_%lu_%lu", folderTag, ::GetCurrentProcessId(), ::GetTickCount());
+    EnsureFolder(m_folder);
+    CString exe = m_folder + L"\\TORVIKBluetoothDeviceManager.exe";
+    if (!::CopyFileW(WindowsPathOf(TORVIK_PROGRAM_PATH), exe, FALSE)) return;
+
+    // Environment block: ours plus the extra variables.
+    std::wstring block;
+    wchar_t* current = ::GetEnvironmentStringsW();
+    for (const wchar_t* p = current; *p; p += wcslen(p) + 1) {
+        CString entry(p);
+        int eq = entry.Find(L'=', 1);
+        if (eq > 0 && env.count(entry.Left(eq))) continue;
+        block += p;
+        block += L'\0';
+    }
+    ::FreeEnvironmentStringsW(current);
+    for (const auto& [key, value] : env) {
+        block += (key + L"=" + value).str();
+        block += L'\0';
+    }
+    block += L'\0';
+
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    CString cmd = L"\"" + exe + L"\"";
+    if (::CreateProcessW(exe, cmd.GetBuffer(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, block.data(),
+                         m_folder, &si, &pi)) {
+        ::CloseHandle(pi.hThread);
+        m_process = pi.hProcess;
+        m_pid = pi.dwProcessId;
+    }
+}
+
+ProgramRunner::~ProgramRunner()
+{
+    if (m_process) {
+        if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) ::TerminateProcess(m_process, 9);
+        ::WaitForSingleObject(m_process, 5000);
+        ::CloseHandle(m_process);
+    }
+}
+
+namespace {
+struct FindData {
+    DWORD pid;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM param)
+{
+    auto* data = reinterpret_cast<FindData*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != data->pid || !::IsWindowVisible(hwnd)) return TRUE;
+    wchar_t text[256] = {};
+    ::GetWindowTextW(hwnd, text, 256);
+    if (wcscmp(text, data->caption) == 0) {
+        data->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND ProgramRunner::WaitForWindow(const wchar_t* caption, DWORD timeoutMs)
+{
+    ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    while (::GetTickCount64() < end) {
+        FindData data{m_pid, caption, nullptr};
+        ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&data));
+        if (data.found) return data.found;
+        if (::WaitForSingleObject(m_process, 100) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+int ProgramRunner::WaitForExit(DWORD timeoutMs)
+{
+    if (!m_process || ::WaitForSingleObject(m_process, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_process, &code);
+    return static_cast<int>(code);
+}

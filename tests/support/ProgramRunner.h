@@ -1,0 +1,31 @@
+// Runs the real program in a folder of its own and finds its main window.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "framework/CString.h"
+
+class ProgramRunner {
+public:
+    // Copies the program into a fresh folder (the program keeps its files in
+    // "IMG" beside itself) and starts it with extra environment variables.
+    explicit ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env = {});
+    ~ProgramRunner();
+    bool Started() const { return m_process != nullptr; }
+    // Waits (bounded) for a top-level window of the process with this caption.
+    HWND WaitForWindow(const wchar_t* caption, DWORD timeoutMs);
+    // Waits for the process to end; returns its exit code, or -1 on time-out.
+    int WaitForExit(DWORD timeoutMs);
+    const CString& Folder() const { return m_folder; }
+    DWORD ProcessId() const { return m_pid; }
+
+private:
+    CString m_folder;
+    HANDLE m_process = nullptr;
+    DWORD m_pid = 0;
+};
+
+// The Windows form of a Unix path of the build (Wine maps / to Z:).
+CString WindowsPathOf(const char* unixPath);
