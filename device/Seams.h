@@ -1,0 +1,7 @@
+// Choice of the device seams at start-up.
+#pragma once
+
+// Installs the simulated devices when the environment variable TORVIK_SIM
+// names a readable scenario file, else the real ones. Returns true when the
+// simulation is in use.
+bool InstallDeviceSeamsFromEnvironment();

@@ -1,0 +1,61 @@
+// Simulated HID headsets: interfaces with paths, attributes and capabilities
+// that answer the headset's report protocol, with busy replies, failure
+// statuses, failing reads and writes, silence, unplug and return.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "device/HidDevices.h"
+
+class Simulation;
+
+class SimHidDevices final : public IHidDevices {
+public:
+    explicit SimHidDevices(Simulation& simulation) : m_sim(simulation) {}
+    ~SimHidDevices() override;
+
+    bool ListInterfaces(std::vector<HidInterfacePath>& out) override;
+    HANDLE Open(const wchar_t* path) override;
+    bool GetAttributes(HANDLE device, HidAttributes& out) override;
+    bool GetCaps(HANDLE device, HidCaps& out) override;
+    bool Write(HANDLE device, const uint8_t* data, unsigned size) override;
+    bool Read(HANDLE device, uint8_t* data, unsigned size, unsigned timeoutMs) override;
+    void Close(HANDLE device) override;
+
+    // Forgets the items written by set requests.
+    void Reset();
+    // How many handles are open (tests check that discovery closes what it opens).
+    int OpenHandleCount();
+
+private:
+    using Reply = std::array<uint8_t, 67>;  // one input report
+    struct Exchange {
+        bool pending = false;  // a reply is owed
+        long busyLeft = 0;     // busy replies before it; -1 for ever
+        int reads = 0;         // reads since the last write
+        Reply reply{};
+    };
+    struct OpenDevice {
+        std::string id;
+        Exchange exchange;
+    };
+
+    // The present device's id for an open handle; empty when unknown or unplugged.
+    std::string PresentId(HANDLE device);
+    Reply Answer(const std::string& id, const uint8_t* request, unsigned size);
+    std::vector<uint16_t> ItemWords(const std::string& id, int item, bool& known);
+
+    Simulation& m_sim;
+    std::map<HANDLE, OpenDevice> m_open;
+    std::map<std::pair<std::string, int>, std::vector<uint16_t>> m_written;
+};
+
+// The device path a simulated HID interface gets when the scenario names none.
+std::string DefaultHidPath(const std::string& id, long vendorId, long productId);
