@@ -90,17 +90,17 @@ constexpr LabelTable VoxPhoneLabels = {
 };
 
 constexpr LabelTable EdrLabels = {
-    L"EDR (Enhanced Data Rate)",             // English
-    L"EDR (débit de données amélioré)",      // French
-    L"EDR (erhöhte Datenrate)",              // German
-    L"EDR (velocità dati avanzata)",         // Italian
-    L"EDR (拡張データレート)",               // Japanese
-    L"EDR (향상된 데이터 전송률)",           // Korean
-    L"EDR (velocidad de datos mejorada)",    // Spanish
-    L"EDR (verhoogde gegevenssnelheid)",     // Dutch
-    L"EDR (повышенная скорость передачи)",   // Russian
-    L"EDR (增强数据速率)",                   // Chinese
-    L"EDR (parannettu tiedonsiirtonopeus)",  // Finnish
+    L"EDR (Enhanced Data Rate)",            // English
+    L"EDR (débit de données amélioré)",     // French
+    L"EDR (erhöhte Datenrate)",             // German
+    L"EDR (velocità dati avanzata)",        // Italian
+    L"EDR (拡張データレート)",              // Japanese
+    L"EDR (향상된 데이터 전송률)",          // Korean
+    L"EDR (velocidad de datos mejorada)",   // Spanish
+    L"EDR (verhoogde gegevenssnelheid)",    // Dutch
+    L"EDR (повышенная скорость передачи)",  // Russian
+    L"EDR (增强数据速率)",                  // Chinese
+    L"EDR (nopeutettu tiedonsiirto)",       // Finnish
 };
 
 constexpr LabelTable EdrShortLabels = {
@@ -121,10 +121,10 @@ constexpr LabelTable VoicePromptLabels = {
     L"Voice Prompt",         // English
     L"Message vocal",        // French
     L"Sprachansage",         // German
-    L"Messaggio vocale",     // Italian
-    L"音声ガイダンス",       // Japanese
+    L"Messaggi vocali",      // Italian
+    L"音声ガイド",           // Japanese
     L"음성 안내",            // Korean
-    L"Mensajes de voz",      // Spanish
+    L"Indicaciones de voz",  // Spanish
     L"Gesproken melding",    // Dutch
     L"Голосовые подсказки",  // Russian
     L"语音提示",             // Chinese
@@ -1069,59 +1069,59 @@ constexpr LabelTable EssStatusLabels = {
 };
 
 constexpr LabelTable EssOnLabels = {
-    L"ESS ON",        // English
-    L"ESS ACTIVÉ",    // French
-    L"ESS EIN",       // German
-    L"ESS ATTIVO",    // Italian
-    L"ESS オン",      // Japanese
-    L"ESS 켜짐",      // Korean
-    L"ESS ACTIVADO",  // Spanish
-    L"ESS AAN",       // Dutch
-    L"ESS ВКЛ.",      // Russian
-    L"ESS 开启",      // Chinese
-    L"ESS PÄÄLLÄ",    // Finnish
+    L"ESS ON",      // English
+    L"ESS ACTIF",   // French
+    L"ESS EIN",     // German
+    L"ESS ATTIVO",  // Italian
+    L"ESS オン",    // Japanese
+    L"ESS 켜짐",    // Korean
+    L"ESS ACTIVO",  // Spanish
+    L"ESS AAN",     // Dutch
+    L"ESS ВКЛ.",    // Russian
+    L"ESS 开启",    // Chinese
+    L"ESS PÄÄLLÄ",  // Finnish
 };
 
 constexpr LabelTable EssOffLabels = {
-    L"ESS OFF",          // English
-    L"ESS DÉSACTIVÉ",    // French
-    L"ESS AUS",          // German
-    L"ESS DISATTIVO",    // Italian
-    L"ESS オフ",         // Japanese
-    L"ESS 꺼짐",         // Korean
-    L"ESS DESACTIVADO",  // Spanish
-    L"ESS UIT",          // Dutch
-    L"ESS ВЫКЛ.",        // Russian
-    L"ESS 关闭",         // Chinese
-    L"ESS POIS",         // Finnish
+    L"ESS OFF",        // English
+    L"ESS INACTIF",    // French
+    L"ESS AUS",        // German
+    L"ESS DISATTIVO",  // Italian
+    L"ESS オフ",       // Japanese
+    L"ESS 꺼짐",       // Korean
+    L"ESS INACTIVO",   // Spanish
+    L"ESS UIT",        // Dutch
+    L"ESS ВЫКЛ.",      // Russian
+    L"ESS 关闭",       // Chinese
+    L"ESS POIS",       // Finnish
 };
 
 constexpr LabelTable PositionLightEssOnLabels = {
-    L"Position Light + ESS ON",         // English
-    L"Feu de position + ESS ACTIVÉ",    // French
-    L"Positionslicht + ESS EIN",        // German
-    L"Luce di posizione + ESS ATTIVO",  // Italian
-    L"ポジションライト + ESS オン",     // Japanese
-    L"포지션 라이트 + ESS 켜짐",        // Korean
-    L"Luz de posición + ESS ACTIVADO",  // Spanish
-    L"Positielamp + ESS AAN",           // Dutch
-    L"Габаритный огонь + ESS ВКЛ.",     // Russian
-    L"位置灯 + ESS 开启",               // Chinese
-    L"Seisontavalo + ESS PÄÄLLÄ",       // Finnish
+    L"Position Light + ESS ON",      // English
+    L"Veilleuses + ESS ACTIF",       // French
+    L"Positionslicht + ESS EIN",     // German
+    L"Luce posizione + ESS ATTIVO",  // Italian
+    L"ポジションライト + ESS オン",  // Japanese
+    L"포지션 라이트 + ESS 켜짐",     // Korean
+    L"Luz posición + ESS ACTIVO",    // Spanish
+    L"Positielamp + ESS AAN",        // Dutch
+    L"Габариты + ESS ВКЛ.",          // Russian
+    L"位置灯 + ESS 开启",            // Chinese
+    L"Seisontavalo + ESS PÄÄLLÄ",    // Finnish
 };
 
 constexpr LabelTable FogLightEssOnLabels = {
-    L"Fog Light + ESS ON",               // English
-    L"Feu antibrouillard + ESS ACTIVÉ",  // French
-    L"Nebelleuchte + ESS EIN",           // German
-    L"Fendinebbia + ESS ATTIVO",         // Italian
-    L"フォグランプ + ESS オン",          // Japanese
-    L"안개등 + ESS 켜짐",                // Korean
-    L"Luz antiniebla + ESS ACTIVADO",    // Spanish
-    L"Mistlamp + ESS AAN",               // Dutch
-    L"Противотуманная фара + ESS ВКЛ.",  // Russian
-    L"雾灯 + ESS 开启",                  // Chinese
-    L"Sumuvalo + ESS PÄÄLLÄ",            // Finnish
+    L"Fog Light + ESS ON",          // English
+    L"Antibrouillard + ESS ACTIF",  // French
+    L"Nebelleuchte + ESS EIN",      // German
+    L"Fendinebbia + ESS ATTIVO",    // Italian
+    L"フォグランプ + ESS オン",     // Japanese
+    L"안개등 + ESS 켜짐",           // Korean
+    L"Antiniebla + ESS ACTIVO",     // Spanish
+    L"Mistlamp + ESS AAN",          // Dutch
+    L"Противотуманка + ESS ВКЛ.",   // Russian
+    L"雾灯 + ESS 开启",             // Chinese
+    L"Sumuvalo + ESS PÄÄLLÄ",       // Finnish
 };
 
 constexpr LabelTable EssSensitivityLabels = {
