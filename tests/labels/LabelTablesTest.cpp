@@ -187,10 +187,12 @@ TEST(LabelTables, EveryEntryIsUsableInEveryLanguage)
                 EXPECT_EQ(text.find_first_of(L"\r\n\t"), std::wstring_view::npos);
                 EXPECT_FALSE(std::iswspace(text.front()) || std::iswspace(text.back()));
                 EXPECT_EQ(Placeholders(text), Placeholders(english));
-                if (!Numbers(english).empty())
+                if (!Numbers(english).empty()) {
                     EXPECT_EQ(Numbers(text), Numbers(english));
-                if (EndsWith(english, L"..."))
+                }
+                if (EndsWith(english, L"...")) {
                     EXPECT_TRUE(EndsWith(text, L"..."));
+                }
             }
         }
     }
@@ -259,6 +261,22 @@ TEST(LabelTables, TranslationsTheProgramIsKnownBy)
         for (int item = 0; item < 3; ++item)
             EXPECT_STREQ(GetLabelText(LowMediumHighLabels, language, item), lowMediumHigh[language][item]);
         EXPECT_STREQ(GetLabelText(SourceMusicLabels, language), sourceMusic[language]);
+    }
+}
+
+// The light choices of the ESS combo switch ESS on: in every language they end
+// with the very words of the plain "ESS ON" choice, never with its opposite.
+TEST(LabelTables, EssLightChoicesSayEssIsOn)
+{
+    for (int language = 0; language < LabelLanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        const std::wstring on = GetLabelText(EssOnLabels, language);
+        const std::wstring off = GetLabelText(EssOffLabels, language);
+        EXPECT_NE(on, off);
+        for (const LabelTable* light : { &PositionLightEssOnLabels, &FogLightEssOnLabels }) {
+            const std::wstring text = GetLabelText(*light, language);
+            EXPECT_TRUE(EndsWith(text, L" + " + on)) << ::testing::PrintToString(text);
+        }
     }
 }
 
