@@ -197,3 +197,27 @@ TEST_F(HidDiscoveryTest, ReadItem5GivesTheLowByteOfTheFirstWord)
 }
 
 }  // namespace
+
+namespace {
+
+// The real seams on a machine without the maker's headsets: every search ends
+// empty-handed and leaves nothing open.
+TEST(RealHidDevices, SearchesWithoutHeadsetsFindNothing)
+{
+    SetHidDevices(nullptr);
+    std::vector<HidInterfacePath> interfaces;
+    HidDevices().ListInterfaces(interfaces);
+    for (const HidInterfacePath& entry : interfaces) EXPECT_FALSE(entry.path.empty() && entry.pathA.empty());
+    HANDLE hidHandle1 = nullptr, hidHandle2 = nullptr;
+    int targetProductId = 0;
+    DeviceSettings settings;
+    HidMainState main{hidHandle1, hidHandle2, targetProductId, settings};
+    EXPECT_EQ(FindHidDevice(main, 1, nullptr, nullptr), 0);
+    EXPECT_EQ(PollHidInterfaces(main), 0);
+    EXPECT_EQ(hidHandle1, nullptr);
+    EXPECT_EQ(CountHidDfuDevices(2), 0);
+    EXPECT_EQ(OpenHidDevice(0x5910), nullptr);
+    EXPECT_EQ(HidDevices().Open(L"\\\\?\\hid#vid_3e1f&pid_5910#none"), nullptr);
+}
+
+}  // namespace
