@@ -1,0 +1,113 @@
+#include "app/Configuration.h"
+
+#include <string>
+
+#include "framework/File.h"
+
+namespace {
+
+const wchar_t ConfigurationFileName[] = L"TORVIKBluetoothDeviceManager.wqlnxconf";
+
+const wchar_t KeyManagerVersion[] = L"keyManagerVersion";
+const wchar_t KeyManagerLanguage[] = L"keyManagerLanguage";
+const wchar_t KeyApplyToFirmwareLanguage[] = L"keyApplyToFirmwareLanguage";
+const wchar_t KeyDeviceTarget[] = L"keyDeviceTarget";
+const wchar_t KeyFirmwareLanguage[] = L"keyFirmwareLanguage";
+const wchar_t KeyCurrentPath[] = L"keyCurrentPath";
+
+// How one key's value is taken into the record.
+struct KeyReader {
+    const wchar_t* key;
+    void (*apply)(ConfigurationValues& values, const CString& value);
+};
+
+const KeyReader KeyReaders[] = {
+    {KeyManagerVersion, [](ConfigurationValues& v, const CString& value) { v.managerVersion = value; }},
+    {KeyManagerLanguage,
+     [](ConfigurationValues& v, const CString& value) {
+         LanguageIndex language = LanguageIndexFromName(value, 1);
+         v.language = (language >= 0 && language < LanguageCount) ? language : LanguageEnglish;
+     }},
+    {KeyApplyToFirmwareLanguage,
+     [](ConfigurationValues& v, const CString& value) { v.applyToFirmwareLanguage = StrToInt(value) != 0 ? 1 : 0; }},
+    {KeyDeviceTarget, [](ConfigurationValues& v, const CString& value) { v.targetProductId = StrToInt(value); }},
+    {KeyFirmwareLanguage, [](ConfigurationValues& v, const CString& value) { v.firmwareLanguage = value; }},
+    {KeyCurrentPath, [](ConfigurationValues& v, const CString& value) { v.currentPath = value; }},
+};
+
+void ApplyLine(const CString& line, ConfigurationValues& values)
+{
+    int equals = line.Find(L'=');
+    if (equals <= 0) return;  // no equals sign, or no key before it
+    CString key = line.Left(equals);
+    CString value = line.Mid(equals + 1);
+    key.Trim();
+    value.Trim();
+    for (const KeyReader& reader : KeyReaders) {
+        if (key == reader.key) {
+            reader.apply(values, value);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+CString ProgramImgFolder()
+{
+    return ProgramFolder() + L"\\IMG\\";
+}
+
+CString ConfigurationFilePath()
+{
+    return ProgramImgFolder() + ConfigurationFileName;
+}
+
+void ParseConfigurationText(const CString& text, ConfigurationValues& values)
+{
+    int pos = 0;
+    const int length = text.GetLength();
+    while (pos < length) {
+        int feed = text.Find(L'\n', pos);
+        int end = feed < 0 ? length : feed;
+        if (end > pos) ApplyLine(text.Mid(pos, end - pos), values);
+        pos = end + 1;
+    }
+}
+
+CString ConfigurationText(const ConfigurationValues& values)
+{
+    CString text;
+    text.AppendFormat(L"%s=v%d.%d%s\r\n", KeyManagerVersion, ManagerVersionMajor, ManagerVersionMinor, ManagerVersionSuffix);
+    text.AppendFormat(L"%s=%s\r\n", KeyManagerLanguage, EnglishLanguageName(values.language).GetString());
+    text.AppendFormat(L"%s=%d\r\n", KeyApplyToFirmwareLanguage, values.applyToFirmwareLanguage);
+    text.AppendFormat(L"%s=%d\r\n", KeyDeviceTarget, values.targetProductId);
+    if (!values.firmwareLanguage.IsEmpty()) text.AppendFormat(L"%s=%s\r\n", KeyFirmwareLanguage, values.firmwareLanguage.GetString());
+    if (!values.currentPath.IsEmpty()) text.AppendFormat(L"%s=%s\r\n", KeyCurrentPath, values.currentPath.GetString());
+    return text;
+}
+
+bool ReadConfigurationFile(const wchar_t* path, ConfigurationValues& values, UINT codePage)
+{
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
+    // Read whole, then convert once: a double-byte character is never split.
+    std::string bytes;
+    char block[1024];
+    for (;;) {
+        UINT got = file.Read(block, sizeof block);
+        if (got == 0) break;
+        bytes.append(block, got);
+    }
+    file.Close();
+    ParseConfigurationText(CString::FromCodePage(codePage, bytes.data(), static_cast<int>(bytes.size())), values);
+    return true;
+}
+
+bool WriteConfigurationFile(const wchar_t* path, const ConfigurationValues& values, UINT codePage)
+{
+    CString folder(path);
+    int slash = folder.ReverseFind(L'\\');
+    if (slash > 0) EnsureFolder(folder.Left(slash));
+    return WriteWholeFile(path, ConfigurationText(values).ToCodePage(codePage));
+}
