@@ -108,9 +108,9 @@ TEST(Texts, SharingRules)
         EXPECT_EQ(ManagerUpdateFileFilter(language), L"Manager Update Files(*.exe)|");
         EXPECT_EQ(ProductCaption(language), ProductCaption());
         EXPECT_EQ(CopyrightText(language), CopyrightText());
-        // The check box keeps its English caption in English, Dutch, Russian, Chinese and Finnish.
-        const bool englishCaption = language == LanguageEnglish || language >= LanguageDutch;
-        EXPECT_EQ(TextApplyToVoicePromptLanguage(language) == L"Apply To Voice Prompt Language", englishCaption)
+        // Every language reads the check box in its own words.
+        EXPECT_EQ(TextApplyToVoicePromptLanguage(language) == L"Apply To Voice Prompt Language",
+                  language == LanguageEnglish)
             << language;
         // The device line's words are empty in Finnish only.
         for (TextId caption : {TextId::NoDeviceCaption, TextId::RecognizedCaption, TextId::FirmwareCaption,
