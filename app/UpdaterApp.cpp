@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/UpdaterDlg.h"
+#include "device/Seams.h"
 
 CUpdaterApp theApp;
 
@@ -21,6 +22,8 @@ BOOL CUpdaterApp::InitInstance()
 
 int RunApplication(HINSTANCE)
 {
+    // Real devices, or the simulated ones of the scenario named by TORVIK_SIM.
+    InstallDeviceSeamsFromEnvironment();
     theApp.InitInstance();
     return 0;
 }
