@@ -1,0 +1,49 @@
+// The manager's one network operation: an uncached GET of raw bytes from a full
+// address, into a growing memory buffer or into a file, with a progress record
+// that a worker writes and the user-interface thread polls.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+#include "framework/CString.h"
+
+// Progress of a file download: total is set to DownloadProgressTotal at the
+// start, done follows the bytes received every 102 blocks and equals total at
+// the end. A caller may store a negative result in done after a failure.
+struct DownloadProgress {
+    std::atomic<int32_t> total{0};
+    std::atomic<int32_t> done{0};
+};
+
+inline constexpr int32_t DownloadProgressTotal = 104857600;
+inline constexpr int HttpDownloadBlockSize = 1024;
+inline constexpr int HttpDownloadBufferStep = 10240;
+
+// Results besides the byte count.
+inline constexpr int HttpDownloadCannotOpenUrl = -1;    // also a failed or short read
+inline constexpr int HttpDownloadCannotWriteFile = -2;  // cannot create or write the file
+
+// The maker's server: scheme, host and port, without a trailing "/"; the
+// environment variable TORVIK_SERVER replaces it (tests, demonstrations).
+CString ServerBaseAddress();
+
+// GET url. With buffer given the body goes to a new malloc'ed buffer (stored
+// in *buffer, freed by the caller) whose size is a multiple of 10,240 bytes
+// and exceeds the body, zero past the data; filePath and progress are then
+// unused. Else the body is written to filePath (created or truncated) and
+// progress, when given, is kept. Returns the byte count, or -1 when the address
+// cannot be opened or the body cannot be read whole (*buffer is then null), or
+// -2 when the file cannot be created or written. An error answer is a body
+// like any other: httpStatus, when given, receives the answer's HTTP status
+// (0 when there was none).
+int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,
+                 int* httpStatus = nullptr);
+
+// Owner of a buffer that HttpDownload allocated.
+struct FreeDeleter {
+    void operator()(char* p) const { std::free(p); }
+};
+using DownloadBuffer = std::unique_ptr<char, FreeDeleter>;

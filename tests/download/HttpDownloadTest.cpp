@@ -1,0 +1,205 @@
+// HttpDownload against the local server: memory and file mode, the buffer's
+// growth, failures, progress and https on localhost.
+#include <gtest/gtest.h>
+#include <malloc.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/HttpDownload.h"
+#include "config/TempFolder.h"
+#include "fixtures/server/TestServer.h"
+#include "framework/Sync.h"
+
+namespace {
+
+// Byte i of a generated body is i % 251.
+std::string Generated(size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i % 251);
+    return bytes;
+}
+
+CString Url(const wchar_t* pathAndQuery)
+{
+    return testserver::HttpBase() + pathAndQuery;
+}
+
+// An address where nothing listens: a port that was free a moment ago.
+CString UnreachableUrl()
+{
+    return L"http://127.0.0.1:9/nothing";
+}
+
+std::string FileBytes(const wchar_t* path)
+{
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+TEST(HttpDownload, MemoryBufferGrowsInStepsAndIsZeroPastTheData)
+{
+    REQUIRE_TEST_SERVER();
+    struct Case {
+        size_t body;
+        size_t bufferSize;
+    };
+    const Case cases[] = {{0, 10240}, {1, 10240}, {10239, 10240}, {10240, 20480}, {25000, 30720}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.body);
+        char* raw = reinterpret_cast<char*>(1);
+        int status = 0;
+        int result = HttpDownload(Url(CString::Formatted(L"/gen?size=%d", static_cast<int>(c.body))), &raw, nullptr,
+                                  nullptr, &status);
+        DownloadBuffer buffer(raw);
+        ASSERT_EQ(result, static_cast<int>(c.body));
+        ASSERT_NE(buffer.get(), nullptr);
+        EXPECT_EQ(status, 200);
+        ASSERT_EQ(_msize(buffer.get()), c.bufferSize);
+        EXPECT_EQ(std::string(buffer.get(), c.body), Generated(c.body));
+        EXPECT_EQ(std::string(buffer.get() + c.body, c.bufferSize - c.body), std::string(c.bufferSize - c.body, '\0'));
+    }
+}
+
+TEST(HttpDownload, ServesFixtureFileAsText)
+{
+    REQUIRE_TEST_SERVER();
+    ASSERT_TRUE(testserver::ServeFile(L"download/index.txt", "first:line\nsecond:line\n"));
+    char* raw = nullptr;
+    int result = HttpDownload(Url(L"/download/index.txt"), &raw, nullptr, nullptr);
+    DownloadBuffer buffer(raw);
+    ASSERT_EQ(result, 23);
+    EXPECT_STREQ(buffer.get(), "first:line\nsecond:line\n");
+}
+
+TEST(HttpDownload, ErrorAnswersAreBodiesWithTheirStatus)
+{
+    REQUIRE_TEST_SERVER();
+    TempFolder folder(L"download");
+    for (int code : {404, 500}) {
+        SCOPED_TRACE(code);
+        char* raw = nullptr;
+        int status = 0;
+        int result = HttpDownload(Url(CString::Formatted(L"/absent?status=%d", code)), &raw, nullptr, nullptr, &status);
+        DownloadBuffer buffer(raw);
+        EXPECT_GT(result, 0);
+        EXPECT_EQ(status, code);
+        EXPECT_NE(std::string(buffer.get()).find(std::to_string(code)), std::string::npos);
+
+        CString path = folder / L"error.bin";
+        status = 0;
+        result = HttpDownload(Url(CString::Formatted(L"/absent?status=%d", code)), nullptr, path, nullptr, &status);
+        EXPECT_EQ(result, static_cast<int>(FileBytes(path).size()));
+        EXPECT_EQ(status, code);
+    }
+}
+
+TEST(HttpDownload, FailuresGiveNegativeResults)
+{
+    REQUIRE_TEST_SERVER();
+    TempFolder folder(L"download");
+    struct Case {
+        const char* name;
+        CString url;
+        CString file;   // empty: memory mode
+        int result;
+    };
+    const Case cases[] = {
+        {"unreachable, memory", UnreachableUrl(), CString(), HttpDownloadCannotOpenUrl},
+        {"unreachable, file", UnreachableUrl(), folder / L"a.bin", HttpDownloadCannotOpenUrl},
+        {"missing folder", Url(L"/gen?size=100"), folder / L"missing\\a.bin", HttpDownloadCannotWriteFile},
+        {"dropped connection, memory", Url(L"/gen?size=50000&drop=20000"), CString(), HttpDownloadCannotOpenUrl},
+        {"dropped connection, file", Url(L"/gen?size=50000&drop=20000"), folder / L"b.bin", HttpDownloadCannotOpenUrl},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DownloadProgress progress;
+        if (c.file.IsEmpty()) {
+            char* raw = reinterpret_cast<char*>(1);
+            EXPECT_EQ(HttpDownload(c.url, &raw, nullptr, &progress), c.result);
+            EXPECT_EQ(raw, nullptr);  // nothing left for the caller to free
+        } else {
+            EXPECT_EQ(HttpDownload(c.url, nullptr, c.file, &progress), c.result);
+            EXPECT_NE(progress.done.load(), DownloadProgressTotal);  // never reported complete
+        }
+    }
+    // Nothing is created when the address cannot be opened.
+    EXPECT_FALSE(CFile::Exists(folder / L"a.bin"));
+}
+
+TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)
+{
+    REQUIRE_TEST_SERVER();
+    TempFolder folder(L"download");
+    CString path = folder / L"firmware.img";
+    const int before = 102 * HttpDownloadBlockSize;
+    const int size = before + 5000;
+    DownloadProgress progress;
+    int result = 0;
+    CString url = Url(CString::Formatted(L"/gen?size=%d&pause_after=%d&gate=progress", size, before));
+    HANDLE thread = StartThread([&] { result = HttpDownload(url, nullptr, path, &progress); });
+    ASSERT_NE(thread, nullptr);
+
+    // The server holds the rest back: done shows the 102 blocks, total the fixed figure.
+    DWORD deadline = ::GetTickCount() + 20000;
+    while (progress.done.load() != before && ::GetTickCount() < deadline) ::Sleep(10);
+    EXPECT_EQ(progress.done.load(), before);
+    EXPECT_EQ(progress.total.load(), DownloadProgressTotal);
+
+    char* raw = nullptr;
+    HttpDownload(Url(L"/release/progress"), &raw, nullptr, nullptr);
+    DownloadBuffer released(raw);
+    ASSERT_TRUE(WaitThread(thread, 30000));
+    ::CloseHandle(thread);
+    EXPECT_EQ(result, size);
+    EXPECT_EQ(progress.done.load(), DownloadProgressTotal);
+    EXPECT_EQ(FileBytes(path), Generated(static_cast<size_t>(size)));
+}
+
+TEST(HttpDownload, MemoryModeLeavesProgressAlone)
+{
+    REQUIRE_TEST_SERVER();
+    DownloadProgress progress;
+    progress.done = 7;
+    char* raw = nullptr;
+    EXPECT_EQ(HttpDownload(Url(L"/gen?size=300000"), &raw, nullptr, &progress), 300000);
+    DownloadBuffer buffer(raw);
+    EXPECT_EQ(progress.total.load(), 0);
+    EXPECT_EQ(progress.done.load(), 7);
+}
+
+TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
+{
+    REQUIRE_TEST_SERVER();
+    if (testserver::HttpsBase().IsEmpty()) GTEST_SKIP() << "the local server has no https (openssl missing?)";
+    if (!testserver::TrustCertificate()) GTEST_SKIP() << "cannot add the test certificate to the trusted roots";
+    ASSERT_TRUE(testserver::ServeFile(L"secure/Software", "hello over tls\n"));
+    char* raw = nullptr;
+    int status = 0;
+    int result = HttpDownload(testserver::HttpsBase() + L"/secure/Software", &raw, nullptr, nullptr, &status);
+    DownloadBuffer buffer(raw);
+    ASSERT_EQ(result, 15);
+    EXPECT_EQ(status, 200);
+    EXPECT_STREQ(buffer.get(), "hello over tls\n");
+
+    // The certificate names localhost: the same server under another name is refused.
+    CString otherName = testserver::HttpsBase();
+    otherName.Replace(L"localhost", L"127.0.0.1");
+    EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), HttpDownloadCannotOpenUrl);
+    EXPECT_EQ(raw, nullptr);
+}
+
+TEST(ServerBaseAddress, DefaultAndEnvironmentOverride)
+{
+    wchar_t saved[512] = {};
+    DWORD had = ::GetEnvironmentVariableW(L"TORVIK_SERVER", saved, 512);
+    ::SetEnvironmentVariableW(L"TORVIK_SERVER", nullptr);
+    EXPECT_EQ(ServerBaseAddress(), L"https://update.torvik.example");
+    ::SetEnvironmentVariableW(L"TORVIK_SERVER", L"http://127.0.0.1:8080/");
+    EXPECT_EQ(ServerBaseAddress(), L"http://127.0.0.1:8080");
+    ::SetEnvironmentVariableW(L"TORVIK_SERVER", had ? saved : nullptr);
+}
+
+}  // namespace
