@@ -1,0 +1,142 @@
+#include "app/ManagerUpdate.h"
+
+#include <algorithm>
+
+#include "app/Texts.h"
+#include "device/DeviceSettings.h"
+#include "framework/File.h"
+#include "framework/Sync.h"
+
+namespace {
+
+const wchar_t UpdateFolder[] = L"/malvobluetoothmanager/";
+const wchar_t VersionFileFolder[] = L"x64/";
+const wchar_t VersionFileName[] = L"Software";
+constexpr int HttpOk = 200;
+
+// A name from the server is used as a file name only when it names no folder.
+bool IsPlainFileName(const CString& name)
+{
+    return !name.IsEmpty() && name.FindOneOf(L"\\/:") < 0 && name != L"." && name.Find(L"..") < 0;
+}
+
+}  // namespace
+
+CString ManagerUpdateBaseFolder()
+{
+    return ServerBaseAddress() + UpdateFolder;
+}
+
+CString ManagerVersionFileUrl()
+{
+    return CString::Formatted(L"%s%s", (ManagerUpdateBaseFolder() + VersionFileFolder).GetString(), VersionFileName);
+}
+
+ManagerVersionLine ParseManagerVersionFile(const CString& text)
+{
+    ManagerVersionLine line;
+    const int length = text.GetLength();
+    int pos = 0;
+    while (pos < length) {
+        if (text[pos] == L'\n') {
+            ++pos;
+            if (length - pos < 2) break;
+            continue;
+        }
+        int feed = text.Find(L'\n', pos);
+        int end = feed < 0 ? length : feed;
+        CString current = text.Mid(pos, end - pos);
+        pos = end;
+
+        int colon = current.Find(L':');
+        if (colon >= 1) {
+            CString name = current.Left(colon);
+            name.Trim();
+            CString rest = current.Mid(colon + 1);
+            int second = rest.Find(L':', 1);
+            bool mine = name == ManagerApplicationName;
+            if (second >= 1) {
+                CString version = rest.Left(second);
+                version.Trim();
+                if (!line.found) {
+                    line.installerName = rest.Mid(second + 1);
+                    line.installerName.Trim();
+                }
+                if (mine) {
+                    if (line.found) break;
+                    line.found = true;
+                    ParseVersion2(version.Mid(1), &line.major, &line.minor);
+                    continue;
+                }
+            } else if (mine) {
+                line.third = StrToInt(rest);
+            }
+        }
+        if (line.found) break;
+    }
+    return line;
+}
+
+bool IsNewerManagerVersion(int major, int minor, int third)
+{
+    if (major != ManagerVersionMajor) return major > ManagerVersionMajor;
+    if (minor != ManagerVersionMinor) return minor > ManagerVersionMinor;
+    return third > StrToInt(ManagerVersionSuffix + 1);
+}
+
+bool ShouldOfferManagerUpdate(const ManagerVersionLine& line)
+{
+    return line.found && IsPlainFileName(line.installerName) && IsNewerManagerVersion(line.major, line.minor, line.third);
+}
+
+bool FetchManagerVersion(ManagerVersionLine& line)
+{
+    char* raw = nullptr;
+    int status = 0;
+    int result = HttpDownload(ManagerVersionFileUrl(), &raw, nullptr, nullptr, &status);
+    DownloadBuffer buffer(raw);  // freed on every way out, an empty answer too
+    if (result <= 0 || status != HttpOk) return false;
+    line = ParseManagerVersionFile(CString::FromAnsi(buffer.get(), result));
+    return true;
+}
+
+bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
+{
+    auto shared = std::make_shared<Shared>();
+    shared->path = path;
+    HANDLE thread = StartThread([shared, url] {
+        int status = 0;
+        int result = HttpDownload(url, nullptr, shared->path, &shared->progress, &status);
+        if (result < 0) shared->progress.done = result;
+        shared->status = status;
+        shared->result = result;
+        shared->finished = true;
+    });
+    if (!thread) return false;
+    ::CloseHandle(thread);
+    m_shared = std::move(shared);
+    return true;
+}
+
+int ManagerInstallerDownload::Percent() const
+{
+    if (!m_shared) return -1;
+    int32_t total = m_shared->progress.total.load();
+    int32_t done = m_shared->progress.done.load();
+    if (done < 0 || total <= 0) return -1;
+    return static_cast<int>(std::min<int64_t>(100, static_cast<int64_t>(done) * 100 / total));
+}
+
+ManagerInstallerDownload::Outcome ManagerInstallerDownload::GetOutcome() const
+{
+    if (!m_shared || !m_shared->finished.load()) return Outcome::Running;
+    int result = m_shared->result.load();
+    if (result == HttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
+    if (result < 0) return Outcome::CannotConnect;
+    if (m_shared->status.load() != HttpOk) {
+        // The server's error page is no installer: never leave it for starting.
+        CFile::Remove(m_shared->path);
+        return Outcome::CannotConnect;
+    }
+    return Outcome::Downloaded;
+}

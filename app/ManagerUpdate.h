@@ -1,0 +1,66 @@
+// The manager's check for a newer version of itself: the version file on the
+// maker's server, the offer, and the installer download that a worker runs
+// while the user-interface thread polls it.
+#pragma once
+
+#include <atomic>
+#include <memory>
+
+#include "app/HttpDownload.h"
+#include "framework/CString.h"
+
+// The name that keys the manager's lines in the version file.
+inline constexpr const wchar_t* ManagerApplicationName = L"TORVIKBluetoothDeviceManagerForWindows";
+
+// The update base folder on the server, ending in "/malvobluetoothmanager/".
+CString ManagerUpdateBaseFolder();
+// The version file "Software" in the base folder's "x64/" subfolder.
+CString ManagerVersionFileUrl();
+
+// What the version file says of this manager.
+struct ManagerVersionLine {
+    bool found = false;   // a version line with the manager's name was read
+    int major = 1;
+    int minor = 0;
+    int third = 1;
+    CString installerName;
+};
+
+// Reads the first version line keyed by the manager's name (case-sensitive)
+// and the third-number line just before or right after it.
+ManagerVersionLine ParseManagerVersionFile(const CString& text);
+// True when major.minor.third is newer than the running 1.0.1.
+bool IsNewerManagerVersion(int major, int minor, int third);
+// True when a matching line names a newer version and an installer file
+// name that is a plain name (no folder, drive or "..").
+bool ShouldOfferManagerUpdate(const ManagerVersionLine& line);
+// Fetches the version file into line; false when it could not be fetched
+// whole with HTTP status 200 (try again later).
+bool FetchManagerVersion(ManagerVersionLine& line);
+
+// The installer download. A worker thread fetches the file; the user-interface
+// thread polls Percent and GetOutcome. The state is shared with the worker, so
+// this object may go away while the worker still runs.
+class ManagerInstallerDownload {
+public:
+    enum class Outcome { Running, Downloaded, CannotOpenFile, CannotConnect };
+
+    // Starts fetching url into path; false when the worker cannot start.
+    bool Start(const CString& url, const CString& path);
+    // Bytes received against the fixed total, 0 to 100; -1 before the transfer
+    // has begun.
+    int Percent() const;
+    // Running until the worker has ended; Downloaded only for a whole body
+    // answered with HTTP status 200. An error answer's file is removed.
+    Outcome GetOutcome() const;
+
+private:
+    struct Shared {
+        DownloadProgress progress;
+        std::atomic<bool> finished{false};
+        std::atomic<int> result{0};
+        std::atomic<int> status{0};
+        CString path;
+    };
+    std::shared_ptr<Shared> m_shared;
+};
