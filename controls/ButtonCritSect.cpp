@@ -1,0 +1,3 @@
+#include "controls/ButtonCritSect.h"
+
+CButtonCritSect DropDownPressedLock;
