@@ -1,28 +1,243 @@
-// The main window: the skinned frame that hosts the seven pages.
+// The main window: the skinned frame that hosts the seven wizard pages, owns
+// the state every page reads and writes, and moves between the pages.
 #pragma once
 
-#include "framework/Framework.h"
+#include <atomic>
+#include <map>
 
-class CUpdaterDlg : public CDialog {
+#include "app/DialogDeviceSelection.h"
+#include "app/StatusLine.h"
+#include "app/WizardPage.h"
+#include "device/DeviceSettings.h"
+#include "device/DialogDeviceRecognition.h"
+#include "device/ProductCatalogue.h"
+#include "dfu/DFUEngine.h"
+#include "firmware/DialogFirmwareUpdate.h"
+#include "framework/Framework.h"
+#include "restore/DialogFirmwareRestore.h"
+#include "settings/DialogDeviceSetting.h"
+#include "settings/DialogDeviceSettingSecond.h"
+#include "settings/DialogDeviceSettingSpeedDial.h"
+
+// Page numbers of the wizard.
+enum PageIndex : int {
+    PageNone = 0,
+    PageWelcome = 1,
+    PageRecognition = 2,
+    PageFirmwareUpdate = 3,
+    PageFirmwareRestore = 4,
+    PageDeviceSetting = 5,
+    PageDeviceSettingSecond = 6,
+    PageSpeedDial = 7,
+};
+
+// Timer of the main window that shows the first page after start-up.
+constexpr UINT_PTR kStartupTimer = 1;
+constexpr UINT kStartupDelayMs = 100;
+
+class CUpdaterDlg : public CDialog, public DFUEngine::Callback {
 public:
     explicit CUpdaterDlg(CWnd* parent = nullptr);
+    ~CUpdaterDlg() override;
 
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
 
-    // Saves the configuration; 0 refuses the close (busy, list open).
+    // Application-wide state (every page reads and writes it).
+    int currentPage = PageNone;
+    int recognized = 0;
+    HANDLE hidHandle1 = nullptr;
+    HANDLE hidHandle2 = nullptr;
+    int sectionCount = 0;
+    int sectionKinds[MaxSettingSections] = {};
+    int currentSection = 0;
+    int sectionListOpen = 0;
+    int targetProductId = 0;
+    int cameraPending = 0;
+    // Set by a worker thread that needs the user, cleared by the message box's OK.
+    std::atomic<int> waitForUser{0};
+    LanguageIndex language = LanguageEnglish;
+    int applyToFirmwareLanguage = 1;
+    CString firmwareLanguage;
+    StatusLine statusLine;
+    CString currentPath;
+    int usbStatus = 0;
+    int busy = 0;
+    int transferPercent = -1;
+    DeviceSettings deviceSettings;
+    // Variant byte of a 0x4210 headset (its HID item 5), kept by recognition so
+    // the frame never asks the headset; -1 while it has not been read.
+    int hidVariant = -1;
+
+    // The seven pages, created modeless inside the page area.
+    CDialogDeviceSelection selectionPage;
+    CDialogDeviceRecognition recognitionPage;
+    CDialogFirmwareUpdate firmwareUpdatePage;
+    CDialogFirmwareRestore firmwareRestorePage;
+    CDialogDeviceSetting deviceSettingPage;
+    CDialogDeviceSettingSecond deviceSettingSecondPage;
+    CDialogDeviceSettingSpeedDial speedDialPage;
+
+    // Brushes of the skin; the pages colour their background with PageBrush.
+    HBRUSH PageBrush() const { return m_whiteBrush; }
+    HBRUSH MessageBoxBrush(bool warning) const { return warning ? m_warningBoxBrush : m_messageBoxBrush; }
+    int LastStatusNotWarning() const { return statusLine.LastStatusNotWarning(); }
+
+    // Configuration file: defaults and reading at start; writing at close.
+    // SaveConfiguration returns 0 when the close must be refused.
+    void LoadConfiguration();
     int SaveConfiguration();
 
-    int busy = 0;
-    int sectionListOpen = 0;
+    // Device handles and sections.
+    void CloseDeviceHandles();
+    void ResetDeviceHandles();
+    void ResetSettingSections();
+    int SettingSectionIndexOfPage(int page) const;
+    static int CountHidDfuDevices(int maximum);
+    static int IsSameDeviceFamily(int target, int productId);
+
+    // Status line.
+    CString GetStatusText() const;
+    void SetStatusText(const CString& text, LanguageIndex lang);
+    void ShowStatus(const CString& text, int warning);
+    CString ComposeReadyStatus();
+    CString ComposeProgressStatus();
+    void ComposePageStatus();
+    void RefreshStatusLine();
+
+    // Navigation.
+    void GoToPage(int page);
+    int GoToWelcome();
+    void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun);
+    void GoToFirmwareUpdate(int composeStatus);
+    void GoToFirmwareRestore(int composeStatus);
+    void GoToDeviceSetting(int composeStatus);
+    void GoToDeviceSettingSecond(int composeStatus);
+    void GoToSpeedDial(int composeStatus);
+    void ShowCurrentPage();
+    void UpdateNavigation();
+    void ShowDeviceImage();
+    int DeviceImageId() const;
+    void SetTabCaptions();
+    void SetToolTips();
+    void ApplyFonts();
+    void ApplyLanguage(LanguageIndex newLanguage, int newApplyToFirmwareLanguage);
+    void CapturePageImage();
+
+    // 1 for the products without settings pages (the test is on targetProductId).
+    static bool IsNoSettingsProduct(int productId);
+    // The settings page shown (pages 5 to 7), else null.
+    CSettingsPage* CurrentSettingsPage();
+
+    // Message handlers (public so tests can drive them as the map does).
+    void OnBnClickedNext();
+    void OnBnClickedBack();
+    void OnBnClickedTabWelcome();
+    void OnBnClickedTabRecognition();
+    void OnBnClickedTabFirmwareUpdate();
+    void OnBnClickedTabFirmwareRestore();
+    void OnBnClickedTabDeviceSetting();
+    void OnBnClickedAction();
+    void OnBnClickedAbout();
+    void OnBnClickedBasic();
+    void OnBnClickedSectionDropdown();
+    void OnLbnSelchangeSectionList();
+    void OnBnClickedStatusDetails();
+    void OnStnDblclkDeviceText();
+    void OnManagerLanguage();
+    void OnMenuAbout();
+    void OnMenuClose();
+    void OnMenuDiagnosticLog();
+    void OnContextMenu(CWnd* wnd, CPoint point);
+    void OnClose();
+    void OnTimer(UINT_PTR id);
+    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
+    void OnDrawItem(int id, LPDRAWITEMSTRUCT dis);
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnMenuOnlineHelp();
+    void DoNothing() {}
+    LRESULT OnMouseMoveDefault(WPARAM, LPARAM) { return ForwardToDefault(this); }
+
+    // Text of the build-version box for the target product; empty when none.
+    CString BuildVersionText(CSize* boxSize) const;
+
+    // Controls bound to the template.
+    CStatic backgroundStatic;
+    CStatic devicePicture;
+    CStatic deviceCaption;
+    CStatic deviceText;
+    CStatic languageFlag;
+    CStatic pageArea;
+    CStatic pageBar;
+    CStatic statusArea;
+    CStatic statusText;
+    CStatic percentNumber;
+    CStatic percentSign;
+    CButton aboutButton;
+    CButton closeButton;
+    CButton tabButtons[5];
+    CButton backButton;
+    CButton nextButton;
+    CButton actionButton;
+    CButton backToUpdateButton;
+    CButton onToRestoreButton;
+    CButton statusDetailsButton;
+    CButton sectionFirstButton;
+    CButton sectionDropdownButton;
+    CListBox sectionList;
+    CProgressCtrl progress;
+    CToolTipCtrl toolTip;
 
     DECLARE_MESSAGE_MAP()
 
-protected:
-    void OnClose();
+private:
+    // Each GoTo first asks to save a changed settings page being left; true when
+    // it asked (the page's answer then carries on to the destination).
+    bool AskToLeaveSettingsPage(int destination);
+    // The resets of entering the welcome or the recognition page.
+    void ForgetDevice();
+    // Makes page 3 to 7 current after the save prompt and the fallbacks to the
+    // welcome or recognition page; true when the page is to be shown.
+    bool EnterDevicePage(int page);
+    // Composes the status of the page entered (when asked) and refreshes the frame.
+    void EndPageEntry(int composeStatus);
+    void GoToSettingsPage(int page, int composeStatus);
+    // Goes to the page of a section kind (1 basic, 2 speed dial, 3 FM radio).
+    void GoToSectionKind(int kind);
+    // Current page's section fields: the restore page's on page 4, else ours.
+    bool SectionFields(int*& count, int*& kinds, int*& current);
+    // Shows the section buttons (and the open list) by the section count.
+    void UpdateSectionChooser();
+    // The page object of a page number, null for another number.
+    CWizardPage* Page(int page);
+    void EndSectionList();
+    HBRUSH FramePatternBrush(CWnd* control);
+    bool Refused() const { return busy || sectionListOpen; }
 
-    CStatic m_background;
-    CBitmap m_backgroundBitmap;
     HICON m_icon = nullptr;
+    CBitmap m_backgroundBitmap;
+    CBitmap m_pageAreaBitmap;
+    CBitmap m_pageSnapshot;
+    CBitmap m_flags[LanguageCount];
+    std::map<int, CBitmap> m_devicePictures;
+    CBitmap m_largePictures[4];
+    CBrush m_whiteBrush;
+    CBrush m_tabFaceBrush;
+    CBrush m_barGreyBrush;
+    CBrush m_statusBlueBrush;
+    CBrush m_statusOrangeBrush;
+    CBrush m_messageBoxBrush;
+    CBrush m_warningBoxBrush;
+    // Pattern brushes of the device line over the background, made once each.
+    std::map<int, CBrush> m_patternBrushes;
+    std::map<int, CBitmap> m_patternBitmaps;
+    CFont m_boldFont;
+    CFont m_smallBoldFont;
 };
+
+// The main window of a page (the parent of the page's parent window).
+CUpdaterDlg* GetMainDialog(const CWnd* page);

@@ -63,3 +63,57 @@
 // Bitmaps of the skin
 #define IDB_BACKGROUND 334
 #define IDB_PAGE_AREA 218
+
+// Main window: further bitmaps
+#define IDB_NO_DEVICE 176
+#define IDB_WARNING_ICON 184
+#define IDB_LOGO_ICON 186
+#define IDB_START_BUTTON 335
+
+// Message box (template 184)
+#define IDC_MESSAGE_THIRD 3
+#define IDC_MESSAGE_ICON 1025
+#define IDC_MESSAGE_TEXT 1026
+
+// About box (template 100)
+#define IDC_ABOUT_VERSION 1018
+#define IDC_ABOUT_RIGHTS 1019
+#define IDC_ABOUT_LOGO 1025
+#define IDC_ABOUT_HELP 57670
+
+// Language dialog (template 190); the radio, flag and name triples are listed
+// in app/DialogLanguageManager.cpp.
+#define IDC_LANGUAGE_GROUP 1143
+#define IDC_LANGUAGE_APPLY 1165
+
+// Welcome page (template 182)
+#define IDC_SELECTION_START 1032
+
+// Recognition page (template 183)
+#define IDC_RECOGNITION_STEPS 1024
+#define IDC_RECOGNITION_MAKER_STEPS 1183
+#define IDC_RECOGNITION_WARNING 1184
+#define IDC_RECOGNITION_MAKER_HELP 1203
+#define IDC_RECOGNITION_OEM_HELP 1204
+
+// Firmware update page (template 185)
+#define IDC_FW_TITLE 1027
+#define IDC_FW_FILE 1028
+#define IDC_FW_BROWSE 1029
+#define IDC_FW_VERSION 1030
+#define IDC_FW_DOWNLOAD 1031
+#define IDC_FW_LANGUAGE 1032
+#define IDC_FW_LANGUAGE_LABEL 1035
+#define IDC_FW_STEPS 1207
+
+// Firmware restore page (template 186): 1013 to 1028 are the version, date and
+// the six name/value pairs.
+#define IDC_RESTORE_TITLE 1012
+#define IDC_RESTORE_LANGUAGE 1034
+#define IDC_RESTORE_LANGUAGE_LABEL 1167
+#define IDC_RESTORE_LIST 1202
+
+// Basic settings page (template 187); the legacy rows use 1037 to 1100, 1182 and 1183.
+#define IDC_SETTING_DEFAULT 1035
+#define IDC_SETTING_CANCEL 1036
+#define IDC_SETTINGS_GRID 1201

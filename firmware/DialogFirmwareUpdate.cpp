@@ -1,0 +1,100 @@
+#include "firmware/DialogFirmwareUpdate.h"
+
+#include "app/UpdaterDlg.h"
+#include "res/resource.h"
+
+int OfferArmed = 1;
+
+BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
+    ON_WM_SETCURSOR()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWizardPage(IDD_FIRMWARE_UPDATE, parent) {}
+
+void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_FW_TITLE, titleStatic);
+    DDX_Control(dx, IDC_FW_FILE, fileEdit);
+    DDX_Control(dx, IDC_FW_BROWSE, browseButton);
+    DDX_Control(dx, IDC_FW_VERSION, versionStatic);
+    DDX_Control(dx, IDC_FW_DOWNLOAD, downloadButton);
+    DDX_Control(dx, IDC_FW_LANGUAGE, languageCombo);
+    DDX_Control(dx, IDC_FW_LANGUAGE_LABEL, languageLabel);
+    DDX_Control(dx, IDC_FW_STEPS, stepsStatic);
+}
+
+BOOL CDialogFirmwareUpdate::OnInitDialog()
+{
+    CWizardPage::OnInitDialog();
+    ReturnTimer = 0;
+    RestartSeen = 0;
+    return TRUE;
+}
+
+void CDialogFirmwareUpdate::ShowPage()
+{
+    CUpdaterDlg* main = MainDialog();
+    if (!main) return;
+    main->transferPercent = -1;
+    NewerOffered = 0;
+    PageStatus.Reset(3);
+    fileEdit.SetWindowText(L"");
+    languageCombo.ResetContent();
+    main->busy = 1;
+    main->UpdateNavigation();
+    RefreshLabels();
+    SetTimer(kIndexTimer, 500);
+}
+
+void CDialogFirmwareUpdate::BeginUpdate() { BeginUpdateWith(false); }
+void CDialogFirmwareUpdate::BeginUpdateConfirmed() { BeginUpdateWith(true); }
+
+void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
+{
+    CUpdaterDlg* main = MainDialog();
+    if (!main) return;
+    if (ReturnTimer) {
+        KillTimer(static_cast<UINT_PTR>(ReturnTimer));
+        ReturnTimer = 0;
+    }
+    RestartSeen = 0;
+    PageStatus.State = 3;
+    for (CString& text : PageStatus.StatusTexts) text.Empty();
+    main->busy = 1;
+    main->UpdateNavigation();
+    RefreshLabels();
+    int choice = languageCombo.GetCurSel();
+    if (languageCombo.GetCount() > 0 && choice >= 0 && choice < static_cast<int>(PageStatus.EntryLanguages.size()))
+        main->firmwareLanguage = PageStatus.EntryLanguages[static_cast<size_t>(choice)];
+    PageStatus.PackagePath = fileEdit.GetWindowText();
+    if (confirmed) StartUpdateConfirmed();
+    else StartUpdate();
+    SetTimer(kProgressTimer, 1000);
+}
+
+void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
+{
+    CUpdaterDlg* main = MainDialog();
+    if (main && (id == kIndexTimer || (id == kProgressTimer && PageStatus.Finished))) {
+        // Until the index reader and the update roads are built, both end at
+        // once: nothing offered, nothing written.
+        KillTimer(id);
+        if (id == kProgressTimer) PageStatus.State = 0;
+        main->busy = 0;
+        main->UpdateNavigation();
+        RefreshLabels();
+    }
+    CWnd::OnTimer(id);
+}
+
+// Not built yet: the labels and version line, and the update roads.
+void CDialogFirmwareUpdate::RefreshLabels() {}
+
+void CDialogFirmwareUpdate::StartUpdate()
+{
+    PageStatus.Error = 1;
+    PageStatus.Finished = 1;
+}
+
+void CDialogFirmwareUpdate::StartUpdateConfirmed() { StartUpdate(); }

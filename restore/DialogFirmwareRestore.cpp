@@ -1,0 +1,100 @@
+#include "restore/DialogFirmwareRestore.h"
+
+#include "app/UpdaterDlg.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWizardPage)
+    ON_WM_CTLCOLOR()
+    ON_WM_SETCURSOR()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+namespace {
+// The rows below the title: version, date, the six name/value pairs and the list.
+constexpr int kRowIds[] = {1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022,
+                           1023, 1024, 1025, 1026, 1027, 1028, IDC_RESTORE_LIST};
+constexpr COLORREF kTitleColour = 0xD77538;
+}  // namespace
+
+CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CWizardPage(IDD_FIRMWARE_RESTORE, parent) {}
+
+void CDialogFirmwareRestore::DoDataExchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_RESTORE_TITLE, titleStatic);
+    DDX_Control(dx, IDC_RESTORE_LANGUAGE, languageCombo);
+    DDX_Control(dx, IDC_RESTORE_LANGUAGE_LABEL, languageLabel);
+    DDX_Control(dx, IDC_RESTORE_LIST, backupList);
+}
+
+BOOL CDialogFirmwareRestore::OnInitDialog()
+{
+    CWizardPage::OnInitDialog();
+    archiveRead = 0;
+    return TRUE;
+}
+
+void CDialogFirmwareRestore::OpenRestorePage(int compose)
+{
+    CUpdaterDlg* main = MainDialog();
+    if (!main) return;
+    archiveRead = 0;
+    composeStatus = compose;
+    main->transferPercent = -1;
+    ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
+    main->sectionListOpen = 0;
+    restoreStatus.Reset(4);
+    restoreStatus.BackupFound = 1;
+    languageCombo.ResetContent();
+    main->busy = 1;
+    main->UpdateNavigation();
+    SetRedraw(FALSE);
+    RefreshRestorePage();
+    SetTimer(kLookupTimer, 500);
+}
+
+void CDialogFirmwareRestore::RefreshRestorePage()
+{
+    if (!archiveRead) {
+        HideRestorePageRows();
+        return;
+    }
+    SetRedraw(FALSE);
+    FillBackupInfoLabels();
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+void CDialogFirmwareRestore::HideRestorePageRows()
+{
+    for (int id : kRowIds) {
+        if (HWND row = ::GetDlgItem(m_hWnd, id)) ::ShowWindow(row, SW_HIDE);
+    }
+}
+
+HBRUSH CDialogFirmwareRestore::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
+{
+    HBRUSH brush = CWizardPage::OnCtlColor(dc, wnd, ctlColor);
+    if (wnd && wnd->GetDlgCtrlID() == IDC_RESTORE_TITLE) dc->SetTextColor(kTitleColour);
+    return brush;
+}
+
+void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
+{
+    CUpdaterDlg* main = MainDialog();
+    if (main && id == kLookupTimer) {
+        // Until the archive and the revisions index are read, the lookup finds
+        // no backup firmware.
+        KillTimer(id);
+        restoreStatus.State = 0;
+        restoreStatus.BackupFound = 0;
+        main->busy = 0;
+        SetRedraw(TRUE);
+        Invalidate();
+        main->UpdateNavigation();
+    }
+    CWnd::OnTimer(id);
+}
+
+// Not built yet: the archived-settings labels and list, and the restore itself.
+void CDialogFirmwareRestore::FillBackupInfoLabels() {}
+void CDialogFirmwareRestore::StartRestore() {}

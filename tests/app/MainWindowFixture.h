@@ -1,0 +1,53 @@
+// A main window created modeless on its template, the start-up timer fired, so
+// tests drive it by messages without the application's modal loop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/UpdaterDlg.h"
+#include "res/resource.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = std::make_unique<CUpdaterDlg>();
+        ASSERT_TRUE(main->Create(IDD_MAIN, nullptr));
+        main->SendMessage(WM_TIMER, kStartupTimer);
+        ASSERT_EQ(PageWelcome, main->currentPage);
+    }
+
+    void TearDown() override
+    {
+        SetModalDialogHook(nullptr);
+        SetPopupMenuHook(nullptr);
+        SetShellOpenHook(nullptr);
+        if (main && main->m_hWnd) main->DestroyWindow();
+        main.reset();
+    }
+
+    // A recognized headset of the product, attached under its own id.
+    void Recognize(int productId, int usbStatus = -1)
+    {
+        main->targetProductId = productId;
+        main->recognized = 1;
+        main->usbStatus = usbStatus < 0 ? productId : usbStatus;
+        main->deviceSettings.ProductId = productId;
+    }
+
+    // Page timers that read the server end at once in these tests.
+    void FinishPageTimers()
+    {
+        if (main->currentPage == PageFirmwareUpdate) main->firmwareUpdatePage.SendMessage(WM_TIMER, kIndexTimer);
+        if (main->currentPage == PageFirmwareRestore) main->firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
+    }
+
+    void Click(int id) { main->PressButton(id); }
+
+    static bool Shown(const CWnd& wnd) { return (wnd.GetStyle() & WS_VISIBLE) != 0; }
+    static bool Enabled(const CWnd& wnd) { return (wnd.GetStyle() & WS_DISABLED) == 0; }
+
+    std::unique_ptr<CUpdaterDlg> main;
+};

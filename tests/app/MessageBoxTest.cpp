@@ -1,0 +1,209 @@
+// The skinned message box: layout for one, two and three buttons, Escape and
+// Enter, the release-notes button, the wait-for-user continuation and the
+// action camera's hold.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "app/DialogMessageBox.h"
+#include "framework/Clock.h"
+
+namespace {
+
+CRect ClientRectOf(const CWnd& control, const CWnd& parent)
+{
+    CRect r = control.GetWindowRect();
+    parent.ScreenToClient(&r);
+    return r;
+}
+
+TEST(MessageBox, LayoutForOneTwoAndThreeButtons)
+{
+    struct Case {
+        const wchar_t* third;
+        const wchar_t* cancel;
+        const wchar_t* ok;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, L"OK", 520, 150},
+        {nullptr, L"NO", L"YES", 400, 130},
+        {L"Release Notes", L"NO", L"YES", 530, 230},
+        {nullptr, nullptr, nullptr, 400, 110},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        CDialogMessageBox box;
+        box.Setup(L"text", 0, c.third, c.cancel, c.ok, CSize(c.width, c.height));
+        CRect outer, text, ok, cancel, third, icon;
+        bool okShown = false, cancelShown = false, thirdShown = false;
+        SetModalDialogHook([&](CDialog& dialog, UINT) {
+            auto& b = static_cast<CDialogMessageBox&>(dialog);
+            outer = b.GetWindowRect();
+            icon = ClientRectOf(b.iconStatic, b);
+            text = ClientRectOf(b.textStatic, b);
+            ok = ClientRectOf(b.okButton, b);
+            cancel = ClientRectOf(b.cancelButton, b);
+            third = ClientRectOf(b.thirdButton, b);
+            okShown = b.okButton.IsWindowVisible();
+            cancelShown = b.cancelButton.IsWindowVisible();
+            thirdShown = b.thirdButton.IsWindowVisible();
+            b.EndDialog(IDOK);
+        });
+        box.DoModal();
+        SetModalDialogHook(nullptr);
+
+        const bool anyButton = c.ok || c.cancel || c.third;
+        EXPECT_EQ(c.width, outer.Width());
+        EXPECT_EQ(c.height, outer.Height());
+        EXPECT_EQ(CRect(20, 20, 84, 84), icon);
+        EXPECT_EQ(CRect(104, 20, c.width - 20, 20 + c.height - (anyButton ? 84 : 40)), text);
+        EXPECT_EQ(c.ok != nullptr, okShown);
+        EXPECT_EQ(c.cancel != nullptr, cancelShown);
+        EXPECT_EQ(c.third != nullptr, thirdShown);
+        EXPECT_EQ(CRect(c.width - 135, c.height - 44, c.width - 20, c.height - 20), ok);
+        EXPECT_EQ(CRect(c.width - 251, c.height - 44, c.width - 136, c.height - 20), cancel);
+        EXPECT_EQ(CRect(c.width - 366, c.height - 44, c.width - 251, c.height - 20), third);
+    }
+}
+
+// Runs a box whose hook sends the given commands in order; returns the result
+// and whether the box was still open after each command but the last.
+INT_PTR RunBox(CDialogMessageBox& box, const std::vector<int>& commands, std::vector<bool>* openAfter = nullptr)
+{
+    SetModalDialogHook([&](CDialog& dialog, UINT) {
+        for (size_t i = 0; i < commands.size(); ++i) {
+            dialog.SendMessage(WM_COMMAND, MAKEWPARAM(commands[i], BN_CLICKED), 0);
+            if (openAfter && i + 1 < commands.size()) openAfter->push_back(dialog.IsModal());
+        }
+    });
+    INT_PTR result = box.DoModal();
+    SetModalDialogHook(nullptr);
+    return result;
+}
+
+TEST(MessageBox, OkOnlyIgnoresEscapeAndTheCloseBox)
+{
+    CDialogMessageBox box;
+    box.Setup(L"text", 1, nullptr, L"OK", CSize(300, 120));
+    std::vector<bool> open;
+    EXPECT_EQ(IDOK, RunBox(box, {IDCANCEL, IDOK}, &open));
+    EXPECT_EQ(std::vector<bool>{true}, open);
+}
+
+TEST(MessageBox, YesAndNoAnswerOneAndTwo)
+{
+    CDialogMessageBox yes;
+    yes.Setup(L"?", 0, L"NO", L"YES", CSize(400, 130));
+    EXPECT_EQ(IDOK, RunBox(yes, {IDOK}));
+    CDialogMessageBox no;
+    no.Setup(L"?", 0, L"NO", L"YES", CSize(400, 130));
+    EXPECT_EQ(IDCANCEL, RunBox(no, {IDCANCEL}));
+}
+
+TEST(MessageBox, CancelOnlyIgnoresEnter)
+{
+    CDialogMessageBox box;
+    box.Setup(L"text", 0, L"CANCEL", nullptr, CSize(300, 120));
+    std::vector<bool> open;
+    EXPECT_EQ(IDCANCEL, RunBox(box, {IDOK, IDCANCEL}, &open));
+    EXPECT_EQ(std::vector<bool>{true}, open);
+}
+
+TEST(MessageBox, ReleaseNotesOpenThePageAndKeepTheBoxOpen)
+{
+    std::vector<CString> opened;
+    SetShellOpenHook([&](const CString& verb, const CString& target) -> INT_PTR {
+        opened.push_back(verb + L" " + target);
+        return 42;
+    });
+    CDialogMessageBox box;
+    box.Setup(L"A newer manager is available.", 0, L"Release Notes", L"NO", L"YES", CSize(530, 230));
+    std::vector<bool> open;
+    EXPECT_EQ(IDCANCEL, RunBox(box, {IDC_MESSAGE_THIRD, IDCANCEL}, &open));
+    SetShellOpenHook(nullptr);
+    EXPECT_EQ(std::vector<bool>{true}, open);
+    ASSERT_EQ(1u, opened.size());
+    EXPECT_EQ(0, opened[0].Find(L"open http"));
+    EXPECT_NE(-1, opened[0].Find(
+        L"/malvobluetoothmanager/MalvoBluetoothDeviceManagerForWindowsHelp/Contents/Resources/English/release_notes.html"));
+}
+
+TEST(MessageBox, ExcludedTargetsOfTheContinuation)
+{
+    for (int id : {0x3110, 0x4210, 0x5345, 0x5611, 0x5623, 0x5910, 0x6018, 0x6210}) EXPECT_TRUE(IsOkContinuationExcluded(id)) << id;
+    for (int id : {0x4D10, 0x3020, 0x5613, 0x5010, 0x6110, 0}) EXPECT_FALSE(IsOkContinuationExcluded(id)) << id;
+}
+
+class MessageBoxOnMainTest : public MainWindowTest {
+protected:
+    INT_PTR RunOkBox()
+    {
+        CDialogMessageBox box(main.get());
+        box.Setup(L"Press OK", 1, nullptr, L"OK", CSize(400, 110));
+        return RunBox(box, {IDOK});
+    }
+};
+
+TEST_F(MessageBoxOnMainTest, WaitForUserContinuesTheUpdateOfDfuModels)
+{
+    Recognize(0x4D10);
+    main->GoToFirmwareUpdate(1);
+    FinishPageTimers();
+    ASSERT_EQ(1, main->firmwareUpdatePage.PageStatus.State);
+    main->waitForUser = 1;
+    EXPECT_EQ(IDOK, RunOkBox());
+    EXPECT_EQ(0, main->waitForUser);
+    EXPECT_EQ(3, main->firmwareUpdatePage.PageStatus.State);  // the update was started
+    EXPECT_EQ(1, main->busy);
+}
+
+TEST_F(MessageBoxOnMainTest, WaitForUserOnlyReleasesTheWorkerOfHidModels)
+{
+    Recognize(0x5910);
+    main->GoToFirmwareUpdate(1);
+    FinishPageTimers();
+    main->waitForUser = 1;
+    EXPECT_EQ(IDOK, RunOkBox());
+    EXPECT_EQ(0, main->waitForUser);
+    EXPECT_EQ(1, main->firmwareUpdatePage.PageStatus.State);
+    EXPECT_EQ(0, main->busy);
+}
+
+TEST_F(MessageBoxOnMainTest, ActionCameraHoldsTheBoxWithOkDisabled)
+{
+    Clock::SetScale(0.01);  // the ten seconds pass in a tenth
+    main->targetProductId = 0x3020;
+    main->cameraPending = 1;
+    static int busyDuringHold = -1;
+    static int okEnabledDuringHold = -1;
+    static HWND okButton = nullptr;
+    busyDuringHold = okEnabledDuringHold = -1;
+    static CUpdaterDlg* owner = nullptr;
+    owner = main.get();
+    CDialogMessageBox box(main.get());
+    box.Setup(L"Camera", 0, nullptr, L"OK", CSize(400, 110));
+    SetModalDialogHook([&](CDialog& dialog, UINT) {
+        okButton = ::GetDlgItem(dialog.m_hWnd, IDOK);
+        ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            busyDuringHold = owner->busy;
+            okEnabledDuringHold = ::IsWindowEnabled(okButton) ? 1 : 0;
+        });
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    const ULONGLONG start = ::GetTickCount64();
+    EXPECT_EQ(IDOK, box.DoModal());
+    const ULONGLONG elapsed = ::GetTickCount64() - start;
+    SetModalDialogHook(nullptr);
+    Clock::SetScale(1.0);
+    EXPECT_GE(elapsed, 90u);
+    EXPECT_EQ(1, busyDuringHold);
+    EXPECT_EQ(0, okEnabledDuringHold);
+    EXPECT_EQ(0, main->cameraPending);
+    EXPECT_EQ(0, main->busy);
+}
+
+}  // namespace

@@ -1,0 +1,291 @@
+// NEXT, BACK and the tabs on every page, the frame that follows them, the save
+// prompt when a changed settings page is left, and the section chooser.
+#include "MainWindowFixture.h"
+
+#include "app/DialogMessageBox.h"
+
+namespace {
+
+// Puts the window on a page with a recognized product.
+void Enter(CUpdaterDlg& main, int page)
+{
+    main.GoToPage(page);
+}
+
+class NavigationTest : public MainWindowTest {};
+
+TEST_F(NavigationTest, NextBackAndTabsLeadToThePageOfTheRules)
+{
+    struct Case {
+        const char* name;
+        int product;
+        int usbStatus;
+        int from;
+        int control;
+        int expected;
+    };
+    const Case cases[] = {
+        {"BACK on the welcome page does nothing", 0x4D10, -1, PageWelcome, IDC_BACK, PageWelcome},
+        {"NEXT on the welcome page aims at 0x4D10", 0, -1, PageWelcome, IDC_NEXT, PageRecognition},
+        {"BACK on recognition", 0x4D10, -1, PageRecognition, IDC_BACK, PageWelcome},
+        {"NEXT on update, settings product", 0x4D10, -1, PageFirmwareUpdate, IDC_NEXT, PageDeviceSetting},
+        {"NEXT on update, 0x4111", 0x4111, -1, PageFirmwareUpdate, IDC_NEXT, PageSpeedDial},
+        {"NEXT on update, no-settings 0x5310", 0x5310, -1, PageFirmwareUpdate, IDC_NEXT, PageWelcome},
+        {"NEXT on update, update mode", 0x4D10, 0x8000 | 0x4D10, PageFirmwareUpdate, IDC_NEXT, PageWelcome},
+        {"NEXT on restore, settings product", 0x4D10, -1, PageFirmwareRestore, IDC_NEXT, PageDeviceSetting},
+        {"NEXT on restore, 0x3020", 0x3020, -1, PageFirmwareRestore, IDC_NEXT, PageWelcome},
+        {"BACK on update", 0x4D10, -1, PageFirmwareUpdate, IDC_BACK, PageRecognition},
+        {"BACK on restore", 0x4D10, -1, PageFirmwareRestore, IDC_BACK, PageRecognition},
+        {"BACK on basic settings", 0x4D10, -1, PageDeviceSetting, IDC_BACK, PageFirmwareUpdate},
+        {"BACK on speed dial", 0x4111, -1, PageSpeedDial, IDC_BACK, PageFirmwareUpdate},
+        {"NEXT on FM radio", 0x4D10, -1, PageDeviceSettingSecond, IDC_NEXT, PageWelcome},
+        {"tab welcome", 0x4D10, -1, PageDeviceSetting, IDC_TAB_WELCOME, PageWelcome},
+        {"tab recognition", 0x4D10, -1, PageFirmwareUpdate, IDC_TAB_RECOGNITION, PageRecognition},
+        {"tab update", 0x4D10, -1, PageDeviceSetting, IDC_TAB_FIRMWARE_UPDATE, PageFirmwareUpdate},
+        {"button 1020", 0x4D10, -1, PageFirmwareRestore, IDC_BACK_TO_UPDATE, PageFirmwareUpdate},
+        {"tab restore", 0x4D10, -1, PageFirmwareUpdate, IDC_TAB_FIRMWARE_RESTORE, PageFirmwareRestore},
+        {"button 1024", 0x4D10, -1, PageFirmwareUpdate, IDC_ON_TO_RESTORE, PageFirmwareRestore},
+        {"tab settings, 0x4D10", 0x4D10, -1, PageFirmwareUpdate, IDC_TAB_DEVICE_SETTING, PageDeviceSetting},
+        {"tab settings, 0x4111", 0x4111, -1, PageFirmwareUpdate, IDC_TAB_DEVICE_SETTING, PageSpeedDial},
+        {"tab settings, no-settings product", 0x5345, -1, PageFirmwareUpdate, IDC_TAB_DEVICE_SETTING, PageFirmwareUpdate},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        main->GoToWelcome();
+        Recognize(c.product, c.usbStatus);
+        if (c.from != PageWelcome) Enter(*main, c.from);
+        if (c.from == PageRecognition || c.from == PageWelcome) Recognize(c.product, c.usbStatus);
+        FinishPageTimers();
+        ASSERT_EQ(c.from, main->currentPage);
+        Click(c.control);
+        FinishPageTimers();
+        EXPECT_EQ(c.expected, main->currentPage);
+        if (c.control == IDC_NEXT && c.from == PageWelcome) {
+            EXPECT_EQ(0x4D10, main->targetProductId);
+        }
+    }
+}
+
+TEST_F(NavigationTest, NoSettingsProductOnUpdatePageOffersANewDevice)
+{
+    Recognize(0x5310);
+    main->GoToFirmwareUpdate(1);
+    FinishPageTimers();
+    EXPECT_EQ(CString(L"NEW DEVICE  >  "), main->nextButton.GetWindowText());
+    EXPECT_FALSE(Enabled(main->tabButtons[4]));
+    Click(IDC_NEXT);
+    EXPECT_EQ(PageWelcome, main->currentPage);
+    EXPECT_EQ(CString(L"NEXT        >  "), main->nextButton.GetWindowText());
+}
+
+TEST_F(NavigationTest, NothingMovesWhileBusyOrWhileTheSectionListIsOpen)
+{
+    Recognize(0x4D10);
+    main->GoToFirmwareUpdate(1);
+    ASSERT_EQ(1, main->busy);  // reading the firmware index
+    for (int id : {IDC_NEXT, IDC_BACK, IDC_TAB_WELCOME, IDC_TAB_RECOGNITION, IDC_TAB_DEVICE_SETTING}) {
+        Click(id);
+        EXPECT_EQ(PageFirmwareUpdate, main->currentPage) << id;
+    }
+    FinishPageTimers();
+    main->sectionListOpen = 1;
+    Click(IDC_BACK);
+    EXPECT_EQ(PageFirmwareUpdate, main->currentPage);
+}
+
+TEST_F(NavigationTest, PagesWithoutTargetOrRecognitionFallBack)
+{
+    main->targetProductId = 0;
+    main->GoToFirmwareRestore(1);
+    EXPECT_EQ(PageWelcome, main->currentPage);
+    main->targetProductId = 0x4D10;
+    main->GoToDeviceSetting(1);
+    EXPECT_EQ(PageRecognition, main->currentPage);
+}
+
+TEST_F(NavigationTest, WelcomeForgetsTheHeadset)
+{
+    Recognize(0x4D10);
+    main->deviceSettings.DeviceName = L"old headset";
+    main->deviceSettings.BluetoothAddress = L"001122334455";
+    main->deviceSettings.Firmware.Major = 5;
+    main->hidVariant = 16;
+    main->GoToWelcome();
+    EXPECT_EQ(0, main->recognized);
+    EXPECT_EQ(0, main->usbStatus);
+    EXPECT_EQ(0, main->deviceSettings.ProductId);
+    EXPECT_TRUE(main->deviceSettings.DeviceName.IsEmpty());
+    EXPECT_TRUE(main->deviceSettings.BluetoothAddress.IsEmpty());
+    EXPECT_EQ(0, main->deviceSettings.Firmware.Major);
+    EXPECT_EQ(-1, main->hidVariant);
+}
+
+TEST_F(NavigationTest, FrameFollowsThePage)
+{
+    Recognize(0x4D10);
+    main->GoToFirmwareUpdate(1);
+    FinishPageTimers();
+    EXPECT_EQ(static_cast<UINT>(BST_PUSHED), main->tabButtons[2].GetState() & BST_PUSHED);
+    EXPECT_EQ(0u, main->tabButtons[0].GetState() & BST_PUSHED);
+    EXPECT_EQ(CString(L"UPDATE"), main->actionButton.GetWindowText());
+    EXPECT_FALSE(Enabled(main->actionButton));  // no firmware file chosen
+    main->firmwareUpdatePage.fileEdit.SetWindowText(L"C:\\fw.img");
+    main->UpdateNavigation();
+    EXPECT_TRUE(Enabled(main->actionButton));
+    EXPECT_TRUE(Shown(main->onToRestoreButton));
+    EXPECT_FALSE(Shown(main->backToUpdateButton));
+
+    // The progress bar and its number show exactly while a transfer runs.
+    EXPECT_FALSE(Shown(main->progress));
+    main->busy = 1;
+    main->transferPercent = 42;
+    main->UpdateNavigation();
+    EXPECT_TRUE(Shown(main->progress));
+    EXPECT_TRUE(Shown(main->percentNumber));
+    EXPECT_EQ(CString(L"42"), main->percentNumber.GetWindowText());
+    EXPECT_FALSE(Enabled(main->nextButton));
+    EXPECT_FALSE(Shown(main->firmwareUpdatePage.stepsStatic));
+    main->busy = 0;
+    main->transferPercent = -1;
+    main->UpdateNavigation();
+    EXPECT_FALSE(Shown(main->progress));
+    EXPECT_FALSE(Shown(main->percentSign));
+}
+
+TEST_F(NavigationTest, SettingsPageEnablesSaveOnlyWhileModified)
+{
+    Recognize(0x4D10);
+    main->GoToDeviceSetting(1);
+    EXPECT_EQ(CString(L"SAVE"), main->actionButton.GetWindowText());
+    EXPECT_FALSE(Enabled(main->actionButton));
+    main->deviceSettingPage.workingCopy.HandsfreeVOX ^= 1;
+    ASSERT_NE(0, main->deviceSettingPage.IsModified());
+    main->UpdateNavigation();
+    EXPECT_TRUE(Enabled(main->actionButton));
+}
+
+TEST_F(NavigationTest, LeavingAChangedSettingsPageAsksToSave)
+{
+    Recognize(0x4D10);
+    main->GoToDeviceSetting(1);
+    main->deviceSettingPage.workingCopy.HandsfreeVOX ^= 1;
+    ASSERT_NE(0, main->deviceSettingPage.IsModified());
+
+    int asked = 0;
+    CString question;
+    CRect boxRect;
+    SetModalDialogHook([&](CDialog& dialog, UINT templateId) {
+        ++asked;
+        if (templateId != IDD_MESSAGE_BOX) return;
+        auto& box = static_cast<CDialogMessageBox&>(dialog);
+        question = box.textStatic.GetWindowText();
+        boxRect = box.GetWindowRect();
+        EXPECT_EQ(CString(L"YES"), box.okButton.GetWindowText());
+        EXPECT_EQ(CString(L"NO"), box.cancelButton.GetWindowText());
+        dialog.PressButton(IDCANCEL);  // NO
+    });
+    Click(IDC_TAB_FIRMWARE_UPDATE);
+    FinishPageTimers();
+    EXPECT_EQ(1, asked);
+    EXPECT_EQ(CString(L"Would you like to save DEVICE SETTING changes?"), question);
+    EXPECT_EQ(400, boxRect.Width());
+    EXPECT_EQ(130, boxRect.Height());
+    // NO drops the changes and shows the page asked for.
+    EXPECT_EQ(PageFirmwareUpdate, main->currentPage);
+    EXPECT_EQ(0, main->deviceSettingPage.IsModified());
+
+    // An unchanged page is left without a question.
+    main->GoToDeviceSetting(1);
+    Click(IDC_TAB_WELCOME);
+    EXPECT_EQ(1, asked);
+    EXPECT_EQ(PageWelcome, main->currentPage);
+}
+
+TEST_F(NavigationTest, TwoSectionsSwitchWithoutAList)
+{
+    Recognize(0x4D10);
+    main->sectionCount = 2;
+    main->sectionKinds[0] = SectionBasic;
+    main->sectionKinds[1] = SectionFmRadio;
+    main->GoToDeviceSetting(1);
+    EXPECT_EQ(CString(L"Basic"), main->sectionFirstButton.GetWindowText());
+    EXPECT_EQ(CString(L"FM Radio"), main->sectionDropdownButton.GetWindowText());
+    EXPECT_TRUE(Shown(main->sectionFirstButton));
+    EXPECT_FALSE(Enabled(main->sectionFirstButton));
+    EXPECT_TRUE(Enabled(main->sectionDropdownButton));
+
+    Click(IDC_SECTION_DROPDOWN);
+    EXPECT_EQ(PageDeviceSettingSecond, main->currentPage);
+    EXPECT_EQ(0, main->sectionListOpen);
+    EXPECT_TRUE(Enabled(main->sectionFirstButton));
+    EXPECT_FALSE(Enabled(main->sectionDropdownButton));
+    Click(IDC_SECTION_FIRST);
+    EXPECT_EQ(PageDeviceSetting, main->currentPage);
+}
+
+class SectionListTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        Recognize(0x4D10);
+        main->sectionCount = 3;
+        main->sectionKinds[0] = SectionBasic;
+        main->sectionKinds[1] = SectionSpeedDial;
+        main->sectionKinds[2] = SectionFmRadio;
+        main->GoToDeviceSetting(1);
+    }
+
+    BOOL PreTranslatePress(HWND target)
+    {
+        MSG msg{};
+        msg.hwnd = target;
+        msg.message = WM_LBUTTONDOWN;
+        msg.wParam = MK_LBUTTON;
+        return main->PreTranslateMessage(&msg);
+    }
+};
+
+TEST_F(SectionListTest, ThreeSectionsOpenTheList)
+{
+    EXPECT_EQ(CString(L"Basic"), main->sectionFirstButton.GetWindowText());
+    EXPECT_EQ(CString(L"More..."), main->sectionDropdownButton.GetWindowText());
+    EXPECT_FALSE(Enabled(main->sectionFirstButton));
+    Click(IDC_SECTION_DROPDOWN);
+    ASSERT_EQ(1, main->sectionListOpen);
+    EXPECT_TRUE(Shown(main->sectionList));
+    EXPECT_EQ(3, main->sectionList.GetCount());
+    EXPECT_FALSE(Shown(main->deviceSettingPage));
+
+    // The frame refuses everything while the list is open.
+    Click(IDC_NEXT);
+    EXPECT_EQ(PageDeviceSetting, main->currentPage);
+    EXPECT_EQ(0, main->SaveConfiguration());
+
+    main->sectionList.SetCurSel(2);
+    main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SECTION_LIST, LBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(main->sectionList.m_hWnd));
+    EXPECT_EQ(0, main->sectionListOpen);
+    EXPECT_EQ(PageDeviceSettingSecond, main->currentPage);
+    EXPECT_EQ(2, main->currentSection);
+}
+
+TEST_F(SectionListTest, APressElsewhereClosesTheListAndIsSwallowed)
+{
+    Click(IDC_SECTION_DROPDOWN);
+    ASSERT_EQ(1, main->sectionListOpen);
+    EXPECT_FALSE(PreTranslatePress(main->sectionList.m_hWnd));
+    EXPECT_FALSE(PreTranslatePress(main->sectionDropdownButton.m_hWnd));
+    EXPECT_EQ(1, main->sectionListOpen);
+
+    EXPECT_TRUE(PreTranslatePress(main->nextButton.m_hWnd));
+    EXPECT_EQ(0, main->sectionListOpen);
+    EXPECT_FALSE(Shown(main->sectionList));
+    EXPECT_TRUE(Shown(main->deviceSettingPage));
+    EXPECT_EQ(PageDeviceSetting, main->currentPage);
+
+    // Without the list a press goes on as usual.
+    EXPECT_FALSE(PreTranslatePress(main->nextButton.m_hWnd));
+}
+
+}  // namespace
