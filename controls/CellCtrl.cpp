@@ -267,7 +267,7 @@ void CCellPushButton::Draw(CDC& dc, const CRect& rect, UINT)
         dc.Rectangle(m_buttonRect);
         dc.SelectObject(oldBrush);
     }
-    if (!m_text.IsEmpty()) {
+    if (!m_text.IsEmpty() && !cell.IsRectEmpty()) {
         CRect edge = m_buttonRect;
         CRect caption = cell;
         if (m_active && !disabled) {

@@ -447,6 +447,39 @@ TEST_F(GridTest, AutoFitColumnTakesTheWidestText)
     EXPECT_EQ(grid().GetColumnWidth(1), grid().GetStringWidth(L"xi"));
 }
 
+TEST_F(GridTest, DividerDoubleClickFitsTheColumn)
+{
+    page.DestroyWindow();
+    ASSERT_TRUE(page.Create(40, 40, 220, true));
+    grid().InsertItem(0, L"a fairly long first column text");
+    HWND header = grid().GetHeaderHandle();
+    CRect item;
+    ASSERT_TRUE(::SendMessageW(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
+    CPoint divider(item.right - 1, item.Height() / 2);
+    ::SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(divider.x, divider.y));
+    EXPECT_EQ(grid().GetColumnWidth(0),
+              grid().GetStringWidth(L"a fairly long first column texti") + ::GetSystemMetrics(SM_CXEDGE));
+}
+
+TEST_F(GridTest, PlainCellsOfADisabledGridAreDrawnOnButtonFace)
+{
+    grid().InsertItem(0, L"");
+    grid().SetItem(0, 1, LVIF_TEXT, L"");
+    CClientDC screen(nullptr);
+    CMemoryDC dc(screen, 600, 60);
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = ODT_LISTVIEW;
+    dis.itemID = 0;
+    dis.hwndItem = grid().m_hWnd;
+    dis.hDC = dc;
+    CPoint inside = grid().GetCellRect(0, 1).CenterPoint();
+    for (bool enabled : {true, false}) {
+        grid().EnableWindow(enabled);
+        grid().DrawItem(&dis);
+        EXPECT_EQ(dc.GetPixel(inside.x, inside.y), ::GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE)) << enabled;
+    }
+}
+
 TEST_F(GridTest, AutoFitColumnAsksBoundCells)
 {
     grid().InsertItem(0, L"");

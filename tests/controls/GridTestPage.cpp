@@ -8,13 +8,13 @@ CGridTestPage::~CGridTestPage()
     if (m_hWnd) DestroyWindow();
 }
 
-bool CGridTestPage::Create(int x, int y, int gridHeight)
+bool CGridTestPage::Create(int x, int y, int gridHeight, bool withHeader)
 {
     if (!CreateEx(0, nullptr, L"Settings grid", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
                   CRect(x, y, x + 560, y + gridHeight + 60), nullptr, 0))
         return false;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_ALIGNLEFT |
-                  LVS_NOCOLUMNHEADER | LVS_SINGLESEL;
+                  LVS_SINGLESEL | (withHeader ? 0 : LVS_NOCOLUMNHEADER);
     if (!m_grid.CreateEx(0, WC_LISTVIEWW, L"", style, CRect(10, 10, 530, 10 + gridHeight), this, GridId)) return false;
     m_grid.SetHost(this);
     m_grid.InsertColumn(0, L"", LVCFMT_LEFT, 30);
@@ -25,8 +25,8 @@ bool CGridTestPage::Create(int x, int y, int gridHeight)
 
 void CGridTestPage::FillRows()
 {
-    static const wchar_t* const labels[RowCount] = {L"VOX Phone", L"Sidetone", L"VOX Sensitivity", L"Level",
-                                                    L"Speed Dial", L"Audio Boost"};
+    static const wchar_t* const labels[RowCount] = {L"VOX Phone", L"Sidetone", L"VOX Sensitivity", L"Speed Dial",
+                                                    L"Audio Boost", L"Level"};
     for (int row = 0; row < RowCount; ++row) {
         m_grid.InsertItem(row, L"");
         auto* help = new CCellPushButton(nullptr, 0, 0, 0);

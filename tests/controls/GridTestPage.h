@@ -29,12 +29,12 @@ protected:
 class CGridTestPage : public CWnd, public CConfigListHost {
 public:
     // Rows of the standard content.
-    enum Row { RowToggle, RowCheck, RowCombo, RowLongCombo, RowButton, RowDisabled, RowCount };
+    enum Row { RowToggle, RowCheck, RowCombo, RowButton, RowDisabled, RowLongCombo, RowCount };
     static constexpr int GridId = 1201;
 
     ~CGridTestPage() override;
     // A top-level window at (x, y) with the grid and three columns (30, 310, 170).
-    bool Create(int x = 40, int y = 40, int gridHeight = 220);
+    bool Create(int x = 40, int y = 40, int gridHeight = 220, bool withHeader = false);
     // Rows of every cell kind: a help button in column 0, a label in column 1
     // and a value cell in column 2.
     void FillRows();
