@@ -27,6 +27,12 @@ protected:
         for (const auto& [p, c] : pixels) dc.SetPixel(p.x, p.y, c);
         return static_cast<HBITMAP>(dc.Bitmap().Detach());
     }
+    // Paints the control over a blue surface.
+    void PaintOnBlue(CDC& dc)
+    {
+        dc.FillSolidRect(CRect(0, 0, 8, 8), Blue);
+        picture.Paint(dc);
+    }
 
     CClientDC screen{nullptr};
     CWnd window;
@@ -37,8 +43,7 @@ TEST_F(MyStaticTest, WithoutAPictureNothingIsPainted)
 {
     picture.m_background.Attach(MakeBitmap(Green));
     CMemoryDC dc(screen, 8, 8);
-    dc.FillSolidRect(CRect(0, 0, 8, 8), Blue);
-    picture.Paint(dc);
+    PaintOnBlue(dc);
     EXPECT_EQ(dc.GetPixel(0, 0), Blue);
     EXPECT_EQ(dc.GetPixel(7, 7), Blue);
 }
@@ -49,8 +54,7 @@ TEST_F(MyStaticTest, CornerColourShowsTheBackground)
     picture.SetBitmap(image);
     picture.m_background.Attach(MakeBitmap(Green));
     CMemoryDC dc(screen, 8, 8);
-    dc.FillSolidRect(CRect(0, 0, 8, 8), Blue);
-    picture.Paint(dc);
+    PaintOnBlue(dc);
     EXPECT_EQ(dc.GetPixel(0, 0), Green);
     EXPECT_EQ(dc.GetPixel(6, 6), Green);
     EXPECT_EQ(dc.GetPixel(3, 3), Red);
@@ -64,8 +68,7 @@ TEST_F(MyStaticTest, PictureAloneBeforeTheBackgroundCopy)
     HBITMAP image = MakeBitmap(White, {{{2, 2}, Red}});
     picture.SetBitmap(image);
     CMemoryDC dc(screen, 8, 8);
-    dc.FillSolidRect(CRect(0, 0, 8, 8), Blue);
-    picture.Paint(dc);
+    PaintOnBlue(dc);
     EXPECT_EQ(dc.GetPixel(0, 0), Blue);
     EXPECT_EQ(dc.GetPixel(2, 2), Red);
     picture.SetBitmap(nullptr);
