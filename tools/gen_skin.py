@@ -533,9 +533,7 @@ def draw_scene(w, h):
     ax, ay = P(265, 120)
     for k in range(3):
         cv.fill(Arc(ax, ay, (14 + 12 * k) * u, (19 + 12 * k) * u, -40, 40), ORANGE if k == 0 else EDGE_MID)
-    # Brand, bottom left on the base strip.
-    scale = max(1, int(round(3 * u)))
-    cv.text(int(P(40, 276)[0]), int(P(40, 276)[1]), "TORVIK", INK, scale)
+    # The base strip stays plain: the frame's BACK and NEXT buttons lie over it.
     return cv
 
 
