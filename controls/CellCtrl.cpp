@@ -6,6 +6,7 @@
 #include "controls/ConfigListCtrl.h"
 #include "controls/PopUpScrollList.h"
 #include "framework/Sync.h"
+#include "res/resource.h"
 
 CImageList CheckBoxImageList;
 
@@ -140,7 +141,7 @@ DWORD& CCellCheckBox::ClassStyle() const
 bool CCellCheckBox::LoadImages()
 {
     if (CheckBoxImageList.m_hImageList) return true;
-    return CheckBoxImageList.Create(CheckBoxBitmapId, CheckImageSize, 20, RGB(255, 0, 255));
+    return CheckBoxImageList.Create(IDB_CHECK_BOX_IMAGES, CheckImageSize, 20, RGB(255, 0, 255));
 }
 
 void CCellCheckBox::Create(CConfigListCtrl* list, const int* enabled, const CString& initText)
@@ -242,6 +243,13 @@ DWORD& CCellPushButton::ClassStyle() const
     return style;
 }
 
+void CCellPushButton::SetBitmapId(UINT id)
+{
+    m_bitmapId = id;
+    if (id) m_bitmap.LoadBitmap(id);
+    else m_bitmap.DeleteObject();
+}
+
 void CCellPushButton::OnButtonClick(UINT, CPoint)
 {
     if (m_target) ::PostMessageW(m_target, m_message, m_wParam, m_lParam);
@@ -277,9 +285,8 @@ void CCellPushButton::Draw(CDC& dc, const CRect& rect, UINT)
             dc.DrawEdge(edge, EDGE_RAISED, BF_RECT);
         }
         dc.DrawText(m_text, caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    } else if (m_bitmapId) {
-        CBitmap bitmap;
-        if (bitmap.LoadBitmap(m_bitmapId)) dc.DrawBitmap(bitmap, rect.left + 3, rect.top + 2, RGB(255, 255, 255));
+    } else if (m_bitmap.GetSafeHandle()) {
+        dc.DrawBitmap(m_bitmap, rect.left + 3, rect.top + 2, RGB(255, 255, 255));
     }
     dc.RestoreDC(saved);
 }

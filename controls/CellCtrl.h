@@ -34,10 +34,6 @@ enum CellStyleBits : DWORD {
     CellStyleInactiveSunken = 0x80,  // sunken edge while inactive
 };
 
-// Bitmap resources of the cells (drawn by the skin).
-constexpr UINT CheckBoxBitmapId = 303;  // four 20 x 20 images: clear, set, clear disabled, set disabled
-constexpr UINT HelpMarkBitmapId = 188;  // 16 x 16 information mark of the help buttons
-
 class CCellCtrl {
 public:
     CCellCtrl() = default;
@@ -157,7 +153,8 @@ private:
     CString m_onText;
 };
 
-// Images of all check-box cells: clear, set, clear disabled, set disabled.
+// Images of all check-box cells (bitmap IDB_CHECK_BOX_IMAGES, four 20 x 20
+// images): clear, set, clear disabled, set disabled.
 extern CImageList CheckBoxImageList;
 
 // A push button that posts a message to a window; shows a caption or a bitmap.
@@ -172,7 +169,7 @@ public:
     BOOL OnLButtonDown(UINT flags, CPoint point) override { return PressButton(flags, point); }
     BOOL OnLButtonUp(UINT, CPoint) override { return ReleaseButton(); }
     void OnButtonClick(UINT flags, CPoint point) override;
-    void SetBitmapId(UINT id) { m_bitmapId = id; }
+    void SetBitmapId(UINT id);
 
 protected:
     DWORD& ClassStyle() const override;
@@ -184,6 +181,7 @@ private:
     WPARAM m_wParam;
     LPARAM m_lParam;
     UINT m_bitmapId = 0;  // 0: draw the caption
+    CBitmap m_bitmap;     // loaded once from m_bitmapId
 };
 
 // A cell with an arrow that opens a popup list below (or above) it.

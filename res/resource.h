@@ -117,3 +117,7 @@
 #define IDC_SETTING_DEFAULT 1035
 #define IDC_SETTING_CANCEL 1036
 #define IDC_SETTINGS_GRID 1201
+
+// Settings grid cells
+#define IDB_HELP_MARK 188
+#define IDB_CHECK_BOX_IMAGES 303

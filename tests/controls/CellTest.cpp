@@ -5,6 +5,7 @@
 #include "GridTestPage.h"
 #include "controls/ButtonCritSect.h"
 #include "framework/Dialog.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -75,6 +76,41 @@ TEST_F(CellTest, ComboTakesItsValueFromTheFirstLine)
     }
 }
 
+// The 20 x 20 pixels at (x, y) of a device context.
+std::vector<COLORREF> Block(CDC& dc, CPoint at)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) pixels.push_back(dc.GetPixel(at.x + x, at.y + y));
+    return pixels;
+}
+
+TEST_F(CellTest, CheckBoxDrawsTheImageOfItsState)
+{
+    if (!CCellCheckBox::LoadImages()) GTEST_SKIP() << "no check-box bitmap";
+    EXPECT_EQ(CheckBoxImageList.GetImageCount(), 4);
+    auto* check = Bind<CCellCheckBox>(L"1");
+    const CRect cell(0, 0, 100, 27);
+    CClientDC screen(nullptr);
+    struct Case { bool checked, disabled; int image; };
+    const Case cases[] = {{false, false, 0}, {true, false, 1}, {false, true, 2}, {true, true, 3}};
+    std::vector<std::vector<COLORREF>> drawnImages;
+    for (const Case& c : cases) {
+        check->SetCheck(c.checked);
+        grid().SetCellDisabled(0, 2, c.disabled);
+        CMemoryDC drawn(screen, cell.Width(), cell.Height());
+        check->Draw(drawn, cell, 0);
+        CPoint at = check->GetButtonRect().TopLeft();
+        EXPECT_EQ(at, CPoint((cell.Width() - 20) / 2, 0)) << "centred without a label";
+        CMemoryDC expected(screen, cell.Width(), cell.Height());
+        expected.FillSolidRect(cell, ::GetSysColor(COLOR_WINDOW));
+        CheckBoxImageList.Draw(expected, c.image, at, ILD_NORMAL);
+        drawnImages.push_back(Block(drawn, at));
+        EXPECT_EQ(drawnImages.back(), Block(expected, at)) << "image " << c.image;
+    }
+    for (size_t i = 1; i < drawnImages.size(); ++i) EXPECT_NE(drawnImages[i], drawnImages[i - 1]);
+}
+
 TEST_F(CellTest, ComboSetCurSelAcceptsOnlyItemIndexes)
 {
     auto* combo = Bind<CCellComboBox>(L"Low\nMedium\nHigh");
@@ -130,6 +166,24 @@ TEST_F(CellTest, PushButtonPostsItsMessageOnceWhenClickedInside)
 
     button->OnLButtonDown(MK_LBUTTON, CPoint(2, 2));  // in the margin
     EXPECT_FALSE(::PeekMessageW(&msg, page.m_hWnd, WM_APP + 5, WM_APP + 5, PM_REMOVE));
+}
+
+TEST_F(CellTest, HelpButtonDrawsOnlyItsBitmap)
+{
+    CBitmap mark;
+    if (!mark.LoadBitmap(IDB_HELP_MARK)) GTEST_SKIP() << "no help-mark bitmap";
+    auto* button = new CCellPushButton(nullptr, 0, 0, 0);
+    grid().SetCell(0, 0, button, L"");
+    button->SetBitmapId(IDB_HELP_MARK);
+    const COLORREF untouched = RGB(1, 2, 3);
+    CClientDC screen(nullptr);
+    CMemoryDC dc(screen, 30, 27);
+    dc.FillSolidRect(CRect(0, 0, 30, 27), untouched);
+    button->Draw(dc, CRect(0, 0, 30, 27), 0);
+    EXPECT_EQ(dc.GetPixel(1, 1), untouched);
+    EXPECT_EQ(dc.GetPixel(25, 24), untouched);
+    EXPECT_NE(dc.GetPixel(3 + 8, 2 + 8), untouched) << "the mark's disc";
+    EXPECT_EQ(dc.GetPixel(3, 2), untouched) << "the mark's white corner is transparent";
 }
 
 TEST_F(CellTest, HelpButtonClickReachesTheHost)

@@ -1,6 +1,7 @@
 #include "GridTestPage.h"
 
 #include "framework/Dialog.h"
+#include "res/resource.h"
 
 CGridTestPage::~CGridTestPage()
 {
@@ -31,7 +32,7 @@ void CGridTestPage::FillRows()
         m_grid.InsertItem(row, L"");
         auto* help = new CCellPushButton(nullptr, 0, 0, 0);
         m_grid.SetCell(row, 0, help, L"");
-        help->SetBitmapId(HelpMarkBitmapId);
+        help->SetBitmapId(IDB_HELP_MARK);
         m_grid.SetItem(row, 1, LVIF_TEXT, labels[row]);
     }
     m_grid.SetCell(RowToggle, 2, new CCellCheckBox, L"1");
