@@ -3,6 +3,8 @@
 #include <clocale>
 
 #include "app/AboutDlg.h"
+#include "app/Configuration.h"
+#include "app/DiagnosticLog.h"
 #include "app/DeviceLine.h"
 #include "app/DialogLanguageManager.h"
 #include "app/DialogMessageBox.h"
@@ -199,12 +201,29 @@ void CUpdaterDlg::LoadConfiguration()
     transferPercent = -1;
     percentSign.ShowWindow(SW_HIDE);
     percentNumber.ShowWindow(SW_HIDE);
+
+    // The configuration file's values over the defaults; a missing file keeps them.
+    ConfigurationValues values;
+    ReadConfigurationFile(ConfigurationFilePath(), values);
+    language = values.language;
+    applyToFirmwareLanguage = values.applyToFirmwareLanguage;
+    targetProductId = values.targetProductId;
+    firmwareLanguage = values.firmwareLanguage;
+    currentPath = values.currentPath;
 }
 
 int CUpdaterDlg::SaveConfiguration()
 {
     if (Refused()) return 0;
     CloseDeviceHandles();
+    // A file that cannot be written is not reported; the window closes all the same.
+    ConfigurationValues values;
+    values.language = language;
+    values.applyToFirmwareLanguage = applyToFirmwareLanguage;
+    values.targetProductId = targetProductId;
+    values.firmwareLanguage = firmwareLanguage;
+    values.currentPath = currentPath;
+    WriteConfigurationFile(ConfigurationFilePath(), values);
     return 1;
 }
 
@@ -344,27 +363,19 @@ HBRUSH CUpdaterDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
     }
 }
 
-HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
+bool CUpdaterDlg::CopyBackgroundBehind(CWnd* control, CBitmap& out)
 {
-    const int id = control->GetDlgCtrlID();
-    auto found = m_patternBrushes.find(id);
-    if (found != m_patternBrushes.end()) return found->second;
-    // The part of the background picture that lies behind the control, so the
-    // static looks transparent over the skin.
     CRect rect = control->GetClientRect();
     control->MapWindowPoints(this, &rect);
-    CBrush& brush = m_patternBrushes[id];
-    CBitmap& bitmap = m_patternBitmaps[id];
     CClientDC screen(this);
-    if (rect.Width() <= 0 || rect.Height() <= 0 || !bitmap.CreateCompatibleBitmap(screen, rect.Width(), rect.Height())) {
-        brush.CreateSolidBrush(kWhite);
-        return brush;
-    }
+    if (rect.IsRectEmpty() || !out.CreateCompatibleBitmap(screen, rect.Width(), rect.Height())) return false;
     CDC target;
     target.CreateCompatibleDC(screen);
-    HGDIOBJ oldTarget = target.SelectObject(bitmap);
+    HGDIOBJ oldTarget = target.SelectObject(out);
     target.FillSolidRect(CRect(0, 0, rect.Width(), rect.Height()), kWhite);
     if (m_backgroundBitmap.GetSafeHandle()) {
+        // The background picture is drawn unscaled at the client origin, so the
+        // control's rectangle is also its rectangle in the picture.
         CDC source;
         source.CreateCompatibleDC(screen);
         HGDIOBJ oldSource = source.SelectObject(m_backgroundBitmap);
@@ -374,7 +385,25 @@ HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
     }
     target.SelectObject(oldTarget);
     target.DeleteDC();
-    brush.CreatePatternBrush(bitmap);
+    return true;
+}
+
+HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
+{
+    const int id = control->GetDlgCtrlID();
+    auto found = m_patternBrushes.find(id);
+    if (found != m_patternBrushes.end()) return found->second;
+    // Made once per control from the background picture (never from the screen,
+    // which may not be painted yet); the brush keeps its own copy of the pixels.
+    CBrush& brush = m_patternBrushes[id];
+    CBitmap pattern;
+    if (!CopyBackgroundBehind(control, pattern)) {
+        brush.CreateSolidBrush(kWhite);
+        return brush;
+    }
+    brush.CreatePatternBrush(pattern);
+    if (id == IDC_DEVICE_PICTURE && !devicePicture.m_background.GetSafeHandle())
+        CopyBackgroundBehind(control, devicePicture.m_background);
     return brush;
 }
 
@@ -453,7 +482,17 @@ void CUpdaterDlg::OnMenuAbout()
 void CUpdaterDlg::OnMenuOnlineHelp() { OpenOnlineHelp(); }
 
 // Not built yet: the diagnostic log.
-void CUpdaterDlg::OnMenuDiagnosticLog() {}
+void CUpdaterDlg::OnMenuDiagnosticLog()
+{
+    if (Refused()) return;
+    DiagnosticLogState state;
+    state.status = statusText.GetWindowText();
+    state.recognized = recognized;
+    state.targetProductId = targetProductId;
+    state.usbStatus = usbStatus;
+    state.device = &deviceSettings;
+    SaveDiagnosticLog(this, currentPath, state);
+}
 
 void CUpdaterDlg::OnBnClickedAbout()
 {

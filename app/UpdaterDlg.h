@@ -8,6 +8,7 @@
 #include "app/DialogDeviceSelection.h"
 #include "app/StatusLine.h"
 #include "app/WizardPage.h"
+#include "controls/MyStatic.h"
 #include "device/DeviceSettings.h"
 #include "device/DialogDeviceRecognition.h"
 #include "device/ProductCatalogue.h"
@@ -167,7 +168,7 @@ public:
 
     // Controls bound to the template.
     CStatic backgroundStatic;
-    CStatic devicePicture;
+    CMyStatic devicePicture;
     CStatic deviceCaption;
     CStatic deviceText;
     CStatic languageFlag;
@@ -216,6 +217,8 @@ private:
     CWizardPage* Page(int page);
     void EndSectionList();
     HBRUSH FramePatternBrush(CWnd* control);
+    // A bitmap of the part of the background picture behind a control.
+    bool CopyBackgroundBehind(CWnd* control, CBitmap& out);
     bool Refused() const { return busy || sectionListOpen; }
 
     HICON m_icon = nullptr;
@@ -234,7 +237,6 @@ private:
     CBrush m_warningBoxBrush;
     // Pattern brushes of the device line over the background, made once each.
     std::map<int, CBrush> m_patternBrushes;
-    std::map<int, CBitmap> m_patternBitmaps;
     CFont m_boldFont;
     CFont m_smallBoldFont;
 };

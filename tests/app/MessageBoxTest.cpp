@@ -207,3 +207,40 @@ TEST_F(MessageBoxOnMainTest, ActionCameraHoldsTheBoxWithOkDisabled)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MessageBoxOnMainTest, ModelessPromptIsOwnedAndClosedByTheUpdateRecord)
+{
+    UpdateStatus& status = main->firmwareUpdatePage.PageStatus;
+    auto* prompt = new CDialogMessageBox();
+    prompt->Setup(TextHoldKey(LanguageEnglish, 0x4D10), 1, nullptr, nullptr, CSize(400, 110));
+    ASSERT_TRUE(prompt->CreateModeless(main.get()));
+    EXPECT_FALSE(prompt->IsWindowVisible());  // the caller places and shows it
+    EXPECT_EQ(CSize(400, 110), prompt->GetWindowRect().Size());
+    EXPECT_EQ(main.get(), prompt->MainWindow());
+    // Without buttons neither Enter nor Escape closes it.
+    prompt->SendMessage(WM_COMMAND, IDOK);
+    prompt->SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(prompt->IsWindow());
+    status.Prompt = prompt;
+    const HWND window = prompt->m_hWnd;
+    status.Reset(3);
+    EXPECT_EQ(nullptr, status.Prompt);
+    EXPECT_FALSE(::IsWindow(window));
+    status.CloseMessageBox();  // a second close finds nothing
+}
+
+TEST_F(MessageBoxOnMainTest, OwnerDepthReachesTheMainWindowFromAPageControl)
+{
+    Recognize(0x4D10);
+    main->GoToFirmwareUpdate(1);
+    FinishPageTimers();
+    main->waitForUser = 1;
+    CDialogMessageBox box(&main->firmwareUpdatePage.fileEdit);
+    box.SetupFull(L"Help", 0, nullptr, nullptr, L"OK", CSize(520, 150), 1);
+    EXPECT_EQ(IDOK, RunBox(box, {IDOK}));
+    EXPECT_EQ(0, main->waitForUser);
+}
+
+}  // namespace

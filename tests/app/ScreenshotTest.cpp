@@ -1,0 +1,59 @@
+// Not a check: shows the main window on one page for tools/screenshot.
+//   tools/screenshot OUT.png 6 build/tests/test_app.exe --gtest_also_run_disabled_tests
+//       --gtest_filter=Screenshot.*
+// with TORVIK_SHOT_PAGE (1 to 7), TORVIK_SHOT_LANGUAGE (0 to 10) and
+// TORVIK_SHOT_BOX=1 for a message box over the window.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/DialogMessageBox.h"
+#include "app/UpdaterDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+int EnvNumber(const char* name, int fallback)
+{
+    const char* value = std::getenv(name);
+    return value ? std::atoi(value) : fallback;
+}
+
+TEST(Screenshot, DISABLED_ShowPage)
+{
+    CUpdaterDlg main;
+    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
+    main.SendMessage(WM_TIMER, kStartupTimer);
+    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
+    const int page = EnvNumber("TORVIK_SHOT_PAGE", 1);
+    main.targetProductId = 0x4D10;
+    main.recognized = page > 2;
+    main.usbStatus = 0x4D10;
+    if (page > 2) {
+        main.sectionCount = 3;
+        main.sectionKinds[0] = SectionBasic;
+        main.sectionKinds[1] = SectionSpeedDial;
+        main.sectionKinds[2] = SectionFmRadio;
+    }
+    main.GoToPage(page);
+    main.recognized = 1;
+    main.deviceSettings.ProductId = 0x4D10;
+    main.deviceSettings.DeviceName = L"TKV8";
+    main.deviceSettings.Firmware = {5, 1, 0, 0};
+    if (page == PageFirmwareUpdate) main.firmwareUpdatePage.SendMessage(WM_TIMER, kIndexTimer);
+    if (page == PageFirmwareRestore) main.firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
+    main.UpdateNavigation();
+    main.ShowWindow(SW_SHOW);
+    if (EnvNumber("TORVIK_SHOT_BOX", 0)) {
+        CDialogMessageBox box(&main);
+        box.Setup(TextSaveChangesQuestion(main.language), 0, TextNo(main.language), TextYes(main.language),
+                  CSize(400, 130));
+        SetModalDialogHook([](CDialog& dialog, UINT) { PumpMessagesFor(8000); dialog.EndDialog(IDOK); });
+        box.DoModal();
+        SetModalDialogHook(nullptr);
+    }
+    PumpMessagesUntil([] { return false; }, 8000);
+    main.DestroyWindow();
+}
+
+}  // namespace
