@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "GridTestPage.h"
+#include "controls/HyperEdit.h"
 #include "framework/Dialog.h"
 
 namespace {
@@ -24,6 +25,15 @@ TEST(Showcase, GridWithOpenPopup)
     page.m_grid.SetItem(0, 2, LVIF_TEXT, L"value");
     page.Paint();
     page.Click(CGridTestPage::RowLongCombo + 1, 2);
+
+    // The hyperlink edit beside it.
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, L"Instructions", WS_OVERLAPPED | WS_VISIBLE, CRect(640, 40, 1000, 200), nullptr, 0));
+    CHyperEdit edit;
+    ASSERT_TRUE(edit.CreateEx(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, CRect(10, 10, 340, 140),
+                              &window, 1183));
+    edit.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+    edit.SetWindowText(L"Plug the headset in and visit www.torvik.example for help.\r\nManuals: WWW.TORVIK.EXAMPLE/manuals");
     PumpMessagesUntil(nullptr, static_cast<DWORD>(std::atoi(seconds)) * 1000);
 }
 
