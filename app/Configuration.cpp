@@ -8,6 +8,12 @@ namespace {
 
 const wchar_t ConfigurationFileName[] = L"TORVIKBluetoothDeviceManager.wqlnxconf";
 
+CString& ConfigurationFileHook()
+{
+    static CString path;
+    return path;
+}
+
 const wchar_t KeyManagerVersion[] = L"keyManagerVersion";
 const wchar_t KeyManagerLanguage[] = L"keyManagerLanguage";
 const wchar_t KeyApplyToFirmwareLanguage[] = L"keyApplyToFirmwareLanguage";
@@ -60,7 +66,13 @@ CString ProgramImgFolder()
 
 CString ConfigurationFilePath()
 {
-    return ProgramImgFolder() + ConfigurationFileName;
+    const CString& hook = ConfigurationFileHook();
+    return hook.IsEmpty() ? ProgramImgFolder() + ConfigurationFileName : hook;
+}
+
+void SetConfigurationFileHook(const wchar_t* path)
+{
+    ConfigurationFileHook() = path;
 }
 
 void ParseConfigurationText(const CString& text, ConfigurationValues& values)

@@ -17,8 +17,12 @@ struct ConfigurationValues {
     CString currentPath;
 };
 
-// "TORVIKBluetoothDeviceManager.wqlnxconf" in "IMG" below the program's folder.
+// "TORVIKBluetoothDeviceManager.wqlnxconf" in "IMG" below the program's folder
+// (or the file a test has put in its place).
 CString ConfigurationFilePath();
+// Test hook: the main window reads and writes this file instead (null or empty
+// restores the real one), so test processes keep their choices to themselves.
+void SetConfigurationFileHook(const wchar_t* path);
 // The program's folder followed by "IMG" and "\": where our own files live.
 CString ProgramImgFolder();
 

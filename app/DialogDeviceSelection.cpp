@@ -1,7 +1,23 @@
 #include "app/DialogDeviceSelection.h"
 
+#include "app/Configuration.h"
+#include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
+
+namespace {
+
+constexpr int kStartTarget = 0x4D10;
+const wchar_t kReleaseNotesCaption[] = L"Release Notes";
+constexpr int kShellSuccess = 32;  // ShellExecute results above this one succeed
+
+// "%s." filled with a failure text.
+CString WithFullStop(const CString& text)
+{
+    return CString::FillPlaceholders(L"%s.", {text.GetString()});
+}
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWizardPage)
     ON_WM_SETCURSOR()
@@ -35,6 +51,12 @@ void CDialogDeviceSelection::ShowSelectionPage()
     main->transferPercent = -1;
     RelayoutSelectionPage();
     main->nextButton.SetFocus();
+    if (!updateCheckDone) {
+        main->busy = 1;
+        main->UpdateNavigation();
+        RelayoutSelectionPage();
+        SetTimer(kManagerCheckTimer, kManagerCheckDelayMs);
+    }
 }
 
 void CDialogDeviceSelection::RelayoutSelectionPage()
@@ -49,11 +71,109 @@ void CDialogDeviceSelection::RelayoutSelectionPage()
 
 void CDialogDeviceSelection::OnBnClickedStart()
 {
+    // Nothing while an operation (the update check or its download) runs.
     CUpdaterDlg* main = MainDialog();
-    if (!main || main->busy) return;
-    main->targetProductId = 0x4D10;
+    if (!main || MainRefuses()) return;
+    main->targetProductId = kStartTarget;
     main->GoToRecognition(1, nullptr, 0);
     main->nextButton.SetFocus();
 }
 
-void CDialogDeviceSelection::OnTimer(UINT_PTR id) { CWnd::OnTimer(id); }
+void CDialogDeviceSelection::OnTimer(UINT_PTR id)
+{
+    if (id == kManagerCheckTimer) CheckManagerVersion();
+    if (id == kManagerDownloadTimer) PollInstallerDownload();
+    CWnd::OnTimer(id);
+}
+
+void CDialogDeviceSelection::CheckManagerVersion()
+{
+    KillTimer(kManagerCheckTimer);
+    ManagerVersionLine line;
+    bool started = false;
+    if (FetchManagerVersion(line)) {
+        updateCheckDone = 1;
+        installerFileName = line.installerName;
+        if (ShouldOfferManagerUpdate(line)) started = OfferManagerUpdate(line);
+    }
+    if (!started) EndManagerUpdate();
+}
+
+bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
+{
+    CUpdaterDlg* main = MainDialog();
+    const LanguageIndex language = main->language;
+    CDialogMessageBox prompt(main);
+    prompt.Setup(TextNewerManagerAvailable(line.major, line.minor, line.third, language), 0, kReleaseNotesCaption,
+                 TextNo(language), TextYes(language), CSize(530, 230));
+    if (prompt.DoModal() != IDOK) return false;
+
+    // The filter's description alone: the file dialog completes it with "*.exe".
+    CFileDialog save(FALSE, nullptr, installerFileName,
+                     OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
+                     ManagerUpdateFileFilter(language), main);
+    save.m_initialDir = main->currentPath.IsEmpty() ? ProgramImgFolder() : main->currentPath;
+    if (save.DoModal() != IDOK) return false;
+
+    installerPath = save.GetPathName();
+    main->currentPath = installerPath.Left(installerPath.ReverseFind(L'\\') + 1);
+    if (!installerDownload.Start(ManagerUpdateBaseFolder() + installerFileName, installerPath)) {
+        ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotConnectToServer(l)); }, 1);
+        return false;
+    }
+    main->transferPercent = 0;
+    ShowEveryStatus(TextDownloadingManagerUpdate, 0);
+    main->UpdateNavigation();
+    RelayoutSelectionPage();
+    SetTimer(kManagerDownloadTimer, kManagerDownloadPollMs);
+    return true;
+}
+
+void CDialogDeviceSelection::PollInstallerDownload()
+{
+    CUpdaterDlg* main = MainDialog();
+    int percent = installerDownload.Percent();
+    if (percent >= 0) {
+        main->transferPercent = percent;
+        main->UpdateNavigation();
+        RelayoutSelectionPage();
+    }
+    // The outcome is known only once the worker has ended, however far the
+    // percentage has come.
+    using Outcome = ManagerInstallerDownload::Outcome;
+    const Outcome outcome = installerDownload.GetOutcome();
+    if (outcome == Outcome::Running) return;
+    KillTimer(kManagerDownloadTimer);
+    if (outcome == Outcome::CannotOpenFile) {
+        ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotOpenFile(l)); }, 1);
+    } else if (outcome == Outcome::CannotConnect) {
+        ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotConnectToServer(l)); }, 1);
+    } else {
+        ShowEveryStatus(TextManagerUpdateDownloaded, 0);
+    }
+    EndManagerUpdate();
+    if (outcome != Outcome::Downloaded) return;
+    // The manager closes only once the installer has really been started.
+    if (ShellOpen(L"open", L"\"" + installerPath + L"\"", nullptr, SW_SHOWNORMAL) > kShellSuccess) {
+        main->OnOK();
+    } else {
+        ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotOpenFile(l)); }, 1);
+    }
+}
+
+void CDialogDeviceSelection::EndManagerUpdate()
+{
+    CUpdaterDlg* main = MainDialog();
+    main->busy = 0;
+    main->transferPercent = -1;
+    main->UpdateNavigation();
+    RelayoutSelectionPage();
+}
+
+template <typename Compose>
+void CDialogDeviceSelection::ShowEveryStatus(Compose&& compose, int warning)
+{
+    CUpdaterDlg* main = MainDialog();
+    for (LanguageIndex language = 0; language < LanguageCount; ++language) main->SetStatusText(compose(language), language);
+    main->ShowStatus(main->GetStatusText(), warning);
+}

@@ -29,7 +29,11 @@ void ExpectSameValues(const ConfigurationValues& a, const ConfigurationValues& b
 
 TEST(ConfigurationFile, PathIsInImgBesideTheProgram)
 {
+    CString isolated = ConfigurationFilePath();  // the test process's own file
+    SetConfigurationFileHook(nullptr);
     EXPECT_EQ(ConfigurationFilePath(), ProgramFolder() + L"\\IMG\\TORVIKBluetoothDeviceManager.wqlnxconf");
+    SetConfigurationFileHook(isolated);
+    EXPECT_EQ(ConfigurationFilePath(), isolated);
 }
 
 TEST(ConfigurationFile, WritesExactBytesAndReadsThemBack)

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ConfigurationIsolation.h"
+
 namespace {
 
 DWORD WINAPI Watchdog(void* param)
@@ -25,5 +27,6 @@ int main(int argc, char** argv)
     DWORD seconds = 240;
     if (const char* env = std::getenv("TORVIK_TEST_WATCHDOG")) seconds = static_cast<DWORD>(std::atoi(env));
     CloseHandle(CreateThread(nullptr, 0, Watchdog, reinterpret_cast<void*>(static_cast<uintptr_t>(seconds)), 0, nullptr));
+    IsolateConfigurationFile();
     return RUN_ALL_TESTS();
 }
