@@ -23,6 +23,7 @@ TEST(Screenshot, DISABLED_ShowPage)
 {
     CUpdaterDlg main;
     ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
+    main.selectionPage.updateCheckDone = 1;  // no manager update check
     main.SendMessage(WM_TIMER, kStartupTimer);
     main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
     const int page = EnvNumber("TORVIK_SHOT_PAGE", 1);
