@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/WizardPage.h"
+#include "controls/CellCtrl.h"
+#include "controls/ConfigListCtrl.h"
 #include "device/DeviceSettings.h"
 #include "device/ProductCatalogue.h"
 #include "firmware/UpdateStatus.h"
@@ -42,7 +44,7 @@ public:
     CStatic titleStatic;      // 1012
     CComboBox languageCombo;  // 1034
     CStatic languageLabel;    // 1167
-    CWnd backupList;          // 1202
+    CConfigListCtrl backupList;  // 1202
 
     DECLARE_MESSAGE_MAP()
 };

@@ -58,5 +58,5 @@ void CDialogDeviceSetting::RefreshTexts() {}
 void CDialogDeviceSetting::LayoutLegacyControls() { FillSettingsList(); }
 void CDialogDeviceSetting::FillSettingsList() {}
 int CDialogDeviceSetting::WriteToHeadset() { return 0; }
-bool CDialogDeviceSetting::IsCellPopupOpen() const { return false; }
-void CDialogDeviceSetting::EndCellEdit() {}
+bool CDialogDeviceSetting::IsCellPopupOpen() const { return settingsGrid.IsPopupOpen(); }
+void CDialogDeviceSetting::EndCellEdit() { settingsGrid.EndCellEdit(); }

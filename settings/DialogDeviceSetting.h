@@ -2,6 +2,8 @@
 // radio buttons (older models) or in the settings grid (newer models).
 #pragma once
 
+#include "controls/CellCtrl.h"
+#include "controls/ConfigListCtrl.h"
 #include "settings/SettingsPage.h"
 
 class CDialogDeviceSetting : public CSettingsPage {
@@ -31,7 +33,7 @@ public:
     bool IsCellPopupOpen() const;
     void EndCellEdit();
 
-    CWnd settingsGrid;      // control 1201
+    CConfigListCtrl settingsGrid;  // control 1201
     CButton defaultButton;  // control 1035
     CButton cancelButton;   // control 1036
 

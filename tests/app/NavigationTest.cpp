@@ -289,3 +289,22 @@ TEST_F(SectionListTest, APressElsewhereClosesTheListAndIsSwallowed)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SectionListTest, APressInTheFrameEndsTheGridsCellEditWhileAPopupIsOpen)
+{
+    main->deviceSettingPage.settingsGrid.SetPopupOpen(true);
+    EXPECT_TRUE(PreTranslatePress(main->nextButton.m_hWnd));
+    EXPECT_TRUE(PreTranslatePress(main->m_hWnd));
+    EXPECT_EQ(PageDeviceSetting, main->currentPage);
+    // The popup list is a top-level window of its own: its presses go through.
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, nullptr, L"popup", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_FALSE(PreTranslatePress(popup.m_hWnd));
+    popup.DestroyWindow();
+    main->deviceSettingPage.settingsGrid.SetPopupOpen(false);
+    EXPECT_FALSE(PreTranslatePress(main->nextButton.m_hWnd));
+}
+
+}  // namespace
