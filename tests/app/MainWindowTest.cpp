@@ -260,3 +260,63 @@ TEST_F(MainWindowTest, LanguageDialogOpenedInDutch)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, LanguageChangeMakesTheFirmwarePagesReadTheirIndexAgain)
+{
+    Recognize(0x4D10);
+    main->GoToFirmwareUpdate(1);
+    FinishPageTimers();
+    CDialogFirmwareUpdate& update = main->firmwareUpdatePage;
+    update.languageCombo.AddString(L"English");
+    update.languageCombo.AddString(L"French");
+    update.PageStatus.OfferedMajor = 3;
+    OfferArmed = 1;
+    main->ApplyLanguage(LanguageFrench, 1);
+    EXPECT_EQ(0, OfferArmed);
+    EXPECT_EQ(0, update.languageCombo.GetCount());
+    EXPECT_EQ(0, update.PageStatus.OfferedMajor);
+    EXPECT_EQ(1, update.PageStatus.State);
+    OfferArmed = 1;
+
+    // Without the apply flag only the labels follow.
+    update.languageCombo.AddString(L"English");
+    main->ApplyLanguage(LanguageGerman, 0);
+    EXPECT_EQ(1, update.languageCombo.GetCount());
+
+    main->GoToFirmwareRestore(1);
+    FinishPageTimers();
+    CDialogFirmwareRestore& restore = main->firmwareRestorePage;
+    restore.languageCombo.AddString(L"English");
+    restore.restoreStatus.BackupFound = 0;
+    main->ApplyLanguage(LanguageItalian, 1);
+    EXPECT_EQ(0, restore.languageCombo.GetCount());
+    EXPECT_EQ(1, restore.restoreStatus.BackupFound);
+    EXPECT_EQ(0, main->busy);
+}
+
+TEST_F(MainWindowTest, MessageBoxColoursComeFromTheMainWindow)
+{
+    for (int icon : {0, 1}) {
+        HBRUSH brush = nullptr;
+        COLORREF text = 0;
+        SetModalDialogHook([&](CDialog& dialog, UINT) {
+            auto& box = static_cast<CDialogMessageBox&>(dialog);
+            HDC dc = ::GetDC(box.textStatic.m_hWnd);
+            brush = reinterpret_cast<HBRUSH>(
+                box.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box.textStatic.m_hWnd)));
+            text = ::GetTextColor(dc);
+            ::ReleaseDC(box.textStatic.m_hWnd, dc);
+            dialog.PressButton(IDOK);
+        });
+        CDialogMessageBox box(main.get());
+        box.Setup(L"text", icon, nullptr, L"OK", CSize(300, 120));
+        box.DoModal();
+        EXPECT_EQ(main->MessageBoxBrush(icon != 0), brush);
+        EXPECT_EQ(RGB(236, 236, 216), text);
+    }
+    EXPECT_NE(main->MessageBoxBrush(true), main->MessageBoxBrush(false));
+}
+
+}  // namespace
