@@ -401,7 +401,8 @@ void CUpdaterDlg::UpdateNavigation()
         }
     }
 
-    // 7. Transfer progress, also while busy.
+    // 7. Transfer progress, also while busy. The bar lies over the page, which
+    // may just have been repainted: repaint the bar and its number after it.
     if (transferPercent >= 0) {
         Show(progress, true);
         progress.SetPos(transferPercent);
@@ -409,6 +410,10 @@ void CUpdaterDlg::UpdateNavigation()
         percentNumber.SetWindowText(CString::Formatted(L"%d", transferPercent));
         Show(percentNumber, true);
         if (firmwareUpdatePage.stepsStatic.m_hWnd) Show(firmwareUpdatePage.stepsStatic, false);
+        for (CWnd* part : {static_cast<CWnd*>(&progress), static_cast<CWnd*>(&percentSign),
+                           static_cast<CWnd*>(&percentNumber)}) {
+            part->Invalidate();
+        }
     }
 }
 
