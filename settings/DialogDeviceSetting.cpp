@@ -52,6 +52,16 @@ void CDialogDeviceSetting::RevertToDeviceSettings()
     RefreshTexts();
 }
 
+void CDialogDeviceSetting::SetListColumnWidths()
+{
+    const CUpdaterDlg* main = MainDialog();
+    // The Russian values of the 0x5510 rows need a wider value column.
+    const bool wideValues = main && main->deviceSettings.ProductId == 0x5510 && main->language == LanguageRussian;
+    settingsGrid.SetColumnWidth(0, 30);
+    settingsGrid.SetColumnWidth(1, wideValues ? 280 : 310);
+    settingsGrid.SetColumnWidth(2, wideValues ? 200 : 170);
+}
+
 // Not built yet: the legacy rows, the grid rows and the settings writer.
 void CDialogDeviceSetting::ApplyBoldCaptions() {}
 void CDialogDeviceSetting::RefreshTexts() {}

@@ -24,6 +24,8 @@ public:
     // rebuilds the settings grid.
     void LayoutLegacyControls();
     void FillSettingsList();
+    // The grid's columns: help mark, setting name, value.
+    void SetListColumnWidths();
     // The working copy takes the device values again (CANCEL, a failed write).
     void RevertToDeviceSettings();
 
