@@ -8,9 +8,9 @@
 #include <set>
 #include <unordered_map>
 
+#include "controls/CellCtrl.h"
 #include "framework/ListCtrl.h"
 
-class CCellCtrl;
 class CConfigListCtrl;
 
 // A cell address: row in the high 16 bits, column in the low 16 bits, so that
