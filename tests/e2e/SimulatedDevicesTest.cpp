@@ -1,0 +1,81 @@
+// The real program against a simulation scenario: what it reports of the USB
+// devices present comes from the scenario, through the same seam as real
+// hardware. Driven through the popup menu's diagnostic log and the real save
+// dialog.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/File.h"
+#include "support/ProgramRunner.h"
+
+namespace {
+
+struct FindSaveDialog {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindSave(HWND hwnd, LPARAM param)
+{
+    auto* data = reinterpret_cast<FindSaveDialog*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[64] = {};
+    ::GetClassNameW(hwnd, cls, 64);
+    // The save dialog is the one visible dialog that holds the file-name box.
+    if (pid == data->pid && ::IsWindowVisible(hwnd) && wcscmp(cls, L"#32770") == 0 && ::GetDlgItem(hwnd, 1148)) {
+        data->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForSaveDialog(DWORD pid, DWORD timeoutMs)
+{
+    ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    while (::GetTickCount64() < end) {
+        FindSaveDialog data{pid, nullptr};
+        ::EnumWindows(&FindSave, reinterpret_cast<LPARAM>(&data));
+        if (data.found) return data.found;
+        ::Sleep(100);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(SimulatedDevices, DiagnosticLogListsTheScenarioUsbDevices)
+{
+    // The scenario lives beside the program copy.
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    CString scenario = CString(temp) + CString::Formatted(L"torvik_scenario_%lu.txt", ::GetCurrentProcessId());
+    ASSERT_TRUE(WriteWholeFile(scenario, std::string("usb.1=USB\\VID_3E1F&PID_4D10&REV_0100\n"
+                                                     "usb.2=usb\\vid_3e1f&pid_5910\n"
+                                                     "usb.3=USB\\VID_046D&PID_C52B\n")));
+    ProgramRunner program(L"simlog", {{L"TORVIK_SIM", scenario}, {L"TORVIK_SERVER", L"http://127.0.0.1:1"}});
+    ASSERT_TRUE(program.Started());
+    HWND main = program.WaitForWindow(L"TORVIK Bluetooth Device Manager", 30000);
+    ASSERT_NE(main, nullptr);
+
+    // Popup menu: Diagnostic Log.
+    ::PostMessageW(main, WM_COMMAND, 32778, 0);
+    HWND save = WaitForSaveDialog(program.ProcessId(), 30000);
+    ASSERT_NE(save, nullptr) << "no save dialog";
+    CString log = program.Folder() + L"\\diagnostic.wqlnxlog";
+    ::SendMessageW(::GetDlgItem(save, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(log.GetString()));
+    ::PostMessageW(save, WM_COMMAND, IDOK, 0);
+
+    std::string text;
+    ULONGLONG end = ::GetTickCount64() + 30000;
+    while (::GetTickCount64() < end && !(ReadWholeFile(log, text) && text.find("[USB Information]") != std::string::npos))
+        ::Sleep(100);
+    ::DeleteFileW(scenario);
+    ASSERT_NE(text.find("[USB Information]"), std::string::npos) << text;
+    std::string usb = text.substr(text.find("[USB Information]"));
+    EXPECT_EQ(usb, "[USB Information]\r\nUSB\\VID_3E1F&PID_4D10&REV_0100\r\nusb\\vid_3e1f&pid_5910\r\nUSB\\VID_046D&PID_C52B\r\n");
+
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+}
