@@ -33,7 +33,8 @@ constexpr PictureRow kPictures[] = {
 constexpr int kExtraPictures[] = {284, 358, 360, kNoDevicePicture, kLogoPicture};
 
 // Products whose version is that of their first HID interface, and the ones
-// that show the second interface's version too when it differs.
+// among them that show the second interface's version too when it differs.
+constexpr int kFirstInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410, 0x3110};
 constexpr int kTwoInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410};
 constexpr int kCombinedChipProducts[] = {0x5345, 0x5346};
 
@@ -104,7 +105,8 @@ CString DeviceVersionText(const DeviceSettings& settings)
     const int product = settings.ProductId;
     const bool twoInterfaces = Contains(kTwoInterfaceProducts, product);
     const bool combinedChip = Contains(kCombinedChipProducts, product);
-    const VersionGroup& first = (twoInterfaces || combinedChip) ? settings.FirstInterface : settings.Firmware;
+    const bool firstInterface = combinedChip || Contains(kFirstInterfaceProducts, product);
+    const VersionGroup& first = firstInterface ? settings.FirstInterface : settings.Firmware;
     CString text;
     if (product == 0x3020) {
         // The action camera writes its version type and secondary version first.
