@@ -50,6 +50,9 @@ CStringX DFUTransportUSB::PathInternal(const CStringX& name)
 
 int DFURequestsUSB::EnumerateDevices(CStringListX& devices)
 {
+    // The list holds the present devices afterwards, whatever it held before,
+    // so a second enumeration into the same list never counts a device twice.
+    devices.RemoveAll();
     if (!Started()) return 0;
     int count = 0;
     for (const DfuDeviceEntry& entry : DfuBackend().ListDevices()) {

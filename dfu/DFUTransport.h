@@ -42,7 +42,8 @@ public:
 
 class DFURequestsUSB {
 public:
-    // Fills the list with one name per USB device of the library; the count.
+    // Fills the list (emptied first) with one name per USB device of the
+    // library; the count.
     static int EnumerateDevices(CStringListX& devices);
     // Connects the transport to the device named by a name or path; true when
     // connected (a device in update mode does not connect).

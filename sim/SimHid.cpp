@@ -58,6 +58,8 @@ std::string InterfacePath(const Scenario& scenario, const std::string& id)
 
 bool Present(const Scenario& scenario, const std::string& id) { return scenario.Number(Key(id, "present"), 1) != 0; }
 
+long PlugNumber(const Scenario& scenario, const std::string& id) { return scenario.Number(Key(id, "plug"), 0); }
+
 bool SamePath(const std::wstring& a, const std::wstring& b)
 {
     return a.size() == b.size() &&
@@ -120,18 +122,31 @@ HANDLE SimHidDevices::Open(const wchar_t* path)
         // unique while open.
         HANDLE handle = CreateEventW(nullptr, FALSE, FALSE, nullptr);
         if (!handle) return nullptr;
-        m_open[handle] = OpenDevice{id, {}};
+        OpenDevice& open = m_open[handle];
+        open = OpenDevice{};
+        open.id = id;
+        open.plug = PlugNumber(scenario, id);
         return handle;
     }
     return nullptr;
+}
+
+void SimHidDevices::CheckStillPlugged(const Scenario& scenario, OpenDevice& open)
+{
+    if (!Present(scenario, open.id) || PlugNumber(scenario, open.id) != open.plug) open.gone = true;
+}
+
+void SimHidDevices::ScenarioApplied()
+{
+    for (auto& entry : m_open) CheckStillPlugged(m_sim.Current(), entry.second);
 }
 
 std::string SimHidDevices::PresentId(HANDLE device)
 {
     auto found = m_open.find(device);
     if (found == m_open.end()) return std::string();
-    if (!Present(m_sim.Current(), found->second.id)) return std::string();
-    return found->second.id;
+    CheckStillPlugged(m_sim.Current(), found->second);
+    return found->second.gone ? std::string() : found->second.id;
 }
 
 bool SimHidDevices::GetAttributes(HANDLE device, HidAttributes& out)
@@ -252,6 +267,9 @@ SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t*
 
 bool SimHidDevices::Write(HANDLE device, const uint8_t* data, unsigned size)
 {
+    // Every exchange starts with a write: the scenario file is read again here
+    // too, so a headset can be unplugged while the program talks to it.
+    m_sim.Refresh();
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     std::string id = PresentId(device);
     if (id.empty() || !data || size < 4) return false;
@@ -272,7 +290,12 @@ bool SimHidDevices::Write(HANDLE device, const uint8_t* data, unsigned size)
     exchange = Exchange{};
     if (scenario.Number(Key(id, "silent"), 0) != 0) return true;
     exchange.pending = true;
-    exchange.busyLeft = LowerKey(scenario.Get(Key(id, "busy"))) == "forever" ? -1 : scenario.Number(Key(id, "busy"), 0);
+    // Busy replies before the answer: "busy.<group>[.<item>]" for one request, else "busy".
+    bool found = false;
+    std::string busy = GroupItemValue(scenario, id, "busy", data[1], data[2], found);
+    if (!found) busy = scenario.Get(Key(id, "busy"));
+    long busyCount = 0;
+    exchange.busyLeft = LowerKey(busy) == "forever" ? -1 : (ParseNumber(busy, busyCount) ? busyCount : 0);
     exchange.reply = Answer(id, data, size);
     return true;
 }

@@ -14,6 +14,7 @@
 
 #include "device/HidDevices.h"
 
+class Scenario;
 class Simulation;
 
 class SimHidDevices final : public IHidDevices {
@@ -31,6 +32,10 @@ public:
 
     // Forgets the items written by set requests.
     void Reset();
+    // Called with the simulation's lock held after every (re-)read of the
+    // scenario: handles of a device that is gone now, or was plugged in again
+    // (a new "plug" number), stay dead for good, as on a real bus.
+    void ScenarioApplied();
     // How many handles are open (tests check that discovery closes what it opens).
     int OpenHandleCount();
 
@@ -44,11 +49,16 @@ private:
     };
     struct OpenDevice {
         std::string id;
+        long plug = 0;      // the device's "plug" number when it was opened
+        bool gone = false;  // the device was unplugged since: the handle is dead
         Exchange exchange;
     };
 
-    // The present device's id for an open handle; empty when unknown or unplugged.
+    // The present device's id for an open handle; empty when unknown, unplugged,
+    // or unplugged at any time since the handle was opened.
     std::string PresentId(HANDLE device);
+    // Marks the handle dead when its device is absent or was plugged in again.
+    static void CheckStillPlugged(const Scenario& scenario, OpenDevice& open);
     Reply Answer(const std::string& id, const uint8_t* request, unsigned size);
     std::vector<uint16_t> ItemWords(const std::string& id, int item, bool& known);
 

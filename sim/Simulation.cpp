@@ -36,6 +36,7 @@ void Simulation::Apply(const std::string& text)
     m_scenario.Parse(text);
     std::string scale = m_scenario.Get("time.scale");
     if (!scale.empty()) Clock::SetScale(std::atof(scale.c_str()));
+    m_hid->ScenarioApplied();
 }
 
 bool Simulation::LoadFile(const std::wstring& path)

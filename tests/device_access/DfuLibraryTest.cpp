@@ -56,6 +56,13 @@ TEST_F(DfuLibraryTest, ListsDevicesWithVendorAndProductInTheirPath)
     EXPECT_NE(std::wstring(DFUTransportUSB::PathInternal(names[1].c_str())).find(L"PID_CD10"), std::wstring::npos);
     EXPECT_NE(std::wstring(DFUTransportUSB::PathInternal(names[2].c_str())).find(L"VID_0A12&PID_0001"), std::wstring::npos);
     EXPECT_EQ(DFUTransportUSB::PathInternal(L"no such device").GetLength(), 0);
+
+    // A second enumeration into the same list lists each device once.
+    EXPECT_EQ(DFURequestsUSB::EnumerateDevices(list), 3);
+    EXPECT_EQ(Names(list), names);
+    Load(std::string(kChips) + "dfu.2.present=0\n");
+    EXPECT_EQ(DFURequestsUSB::EnumerateDevices(list), 2);
+    EXPECT_EQ(list.GetCount(), 2);
     DFUTransportUSB::deinit();
 }
 

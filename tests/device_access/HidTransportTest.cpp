@@ -59,6 +59,9 @@ TEST_F(HidTransportTest, ExchangeOutcomes)
         {"silent headset times out", "hid.1.silent=1\n", 0, 0xFF},
         {"busy for ever is capped", "hid.1.busy=forever\n", 0, 0xFF},
         {"failure status of one item", "hid.1.status.3.0x04=9\n", 0, 9},
+        {"busy for ever on another request only", "hid.1.busy.1=forever\n", 1, 0},
+        {"busy for ever on this request", "hid.1.busy.3.4=forever\n", 0, 0xFF},
+        {"busy of the request overrides the headset's", "hid.1.busy=forever\nhid.1.busy.3=2\n", 1, 0},
     };
     for (const ExchangeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -147,6 +150,37 @@ TEST_F(HidTransportTest, UnpluggedHeadsetFailsAtOnce)
     EXPECT_TRUE(sleeps.empty());
     CloseHidHandle(device);
     EXPECT_EQ(device, nullptr);
+}
+
+TEST_F(HidTransportTest, HandleStaysDeadAfterUnplugAndReturn)
+{
+    struct Case {
+        const char* name;
+        const char* between;  // the scenario the program may see in between, or null
+        const char* after;
+    };
+    const Case cases[] = {
+        {"unplugged, then back", "hid.1.pid=0x5910\nhid.1.present=0\n", "hid.1.pid=0x5910\n"},
+        {"plugged in again at once", nullptr, "hid.1.pid=0x5910\nhid.1.plug=1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenHeadset("");
+        ASSERT_EQ(Get(4), 1);
+        if (c.between) Load(c.between);
+        Load(c.after);
+        EXPECT_EQ(Get(4), 0);  // the old handle is dead for good
+        EXPECT_TRUE(sleeps.empty());
+
+        // Searched and opened again, the headset answers.
+        std::vector<HidInterfacePath> interfaces;
+        ASSERT_TRUE(HidDevices().ListInterfaces(interfaces));
+        ASSERT_EQ(interfaces.size(), 1u);
+        CloseHidHandle(device);
+        device = HidDevices().Open(interfaces[0].path.c_str());
+        EXPECT_EQ(Get(0x77), 0);  // an item it does not have still fails...
+        EXPECT_EQ(reply[2], 2);   // ...with its own status, so the handle is live
+    }
 }
 
 TEST(HidWordSwap, ReplyWordsOnlyWithinCountAndReply)

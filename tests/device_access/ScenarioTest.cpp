@@ -1,3 +1,4 @@
+#include "app/UpdaterDlg.h"
 #include "device/DeviceSettings.h"
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
@@ -89,6 +90,20 @@ TEST_F(ScenarioTest, FileIsReadAgainAfterUnplugAndReplug)
     ASSERT_EQ(interfaces.size(), 1u);
     HANDLE device = HidDevices().Open(interfaces[0].path.c_str());
     EXPECT_NE(device, nullptr);
+
+    // Unplugged while the program talks to it: the next exchange sees it at
+    // once, and the handle stays dead when the headset returns.
+    uint8_t request[kHidRequestSize] = {kHidReportId, kHidGroupInformation};
+    uint8_t reply[kHidReplySize] = {};
+    EXPECT_EQ(HidTransact(&device, request, reply), 1);
+    folder.Write(L"scenario.txt", "hid.1.pid=0x5910\nhid.1.present=0\n");
+    EXPECT_EQ(HidTransact(&device, request, reply), 0);
+    folder.Write(L"scenario.txt", headset);
+    EXPECT_EQ(HidTransact(&device, request, reply), 0);
+    EXPECT_TRUE(sleeps.empty());
+    CloseHidHandle(device);
+    device = OpenHidDevice(0x5910);
+    EXPECT_EQ(HidTransact(&device, request, reply), 1);
     CloseHidHandle(device);
 
     folder.Write(L"scenario.txt", "usblist=fail\nhidlist=fail\n");
@@ -174,11 +189,20 @@ TEST_F(ScenarioTest, DemonstrationScenarioHasBothHeadsets)
 TEST(DeviceSeams, EnvironmentChoosesSimulationOrRealDevices)
 {
     ScratchFolder folder;
-    std::wstring file = folder.Write(L"scenario.txt", "hid.1.pid=0x5910\n");
+    std::wstring file = folder.Write(L"scenario.txt", "hid.1.pid=0x5910\nhid.2.pid=0xD340\nhid.3.pid=0xD340\n"
+                                                      "usb.1=USB\\VID_3E1F&PID_D340&REV_0100\n");
     SetEnvironmentVariableW(L"TORVIK_SIM", file.c_str());
     EXPECT_TRUE(InstallDeviceSeamsFromEnvironment());
     EXPECT_EQ(&HidDevices(), static_cast<IHidDevices*>(&Simulation::Instance().Hid()));
     EXPECT_EQ(&Drives(), static_cast<IDrives*>(&Simulation::Instance().DriveSet()));
+    // What the program asks of its devices comes from the scenario file.
+    EXPECT_EQ(CUpdaterDlg::CountHidDfuDevices(2), 2);
+    EXPECT_EQ(CUpdaterDlg::CountHidDfuDevices(1), 1);
+    std::vector<std::string> usb;
+    ASSERT_TRUE(UsbDeviceList().GetHardwareIds(usb));
+    EXPECT_EQ(usb, std::vector<std::string>{"USB\\VID_3E1F&PID_D340&REV_0100"});
+    folder.Write(L"scenario.txt", "hid.2.pid=0xD340\n");  // one interface gone
+    EXPECT_EQ(CUpdaterDlg::CountHidDfuDevices(2), 1);
 
     SetEnvironmentVariableW(L"TORVIK_SIM", (folder.path + L"\\missing.txt").c_str());
     EXPECT_FALSE(InstallDeviceSeamsFromEnvironment());
