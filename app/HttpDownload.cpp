@@ -49,12 +49,10 @@ int ReadIntoBuffer(CHttpFile& file, char** out)
     return HttpDownloadCannotOpenUrl;
 }
 
-// Writes the body to the file block by block, publishing progress.
-int ReadIntoFile(CHttpFile& file, const wchar_t* filePath, DownloadProgress* progress)
+// Writes the body to the file block by block, publishing progress; the
+// result, or a negative code when the body did not arrive and land whole.
+int CopyIntoFile(CHttpFile& file, CFile& target, DownloadProgress* progress)
 {
-    CFile target;
-    if (!target.Open(filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return HttpDownloadCannotWriteFile;
-    if (progress) progress->total = DownloadProgressTotal;
     long long received = 0;
     int counter = 0;
     char block[HttpDownloadBlockSize];
@@ -72,9 +70,24 @@ int ReadIntoFile(CHttpFile& file, const wchar_t* filePath, DownloadProgress* pro
         }
     }
     if (!target.Flush()) return HttpDownloadCannotWriteFile;
-    target.Close();
-    if (progress) progress->done = progress->total.load();
     return static_cast<int>(received);
+}
+
+// The file mode: creates the file and fills it. A transfer that fails once the
+// file exists removes it, so no truncated file is left to be taken for whole.
+int ReadIntoFile(CHttpFile& file, const wchar_t* filePath, DownloadProgress* progress)
+{
+    CFile target;
+    if (!target.Open(filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return HttpDownloadCannotWriteFile;
+    if (progress) progress->total = DownloadProgressTotal;
+    const int result = CopyIntoFile(file, target, progress);
+    target.Close();
+    if (result < 0) {
+        CFile::Remove(filePath);
+        return result;
+    }
+    if (progress) progress->done = progress->total.load();
+    return result;
 }
 
 }  // namespace

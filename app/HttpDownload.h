@@ -36,7 +36,8 @@ CString ServerBaseAddress();
 // unused. Else the body is written to filePath (created or truncated) and
 // progress, when given, is kept. Returns the byte count, or -1 when the address
 // cannot be opened or the body cannot be read whole (*buffer is then null), or
-// -2 when the file cannot be created or written. An error answer is a body
+// -2 when the file cannot be created or written; a file that a failed
+// transfer had begun is removed. An error answer is a body
 // like any other: httpStatus, when given, receives the answer's HTTP status
 // (0 when there was none).
 int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,

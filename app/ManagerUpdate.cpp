@@ -106,7 +106,12 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
     shared->path = path;
     HANDLE thread = StartThread([shared, url] {
         int status = 0;
-        int result = HttpDownload(url, nullptr, shared->path, &shared->progress, &status);
+        int result = HttpDownloadCannotOpenUrl;
+        try {
+            result = HttpDownload(url, nullptr, shared->path, &shared->progress, &status);
+        } catch (...) {
+            // Still end as a failure, so the page never waits on a worker that has gone.
+        }
         if (result < 0) shared->progress.done = result;
         shared->status = status;
         shared->result = result;

@@ -125,8 +125,10 @@ TEST(HttpDownload, FailuresGiveNegativeResults)
             EXPECT_NE(progress.done.load(), DownloadProgressTotal);  // never reported complete
         }
     }
-    // Nothing is created when the address cannot be opened.
+    // Nothing is created when the address cannot be opened, and a transfer
+    // that breaks off leaves no truncated file.
     EXPECT_FALSE(CFile::Exists(folder / L"a.bin"));
+    EXPECT_FALSE(CFile::Exists(folder / L"b.bin"));
 }
 
 TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)

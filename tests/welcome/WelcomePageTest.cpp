@@ -268,6 +268,30 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
     EXPECT_EQ(shellOpens.size(), 1u);
 }
 
+TEST_F(WelcomePageTest, SlowServerKeepsTheProgressAtZeroUntilTheTransferBegins)
+{
+    TempFolder folder(L"welcome");
+    ServeVersionFile(VersionLines("v1.1", "gen?size=5000&delay=2", nullptr));
+    Start();
+    savePath = folder / L"Setup.exe";
+    RunCheck();
+    ASSERT_EQ(main->busy, 1);
+    // The server has not answered yet: no failure, the bar waits at 0.
+    for (int i = 0; i < 5; ++i) {
+        page().SendMessage(WM_TIMER, kManagerDownloadTimer);
+        ::Sleep(100);
+    }
+    EXPECT_EQ(main->busy, 1);
+    EXPECT_EQ(main->transferPercent, 0);
+    EXPECT_TRUE(Shown(main->progress));
+    EXPECT_EQ(main->percentNumber.GetWindowText(), L"0");
+    EXPECT_EQ(Status(), L"Downloading the update file.");
+    EXPECT_EQ(main->LastStatusNotWarning(), 1);
+    RunDownload();
+    EXPECT_EQ(Status(), L"Successfully downloaded the update file.");
+    EXPECT_EQ(shellOpens.size(), 1u);
+}
+
 TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
 {
     TempFolder folder(L"welcome");
