@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cstdio>
 #include <mutex>
 
@@ -63,7 +64,37 @@ std::vector<uint8_t> ParseKeyValue(const std::string& text)
 }
 
 void SimChips::Started() { m_sim.Journal("dfu init"); }
-void SimChips::Stopped() { m_sim.Journal("dfu deinit"); }
+
+void SimChips::Stopped()
+{
+    std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
+    m_connected.clear();  // a stopped library holds no connection
+    m_sim.Journal("dfu deinit");
+}
+
+bool SimChips::StillPlugged(const std::string& id, long plug)
+{
+    const Scenario& scenario = m_sim.Current();
+    return scenario.Number(Key(id, "present"), 1) != 0 && scenario.Number(Key(id, "plug"), 0) == plug;
+}
+
+void SimChips::ScenarioApplied()
+{
+    for (auto it = m_connected.begin(); it != m_connected.end();)
+        it = StillPlugged(it->first, it->second) ? std::next(it) : m_connected.erase(it);
+}
+
+std::string SimChips::ConnectedId(const std::wstring& name)
+{
+    std::string id = IdOfName(name);
+    auto connected = m_connected.find(id);
+    if (id.empty() || connected == m_connected.end()) return std::string();
+    if (!StillPlugged(id, connected->second)) {
+        m_connected.erase(connected);
+        return std::string();
+    }
+    return id;
+}
 
 std::vector<SimChips::Chip> SimChips::PresentChips()
 {
@@ -113,6 +144,7 @@ bool SimChips::Connect(const std::wstring& nameOrPath, std::wstring& deviceName,
         m_sim.Journal("dfu connect " + chip.id + (update ? " refused" : " ok"));
         if (update) return false;
         deviceName = chip.name;
+        m_connected[chip.id] = m_sim.Current().Number(Key(chip.id, "plug"), 0);
         return true;
     }
     return false;
@@ -141,7 +173,7 @@ bool SimChips::GetPS(const std::wstring& deviceName, uint16_t key, uint8_t* buff
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     lengthOut = 0;
-    std::string id = IdOfName(deviceName);
+    std::string id = ConnectedId(deviceName);
     std::vector<uint8_t> value;
     if (id.empty() || KeyListed(m_sim.Current().Get(Key(id, "unreadable")), key) || !StoredValue(id, key, value))
         return false;
@@ -155,7 +187,7 @@ bool SimChips::GetPS(const std::wstring& deviceName, uint16_t key, uint8_t* buff
 bool SimChips::SetPS(const std::wstring& deviceName, uint16_t key, const uint8_t* data, uint16_t length)
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
-    std::string id = IdOfName(deviceName);
+    std::string id = ConnectedId(deviceName);
     if (id.empty()) return false;
     std::string bytes = HexBytesText(data, length);
     if (KeyListed(m_sim.Current().Get(Key(id, "refused")), key)) {
@@ -171,4 +203,5 @@ void SimChips::Reset()
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     m_written.clear();
+    m_connected.clear();
 }

@@ -26,8 +26,12 @@ public:
                uint16_t& lengthOut) override;
     bool SetPS(const std::wstring& deviceName, uint16_t key, const uint8_t* data, uint16_t length) override;
 
-    // Forgets the keys written.
+    // Forgets the keys written and the connections.
     void Reset();
+    // Called with the simulation's lock held after every (re-)read of the
+    // scenario: a connection to a chip that is gone now, or was plugged in
+    // again (a new "plug" number), is lost for good.
+    void ScenarioApplied();
     // The value of a key as the chip holds it now; false when it has none.
     bool StoredValue(const std::string& id, uint16_t key, std::vector<uint8_t>& value);
 
@@ -39,9 +43,14 @@ private:
     };
     std::vector<Chip> PresentChips();
     std::string IdOfName(const std::wstring& name);
+    // The id of a connected chip that still answers; empty when the connection
+    // was lost (unplugged, plugged in again, or the library stopped).
+    std::string ConnectedId(const std::wstring& name);
+    bool StillPlugged(const std::string& id, long plug);
 
     Simulation& m_sim;
     std::map<std::pair<std::string, uint16_t>, std::vector<uint8_t>> m_written;
+    std::map<std::string, long> m_connected;  // chip id -> its "plug" number when connected
 };
 
 // A persistent-store value as the scenario writes it: "words:..." (16-bit

@@ -37,6 +37,7 @@ void Simulation::Apply(const std::string& text)
     std::string scale = m_scenario.Get("time.scale");
     if (!scale.empty()) Clock::SetScale(std::atof(scale.c_str()));
     m_hid->ScenarioApplied();
+    m_chips->ScenarioApplied();
 }
 
 bool Simulation::LoadFile(const std::wstring& path)

@@ -179,6 +179,40 @@ TEST_F(DfuLibraryTest, UnpluggedChipStopsAnswering)
     DFUTransportUSB::deinit();
 }
 
+TEST_F(DfuLibraryTest, ConnectionIsLostForGoodOnUnplugAndOnDeinit)
+{
+    struct Case {
+        const char* name;
+        std::string between;  // the scenario the library may see in between
+        std::string after;
+    };
+    const std::string chips(kChips);
+    const Case cases[] = {
+        {"unplugged, then back", chips + "dfu.1.present=0\n", chips},
+        {"plugged in again at once", chips, chips + "dfu.1.plug=1\n"},
+    };
+    uint8_t buffer[2];
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Load(chips);
+        DFUTransportUSB::init();
+        DFUTransportCOM transport;
+        ASSERT_TRUE(DFURequestsUSB::ConnectDevice(L"BlueCoreUSB1", transport));
+        ASSERT_TRUE(transport.BCCMDGetPS(0x02A3, buffer, 2, nullptr));
+        Load(c.between);
+        Load(c.after);
+        EXPECT_FALSE(transport.BCCMDGetPS(0x02A3, buffer, 2, nullptr));
+        const uint8_t word[2] = {1, 0};
+        EXPECT_FALSE(transport.BCCMDSetPS(0x0298, word, 2));
+        ASSERT_TRUE(DFURequestsUSB::ConnectDevice(L"BlueCoreUSB1", transport));  // connected again
+        EXPECT_TRUE(transport.BCCMDGetPS(0x02A3, buffer, 2, nullptr));
+        DFUTransportUSB::deinit();
+        EXPECT_FALSE(transport.BCCMDGetPS(0x02A3, buffer, 2, nullptr));  // the library stopped
+    }
+    auto journal = Journal();
+    EXPECT_EQ(std::count_if(journal.begin(), journal.end(), [](const std::string& line) { return line.rfind("ps-", 0) == 0; }), 0);
+}
+
 TEST(DfuShippedBackend, FindsNoDevices)
 {
     DFUTransportUSB::init();
