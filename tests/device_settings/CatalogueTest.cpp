@@ -164,6 +164,17 @@ TEST_F(UsbScan, NoListGivesZero)
     EXPECT_EQ(ids[0], -1);
 }
 
+// The system's own device list: no headset of the maker is attached here, so
+// the scan finds none and writes nothing, whether or not the list is there.
+TEST(UsbScanSystem, FindsNoHeadsetOfTheMaker)
+{
+    SetUsbDeviceList(nullptr);
+    int ids[4] = {-1, -1, -1, -1};
+    EXPECT_EQ(EnumerateUsbProducts(ids, 4), 0);
+    for (int id : ids)
+        EXPECT_EQ(id, -1);
+}
+
 TEST(UsbIds, ParseVendorAndProduct)
 {
     int vid = 0, pid = 0;
