@@ -569,14 +569,14 @@ constexpr LabelTable TimelapseModeLabels = {
 
 constexpr LabelTable LoopRecordingModeLabels = {
     L"Loop Recording Mode",             // English
-    L"Mode enregistrement en boucle",   // French
+    L"Mode en boucle",                  // French
     L"Endlosaufnahme-Modus",            // German
-    L"Modalità registrazione in loop",  // Italian
+    L"Modalità loop",                   // Italian
     L"ループ録画モード",                // Japanese
     L"루프 녹화 모드",                  // Korean
     L"Modo grabación en bucle",         // Spanish
     L"Lusopnamemodus",                  // Dutch
-    L"Режим циклической записи",        // Russian
+    L"Циклическая запись",              // Russian
     L"循环录像模式",                    // Chinese
     L"Silmukkatallennustila",           // Finnish
 };
@@ -1100,26 +1100,26 @@ constexpr LabelTable PositionLightEssOnLabels = {
     L"Position Light + ESS ON",      // English
     L"Veilleuses + ESS ACTIF",       // French
     L"Positionslicht + ESS EIN",     // German
-    L"Luce posizione + ESS ATTIVO",  // Italian
-    L"ポジションライト + ESS オン",  // Japanese
-    L"포지션 라이트 + ESS 켜짐",     // Korean
-    L"Luz posición + ESS ACTIVO",    // Spanish
+    L"Luce pos. + ESS ATTIVO",       // Italian
+    L"ポジション灯 + ESS オン",      // Japanese
+    L"포지션등 + ESS 켜짐",          // Korean
+    L"Luz pos. + ESS ACTIVO",        // Spanish
     L"Positielamp + ESS AAN",        // Dutch
     L"Габариты + ESS ВКЛ.",          // Russian
     L"位置灯 + ESS 开启",            // Chinese
-    L"Seisontavalo + ESS PÄÄLLÄ",    // Finnish
+    L"Takavalo + ESS PÄÄLLÄ",        // Finnish
 };
 
 constexpr LabelTable FogLightEssOnLabels = {
     L"Fog Light + ESS ON",          // English
-    L"Antibrouillard + ESS ACTIF",  // French
+    L"Brouillard + ESS ACTIF",      // French
     L"Nebelleuchte + ESS EIN",      // German
-    L"Fendinebbia + ESS ATTIVO",    // Italian
+    L"Antinebbia + ESS ATTIVO",     // Italian
     L"フォグランプ + ESS オン",     // Japanese
     L"안개등 + ESS 켜짐",           // Korean
     L"Antiniebla + ESS ACTIVO",     // Spanish
     L"Mistlamp + ESS AAN",          // Dutch
-    L"Противотуманка + ESS ВКЛ.",   // Russian
+    L"Противотум. + ESS ВКЛ.",      // Russian
     L"雾灯 + ESS 开启",             // Chinese
     L"Sumuvalo + ESS PÄÄLLÄ",       // Finnish
 };
