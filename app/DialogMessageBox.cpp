@@ -161,13 +161,18 @@ BOOL CDialogMessageBox::OnInitDialog()
 void CDialogMessageBox::OnOK()
 {
     if (!hasOk) return;  // Enter does nothing without an OK button
+    // An Enter pressed during the camera's hold reaches us again through the
+    // pump; the hold ends the box itself.
+    if (m_holding) return;
     CUpdaterDlg* main = MainWindow();
     if (main && main->targetProductId == kCameraProduct && main->cameraPending == 1) {
         // The action camera finishes its own update: keep the user here a while.
         main->cameraPending = 0;
         okButton.EnableWindow(FALSE);
         main->busy = 1;
+        m_holding = true;
         PumpMessagesFor(kCameraHoldMs);
+        m_holding = false;
         main->busy = 0;
         if (okButton.m_hWnd) okButton.EnableWindow(TRUE);
     }

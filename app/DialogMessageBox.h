@@ -61,6 +61,8 @@ public:
 private:
     CFont m_boldFont;
     CBitmap m_iconBitmap;
+    // True while OK holds the box for the action camera (OK must not run again).
+    bool m_holding = false;
 };
 
 // Client rectangles of the box's parts for a box of width x height pixels.

@@ -481,7 +481,7 @@ void CUpdaterDlg::OnMenuAbout()
 
 void CUpdaterDlg::OnMenuOnlineHelp() { OpenOnlineHelp(); }
 
-// Not built yet: the diagnostic log.
+// The diagnostic log: a snapshot of the state, saved where the user chooses.
 void CUpdaterDlg::OnMenuDiagnosticLog()
 {
     if (Refused()) return;
