@@ -136,8 +136,10 @@ int CPopUpScrollList::ScrollTo(int position)
     int old = m_scrollBar.GetScrollPos();
     m_scrollBar.SetScrollPos(position);
     int now = m_scrollBar.GetScrollPos();
-    m_highlighted += old - now;
-    ClampHighlight();
+    if (m_highlighted != NoRow) {
+        m_highlighted += old - now;
+        ClampHighlight();
+    }
     return now - old;
 }
 
@@ -145,20 +147,21 @@ void CPopUpScrollList::ShowItem(int index)
 {
     int visible = m_cell ? m_cell->GetVisibleRows() : 0;
     int position = 0;
-    m_highlighted = index;
+    // A cell without a current value opens with no row highlighted.
+    m_highlighted = index < 0 ? NoRow : index;
     if (index >= visible) {
         m_highlighted = visible - 1;
         position = index - visible + 1;
     }
     m_scrollBar.SetScrollPos(position);
-    ClampHighlight();
+    if (m_highlighted != NoRow) ClampHighlight();
     Invalidate(TRUE);
 }
 
 void CPopUpScrollList::Choose()
 {
     int index = GetScrollPosition() + m_highlighted;
-    bool valid = m_cell && index >= 0 && index < m_cell->GetItemCount();
+    bool valid = m_cell && m_highlighted != NoRow && index >= 0 && index < m_cell->GetItemCount();
     SendResult(valid ? CellPopupChosen : CellPopupClosed, valid ? index : 0);
 }
 
@@ -273,7 +276,7 @@ void CPopUpScrollList::OnKeyDown(UINT key, UINT repeat, UINT flags)
     default: break;
     }
     m_scrollBar.SetScrollPos(position);
-    ClampHighlight();
+    if (m_highlighted != NoRow) ClampHighlight();
     Invalidate(TRUE);
     CListCtrlCellWnd::OnKeyDown(key, repeat, flags);
 }

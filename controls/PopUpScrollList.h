@@ -45,7 +45,9 @@ public:
     // Shows the item at index: highlighted, scrolled into the rows when needed.
     void ShowItem(int index);
 
+    // The highlighted row, NoRow while none is (a cell without a current value).
     int GetHighlightedRow() const { return m_highlighted; }
+    static constexpr int NoRow = -1;
     int GetScrollPosition() const { return m_scrollBar.GetScrollPos(); }
     int GetRowCount() const;
     CRect GetRowRect(int row) const;
@@ -73,6 +75,6 @@ private:
     void ClampHighlight();
 
     CCellComboBox* m_cell = nullptr;
-    int m_highlighted = 0;  // row from the top of the visible rows
+    int m_highlighted = 0;  // row from the top of the visible rows, or NoRow
     CScrollBar m_scrollBar;
 };

@@ -111,6 +111,63 @@ TEST_F(CellTest, CheckBoxDrawsTheImageOfItsState)
     for (size_t i = 1; i < drawnImages.size(); ++i) EXPECT_NE(drawnImages[i], drawnImages[i - 1]);
 }
 
+// Whether any pixel of rect has the colour.
+bool HasColour(CDC& dc, const CRect& rect, COLORREF colour)
+{
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (dc.GetPixel(x, y) == colour) return true;
+    return false;
+}
+
+// A disabled cell, by its own bit or by the disabled grid, draws grey text on
+// button face and an inactive arrow.
+TEST_F(CellTest, DisabledCellsDrawGreyWithAnInactiveArrow)
+{
+    auto* combo = Bind<CCellComboBox>(L"Medium\nLow\nMedium");
+    auto* button = new CCellPushButton(nullptr, 0, 0, 0);
+    grid().SetCell(0, 1, button, L"Edit");
+    const CRect comboCell(0, 0, 170, 27);
+    const CRect buttonCell(0, 0, 200, 80);
+    const int cx = ::GetSystemMetrics(SM_CXEDGE);
+    const int cy = ::GetSystemMetrics(SM_CYEDGE);
+    const CRect arrow(comboCell.right - cx - ::GetSystemMetrics(SM_CXVSCROLL), comboCell.top + cy,
+                      comboCell.right - cx, comboCell.bottom - cy);
+    const CRect comboText(4, 4, arrow.left - 4, comboCell.bottom - 4);
+    const CRect caption(20, 20, 180, 60);
+    CClientDC screen(nullptr);
+    enum How { Enabled, CellBit, GridDisabled };
+    for (How how : {Enabled, CellBit, GridDisabled}) {
+        bool disabled = how != Enabled;
+        grid().SetCellDisabled(0, 2, how == CellBit);
+        grid().SetCellDisabled(0, 1, how == CellBit);
+        grid().EnableWindow(how != GridDisabled);
+
+        CMemoryDC dc(screen, buttonCell.Width(), buttonCell.Height());
+        combo->Draw(dc, comboCell, 0);
+        EXPECT_EQ(dc.GetPixel(comboText.right - 2, comboText.top + 2),
+                  ::GetSysColor(disabled ? COLOR_BTNFACE : COLOR_WINDOW)) << how;
+        EXPECT_EQ(HasColour(dc, comboText, ::GetSysColor(COLOR_GRAYTEXT)), disabled) << how;
+        EXPECT_EQ(HasColour(dc, comboText, ::GetSysColor(COLOR_WINDOWTEXT)), !disabled) << how;
+        CMemoryDC expected(screen, buttonCell.Width(), buttonCell.Height());
+        CRect frame = arrow;
+        expected.DrawFrameControl(frame, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (disabled ? DFCS_INACTIVE : 0));
+        std::vector<COLORREF> drawn, wanted;
+        for (int y = arrow.top; y < arrow.bottom; ++y)
+            for (int x = arrow.left; x < arrow.right; ++x) {
+                drawn.push_back(dc.GetPixel(x, y));
+                wanted.push_back(expected.GetPixel(x, y));
+            }
+        EXPECT_EQ(drawn, wanted) << "arrow, " << how;
+
+        CMemoryDC buttonDc(screen, buttonCell.Width(), buttonCell.Height());
+        button->Draw(buttonDc, buttonCell, 0);
+        EXPECT_EQ(HasColour(buttonDc, caption, ::GetSysColor(COLOR_GRAYTEXT)), disabled) << how;
+        EXPECT_EQ(HasColour(buttonDc, caption, ::GetSysColor(COLOR_WINDOWTEXT)), !disabled) << how;
+    }
+    grid().EnableWindow(TRUE);
+}
+
 TEST_F(CellTest, ComboSetCurSelAcceptsOnlyItemIndexes)
 {
     auto* combo = Bind<CCellComboBox>(L"Low\nMedium\nHigh");

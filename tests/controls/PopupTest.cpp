@@ -116,6 +116,30 @@ TEST_F(PopupTest, HighlightStaysOnTheItemsOfAShortList)
     EXPECT_EQ(combo->GetText(), L"c");
 }
 
+TEST_F(PopupTest, ComboWithoutAValueOpensWithoutAHighlight)
+{
+    auto* combo = OpenCombo(L"Low\nHigh");  // no line repeats the first: nothing selected
+    CPopUpScrollList& popup = Popup(combo);
+    ASSERT_EQ(combo->GetCurSel(), -1);
+    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::NoRow);
+    popup.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::NoRow) << "scrolling highlights nothing";
+    Key(combo, VK_RETURN);
+    ASSERT_EQ(grid().popupResults.size(), 1u);
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupClosed, LPARAM(0))) << "nothing was chosen";
+    EXPECT_EQ(combo->GetText(), L"");
+    EXPECT_EQ(combo->GetCurSel(), -1);
+
+    // Once a key moves the highlight, a row is chosen.
+    grid().popupResults.clear();
+    page.Click(0, 2);
+    ASSERT_TRUE(combo->IsPopupOpen());
+    Keys(combo, {VK_DOWN, VK_RETURN});
+    ASSERT_EQ(grid().popupResults.size(), 1u);
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupChosen, LPARAM(0)));
+    EXPECT_EQ(combo->GetText(), L"Low");
+}
+
 TEST_F(PopupTest, KeysMoveHighlightThenScroll)
 {
     auto* combo = OpenCombo(L"i0\ni0\ni1\ni2\ni3\ni4\ni5\ni6\ni7\ni8\ni9");
