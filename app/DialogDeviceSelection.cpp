@@ -22,6 +22,7 @@ CString WithFullStop(const CString& text)
 BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWizardPage)
     ON_WM_SETCURSOR()
     ON_WM_TIMER()
+    ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_SELECTION_START, OnBnClickedStart)
 END_MESSAGE_MAP()
 
@@ -84,6 +85,12 @@ void CDialogDeviceSelection::OnTimer(UINT_PTR id)
     if (id == kManagerCheckTimer) CheckManagerVersion();
     if (id == kManagerDownloadTimer) PollInstallerDownload();
     CWnd::OnTimer(id);
+}
+
+HBRUSH CDialogDeviceSelection::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
+{
+    if (ctlColor == CTLCOLOR_DLG) return CWizardPage::OnCtlColor(dc, wnd, ctlColor);
+    return CWnd::OnCtlColor(dc, wnd, ctlColor);
 }
 
 void CDialogDeviceSelection::CheckManagerVersion()

@@ -25,6 +25,9 @@ public:
     void RelayoutSelectionPage();
     void OnBnClickedStart();
     void OnTimer(UINT_PTR id);
+    // The page's own background over the main window's page brush; the start
+    // button keeps the default colours.
+    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
 
     // 1 once the version file has been fetched in this run.
     int updateCheckDone = 0;

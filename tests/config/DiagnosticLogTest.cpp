@@ -213,6 +213,8 @@ TEST(DiagnosticLog, SaveAsksForAFileWritesItAndRemembersTheFolder)
             seenOpen = dialog.m_open;
             return chosen;
         });
+        // An existing, longer file is replaced whole.
+        ASSERT_TRUE(WriteWholeFile(chosen, std::string(100000, 'x')));
         CString currentPath = c.currentPath;
         EXPECT_TRUE(SaveDiagnosticLog(nullptr, currentPath, state));
         EXPECT_FALSE(seenOpen);

@@ -343,6 +343,20 @@ TEST_F(WelcomePageTest, StartButtonGoesToRecognitionForTheTargetModel)
     EXPECT_EQ(main->currentPage, PageRecognition);
 }
 
+TEST_F(WelcomePageTest, PageBackgroundTakesThePageBrushAndTheButtonKeepsItsDefault)
+{
+    ServeVersionFile(VersionLines("v1.0", "Setup.exe", "1"));
+    Start();
+    HDC dc = ::GetDC(page().m_hWnd);
+    auto brushFor = [&](UINT message, HWND control) {
+        return reinterpret_cast<HBRUSH>(page().SendMessage(message, reinterpret_cast<WPARAM>(dc),
+                                                           reinterpret_cast<LPARAM>(control)));
+    };
+    EXPECT_EQ(brushFor(WM_CTLCOLORDLG, page().m_hWnd), main->PageBrush());
+    EXPECT_NE(brushFor(WM_CTLCOLORBTN, page().startButton.m_hWnd), main->PageBrush());
+    ::ReleaseDC(page().m_hWnd, dc);
+}
+
 TEST_F(WelcomePageTest, MainWindowReadsTheConfigurationAndWritesItOnClose)
 {
     ServeVersionFile(VersionLines("v1.0", "Setup.exe", "1"));
