@@ -4,6 +4,8 @@
 // recognition's retry and every triple of the language dialog.
 #include "MainWindowFixture.h"
 
+#include <cstdlib>
+
 #include "app/DeviceLine.h"
 #include "app/DialogLanguageManager.h"
 #include "app/DialogMessageBox.h"
@@ -250,7 +252,7 @@ TEST_F(FrameReviewTest, EveryControlOfALanguageSelectsIt)
     });
 }
 
-TEST_F(FrameReviewTest, LanguageDialogStacksTheRadiosInItsOwnOrder)
+TEST_F(FrameReviewTest, LanguageDialogStacksTheRadiosInItsOwnOrderWithBoldCaptions)
 {
     const LanguageIndex order[] = {LanguageEnglish, LanguageFrench,  LanguageSpanish, LanguageItalian,
                                    LanguageGerman,  LanguageDutch,   LanguageRussian, LanguageChinese,
@@ -262,6 +264,11 @@ TEST_F(FrameReviewTest, LanguageDialogStacksTheRadiosInItsOwnOrder)
             ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, LanguageChoices[language].radio), &rect);
             EXPECT_GT(rect.top, previousTop) << language;
             previousTop = rect.top;
+            EXPECT_EQ(FW_BOLD, FontOf(dialog.names[language]).lfWeight) << language;
+        }
+        for (const CWnd* control : {static_cast<const CWnd*>(&dialog.groupBox), static_cast<const CWnd*>(&dialog.applyCheck),
+                                    static_cast<const CWnd*>(&dialog.okButton), static_cast<const CWnd*>(&dialog.cancelButton)}) {
+            EXPECT_EQ(FW_BOLD, FontOf(*control).lfWeight);
         }
     });
 }
@@ -270,6 +277,25 @@ TEST_F(FrameReviewTest, LanguageOutsideTheElevenOpensTheDialogInEnglish)
 {
     WithLanguageDialog(*main, 42, [](CDialogLanguageManager& dialog) { ExpectShownIn(dialog, LanguageEnglish); });
     main->language = LanguageEnglish;
+}
+
+}  // namespace
+
+namespace {
+
+// Not a check: shows the language dialog for tools/screenshot, in the language
+// TORVIK_SHOT_LANGUAGE (0 to 10).
+TEST(Screenshot, DISABLED_LanguageDialog)
+{
+    const char* value = std::getenv("TORVIK_SHOT_LANGUAGE");
+    CDialogLanguageManager dialog;
+    dialog.selectedLanguage = value ? std::atoi(value) : LanguageEnglish;
+    SetModalDialogHook([](CDialog& shown, UINT) {
+        PumpMessagesUntil([] { return false; }, 8000);
+        shown.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    SetModalDialogHook(nullptr);
 }
 
 }  // namespace
