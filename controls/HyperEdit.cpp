@@ -189,9 +189,15 @@ CString CHyperEdit::LinkAtPoint(CPoint point) const
 void CHyperEdit::DrawLinks()
 {
     if (!m_hWnd) return;
+    CClientDC dc(this);
+    DrawLinks(dc);
+}
+
+void CHyperEdit::DrawLinks(CDC& dc)
+{
+    if (!m_hWnd) return;
     CRect format;
     SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    CClientDC dc(this);
     int saved = dc.SaveDC();
     dc.SelectObject(m_linkFont);
     dc.SetBkMode(TRANSPARENT);

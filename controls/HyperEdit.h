@@ -28,8 +28,10 @@ public:
     // Collects the links among the characters first to last; the end of the
     // text ends a word, and nothing past it is read.
     void FindLinks(int first, int last);
-    // Finds the links of the visible text and draws them over the edit's painting.
+    // Finds the links of the visible text and draws them over the edit's painting
+    // (into dc: a device context of the control's client area).
     void DrawLinks();
+    void DrawLinks(CDC& dc);
     const std::vector<Link>& GetLinks() const { return m_links; }
     // The link under a client point, or "" (also below the last text line).
     CString LinkAtPoint(CPoint point) const;

@@ -95,6 +95,51 @@ TEST_F(HyperEditTest, FindsOnlyTheLinkWords)
     EXPECT_EQ(edit.GetLinks()[1].length, 16);
 }
 
+TEST_F(HyperEditTest, DrawsLinksUnderlinedInTheLinkColourOutsideTheSelection)
+{
+    SetText(L"one www.example.com three");
+    const COLORREF link = RGB(92, 92, 154);
+    EXPECT_EQ(edit.GetLinkColour(), link);
+    CClientDC screen(nullptr);
+    CRect client = edit.GetClientRect();
+    CMemoryDC dc(screen, client.Width(), client.Height());
+    auto draw = [&] {
+        dc.FillSolidRect(client, RGB(255, 255, 255));
+        edit.DrawLinks(dc);
+    };
+    // The pixel rows of characters [first, last).
+    auto span = [&](int first, int last) {
+        CPoint from = edit.PosFromChar(static_cast<UINT>(first));
+        return CRect(from.x, from.y, edit.PosFromChar(static_cast<UINT>(last)).x, from.y + 24);
+    };
+    auto has = [&](const CRect& r) {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (dc.GetPixel(x, y) == link) return true;
+        return false;
+    };
+    // Some pixel row runs in the link colour under the whole word.
+    auto underlined = [&](const CRect& r) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            int x = r.left;
+            while (x < r.right && dc.GetPixel(x, y) == link) ++x;
+            if (x == r.right) return true;
+        }
+        return false;
+    };
+
+    draw();
+    EXPECT_TRUE(has(span(4, 19)));
+    EXPECT_TRUE(underlined(span(4, 19)));
+    EXPECT_FALSE(has(span(0, 4))) << "plain words are left to the edit";
+    EXPECT_FALSE(has(span(19, 24)));
+
+    edit.SetSel(4, 8, TRUE);
+    draw();
+    EXPECT_FALSE(has(span(4, 8))) << "selected characters keep the selection look";
+    EXPECT_TRUE(has(span(8, 19)));
+}
+
 TEST_F(HyperEditTest, LinkAtTheEndOfTheTextIsFound)
 {
     SetText(L"see www.torvik.example");
