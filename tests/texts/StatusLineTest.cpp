@@ -68,6 +68,30 @@ TEST(StatusTexts, ReadyInUpdateMode)
     }
 }
 
+// Every page, USB state and language: the ready text names its page (page 1 its
+// NEXT word), and only the firmware pages in update mode add why no backup can be made.
+TEST(StatusTexts, ReadyTextOfEveryPageAndState)
+{
+    for (int language = 0; language < LanguageCount; ++language) {
+        const CString reason = TextCannotCreateBackup(language);
+        for (int page = 0; page <= 8; ++page) {
+            for (int usbStatus : {0, 0x4D10, 0x7FFF, 0x8000, 0xCD10, 0xFFFF}) {
+                SCOPED_TRACE(::testing::Message() << "language " << language << " page " << page << " usb "
+                                                  << std::hex << usbStatus);
+                const CString ready = StatusReadyFormat(page, usbStatus, language);
+                if (page < 1 || page > 7) {
+                    EXPECT_TRUE(ready.IsEmpty());
+                    continue;
+                }
+                EXPECT_EQ(ready.Find(L'%'), -1);
+                EXPECT_NE(ready.Find(page == 1 ? TextNext(language) : PageTitle(page, language)), -1);
+                const bool explainsBackup = (page == 3 || page == 4) && usbStatus >= 0x8000;
+                EXPECT_EQ(ready.Find(reason) != -1, explainsBackup);
+            }
+        }
+    }
+}
+
 TEST(Captions, EnglishAndTranslated)
 {
     struct Case {
