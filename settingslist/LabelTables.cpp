@@ -119,7 +119,7 @@ constexpr LabelTable EdrShortLabels = {
 
 constexpr LabelTable VoicePromptLabels = {
     L"Voice Prompt",         // English
-    L"Message vocal",        // French
+    L"Messages vocaux",      // French
     L"Sprachansage",         // German
     L"Messaggi vocali",      // Italian
     L"音声ガイド",           // Japanese
@@ -879,7 +879,7 @@ constexpr LabelTable SmartVolumeControlLabels = {
 constexpr LabelTable FmStationGuideLabels = {
     L"FM Station Guide",       // English
     L"Guide des stations FM",  // French
-    L"FM-Senderführer",        // German
+    L"FM-Senderansage",        // German
     L"Guida stazioni FM",      // Italian
     L"FM局ガイド",             // Japanese
     L"FM 방송국 안내",         // Korean
