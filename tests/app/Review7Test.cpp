@@ -71,6 +71,14 @@ TEST_F(FrameReviewTest, LeavingAChangedPageForAnotherSectionCarriesOnAfterNo)
     EXPECT_EQ(0, main->deviceSettingPage.IsModified());
     EXPECT_TRUE(Shown(main->deviceSettingSecondPage));
     EXPECT_FALSE(Shown(main->deviceSettingPage));
+
+    // A GoTo that only asked tells its caller so; the answer went on by itself.
+    main->deviceSettingSecondPage.workingCopy.HandsfreeVOX ^= 1;
+    ASSERT_NE(0, main->deviceSettingSecondPage.IsModified());
+    EXPECT_EQ(0, main->GoToWelcome());
+    EXPECT_EQ(2, asked);
+    EXPECT_EQ(PageWelcome, main->currentPage);
+    EXPECT_EQ(1, main->GoToWelcome());
 }
 
 TEST_F(FrameReviewTest, RestorePageSwitchesItsOwnSectionsOnlyWhileARestoreIsPossible)
@@ -162,6 +170,11 @@ TEST_F(FrameReviewTest, LanguageChangeOnASettingsPageKeepsTheEditsAndRelabelsThe
     EXPECT_EQ(CString(GetLabelText(MoreLabels, LanguageGerman)), main->sectionDropdownButton.GetWindowText());
     EXPECT_EQ(UpdateTabCaption(LanguageGerman), main->backToUpdateButton.GetWindowText());
     EXPECT_EQ(RestoreTabCaption(LanguageGerman), main->onToRestoreButton.GetWindowText());
+
+    // Tooltips are updated, not added again.
+    main->SetToolTips();
+    EXPECT_EQ(3, static_cast<int>(main->toolTip.SendMessage(TTM_GETTOOLCOUNT)));
+    EXPECT_EQ(TextClose(LanguageGerman), main->toolTip.GetToolText(&main->closeButton));
 
     // The same choice again changes nothing, not even a caption put there by hand.
     main->nextButton.SetWindowText(L"unchanged");
