@@ -59,8 +59,8 @@ TEST(SimulatedDevices, DiagnosticLogListsTheScenarioUsbDevices)
     HWND main = program.WaitForWindow(L"TORVIK Bluetooth Device Manager", 30000);
     ASSERT_NE(main, nullptr);
 
-    // Popup menu: Diagnostic Log.
-    ::PostMessageW(main, WM_COMMAND, 32778, 0);
+    // Popup menu: Diagnostic Log (refused while the start-up update check runs).
+    ASSERT_TRUE(program.SendCommandUntilTaken(main, 32778, 30000));
     HWND save = WaitForSaveDialog(program.ProcessId(), 30000);
     ASSERT_NE(save, nullptr) << "no save dialog";
     CString log = program.Folder() + L"\\diagnostic.wqlnxlog";
@@ -76,6 +76,5 @@ TEST(SimulatedDevices, DiagnosticLogListsTheScenarioUsbDevices)
     std::string usb = text.substr(text.find("[USB Information]"));
     EXPECT_EQ(usb, "[USB Information]\r\nUSB\\VID_3E1F&PID_4D10&REV_0100\r\nusb\\vid_3e1f&pid_5910\r\nUSB\\VID_046D&PID_C52B\r\n");
 
-    ::PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(30000), 0);
+    EXPECT_EQ(program.CloseAndWait(main, 30000), 0);
 }

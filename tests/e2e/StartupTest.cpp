@@ -21,6 +21,5 @@ TEST(Startup, MainWindowOpensWithTheSkinSizeAndClosesCleanly)
     // Escape does not close it; a close does, with exit code 0.
     ::PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(program.WaitForExit(500), -1);
-    ::PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(30000), 0);
+    EXPECT_EQ(program.CloseAndWait(main, 30000), 0);
 }

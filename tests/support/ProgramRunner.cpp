@@ -101,3 +101,25 @@ int ProgramRunner::WaitForExit(DWORD timeoutMs)
     ::GetExitCodeProcess(m_process, &code);
     return static_cast<int>(code);
 }
+
+int ProgramRunner::CloseAndWait(HWND window, DWORD timeoutMs)
+{
+    ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    int code = -1;
+    while (code == -1 && ::GetTickCount64() < end) {
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        code = WaitForExit(250);
+    }
+    return code;
+}
+
+bool ProgramRunner::SendCommandUntilTaken(HWND window, UINT command, DWORD timeoutMs)
+{
+    ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    while (::GetTickCount64() < end) {
+        DWORD_PTR result = 0;
+        if (!::SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, 2000, &result)) return true;
+        ::Sleep(250);
+    }
+    return false;
+}

@@ -18,6 +18,14 @@ public:
     HWND WaitForWindow(const wchar_t* caption, DWORD timeoutMs);
     // Waits for the process to end; returns its exit code, or -1 on time-out.
     int WaitForExit(DWORD timeoutMs);
+    // Closes the window and waits for the process to end. The program refuses
+    // a close while it is busy (its update check runs at start), so the close
+    // is asked again until it is taken. Returns the exit code, -1 on time-out.
+    int CloseAndWait(HWND window, DWORD timeoutMs);
+    // Sends a command to the window and tells whether the program took it: a
+    // command that opens a modal dialog does not return within the grace time;
+    // one refused while busy returns at once. Asks again until it is taken.
+    bool SendCommandUntilTaken(HWND window, UINT command, DWORD timeoutMs);
     const CString& Folder() const { return m_folder; }
     DWORD ProcessId() const { return m_pid; }
 

@@ -28,12 +28,8 @@ int main()
     }
     ::QueryPerformanceCounter(&page);
     // A close is refused while the page is busy (the manager's own update
-    // check runs at start): ask again until it is taken.
-    int code = -1;
-    for (int i = 0; i < 150 && code == -1; ++i) {
-        ::PostMessageW(main, WM_CLOSE, 0, 0);
-        code = program.WaitForExit(200);
-    }
+    // check runs at start): it is asked again until it is taken.
+    int code = program.CloseAndWait(main, 30000);
     auto ms = [&](LARGE_INTEGER a, LARGE_INTEGER b) { return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(frequency.QuadPart); };
     std::printf("window %.1f ms, welcome page %.1f ms, exit code %d\n", ms(start, window), ms(start, page), code);
     return code == 0 ? 0 : 1;
