@@ -54,7 +54,7 @@ void CCellCtrl::Create(CConfigListCtrl* list, const int* enabled, const CString&
     m_list = list;
     m_enabled = enabled;
     m_text = initText;
-    m_font.CreateFont(-12, FW_BOLD, nullptr);
+    m_font.CreateFont(-12, FW_BOLD, L"MS Shell Dlg");  // the dialog face, linked to CJK fonts
 }
 
 UINT CCellCtrl::GetAlignment() const

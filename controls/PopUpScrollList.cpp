@@ -185,7 +185,7 @@ void CPopUpScrollList::OnPaint()
         ::ShowScrollBar(m_scrollBar.m_hWnd, SB_CTL, FALSE);
     }
     CFont font;
-    font.CreateFont(-12, FW_BOLD, nullptr);
+    font.CreateFont(-12, FW_BOLD, L"MS Shell Dlg");  // as the cells
     CSelectObject selectFont(dc, font.GetSafeHandle());
     dc.SetBkMode(TRANSPARENT);
 

@@ -17,21 +17,32 @@ need_root() {
   fi
 }
 
-# make_prefix DIR null|x11: creates a Wine prefix once.
+# Settings of our Wine prefixes; raise the number when they change, so that
+# existing prefixes take the new settings.
+PREFIX_SETTINGS=2
+
+# make_prefix DIR null|x11: creates a Wine prefix once and keeps its settings
+# current: the graphics driver, and font links so that Chinese, Japanese and
+# Korean text shows in the dialog font.
 make_prefix() {
   local dir=$1 driver=$2
-  [ -f "$dir/.torvik-ready" ] && return 0
-  rm -rf "$dir"; mkdir -p "$dir"
-  echo "setup: creating Wine prefix $dir ($driver driver)"
-  WINEPREFIX=$dir wineboot -i >/dev/null 2>&1 || true
-  WINEPREFIX=$dir wineserver -w || true
+  [ "$(cat "$dir/.torvik-ready" 2>/dev/null)" = "$PREFIX_SETTINGS" ] && return 0
+  if [ ! -f "$dir/system.reg" ]; then
+    rm -rf "$dir"; mkdir -p "$dir"
+    echo "setup: creating Wine prefix $dir ($driver driver)"
+    WINEPREFIX=$dir wineboot -i >/dev/null 2>&1 || true
+    timeout 120 env WINEPREFIX=$dir wineserver -w || true
+  fi
   if [ "$driver" = null ]; then
     WINEPREFIX=$dir wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   fi
-  WINEPREFIX=$dir wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-    /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
-  WINEPREFIX=$dir wineserver -w || true
-  touch "$dir/.torvik-ready"
+  local face
+  for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+    WINEPREFIX=$dir wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
+  timeout 120 env WINEPREFIX=$dir wineserver -w || true
+  echo "$PREFIX_SETTINGS" > "$dir/.torvik-ready"
 }
 
 configure_and_build() {
