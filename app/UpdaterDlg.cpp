@@ -289,7 +289,11 @@ int CUpdaterDlg::SettingSectionIndexOfPage(int page) const
 
 int CUpdaterDlg::CountHidDfuDevices(int maximum) { return ::CountHidDfuDevices(maximum); }
 
-int CUpdaterDlg::IsSameDeviceFamily(int target, int productId) { return ::IsSameDeviceFamily(target, productId); }
+int CUpdaterDlg::IsSameDeviceFamily(int productId) const { return ::IsSameDeviceFamily(targetProductId, productId); }
+
+CString CUpdaterDlg::TextHoldKey() const { return ::TextHoldKey(language, targetProductId); }
+CString CUpdaterDlg::TextHoldTwoKeys() const { return ::TextHoldTwoKeys(language, targetProductId); }
+CString CUpdaterDlg::TextBackupCreationFailed() const { return ::TextBackupCreationFailed(language); }
 
 // ---------------------------------------------------------------------------
 // Status line

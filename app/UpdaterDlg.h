@@ -98,7 +98,13 @@ public:
     void ResetSettingSections();
     int SettingSectionIndexOfPage(int page) const;
     static int CountHidDfuDevices(int maximum);
-    static int IsSameDeviceFamily(int target, int productId);
+    // 1 when productId is the target product or a sibling of it.
+    int IsSameDeviceFamily(int productId) const;
+
+    // Texts that depend on the current language and the target product.
+    CString TextHoldKey() const;
+    CString TextHoldTwoKeys() const;
+    CString TextBackupCreationFailed() const;
 
     // Status line.
     CString GetStatusText() const;
