@@ -1,5 +1,7 @@
 #include "sim/Simulation.h"
 
+#include "framework/CString.h"
+
 #include "dfu/DfuBackend.h"
 #include "device/HidDevices.h"
 #include "device/SeamsDrives.h"
@@ -133,20 +135,6 @@ bool ReadWholeFile(const std::wstring& path, std::string& out)
     return ok;
 }
 
-std::wstring WideFromUtf8(const std::string& text)
-{
-    if (text.empty()) return std::wstring();
-    int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
+std::wstring WideFromUtf8(const std::string& text) { return CString::FromUtf8(text).str(); }
 
-std::string Utf8FromWide(const std::wstring& text)
-{
-    if (text.empty()) return std::string();
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
-    return narrow;
-}
+std::string Utf8FromWide(const std::wstring& text) { return CString(text).ToUtf8(); }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Configuration.h"
-#include "config/TempFolder.h"
+#include "support/TempFolder.h"
 #include "framework/File.h"
 
 namespace {

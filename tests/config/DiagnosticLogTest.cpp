@@ -7,7 +7,7 @@
 
 #include "app/Configuration.h"
 #include "app/DiagnosticLog.h"
-#include "config/TempFolder.h"
+#include "support/TempFolder.h"
 #include "device/UsbDeviceList.h"
 #include "framework/File.h"
 #include "framework/FileDialog.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/HttpDownload.h"
-#include "config/TempFolder.h"
+#include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 #include "framework/Sync.h"
 

@@ -2,21 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "framework/Framework.h"
+#include "support/TempFolder.h"
 
-namespace {
-CString TempFolder(const wchar_t* name)
-{
-    wchar_t buf[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, buf);
-    CString folder = CString(buf) + name + CString::Formatted(L"_%lu", ::GetCurrentProcessId());
-    EnsureFolder(folder);
-    return folder;
-}
-}  // namespace
 
 TEST(Files, WholeFileWriteReplacesAtomically)
 {
-    CString folder = TempFolder(L"torvik_files");
+    TempFolder temp(L"torvik_files");
+    const CString& folder = temp.Path();
     CString path = folder + L"\\IMG\\sub\\a.txt";
     ASSERT_TRUE(EnsureFolder(folder + L"\\IMG\\sub"));
     ASSERT_TRUE(WriteWholeFile(path, std::string("first")));
@@ -31,7 +23,8 @@ TEST(Files, WholeFileWriteReplacesAtomically)
 
 TEST(Files, StdioLinesWithMixedBreaks)
 {
-    CString folder = TempFolder(L"torvik_lines");
+    TempFolder temp(L"torvik_lines");
+    const CString& folder = temp.Path();
     CString path = folder + L"\\lines.txt";
     ASSERT_TRUE(WriteWholeFile(path, std::string("a=1\r\nb=2\nlast")));
     CStdioFile f;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/ManagerUpdate.h"
-#include "config/TempFolder.h"
+#include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "app/Configuration.h"
 #include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
-#include "config/TempFolder.h"
+#include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 #include "res/resource.h"
 
