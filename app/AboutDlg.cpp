@@ -32,10 +32,7 @@ void CAboutDlg::DoDataExchange(CDataExchange* dx)
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LOGFONTW font{};
-    if (::GetObjectW(GetFontHandle(), sizeof font, &font)) {
-        font.lfWeight = FW_BOLD;
-        m_boldFont.CreateFontIndirect(&font);
+    if (m_boldFont.CreateBoldOf(GetFontHandle())) {
         for (CWnd* control : {static_cast<CWnd*>(&versionStatic), static_cast<CWnd*>(&rightsStatic),
                               static_cast<CWnd*>(&okButton), static_cast<CWnd*>(&helpButton)}) {
             control->SetFont(static_cast<HFONT>(m_boldFont));

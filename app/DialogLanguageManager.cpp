@@ -35,10 +35,7 @@ void CDialogLanguageManager::DoDataExchange(CDataExchange* dx)
 BOOL CDialogLanguageManager::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LOGFONTW font{};
-    if (::GetObjectW(GetFontHandle(), sizeof font, &font)) {
-        font.lfWeight = FW_BOLD;
-        m_boldFont.CreateFontIndirect(&font);
+    if (m_boldFont.CreateBoldOf(GetFontHandle())) {
         HFONT bold = m_boldFont;
         for (CWnd* control : {static_cast<CWnd*>(&groupBox), static_cast<CWnd*>(&applyCheck),
                               static_cast<CWnd*>(&okButton), static_cast<CWnd*>(&cancelButton)}) {

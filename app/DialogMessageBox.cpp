@@ -122,10 +122,7 @@ void CDialogMessageBox::DoDataExchange(CDataExchange* dx)
 BOOL CDialogMessageBox::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LOGFONTW font{};
-    if (::GetObjectW(GetFontHandle(), sizeof font, &font)) {
-        font.lfWeight = FW_BOLD;
-        m_boldFont.CreateFontIndirect(&font);
+    if (m_boldFont.CreateBoldOf(GetFontHandle())) {
         for (CWnd* control : {static_cast<CWnd*>(&textStatic), static_cast<CWnd*>(&okButton),
                               static_cast<CWnd*>(&cancelButton), static_cast<CWnd*>(&thirdButton)}) {
             control->SetFont(static_cast<HFONT>(m_boldFont));

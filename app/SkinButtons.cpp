@@ -2,18 +2,10 @@
 
 #include <algorithm>
 
+#include "app/SkinColours.h"
 #include "res/resource.h"
 
 namespace {
-
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kPressedFace = RGB(236, 236, 216);
-constexpr COLORREF kBarGrey = RGB(224, 224, 214);
-constexpr COLORREF kDarkGrey = RGB(141, 141, 127);
-constexpr COLORREF kMidGrey = RGB(161, 161, 147);
-constexpr COLORREF kPaleFace = RGB(244, 244, 234);
-constexpr COLORREF kTabFace = RGB(255, 255, 246);
 
 // State index: pressed-enabled, pressed-disabled, released-enabled, released-disabled.
 int StateIndex(bool pressed, bool disabled) { return (pressed ? 0 : 2) + (disabled ? 1 : 0); }
@@ -27,23 +19,23 @@ struct SquareLook {
 // The close, about and status-details buttons; the tabs differ only in the
 // face of a released enabled tab.
 constexpr SquareLook kSquareLooks[4] = {
-    {kPressedFace, kBlack, EDGE_SUNKEN},
-    {kBarGrey, kDarkGrey, 0},
-    {kWhite, kBlack, EDGE_RAISED},
-    {kPaleFace, kMidGrey, 0},
+    {Skin::PressedFace, Skin::Black, EDGE_SUNKEN},
+    {Skin::BarGrey, Skin::DarkGrey, 0},
+    {Skin::White, Skin::Black, EDGE_RAISED},
+    {Skin::PaleFace, Skin::MidGrey, 0},
 };
 
 constexpr RoundButtonColours kActionColours[4] = {
-    {kDarkGrey, kMidGrey, kBlack},
-    {kWhite, kWhite, kDarkGrey},
-    {kMidGrey, kBarGrey, kBlack},
-    {kWhite, kWhite, kMidGrey},
+    {Skin::DarkGrey, Skin::MidGrey, Skin::Black},
+    {Skin::White, Skin::White, Skin::DarkGrey},
+    {Skin::MidGrey, Skin::BarGrey, Skin::Black},
+    {Skin::White, Skin::White, Skin::MidGrey},
 };
 constexpr RoundButtonColours kNavigationColours[4] = {
-    {kPressedFace, kPressedFace, kBlack},
-    {kWhite, kWhite, kDarkGrey},
-    {kWhite, kWhite, kBlack},
-    {kWhite, kWhite, kMidGrey},
+    {Skin::PressedFace, Skin::PressedFace, Skin::Black},
+    {Skin::White, Skin::White, Skin::DarkGrey},
+    {Skin::White, Skin::White, Skin::Black},
+    {Skin::White, Skin::White, Skin::MidGrey},
 };
 
 enum class Kind { None, Square, Tab, Round, Section };
@@ -70,7 +62,7 @@ void DrawCaption(CDC& dc, const CString& text, CRect rect, UINT align, COLORREF 
 void DrawSquare(CDC& dc, Kind kind, const CRect& item, bool pressed, bool disabled, bool focused, const CString& text)
 {
     SquareLook look = kSquareLooks[StateIndex(pressed, disabled)];
-    if (kind == Kind::Tab && !pressed && !disabled) look.fill = kTabFace;
+    if (kind == Kind::Tab && !pressed && !disabled) look.fill = Skin::TabFace;
     dc.FillSolidRect(item, look.fill);
     CRect edge = item;
     if (look.edge) dc.DrawEdge(edge, look.edge, BF_RECT);
@@ -95,7 +87,7 @@ void DrawRound(CDC& dc, int id, const CRect& item, bool pressed, bool disabled, 
         dc.RoundRect(shape, CPoint(corner, corner));
     }
     if (focused && !disabled) {
-        CPen dotted(PS_DOT, 1, kBlack);
+        CPen dotted(PS_DOT, 1, Skin::Black);
         CSelectObject selectPen(dc, dotted.GetSafeHandle());
         CSelectObject selectBrush(dc, ::GetStockObject(NULL_BRUSH));
         dc.RoundRect(shape, CPoint(corner, corner));
@@ -110,13 +102,13 @@ void DrawSection(CDC& dc, const CRect& item, bool disabled, const CString& text)
 {
     // An enabled section tab leads to another section; the disabled one is the
     // section shown, open towards the page below.
-    dc.FillSolidRect(item, disabled ? kWhite : kBarGrey);
+    dc.FillSolidRect(item, disabled ? Skin::White : Skin::BarGrey);
     const int w = 2;
-    dc.FillSolidRect(CRect(item.left, item.top, item.left + w, item.bottom), kDarkGrey);
-    dc.FillSolidRect(CRect(item.right - w, item.top, item.right, item.bottom), kDarkGrey);
-    dc.FillSolidRect(CRect(item.left, item.top, item.right, item.top + w), kDarkGrey);
-    if (!disabled) dc.FillSolidRect(CRect(item.left, item.bottom - w, item.right, item.bottom), kDarkGrey);
-    DrawCaption(dc, text, item, DT_CENTER, disabled ? kBlack : kDarkGrey);
+    dc.FillSolidRect(CRect(item.left, item.top, item.left + w, item.bottom), Skin::DarkGrey);
+    dc.FillSolidRect(CRect(item.right - w, item.top, item.right, item.bottom), Skin::DarkGrey);
+    dc.FillSolidRect(CRect(item.left, item.top, item.right, item.top + w), Skin::DarkGrey);
+    if (!disabled) dc.FillSolidRect(CRect(item.left, item.bottom - w, item.right, item.bottom), Skin::DarkGrey);
+    DrawCaption(dc, text, item, DT_CENTER, disabled ? Skin::Black : Skin::DarkGrey);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/DialogLanguageManager.h"
 #include "app/DialogMessageBox.h"
 #include "app/SkinButtons.h"
+#include "app/SkinColours.h"
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
 #include "res/resource.h"
@@ -49,12 +50,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kTabFace = RGB(255, 255, 246);
-constexpr COLORREF kBarGrey = RGB(224, 224, 214);
-constexpr COLORREF kStatusBlue = RGB(181, 213, 255);
-constexpr COLORREF kStatusOrange = RGB(255, 142, 0);
-
 constexpr int kLargePictureIds[4] = {227, 324, 276, 175};
 
 // The variants of the 0x4210 headset by its item-5 byte.
@@ -86,11 +81,11 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_MAIN, parent)
     m_pageAreaBitmap.LoadBitmap(IDB_PAGE_AREA);
     for (int i = 0; i < 4; ++i) m_largePictures[i].LoadBitmap(static_cast<UINT>(kLargePictureIds[i]));
     for (int i = 0; i < LanguageCount; ++i) m_flags[i].LoadBitmap(LanguageChoices[i].flagBitmap);
-    m_whiteBrush.CreateSolidBrush(kWhite);
-    m_tabFaceBrush.CreateSolidBrush(kTabFace);
-    m_barGreyBrush.CreateSolidBrush(kBarGrey);
-    m_statusBlueBrush.CreateSolidBrush(kStatusBlue);
-    m_statusOrangeBrush.CreateSolidBrush(kStatusOrange);
+    m_whiteBrush.CreateSolidBrush(Skin::White);
+    m_tabFaceBrush.CreateSolidBrush(Skin::TabFace);
+    m_barGreyBrush.CreateSolidBrush(Skin::BarGrey);
+    m_statusBlueBrush.CreateSolidBrush(Skin::StatusBlue);
+    m_statusOrangeBrush.CreateSolidBrush(Skin::StatusOrange);
     m_messageBoxBrush.CreateSolidBrush(MessageBoxColour(false));
     m_warningBoxBrush.CreateSolidBrush(MessageBoxColour(true));
 }
@@ -376,7 +371,7 @@ bool CUpdaterDlg::CopyBackgroundBehind(CWnd* control, CBitmap& out)
     CDC target;
     target.CreateCompatibleDC(screen);
     HGDIOBJ oldTarget = target.SelectObject(out);
-    target.FillSolidRect(CRect(0, 0, rect.Width(), rect.Height()), kWhite);
+    target.FillSolidRect(CRect(0, 0, rect.Width(), rect.Height()), Skin::White);
     if (m_backgroundBitmap.GetSafeHandle()) {
         // The background picture is drawn unscaled at the client origin, so the
         // control's rectangle is also its rectangle in the picture.
@@ -402,7 +397,7 @@ HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
     CBrush& brush = m_patternBrushes[id];
     CBitmap pattern;
     if (!CopyBackgroundBehind(control, pattern)) {
-        brush.CreateSolidBrush(kWhite);
+        brush.CreateSolidBrush(Skin::White);
         return brush;
     }
     brush.CreatePatternBrush(pattern);

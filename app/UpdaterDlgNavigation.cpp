@@ -470,11 +470,8 @@ void CUpdaterDlg::SetToolTips()
 
 void CUpdaterDlg::ApplyFonts()
 {
-    LOGFONTW font{};
-    if (!::GetObjectW(GetFontHandle(), sizeof font, &font)) return;
-    font.lfWeight = FW_BOLD;
     CFont bold;
-    bold.CreateFontIndirect(&font);
+    if (!bold.CreateBoldOf(GetFontHandle())) return;
     static const int boldIds[] = {IDC_DEVICE_CAPTION, IDC_DEVICE_TEXT, IDC_ABOUT_BUTTON, IDOK, IDC_STATUS_DETAILS,
                                   IDC_TAB_WELCOME, IDC_TAB_RECOGNITION, IDC_TAB_FIRMWARE_UPDATE,
                                   IDC_TAB_FIRMWARE_RESTORE, IDC_TAB_DEVICE_SETTING, IDC_PAGE_BAR, IDC_STATUS_AREA,
@@ -490,7 +487,8 @@ void CUpdaterDlg::ApplyFonts()
     std::span<const int> smallerTabs;
     if (language == LanguageFrench) smallerTabs = frenchTabs;
     else if (language == LanguageGerman) smallerTabs = germanTabs;
-    if (!smallerTabs.empty()) {
+    LOGFONTW font{};
+    if (!smallerTabs.empty() && bold.GetLogFont(&font)) {
         font.lfHeight += 1;
         smaller.CreateFontIndirect(&font);
         for (int id : smallerTabs)

@@ -14,6 +14,14 @@ bool CFont::CreateFont(int height, int weight, const wchar_t* face, bool underli
     return CreateFontIndirect(&lf);
 }
 
+bool CFont::CreateBoldOf(HFONT base)
+{
+    LOGFONTW lf{};
+    if (!base || !::GetObjectW(base, sizeof lf, &lf)) return false;
+    lf.lfWeight = FW_BOLD;
+    return CreateFontIndirect(&lf);
+}
+
 bool CBitmap::LoadBitmap(UINT resourceId)
 {
     return Attach(::LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));

@@ -40,6 +40,8 @@ public:
     // Height in logical units (negative: character height), weight as FW_*.
     bool CreateFont(int height, int weight, const wchar_t* face, bool underline = false);
     bool GetLogFont(LOGFONTW* lf) const { return GetObject(sizeof(LOGFONTW), lf) != 0; }
+    // The same face and size as base, in weight 700; false when base cannot be read.
+    bool CreateBoldOf(HFONT base);
 };
 
 class CBitmap : public CGdiObject {
