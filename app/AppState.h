@@ -1,0 +1,83 @@
+// The application-wide state that every page reads and writes and that the
+// firmware writer threads share: held by the main window, window-free so that
+// the layers below the pages can be given it.
+#pragma once
+
+#include <atomic>
+
+#include <windows.h>
+
+#include "app/StatusLine.h"
+#include "app/Texts.h"
+#include "device/DeviceSettings.h"
+#include "device/ProductCatalogue.h"
+
+// Page numbers of the wizard; the current page also selects the operation
+// whose texts the status line shows.
+enum PageIndex : int {
+    PageNone = 0,
+    PageWelcome = 1,
+    PageRecognition = 2,
+    PageFirmwareUpdate = 3,
+    PageFirmwareRestore = 4,
+    PageDeviceSetting = 5,
+    PageDeviceSettingSecond = 6,
+    PageSpeedDial = 7,
+};
+inline constexpr int kFirstPage = PageWelcome;
+inline constexpr int kLastPage = PageSpeedDial;
+
+// The left tabs of the frame: one per page up to the restore page, and one for
+// the three settings pages.
+inline constexpr int kTabCount = 5;
+
+// The code of an automatic recognition pass (GoToRecognition's autoRun): 0 for
+// a pass the user starts, a page 3 to 7 to come back to with its success text,
+// or kAutoRunGoOn plus a page the user asked for before the pass ran.
+inline constexpr int kAutoRunInteractive = 0;
+inline constexpr int kAutoRunGoOn = 100;
+constexpr int AutoRunGoingOnTo(int page) { return kAutoRunGoOn + page; }
+constexpr bool IsAutoRunGoingOn(int code) { return code > kAutoRunGoOn; }
+constexpr int AutoRunPage(int code) { return IsAutoRunGoingOn(code) ? code - kAutoRunGoOn : code; }
+
+// The USB status word of a headset in firmware-update mode has bit 15 set.
+inline constexpr int kUpdateModeFlag = 0x8000;
+constexpr bool IsUpdateModeStatus(int usbStatus) { return usbStatus >= kUpdateModeFlag; }
+
+struct AppState {
+    PageIndex currentPage = PageNone;
+    bool recognized = false;
+    // The two HID interfaces of the connected headset (null when not open).
+    HANDLE hidHandle1 = nullptr;
+    HANDLE hidHandle2 = nullptr;
+    int sectionCount = 0;
+    int sectionKinds[MaxSettingSections] = {};
+    int currentSection = 0;
+    bool sectionListOpen = false;
+    // The product id every page branches on: the model the user aims at.
+    int targetProductId = 0;
+    // Set after a successful action-camera update while its camera part waits.
+    bool cameraPending = false;
+    // Set by a worker thread that needs the user, cleared by the message box's OK.
+    std::atomic<bool> waitForUser{false};
+    LanguageIndex language = LanguageEnglish;
+    bool applyToFirmwareLanguage = true;
+    // The voice-prompt language, by its English name.
+    CString firmwareLanguage;
+    StatusLine statusLine;
+    // Folder of the last file chosen or downloaded, with a trailing "\".
+    CString currentPath;
+    // The product id under which the headset is attached (see IsUpdateModeStatus).
+    int usbStatus = 0;
+    bool busy = false;
+    // Percentage of a transfer; -1 hides the progress bar.
+    int transferPercent = -1;
+    // The recognized headset as read from it, or as last written to it.
+    DeviceSettings deviceSettings;
+    // Variant byte of a 0x4210 headset (its HID item 5), kept by recognition so
+    // the frame never asks the headset; -1 while it has not been read.
+    int hidVariant = -1;
+
+    // True while the frame refuses whatever starts something.
+    bool Refuses() const { return busy || sectionListOpen; }
+};
