@@ -45,7 +45,7 @@ inline constexpr int kUpdateModeFlag = 0x8000;
 constexpr bool IsUpdateModeStatus(int usbStatus) { return usbStatus >= kUpdateModeFlag; }
 
 struct AppState {
-    PageIndex currentPage = PageNone;
+    int currentPage = PageNone;
     bool recognized = false;
     // The two HID interfaces of the connected headset (null when not open).
     HANDLE hidHandle1 = nullptr;
@@ -77,6 +77,23 @@ struct AppState {
     // Variant byte of a 0x4210 headset (its HID item 5), kept by recognition so
     // the frame never asks the headset; -1 while it has not been read.
     int hidVariant = -1;
+
+    // The index of a settings page's section among the headset's sections, -1
+    // when it has none.
+    int SettingSectionIndexOfPage(int page) const
+    {
+        int kind = 0;
+        switch (page) {
+        case PageDeviceSetting: kind = SectionBasic; break;
+        case PageDeviceSettingSecond: kind = SectionFmRadio; break;
+        case PageSpeedDial: kind = SectionSpeedDial; break;
+        default: return -1;
+        }
+        for (int i = 0; i < sectionCount && i < MaxSettingSections; ++i) {
+            if (sectionKinds[i] == kind) return i;
+        }
+        return -1;
+    }
 
     // True while the frame refuses whatever starts something.
     bool Refuses() const { return busy || sectionListOpen; }

@@ -2,7 +2,7 @@
 
 #include "app/Configuration.h"
 #include "app/DialogMessageBox.h"
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 namespace {
@@ -47,14 +47,13 @@ BOOL CDialogDeviceSelection::OnInitDialog()
 
 void CDialogDeviceSelection::ShowSelectionPage()
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (!main) return;
     main->transferPercent = -1;
     RelayoutSelectionPage();
-    main->nextButton.SetFocus();
+    main->FocusNext();
     if (!updateCheckDone) {
-        main->busy = 1;
-        main->UpdateNavigation();
+        main->SetBusy(true);
         RelayoutSelectionPage();
         SetTimer(kManagerCheckTimer, kManagerCheckDelayMs);
     }
@@ -62,7 +61,7 @@ void CDialogDeviceSelection::ShowSelectionPage()
 
 void CDialogDeviceSelection::RelayoutSelectionPage()
 {
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     bool downloading = main && main->busy && main->transferPercent >= 0;
     SetRedraw(FALSE);
     startButton.ShowWindow(downloading ? SW_HIDE : SW_SHOW);
@@ -73,11 +72,11 @@ void CDialogDeviceSelection::RelayoutSelectionPage()
 void CDialogDeviceSelection::OnBnClickedStart()
 {
     // Nothing while an operation (the update check or its download) runs.
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (!main || MainRefuses()) return;
     main->targetProductId = kStartTarget;
     main->GoToRecognition(1, nullptr, 0);
-    main->nextButton.SetFocus();
+    main->FocusNext();
 }
 
 void CDialogDeviceSelection::OnTimer(UINT_PTR id)
@@ -108,9 +107,9 @@ void CDialogDeviceSelection::CheckManagerVersion()
 
 bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     const LanguageIndex language = main->language;
-    CDialogMessageBox prompt(main);
+    CDialogMessageBox prompt(main->HostWindow());
     prompt.Setup(TextNewerManagerAvailable(line.major, line.minor, line.third, language), 0, kReleaseNotesCaption,
                  TextNo(language), TextYes(language), CSize(530, 230));
     if (prompt.DoModal() != IDOK) return false;
@@ -118,7 +117,7 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
     // The filter's description alone: the file dialog completes it with "*.exe".
     CFileDialog save(FALSE, nullptr, installerFileName,
                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
-                     ManagerUpdateFileFilter(language), main);
+                     ManagerUpdateFileFilter(language), main->HostWindow());
     save.m_initialDir = main->currentPath.IsEmpty() ? ProgramImgFolder() : main->currentPath;
     if (save.DoModal() != IDOK) return false;
 
@@ -138,7 +137,7 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
 
 void CDialogDeviceSelection::PollInstallerDownload()
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     int percent = installerDownload.Percent();
     if (percent >= 0) {
         main->transferPercent = percent;
@@ -162,7 +161,7 @@ void CDialogDeviceSelection::PollInstallerDownload()
     if (outcome != Outcome::Downloaded) return;
     // The manager closes only once the installer has really been started.
     if (ShellOpen(L"open", L"\"" + installerPath + L"\"", nullptr, SW_SHOWNORMAL) > kShellSuccess) {
-        main->OnOK();
+        main->CloseProgram();
     } else {
         ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotOpenFile(l)); }, 1);
     }
@@ -170,17 +169,16 @@ void CDialogDeviceSelection::PollInstallerDownload()
 
 void CDialogDeviceSelection::EndManagerUpdate()
 {
-    CUpdaterDlg* main = MainDialog();
-    main->busy = 0;
+    CPageHost* main = MainDialog();
     main->transferPercent = -1;
-    main->UpdateNavigation();
+    main->SetBusy(false);
     RelayoutSelectionPage();
 }
 
 template <typename Compose>
 void CDialogDeviceSelection::ShowEveryStatus(Compose&& compose, int warning)
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     for (LanguageIndex language = 0; language < LanguageCount; ++language) main->SetStatusText(compose(language), language);
     main->ShowStatus(main->GetStatusText(), warning);
 }

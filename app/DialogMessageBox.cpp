@@ -4,7 +4,8 @@
 #include <iterator>
 
 #include "app/HttpDownload.h"
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
+#include "firmware/DialogFirmwareUpdate.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogMessageBox, CDialog)
@@ -98,14 +99,14 @@ void CDialogMessageBox::SetupFull(const wchar_t* message, int icon, const wchar_
 
 BOOL CDialogMessageBox::CreateModeless(CWnd* parent) { return Create(IDD_MESSAGE_BOX, parent); }
 
-CUpdaterDlg* CDialogMessageBox::MainWindow() const
+CPageHost* CDialogMessageBox::MainWindow() const
 {
     // The parent given (or its parent, by the setup's owner depth), then up the
     // chain of parents and owners to the main window.
     HWND from = m_parent ? m_parent->m_hWnd : (m_hWnd ? ::GetParent(m_hWnd) : nullptr);
     if (from && ownerDepth) from = ::GetParent(from) ? ::GetParent(from) : from;
     for (HWND h = from; h; h = ::GetParent(h)) {
-        if (auto* main = dynamic_cast<CUpdaterDlg*>(CWnd::FromHandlePermanent(h))) return main;
+        if (auto* main = dynamic_cast<CPageHost*>(CWnd::FromHandlePermanent(h))) return main;
     }
     return nullptr;
 }
@@ -161,21 +162,21 @@ void CDialogMessageBox::OnOK()
     // An Enter pressed during the camera's hold reaches us again through the
     // pump; the hold ends the box itself.
     if (m_holding) return;
-    CUpdaterDlg* main = MainWindow();
-    if (main && main->targetProductId == kCameraProduct && main->cameraPending == 1) {
+    CPageHost* main = MainWindow();
+    if (main && main->targetProductId == kCameraProduct && main->cameraPending) {
         // The action camera finishes its own update: keep the user here a while.
-        main->cameraPending = 0;
+        main->cameraPending = false;
         okButton.EnableWindow(FALSE);
-        main->busy = 1;
+        main->busy = true;
         m_holding = true;
         PumpMessagesFor(kCameraHoldMs);
         m_holding = false;
-        main->busy = 0;
+        main->busy = false;
         if (okButton.m_hWnd) okButton.EnableWindow(TRUE);
     }
-    if (main && main->waitForUser == 1) {
-        main->waitForUser = 0;
-        if (!IsOkContinuationExcluded(main->targetProductId)) main->firmwareUpdatePage.BeginUpdateConfirmed();
+    if (main && main->waitForUser) {
+        main->waitForUser = false;
+        if (!IsOkContinuationExcluded(main->targetProductId)) main->FirmwareUpdatePage().BeginUpdateConfirmed();
     }
     EndDialog(IDOK);
 }
@@ -194,14 +195,14 @@ HBRUSH CDialogMessageBox::OnCtlColor(CDC* dc, CWnd*, UINT)
 {
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(kBoxTextColour);
-    if (const CUpdaterDlg* main = MainWindow()) return main->MessageBoxBrush(iconKind != 0);
+    if (const CPageHost* main = MainWindow()) return main->MessageBoxBrush(iconKind != 0);
     static CBrush fallback[2] = {CBrush(MessageBoxColour(false)), CBrush(MessageBoxColour(true))};
     return fallback[iconKind != 0 ? 1 : 0];
 }
 
 BOOL CDialogMessageBox::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
-    const CUpdaterDlg* main = MainWindow();
+    const CPageHost* main = MainWindow();
     if (main && main->busy) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;

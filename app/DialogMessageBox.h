@@ -6,7 +6,7 @@
 
 #include "framework/Framework.h"
 
-class CUpdaterDlg;
+class CPageHost;
 
 class CDialogMessageBox : public CDialog {
 public:
@@ -36,7 +36,7 @@ public:
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
 
     // The main window whose state the box reads and writes (null when none).
-    CUpdaterDlg* MainWindow() const;
+    CPageHost* MainWindow() const;
 
     CString text;
     int iconKind = 0;

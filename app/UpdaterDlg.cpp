@@ -66,12 +66,14 @@ const wchar_t* VariantName(int variant)
 
 }  // namespace
 
-CUpdaterDlg* GetMainDialog(const CWnd* page)
+CPageHost* GetMainDialog(const CWnd* page)
 {
     if (!page || !page->m_hWnd) return nullptr;
     HWND area = ::GetParent(page->m_hWnd);
-    return area ? dynamic_cast<CUpdaterDlg*>(CWnd::FromHandlePermanent(::GetParent(area))) : nullptr;
+    return area ? dynamic_cast<CPageHost*>(CWnd::FromHandlePermanent(::GetParent(area))) : nullptr;
 }
+
+CUpdaterDlg* MainWindowOf(const CWnd* page) { return dynamic_cast<CUpdaterDlg*>(GetMainDialog(page)); }
 
 CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_MAIN, parent)
 {
@@ -110,7 +112,7 @@ void CUpdaterDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_PERCENT_SIGN, percentSign);
     DDX_Control(dx, IDC_ABOUT_BUTTON, aboutButton);
     DDX_Control(dx, IDOK, closeButton);
-    for (int i = 0; i < 5; ++i) DDX_Control(dx, IDC_TAB_WELCOME + i, tabButtons[i]);
+    for (int i = 0; i < kTabCount; ++i) DDX_Control(dx, IDC_TAB_WELCOME + i, tabButtons[i]);
     DDX_Control(dx, IDC_BACK, backButton);
     DDX_Control(dx, IDC_NEXT, nextButton);
     DDX_Control(dx, IDC_ACTION, actionButton);
@@ -175,18 +177,18 @@ void CUpdaterDlg::OnTimer(UINT_PTR id)
 void CUpdaterDlg::LoadConfiguration()
 {
     currentPage = PageNone;
-    recognized = 0;
+    recognized = false;
     ResetDeviceHandles();
     ResetSettingSections();
     language = LanguageEnglish;
-    applyToFirmwareLanguage = 1;
+    applyToFirmwareLanguage = true;
     targetProductId = 0;
-    cameraPending = 0;
-    waitForUser = 0;
+    cameraPending = false;
+    waitForUser = false;
     firmwareLanguage = EnglishLanguageName(LanguageEnglish);
     currentPath.Empty();
     usbStatus = 0;
-    busy = 0;
+    busy = false;
     statusLine.MarkShown(false);
 
     progress.ShowWindow(SW_HIDE);
@@ -264,31 +266,11 @@ void CUpdaterDlg::ResetDeviceHandles()
 void CUpdaterDlg::ResetSettingSections()
 {
     ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
-    sectionListOpen = 0;
-}
-
-int CUpdaterDlg::SettingSectionIndexOfPage(int page) const
-{
-    int kind = 0;
-    switch (page) {
-    case PageDeviceSetting: kind = SectionBasic; break;
-    case PageDeviceSettingSecond: kind = SectionFmRadio; break;
-    case PageSpeedDial: kind = SectionSpeedDial; break;
-    default: return -1;
-    }
-    for (int i = 0; i < sectionCount && i < MaxSettingSections; ++i) {
-        if (sectionKinds[i] == kind) return i;
-    }
-    return -1;
+    sectionListOpen = false;
 }
 
 int CUpdaterDlg::CountHidDfuDevices(int maximum) { return ::CountHidDfuDevices(maximum); }
 
-int CUpdaterDlg::IsSameDeviceFamily(int productId) const { return ::IsSameDeviceFamily(targetProductId, productId); }
-
-CString CUpdaterDlg::TextHoldKey() const { return ::TextHoldKey(language, targetProductId); }
-CString CUpdaterDlg::TextHoldTwoKeys() const { return ::TextHoldTwoKeys(language, targetProductId); }
-CString CUpdaterDlg::TextBackupCreationFailed() const { return ::TextBackupCreationFailed(language); }
 
 // ---------------------------------------------------------------------------
 // Status line
@@ -437,7 +419,7 @@ BOOL CUpdaterDlg::PreTranslateMessage(MSG* msg)
 {
     toolTip.RelayEvent(msg);
     if (msg->message == WM_LBUTTONDOWN) {
-        if (sectionListOpen == 1 && msg->hwnd != sectionDropdownButton.m_hWnd && msg->hwnd != sectionList.m_hWnd) {
+        if (sectionListOpen && msg->hwnd != sectionDropdownButton.m_hWnd && msg->hwnd != sectionList.m_hWnd) {
             // A press anywhere else closes the section list and goes no further.
             SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SECTION_DROPDOWN, BN_CLICKED),
                         reinterpret_cast<LPARAM>(sectionDropdownButton.m_hWnd));

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/DialogDeviceSelection.h"
+#include "app/PageHost.h"
 #include "app/StatusLine.h"
 #include "app/WizardPage.h"
 #include "controls/MyStatic.h"
@@ -20,23 +21,11 @@
 #include "settings/DialogDeviceSettingSecond.h"
 #include "settings/DialogDeviceSettingSpeedDial.h"
 
-// Page numbers of the wizard.
-enum PageIndex : int {
-    PageNone = 0,
-    PageWelcome = 1,
-    PageRecognition = 2,
-    PageFirmwareUpdate = 3,
-    PageFirmwareRestore = 4,
-    PageDeviceSetting = 5,
-    PageDeviceSettingSecond = 6,
-    PageSpeedDial = 7,
-};
-
 // Timer of the main window that shows the first page after start-up.
 constexpr UINT_PTR kStartupTimer = 1;
 constexpr UINT kStartupDelayMs = 100;
 
-class CUpdaterDlg : public CDialog, public DFUEngine::Callback {
+class CUpdaterDlg : public CDialog, public CPageHost, public DFUEngine::Callback {
 public:
     explicit CUpdaterDlg(CWnd* parent = nullptr);
     ~CUpdaterDlg() override;
@@ -47,32 +36,6 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    // Application-wide state (every page reads and writes it).
-    int currentPage = PageNone;
-    int recognized = 0;
-    HANDLE hidHandle1 = nullptr;
-    HANDLE hidHandle2 = nullptr;
-    int sectionCount = 0;
-    int sectionKinds[MaxSettingSections] = {};
-    int currentSection = 0;
-    int sectionListOpen = 0;
-    int targetProductId = 0;
-    int cameraPending = 0;
-    // Set by a worker thread that needs the user, cleared by the message box's OK.
-    std::atomic<int> waitForUser{0};
-    LanguageIndex language = LanguageEnglish;
-    int applyToFirmwareLanguage = 1;
-    CString firmwareLanguage;
-    StatusLine statusLine;
-    CString currentPath;
-    int usbStatus = 0;
-    int busy = 0;
-    int transferPercent = -1;
-    DeviceSettings deviceSettings;
-    // Variant byte of a 0x4210 headset (its HID item 5), kept by recognition so
-    // the frame never asks the headset; -1 while it has not been read.
-    int hidVariant = -1;
-
     // The seven pages, created modeless inside the page area.
     CDialogDeviceSelection selectionPage;
     CDialogDeviceRecognition recognitionPage;
@@ -82,10 +45,16 @@ public:
     CDialogDeviceSettingSecond deviceSettingSecondPage;
     CDialogDeviceSettingSpeedDial speedDialPage;
 
-    // Brushes of the skin; the pages colour their background with PageBrush.
-    HBRUSH PageBrush() const { return m_whiteBrush; }
-    HBRUSH MessageBoxBrush(bool warning) const { return warning ? m_warningBoxBrush : m_messageBoxBrush; }
-    int LastStatusNotWarning() const { return statusLine.LastStatusNotWarning(); }
+    // The page host.
+    CWnd* HostWindow() override { return this; }
+    HBRUSH PageBrush() const override { return m_whiteBrush; }
+    HBRUSH MessageBoxBrush(bool warning) const override { return warning ? m_warningBoxBrush : m_messageBoxBrush; }
+    CDialogDeviceRecognition& RecognitionPage() override { return recognitionPage; }
+    CDialogFirmwareUpdate& FirmwareUpdatePage() override { return firmwareUpdatePage; }
+    CDialogFirmwareRestore& FirmwareRestorePage() override { return firmwareRestorePage; }
+    CDialogDeviceSetting& DeviceSettingPage() override { return deviceSettingPage; }
+    void FocusNext() override { nextButton.SetFocus(); }
+    void CloseProgram() override { OnOK(); }
 
     // Configuration file: defaults and reading at start; writing at close.
     // SaveConfiguration returns 0 when the close must be refused.
@@ -93,39 +62,31 @@ public:
     int SaveConfiguration();
 
     // Device handles and sections.
-    void CloseDeviceHandles();
+    void CloseDeviceHandles() override;
     void ResetDeviceHandles();
-    void ResetSettingSections();
-    int SettingSectionIndexOfPage(int page) const;
+    void ResetSettingSections() override;
     static int CountHidDfuDevices(int maximum);
-    // 1 when productId is the target product or a sibling of it.
-    int IsSameDeviceFamily(int productId) const;
-
-    // Texts that depend on the current language and the target product.
-    CString TextHoldKey() const;
-    CString TextHoldTwoKeys() const;
-    CString TextBackupCreationFailed() const;
 
     // Status line.
-    CString GetStatusText() const;
-    void SetStatusText(const CString& text, LanguageIndex lang);
-    void ShowStatus(const CString& text, int warning);
-    CString ComposeReadyStatus();
-    CString ComposeProgressStatus();
-    void ComposePageStatus();
+    CString GetStatusText() const override;
+    void SetStatusText(const CString& text, LanguageIndex lang) override;
+    void ShowStatus(const CString& text, int warning) override;
+    CString ComposeReadyStatus() override;
+    CString ComposeProgressStatus() override;
+    void ComposePageStatus() override;
     void RefreshStatusLine();
 
     // Navigation.
-    void GoToPage(int page);
-    int GoToWelcome();
-    void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun);
-    void GoToFirmwareUpdate(int composeStatus);
-    void GoToFirmwareRestore(int composeStatus);
-    void GoToDeviceSetting(int composeStatus);
-    void GoToDeviceSettingSecond(int composeStatus);
-    void GoToSpeedDial(int composeStatus);
-    void ShowCurrentPage();
-    void UpdateNavigation();
+    void GoToPage(int page) override;
+    int GoToWelcome() override;
+    void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun) override;
+    void GoToFirmwareUpdate(int composeStatus) override;
+    void GoToFirmwareRestore(int composeStatus) override;
+    void GoToDeviceSetting(int composeStatus) override;
+    void GoToDeviceSettingSecond(int composeStatus) override;
+    void GoToSpeedDial(int composeStatus) override;
+    void ShowCurrentPage() override;
+    void UpdateNavigation() override;
     void ShowDeviceImage();
     int DeviceImageId() const;
     void SetTabCaptions();
@@ -186,7 +147,7 @@ public:
     CStatic percentSign;
     CButton aboutButton;
     CButton closeButton;
-    CButton tabButtons[5];
+    CButton tabButtons[kTabCount];
     CButton backButton;
     CButton nextButton;
     CButton actionButton;
@@ -225,7 +186,7 @@ private:
     HBRUSH FramePatternBrush(CWnd* control);
     // A bitmap of the part of the background picture behind a control.
     bool CopyBackgroundBehind(CWnd* control, CBitmap& out);
-    bool Refused() const { return busy || sectionListOpen; }
+    bool Refused() const { return Refuses(); }
 
     HICON m_icon = nullptr;
     CBitmap m_backgroundBitmap;
@@ -247,5 +208,5 @@ private:
     CFont m_smallBoldFont;
 };
 
-// The main window of a page (the parent of the page's parent window).
-CUpdaterDlg* GetMainDialog(const CWnd* page);
+// The main window itself for any window inside it (null for another window).
+CUpdaterDlg* MainWindowOf(const CWnd* page);

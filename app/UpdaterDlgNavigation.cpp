@@ -14,13 +14,14 @@ namespace {
 
 constexpr int kNoSettingsProducts[] = {0x5310, 0x5320, 0x5330, 0x3010, 0x3020, 0x5345};
 constexpr int kSpeedDialOnlyProduct = 0x4111;
-constexpr int kUpdateModeAbove = 0x7FFF;
+// The last left tab stands for the three settings pages.
+constexpr int kSettingsTab = kTabCount - 1;
 
 // The left tab of each page (pages 5 to 7 share the DEVICE SETTING tab).
 int TabOfPage(int page)
 {
     if (page >= PageWelcome && page <= PageFirmwareRestore) return page - 1;
-    if (page >= PageDeviceSetting && page <= PageSpeedDial) return 4;
+    if (page >= PageDeviceSetting && page <= PageSpeedDial) return kSettingsTab;
     return -1;
 }
 
@@ -71,7 +72,7 @@ bool CUpdaterDlg::AskToLeaveSettingsPage(int destination)
 
 void CUpdaterDlg::ForgetDevice()
 {
-    recognized = 0;
+    recognized = false;
     ResetDeviceHandles();
     ResetSettingSections();
     usbStatus = 0;
@@ -211,7 +212,7 @@ void CUpdaterDlg::OnBnClickedNext()
     case PageRecognition: recognitionPage.Recognize(nullptr, 1); break;
     case PageFirmwareUpdate:
     case PageFirmwareRestore:
-        if (usbStatus > kUpdateModeAbove || IsNoSettingsProduct(targetProductId)) GoToWelcome();
+        if (IsUpdateModeStatus(usbStatus) || IsNoSettingsProduct(targetProductId)) GoToWelcome();
         else if (targetProductId == kSpeedDialOnlyProduct) GoToSpeedDial(1);
         else GoToDeviceSetting(1);
         break;
@@ -325,8 +326,8 @@ void CUpdaterDlg::UpdateNavigation()
 
     // 4. The pressed tab and the NEXT caption.
     const int pressedTab = TabOfPage(currentPage);
-    for (int i = 0; i < 5; ++i) tabButtons[i].SetState(i == pressedTab);
-    const bool leadsToNewDevice = usbStatus > kUpdateModeAbove || IsNoSettingsProduct(targetProductId);
+    for (int i = 0; i < kTabCount; ++i) tabButtons[i].SetState(i == pressedTab);
+    const bool leadsToNewDevice = IsUpdateModeStatus(usbStatus) || IsNoSettingsProduct(targetProductId);
     const bool newDevice = currentPage >= PageDeviceSetting ||
                            ((currentPage == PageFirmwareUpdate || currentPage == PageFirmwareRestore) && leadsToNewDevice);
     nextButton.SetWindowText(newDevice ? NewDeviceCaption(language) : NextCaption(language));
@@ -340,13 +341,13 @@ void CUpdaterDlg::UpdateNavigation()
                               static_cast<CWnd*>(&nextButton), static_cast<CWnd*>(&onToRestoreButton)}) {
             Enable(*control, false);
         }
-        for (int i = 0; i < 5; ++i) Enable(tabs[i], false);
+        for (int i = 0; i < kTabCount; ++i) Enable(tabs[i], false);
     } else {
         // 6. Idle: everything enabled, then the rules of the page.
         Enable(aboutButton, true);
         Enable(closeButton, true);
         EnableAndShow(statusDetailsButton, false);
-        for (int i = 0; i < 5; ++i) Enable(tabs[i], true);
+        for (int i = 0; i < kTabCount; ++i) Enable(tabs[i], true);
         Enable(backButton, true);
         Enable(backToUpdateButton, true);
         EnableAndShow(actionButton, true);
@@ -359,27 +360,27 @@ void CUpdaterDlg::UpdateNavigation()
 
         switch (currentPage) {
         case PageWelcome:
-            for (int i = 1; i < 5; ++i) Enable(tabs[i], false);
+            for (int i = PageRecognition - 1; i < kTabCount; ++i) Enable(tabs[i], false);
             Enable(backButton, false);
             EnableAndShow(actionButton, false);
             EnableAndShow(backToUpdateButton, false);
             EnableAndShow(onToRestoreButton, false);
             break;
         case PageRecognition:
-            for (int i = 2; i < 5; ++i) Enable(tabs[i], recognized != 0);
+            for (int i = PageFirmwareUpdate - 1; i < kTabCount; ++i) Enable(tabs[i], recognized);
             EnableAndShow(actionButton, false);
             EnableAndShow(backToUpdateButton, false);
             EnableAndShow(onToRestoreButton, false);
             break;
         case PageFirmwareUpdate:
-            if (leadsToNewDevice) Enable(tabs[4], false);
+            if (leadsToNewDevice) Enable(tabs[kSettingsTab], false);
             actionButton.SetWindowText(UpdateActionCaption(language));
             Enable(actionButton, firmwareUpdatePage.fileEdit.GetWindowTextLength() > 0);
             EnableAndShow(backToUpdateButton, false);
             EnableAndShow(onToRestoreButton, true);
             break;
         case PageFirmwareRestore: {
-            if (leadsToNewDevice) Enable(tabs[4], false);
+            if (leadsToNewDevice) Enable(tabs[kSettingsTab], false);
             const bool restorePossible = firmwareRestorePage.restoreStatus.BackupFound == 1;
             actionButton.SetWindowText(RestoreActionCaption(language));
             Enable(actionButton, restorePossible);
@@ -431,7 +432,7 @@ void CUpdaterDlg::UpdateSectionChooser()
         Show(sectionFirstButton, true);
         Enable(sectionFirstButton, false);
         EnableAndShow(sectionDropdownButton, true);
-        EnableAndShow(sectionList, sectionListOpen != 0);
+        EnableAndShow(sectionList, sectionListOpen);
     }
 }
 
@@ -441,7 +442,7 @@ void CUpdaterDlg::ShowDeviceImage()
     if (!recognized) {
         deviceCaption.SetWindowText(NoDeviceCaption(language));
         deviceText.SetWindowText(RecognizedCaption(language));
-    } else if (usbStatus >= 0x8000) {
+    } else if (IsUpdateModeStatus(usbStatus)) {
         deviceCaption.SetWindowText(FirmwareCaption(language));
         deviceText.SetWindowText(ManagementCaption(language));
     } else {
@@ -457,7 +458,7 @@ int CUpdaterDlg::DeviceImageId() const { return DeviceImageIdFor(deviceSettings.
 
 void CUpdaterDlg::SetTabCaptions()
 {
-    for (int i = 0; i < 5; ++i) tabButtons[i].SetWindowText(PageTitle(i + 1, language));
+    for (int i = 0; i < kTabCount; ++i) tabButtons[i].SetWindowText(PageTitle(i + 1, language));
 }
 
 void CUpdaterDlg::SetToolTips()
@@ -586,11 +587,11 @@ void CUpdaterDlg::OnBnClickedSectionDropdown()
     }
     if (*count < 3) return;
     if (sectionListOpen) {
-        sectionListOpen = 0;
+        sectionListOpen = false;
         EndSectionList();
         return;
     }
-    sectionListOpen = 1;
+    sectionListOpen = true;
     CapturePageImage();
     if (CWizardPage* page = Page(currentPage)) {
         page->EnableWindow(FALSE);
@@ -615,7 +616,7 @@ void CUpdaterDlg::EndSectionList()
 
 void CUpdaterDlg::OnLbnSelchangeSectionList()
 {
-    sectionListOpen = 0;
+    sectionListOpen = false;
     int *count = nullptr, *kinds = nullptr, *current = nullptr;
     const int chosen = sectionList.GetCurSel();
     if (SectionFields(count, kinds, current) && chosen >= 0 && chosen < *count && chosen < MaxSettingSections &&

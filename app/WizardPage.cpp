@@ -1,6 +1,6 @@
 #include "app/WizardPage.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 
 BEGIN_MESSAGE_MAP(CWizardPage, CDialog)
     ON_WM_CTLCOLOR()
@@ -11,20 +11,20 @@ CWizardPage::CWizardPage(UINT templateId, CWnd* parent) : CDialog(templateId, pa
     m_skinUnits = true;
 }
 
-CUpdaterDlg* CWizardPage::MainDialog() const
+CPageHost* CWizardPage::MainDialog() const
 {
     return m_hWnd ? GetMainDialog(this) : nullptr;
 }
 
 bool CWizardPage::MainRefuses() const
 {
-    const CUpdaterDlg* main = MainDialog();
-    return main && (main->busy || main->sectionListOpen);
+    const CPageHost* main = MainDialog();
+    return main && main->Refuses();
 }
 
 BOOL CWizardPage::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     if (main && main->busy) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
@@ -36,6 +36,6 @@ HBRUSH CWizardPage::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     HBRUSH base = CWnd::OnCtlColor(dc, wnd, ctlColor);
     dc->SetBkMode(TRANSPARENT);
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     return main ? main->PageBrush() : base;
 }

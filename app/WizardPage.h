@@ -5,14 +5,14 @@
 
 #include "framework/Framework.h"
 
-class CUpdaterDlg;
+class CPageHost;
 
 class CWizardPage : public CDialog {
 public:
     explicit CWizardPage(UINT templateId, CWnd* parent = nullptr);
 
     // The main window that holds the page; null before the page is created.
-    CUpdaterDlg* MainDialog() const;
+    CPageHost* MainDialog() const;
 
     // Enter and Escape never close a page.
     void OnOK() override {}

@@ -1,6 +1,6 @@
 #include "device/DialogDeviceRecognition.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogDeviceRecognition, CWizardPage)
@@ -37,7 +37,7 @@ BOOL CDialogDeviceRecognition::OnInitDialog()
 void CDialogDeviceRecognition::SetMode(int mode)
 {
     pageMode = mode;
-    if (CUpdaterDlg* main = MainDialog()) main->transferPercent = -1;
+    if (CPageHost* main = MainDialog()) main->transferPercent = -1;
     RefreshTexts();
 }
 

@@ -1,6 +1,6 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 int OfferArmed = 1;
@@ -34,15 +34,14 @@ BOOL CDialogFirmwareUpdate::OnInitDialog()
 
 void CDialogFirmwareUpdate::ShowPage()
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (!main) return;
     main->transferPercent = -1;
     NewerOffered = 0;
     PageStatus.Reset(3);
     fileEdit.SetWindowText(L"");
     languageCombo.ResetContent();
-    main->busy = 1;
-    main->UpdateNavigation();
+    main->SetBusy(true);
     RefreshLabels();
     SetTimer(kIndexTimer, 500);
 }
@@ -52,7 +51,7 @@ void CDialogFirmwareUpdate::BeginUpdateConfirmed() { BeginUpdateWith(true); }
 
 void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (!main) return;
     if (ReturnTimer) {
         KillTimer(static_cast<UINT_PTR>(ReturnTimer));
@@ -61,8 +60,7 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
     RestartSeen = 0;
     PageStatus.State = 3;
     for (CString& text : PageStatus.StatusTexts) text.Empty();
-    main->busy = 1;
-    main->UpdateNavigation();
+    main->SetBusy(true);
     RefreshLabels();
     int choice = languageCombo.GetCurSel();
     if (languageCombo.GetCount() > 0 && choice >= 0 && choice < static_cast<int>(PageStatus.EntryLanguages.size()))
@@ -75,14 +73,13 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
 
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (main && (id == kIndexTimer || (id == kProgressTimer && PageStatus.Finished))) {
         // Until the index reader and the update roads are built, both end at
         // once: nothing offered, nothing written.
         KillTimer(id);
         if (id == kProgressTimer) PageStatus.State = 0;
-        main->busy = 0;
-        main->UpdateNavigation();
+        main->SetBusy(false);
         RefreshLabels();
     }
     CWnd::OnTimer(id);

@@ -1,6 +1,6 @@
 #include "restore/DialogFirmwareRestore.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWizardPage)
@@ -35,18 +35,17 @@ BOOL CDialogFirmwareRestore::OnInitDialog()
 
 void CDialogFirmwareRestore::OpenRestorePage(int compose)
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (!main) return;
     archiveRead = 0;
     composeStatus = compose;
     main->transferPercent = -1;
     ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
-    main->sectionListOpen = 0;
+    main->sectionListOpen = false;
     restoreStatus.Reset(4);
     restoreStatus.BackupFound = 1;
     languageCombo.ResetContent();
-    main->busy = 1;
-    main->UpdateNavigation();
+    main->SetBusy(true);
     SetRedraw(FALSE);
     RefreshRestorePage();
     SetTimer(kLookupTimer, 500);
@@ -80,17 +79,16 @@ HBRUSH CDialogFirmwareRestore::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 
 void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (main && id == kLookupTimer) {
         // Until the archive and the revisions index are read, the lookup finds
         // no backup firmware.
         KillTimer(id);
         restoreStatus.State = 0;
         restoreStatus.BackupFound = 0;
-        main->busy = 0;
         SetRedraw(TRUE);
         Invalidate();
-        main->UpdateNavigation();
+        main->SetBusy(false);
     }
     CWnd::OnTimer(id);
 }

@@ -1,13 +1,13 @@
 #include "settings/DialogDeviceSetting.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CSettingsPage)
     ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
-CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPage(IDD_DEVICE_SETTING, parent) {}
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPage(IDD_DEVICE_SETTING, PageDeviceSetting, parent) {}
 
 void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
 {
@@ -23,28 +23,23 @@ BOOL CDialogDeviceSetting::OnInitDialog()
     return TRUE;
 }
 
-void CDialogDeviceSetting::LoadSettings()
+void CDialogDeviceSetting::ResetToDefaults() { ResetBasicSettingsFrom(defaultsCopy, workingCopy); }
+
+void CDialogDeviceSetting::FillControls()
 {
-    CUpdaterDlg* main = MainDialog();
-    if (!main) return;
-    workingCopy.CopyFrom(main->deviceSettings, 1);
-    ResetBasicSettingsFrom(defaultsCopy, workingCopy);
-    main->transferPercent = -1;
-    main->currentSection = main->SettingSectionIndexOfPage(PageDeviceSetting);
     LayoutLegacyControls();
-    RefreshTexts();
     if (settingsGrid.m_hWnd) settingsGrid.SetFocus();
 }
 
 int CDialogDeviceSetting::IsModified()
 {
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     return main ? main->deviceSettings.Differs(workingCopy, 0) : 0;
 }
 
 void CDialogDeviceSetting::RevertToDeviceSettings()
 {
-    CUpdaterDlg* main = MainDialog();
+    CPageHost* main = MainDialog();
     if (!main) return;
     workingCopy.CopyFrom(main->deviceSettings, 0);
     main->UpdateNavigation();
@@ -54,7 +49,7 @@ void CDialogDeviceSetting::RevertToDeviceSettings()
 
 void CDialogDeviceSetting::SetListColumnWidths()
 {
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     // The Russian values of the 0x5510 rows need a wider value column.
     const bool wideValues = main && main->deviceSettings.ProductId == 0x5510 && main->language == LanguageRussian;
     settingsGrid.SetColumnWidth(0, 30);

@@ -13,7 +13,6 @@ public:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
 
-    void LoadSettings() override;
     void RefreshTexts() override;
     int IsModified() override;
     int WriteToHeadset() override;
@@ -40,4 +39,8 @@ public:
     CButton cancelButton;   // control 1036
 
     DECLARE_MESSAGE_MAP()
+
+protected:
+    void ResetToDefaults() override;
+    void FillControls() override;
 };

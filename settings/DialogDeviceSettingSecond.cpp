@@ -1,28 +1,18 @@
 #include "settings/DialogDeviceSettingSecond.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent)
-    : CSettingsPage(IDD_DEVICE_SETTING_SECOND, parent)
+    : CSettingsPage(IDD_DEVICE_SETTING_SECOND, PageDeviceSettingSecond, parent)
 {
 }
 
-void CDialogDeviceSettingSecond::LoadSettings()
-{
-    CUpdaterDlg* main = MainDialog();
-    if (!main) return;
-    workingCopy.CopyFrom(main->deviceSettings, 1);
-    ResetFmRadioSettingsFrom(defaultsCopy, workingCopy);
-    main->transferPercent = -1;
-    main->currentSection = main->SettingSectionIndexOfPage(PageDeviceSettingSecond);
-    FillControls();
-    RefreshTexts();
-}
+void CDialogDeviceSettingSecond::ResetToDefaults() { ResetFmRadioSettingsFrom(defaultsCopy, workingCopy); }
 
 int CDialogDeviceSettingSecond::IsModified()
 {
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     return main ? main->deviceSettings.Differs(workingCopy, 1) : 0;
 }
 

@@ -7,11 +7,12 @@ class CDialogDeviceSettingSecond : public CSettingsPage {
 public:
     explicit CDialogDeviceSettingSecond(CWnd* parent = nullptr);
 
-    void LoadSettings() override;
     void RefreshTexts() override;
     int IsModified() override;
     int WriteToHeadset() override;
-    // Puts the working copy into the controls.
-    void FillControls();
 
+protected:
+    void ResetToDefaults() override;
+    // Puts the working copy into the controls.
+    void FillControls() override;
 };

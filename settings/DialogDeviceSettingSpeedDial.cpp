@@ -1,28 +1,18 @@
 #include "settings/DialogDeviceSettingSpeedDial.h"
 
-#include "app/UpdaterDlg.h"
+#include "app/PageHost.h"
 #include "res/resource.h"
 
 CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent)
-    : CSettingsPage(IDD_DEVICE_SETTING_SPEED_DIAL, parent)
+    : CSettingsPage(IDD_DEVICE_SETTING_SPEED_DIAL, PageSpeedDial, parent)
 {
 }
 
-void CDialogDeviceSettingSpeedDial::LoadSettings()
-{
-    CUpdaterDlg* main = MainDialog();
-    if (!main) return;
-    workingCopy.CopyFrom(main->deviceSettings, 1);
-    ResetSpeedDialSettingsFrom(defaultsCopy, workingCopy);
-    main->transferPercent = -1;
-    main->currentSection = main->SettingSectionIndexOfPage(PageSpeedDial);
-    FillControls();
-    RefreshTexts();
-}
+void CDialogDeviceSettingSpeedDial::ResetToDefaults() { ResetSpeedDialSettingsFrom(defaultsCopy, workingCopy); }
 
 int CDialogDeviceSettingSpeedDial::IsModified()
 {
-    const CUpdaterDlg* main = MainDialog();
+    const CPageHost* main = MainDialog();
     if (!main) return 0;
     for (int i = 0; i < SpeedDialCount; ++i) {
         if (workingCopy.SpeedDialNumbers[i] != main->deviceSettings.SpeedDialNumbers[i]) return 1;

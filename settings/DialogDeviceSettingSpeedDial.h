@@ -7,11 +7,12 @@ class CDialogDeviceSettingSpeedDial : public CSettingsPage {
 public:
     explicit CDialogDeviceSettingSpeedDial(CWnd* parent = nullptr);
 
-    void LoadSettings() override;
     void RefreshTexts() override;
     int IsModified() override;
     int WriteToHeadset() override;
-    // Puts the working copy's numbers into the three edits.
-    void FillControls();
 
+protected:
+    void ResetToDefaults() override;
+    // Puts the working copy's numbers into the controls.
+    void FillControls() override;
 };

@@ -9,10 +9,13 @@
 
 class CSettingsPage : public CWizardPage {
 public:
-    using CWizardPage::CWizardPage;
+    CSettingsPage(UINT templateId, int page, CWnd* parent = nullptr);
 
-    // Entered: the working copy takes the device values and the page fills itself.
-    virtual void LoadSettings() = 0;
+    // Entered: the working copy takes the device values (the page's own part of
+    // it reset to the model's defaults in defaultsCopy for DEFAULT), the frame
+    // hides the progress bar and marks the page's section, and the page fills
+    // itself.
+    void LoadSettings();
     // Captions in the current language and the enabled state of the controls.
     virtual void RefreshTexts() = 0;
     // Non-zero while the working copy differs from the device values.
@@ -26,6 +29,15 @@ public:
     DeviceSettings defaultsCopy;
     // Page to show once the save prompt is answered; 0 while the page is shown.
     int targetPage = 0;
+
+protected:
+    // The defaults of the page's part of the record, from the working copy.
+    virtual void ResetToDefaults() = 0;
+    // Shows the working copy in the page's controls.
+    virtual void FillControls() = 0;
+
+private:
+    int m_page;
 };
 
 // NO in the save prompt: drops the page's changes and goes on to its target

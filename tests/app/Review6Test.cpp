@@ -234,9 +234,9 @@ TEST_F(MainWindowTest, BusyOrOpenSectionListRefusesEveryWayToCloseAndEveryBox)
     SetPopupMenuHook([](HMENU, HWND) { ++opened; });
     main->ShowWindow(SW_SHOW);
     const LPARAM flag = reinterpret_cast<LPARAM>(main->languageFlag.m_hWnd);
-    for (int* lock : {&main->busy, &main->sectionListOpen}) {
+    for (bool* lock : {&main->busy, &main->sectionListOpen}) {
         opened = 0;
-        *lock = 1;
+        *lock = true;
         main->SendMessage(WM_CLOSE);
         Click(IDOK);
         main->SendMessage(WM_COMMAND, ID_MENU_CLOSE);
@@ -248,7 +248,7 @@ TEST_F(MainWindowTest, BusyOrOpenSectionListRefusesEveryWayToCloseAndEveryBox)
         PumpMessagesUntil([] { return false; }, 100);
         EXPECT_TRUE(main->IsWindowVisible()) << (lock == &main->busy ? "busy" : "list");
         EXPECT_EQ(0, opened) << (lock == &main->busy ? "busy" : "list");
-        *lock = 0;
+        *lock = false;
     }
 }
 

@@ -1,0 +1,79 @@
+// CPageHost: what a page, a box or a dialog of the program may ask of the main
+// window. The main window implements it; pages include this header, never the
+// main window's, so that a page compiles and is tested without the whole frame.
+#pragma once
+
+#include "app/AppState.h"
+#include "framework/Framework.h"
+
+class CDialogDeviceRecognition;
+class CDialogDeviceSetting;
+class CDialogFirmwareRestore;
+class CDialogFirmwareUpdate;
+
+class CPageHost : public AppState {
+public:
+    virtual ~CPageHost() = default;
+
+    // The main window itself, as the owner of boxes and the target of messages.
+    virtual CWnd* HostWindow() = 0;
+
+    // Gives the focus to NEXT.
+    virtual void FocusNext() = 0;
+    // Closes the program as the close button does (refused while busy).
+    virtual void CloseProgram() = 0;
+
+    // Refreshes the frame for the current page and state.
+    virtual void UpdateNavigation() = 0;
+    // Sets or clears the busy flag and refreshes the frame.
+    void SetBusy(bool on)
+    {
+        busy = on;
+        UpdateNavigation();
+    }
+
+    // Skin brushes: the pages' background and the message boxes'.
+    virtual HBRUSH PageBrush() const = 0;
+    virtual HBRUSH MessageBoxBrush(bool warning) const = 0;
+
+    // Status line.
+    virtual CString GetStatusText() const = 0;
+    virtual void SetStatusText(const CString& text, LanguageIndex lang) = 0;
+    virtual void ShowStatus(const CString& text, int warning) = 0;
+    virtual CString ComposeReadyStatus() = 0;
+    virtual CString ComposeProgressStatus() = 0;
+    virtual void ComposePageStatus() = 0;
+    int LastStatusNotWarning() const { return statusLine.LastStatusNotWarning(); }
+
+    // Navigation.
+    virtual void GoToPage(int page) = 0;
+    virtual int GoToWelcome() = 0;
+    virtual void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun) = 0;
+    virtual void GoToFirmwareUpdate(int composeStatus) = 0;
+    virtual void GoToFirmwareRestore(int composeStatus) = 0;
+    virtual void GoToDeviceSetting(int composeStatus) = 0;
+    virtual void GoToDeviceSettingSecond(int composeStatus) = 0;
+    virtual void GoToSpeedDial(int composeStatus) = 0;
+    virtual void ShowCurrentPage() = 0;
+
+    // Device handles and setting sections.
+    virtual void CloseDeviceHandles() = 0;
+    virtual void ResetSettingSections() = 0;
+
+    // The pages that other pages and boxes work with.
+    virtual CDialogDeviceRecognition& RecognitionPage() = 0;
+    virtual CDialogFirmwareUpdate& FirmwareUpdatePage() = 0;
+    virtual CDialogFirmwareRestore& FirmwareRestorePage() = 0;
+    virtual CDialogDeviceSetting& DeviceSettingPage() = 0;
+
+    // Texts that depend on the current language and the target product.
+    CString TextHoldKey() const { return ::TextHoldKey(language, targetProductId); }
+    CString TextHoldTwoKeys() const { return ::TextHoldTwoKeys(language, targetProductId); }
+    CString TextBackupCreationFailed() const { return ::TextBackupCreationFailed(language); }
+    // True when productId is the target product or a sibling of it.
+    bool IsSameDeviceFamily(int productId) const { return ::IsSameDeviceFamily(targetProductId, productId) != 0; }
+};
+
+// The main window of a page (the parent of the page's parent window); null for
+// a window that is not inside the main window.
+CPageHost* GetMainDialog(const CWnd* page);
