@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/UpdaterDlg.h"
-#include "device/Seams.h"
+#include "sim/Environment.h"
 
 CUpdaterApp theApp;
 

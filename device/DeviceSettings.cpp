@@ -5,7 +5,6 @@
 #include <cwchar>
 
 #include "device/ProductIdList.h"
-#include "settingslist/LabelTables.h"
 
 namespace {
 
@@ -680,14 +679,6 @@ int ValidateFmFrequency(int region, int frequency)
 int RadioTransmitGainToChoice(int gain)
 {
     return gain == 12 ? 0 : gain == 17 ? 2 : 1;
-}
-
-CString GetLanguageTableText(int kind, int language)
-{
-    static const LabelTable* const SectionNames[] = {&BasicLabels, &SpeedDialLabels, &FmRadioLabels};
-    if (kind < 1 || kind > 3 || language < 0 || language >= LabelLanguageCount)
-        return CString();
-    return CString(GetLabelText(*SectionNames[kind - 1], language));
 }
 
 int DecodeDeviceName(CString* out, const uint16_t words[DeviceNameWordCount])

@@ -242,10 +242,6 @@ int ValidateFmFrequency(int region, int frequency);
 // Radio transmit gain 12 -> 0, 17 -> 2, anything else -> 1.
 int RadioTransmitGainToChoice(int gain);
 
-// Name of a setting-section kind (1 Basic, 2 Speed Dial, 3 FM Radio) in a
-// language; empty for another kind or a language outside 0 to 10.
-CString GetLanguageTableText(int kind, int language);
-
 // 20 words as a device name: the low byte of each word as one 8-bit character
 // up to the first zero, in the user's code page. Returns the length.
 int DecodeDeviceName(CString* out, const uint16_t words[DeviceNameWordCount]);

@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include "framework/Diagnostics.h"
+
 #include <mutex>
 
 namespace {
@@ -51,6 +53,7 @@ INT_PTR CALLBACK CDialog::StubDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM
         if (dlg->m_skinUnits) dlg->ApplySkinUnits();
         return dlg->OnInitDialog();
     } catch (...) {
+        ReportCaughtException(L"a dialog's initialisation");
         return TRUE;
     }
 }

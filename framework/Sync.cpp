@@ -1,5 +1,7 @@
 #include "framework/Sync.h"
 
+#include "framework/Diagnostics.h"
+
 #include <memory>
 
 namespace {
@@ -11,6 +13,7 @@ DWORD WINAPI ThreadEntry(void* param)
         (*fn)();
     } catch (...) {
         // A worker never lets an exception end the process.
+        ReportCaughtException(L"a worker thread");
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "framework/Wnd.h"
 
+#include "framework/Diagnostics.h"
+
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -206,6 +208,7 @@ LRESULT CALLBACK CWnd::FrameworkWndProc(HWND hwnd, UINT message, WPARAM wParam, 
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the system's callback.
+        ReportCaughtException(L"a window procedure");
         result = 0;
     }
     t_current = saved;

@@ -1248,3 +1248,11 @@ std::span<const LabelTableInfo> AllLabelTables()
 {
     return AllTables;
 }
+
+CString GetLanguageTableText(int kind, int language)
+{
+    static const LabelTable* const SectionNames[] = {&BasicLabels, &SpeedDialLabels, &FmRadioLabels};
+    if (kind < 1 || kind > 3 || language < 0 || language >= LabelLanguageCount)
+        return CString();
+    return CString(GetLabelText(*SectionNames[kind - 1], language));
+}

@@ -16,6 +16,8 @@
 #include <cstddef>
 #include <span>
 
+#include "framework/CString.h"
+
 inline constexpr int LabelLanguageCount = 11;
 
 // One label in the eleven languages.
@@ -129,3 +131,7 @@ struct LabelTableInfo {
     const wchar_t* (*text)(int language, int item);
 };
 std::span<const LabelTableInfo> AllLabelTables();
+
+// Name of a setting-section kind (1 Basic, 2 Speed Dial, 3 FM Radio) in a
+// language; empty for another kind or a language outside 0 to 10.
+CString GetLanguageTableText(int kind, int language);

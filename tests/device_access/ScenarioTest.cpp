@@ -3,7 +3,7 @@
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
 #include "device/HidTransport.h"
-#include "device/Seams.h"
+#include "sim/Environment.h"
 #include "device/SeamsDrives.h"
 #include "device/UsbDeviceList.h"
 #include "device_access/SimFixture.h"

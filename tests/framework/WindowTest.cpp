@@ -1,9 +1,11 @@
 // Message maps, reflection, the modal loop and the modal-dialog hook.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/Diagnostics.h"
 #include "framework/Framework.h"
 
 namespace {
@@ -174,4 +176,35 @@ TEST(Dialog, PumpMessagesUntilRunsTimersAndStops)
     EXPECT_FALSE(PumpMessagesUntil([] { return false; }, 100));
     EXPECT_LT(::GetTickCount() - start, 2000u);
     dlg.DestroyWindow();
+}
+
+// An exception stopped at a boundary of the system's callbacks or of a worker
+// thread is reported to the debugger output, and the program goes on.
+TEST(Boundaries, StoppedExceptionsAreReportedToTheDebuggerOutput)
+{
+    std::vector<std::wstring> reported;
+    SetDebugOutputHook([&](const wchar_t* text) { reported.emplace_back(text); });
+
+    class Throwing : public CDialog {
+    public:
+        Throwing() : CDialog(9001) {}
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_APP + 9) throw std::runtime_error("grid row out of range");
+            return CDialog::WindowProc(message, wParam, lParam);
+        }
+    } window;
+    ASSERT_TRUE(window.Create(9001, nullptr));
+    EXPECT_EQ(0, window.SendMessage(WM_APP + 9));
+    window.DestroyWindow();
+
+    HANDLE worker = StartThread([] { throw 42; });
+    ASSERT_NE(nullptr, worker);
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(worker, 5000));
+    ::CloseHandle(worker);
+    SetDebugOutputHook(nullptr);
+
+    ASSERT_EQ(2u, reported.size());
+    EXPECT_NE(std::wstring::npos, reported[0].find(L"window procedure: grid row out of range"));
+    EXPECT_NE(std::wstring::npos, reported[1].find(L"worker thread: not a standard exception"));
 }

@@ -1,4 +1,4 @@
-// Choice of the device seams at start-up.
+// The choice of the device seams that the program makes at start-up.
 #pragma once
 
 // Installs the simulated devices when the environment variable TORVIK_SIM

@@ -1,4 +1,4 @@
-#include "device/Seams.h"
+#include "sim/Environment.h"
 
 #include "sim/Simulation.h"
 
