@@ -66,4 +66,15 @@ TEST(DeviceLine, VersionTextByTypeAndProduct)
     for (const Case& c : cases) EXPECT_EQ(CString(c.text), DeviceVersionText(c.settings)) << CString(c.text).ToUtf8();
 }
 
+TEST(DeviceLine, CameraHeadsetShowsItsFirstInterfaceVersionAlone)
+{
+    DeviceSettings s;
+    s.ProductId = 0x3110;
+    s.Firmware = {9, 9, 0, 0};
+    s.FirstInterface = {2, 1, 2, 4};
+    s.SecondInterface = {3, 0, 0, 0};
+    // Its version is its first interface's; the second is never appended.
+    EXPECT_EQ(CString(L"v2.1.4"), DeviceVersionText(s));
+}
+
 }  // namespace

@@ -53,3 +53,21 @@ protected:
 
     std::unique_ptr<CUpdaterDlg> main;
 };
+
+// The main window with helpers for the frame: setting sections and reading fonts.
+class FrameTest : public MainWindowTest {
+protected:
+    void SetSections(std::initializer_list<int> kinds)
+    {
+        main->sectionCount = static_cast<int>(kinds.size());
+        int i = 0;
+        for (int kind : kinds) main->sectionKinds[i++] = kind;
+    }
+
+    static LOGFONTW FontOf(const CWnd& control)
+    {
+        LOGFONTW font{};
+        ::GetObjectW(control.GetFontHandle(), sizeof font, &font);
+        return font;
+    }
+};

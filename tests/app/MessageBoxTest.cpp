@@ -1,6 +1,7 @@
 // The skinned message box: layout for one, two and three buttons, Escape and
-// Enter, the release-notes button, the wait-for-user continuation and the
-// action camera's hold.
+// Enter, the close box, the release-notes button, the wait-for-user
+// continuation, the action camera's hold with its wait cursor, and the message
+// pump.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -241,6 +242,120 @@ TEST_F(MessageBoxOnMainTest, OwnerDepthReachesTheMainWindowFromAPageControl)
     box.SetupFull(L"Help", 0, nullptr, nullptr, L"OK", CSize(520, 150), 1);
     EXPECT_EQ(IDOK, RunBox(box, {IDOK}));
     EXPECT_EQ(0, main->waitForUser);
+}
+
+TEST(MessageBoxClose, TheCloseBoxActsAsCancel)
+{
+    for (bool withCancel : {false, true}) {
+        SCOPED_TRACE(withCancel);
+        CDialogMessageBox box;
+        box.Setup(L"text", 0, withCancel ? L"NO" : nullptr, L"YES", CSize(400, 130));
+        bool openAfterClose = false;
+        SetModalDialogHook([&](CDialog& dialog, UINT) {
+            dialog.SendMessage(WM_CLOSE);
+            PumpMessagesUntil([&] { return !dialog.IsModal(); }, 300);
+            openAfterClose = dialog.IsModal();
+            if (openAfterClose) dialog.PressButton(IDOK);
+        });
+        const INT_PTR result = box.DoModal();
+        SetModalDialogHook(nullptr);
+        EXPECT_EQ(!withCancel, openAfterClose);
+        EXPECT_EQ(withCancel ? IDCANCEL : IDOK, result);
+    }
+}
+
+TEST(MessageBoxPump, DispatchesForTheTimeWithoutSpinning)
+{
+    static int ticks = 0;
+    ticks = 0;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++ticks; });
+    FILETIME created, exited, kernelBefore, userBefore, kernelAfter, userAfter;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernelBefore, &userBefore);
+    const ULONGLONG start = ::GetTickCount64();
+    PumpMessagesFor(400);
+    const ULONGLONG elapsed = ::GetTickCount64() - start;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernelAfter, &userAfter);
+    ::KillTimer(nullptr, timer);
+    auto ms = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000; };
+    const ULONGLONG cpu = ms(kernelAfter) - ms(kernelBefore) + ms(userAfter) - ms(userBefore);
+    EXPECT_GE(elapsed, 400u);
+    EXPECT_LT(elapsed, 3000u);
+    EXPECT_GT(ticks, 0);
+    EXPECT_LT(cpu, 200u);  // a spinning pump would burn the whole 400 ms
+}
+
+class MessageBoxHoldTest : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        Clock::SetScale(1.0);
+        MainWindowTest::TearDown();
+    }
+};
+
+TEST_F(MessageBoxHoldTest, WaitCursorWhileTheMainWindowIsBusy)
+{
+    CDialogMessageBox box(main.get());
+    box.Setup(L"text", 0, nullptr, L"OK", CSize(300, 120));
+    LRESULT busyAnswer = 0;
+    HCURSOR busyCursor = nullptr;
+    SetModalDialogHook([&](CDialog& dialog, UINT) {
+        const WPARAM self = reinterpret_cast<WPARAM>(dialog.m_hWnd);
+        ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+        main->busy = 1;
+        busyAnswer = dialog.SendMessage(WM_SETCURSOR, self, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        busyCursor = ::GetCursor();
+        main->busy = 0;
+        dialog.PressButton(IDOK);
+    });
+    box.DoModal();
+    EXPECT_TRUE(busyAnswer);
+    EXPECT_EQ(::LoadCursorW(nullptr, IDC_WAIT), busyCursor);
+}
+
+TEST_F(MessageBoxHoldTest, OkDuringTheCameraHoldIsIgnored)
+{
+    Clock::SetScale(0.02);  // the ten seconds pass in a fifth of a second
+    main->targetProductId = 0x3020;
+    main->cameraPending = 1;
+    static CDialog* running = nullptr;
+    static int openAfterSecondOk = -1;
+    openAfterSecondOk = -1;
+    CDialogMessageBox box(main.get());
+    box.Setup(L"Camera", 0, nullptr, L"OK", CSize(400, 110));
+    SetModalDialogHook([&](CDialog& dialog, UINT) {
+        running = &dialog;
+        ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            running->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            openAfterSecondOk = running->IsModal() ? 1 : 0;
+        });
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(IDOK, box.DoModal());
+    EXPECT_EQ(1, openAfterSecondOk);
+    EXPECT_EQ(0, main->busy);
+}
+
+TEST_F(MessageBoxHoldTest, NoHoldForOtherTargetsOrWithoutThePendingCamera)
+{
+    struct Case {
+        int target;
+        int pending;
+    };
+    for (const Case& c : {Case{0x4D10, 1}, Case{0x3020, 0}}) {
+        SCOPED_TRACE(c.target);
+        main->targetProductId = c.target;
+        main->cameraPending = c.pending;
+        CDialogMessageBox box(main.get());
+        box.Setup(L"Done", 0, nullptr, L"OK", CSize(400, 110));
+        SetModalDialogHook([](CDialog& dialog, UINT) { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
+        const ULONGLONG start = ::GetTickCount64();
+        EXPECT_EQ(IDOK, box.DoModal());
+        EXPECT_LT(::GetTickCount64() - start, 3000u);
+        EXPECT_EQ(c.pending, main->cameraPending);  // only the camera's hold clears it
+        EXPECT_EQ(0, main->busy);
+    }
 }
 
 }  // namespace

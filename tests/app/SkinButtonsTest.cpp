@@ -1,5 +1,6 @@
 // The owner-drawn buttons drawn into a memory DC: the pen, brush and text
-// colours of ACTION and NEXT in their four states, and the tab faces.
+// colours of ACTION and NEXT in their four states, the tab faces and the
+// square buttons.
 #include <gtest/gtest.h>
 
 #include "app/SkinButtons.h"
@@ -114,6 +115,54 @@ TEST(SkinButtons, TabFacesAndTheSectionTabs)
     EXPECT_EQ(RGB(141, 141, 127), other.dc.GetPixel(20, 39));
     EXPECT_EQ(RGB(141, 141, 127), shown.dc.GetPixel(20, 0));
     EXPECT_FALSE(DrawSkinButton(shown.dc, 1234, item, 0, L""));
+}
+
+TEST(SkinSquareButtons, FaceEdgeTextAndFocusByState)
+{
+    struct Case {
+        int id;
+        UINT state;
+        COLORREF fill;
+        COLORREF text;
+        bool edge;
+    };
+    const COLORREF black = RGB(0, 0, 0);
+    const Case cases[] = {
+        {IDOK, ODS_SELECTED, RGB(236, 236, 216), black, true},
+        {IDOK, ODS_SELECTED | ODS_DISABLED, RGB(224, 224, 214), RGB(141, 141, 127), false},
+        {IDOK, 0, RGB(255, 255, 255), black, true},
+        {IDOK, ODS_DISABLED, RGB(244, 244, 234), RGB(161, 161, 147), false},
+        {IDC_STATUS_DETAILS, ODS_DISABLED, RGB(244, 244, 234), RGB(161, 161, 147), false},
+        {IDC_TAB_RECOGNITION, ODS_SELECTED, RGB(236, 236, 216), black, true},
+        {IDC_TAB_RECOGNITION, 0, RGB(255, 255, 246), black, true},
+        {IDC_TAB_RECOGNITION, ODS_DISABLED, RGB(244, 244, 234), RGB(161, 161, 147), false},
+    };
+    HDC screen = ::GetDC(nullptr);
+    const CRect item(0, 0, 160, 40);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.id << " state " << c.state);
+        for (bool focus : {false, true}) {
+            CMemoryDC dc(screen, item.Width(), item.Height());
+            ASSERT_TRUE(DrawSkinButton(dc, c.id, item, c.state | (focus ? ODS_FOCUS : 0), L"WELCOME"));
+            EXPECT_EQ(c.fill, dc.GetPixel(6, 20));
+            EXPECT_EQ(c.edge, dc.GetPixel(0, 0) != c.fill);
+            EXPECT_EQ(c.edge, dc.GetPixel(item.right - 1, item.bottom - 1) != c.fill);
+            // The caption is centred.
+            int centre = 0, side = 0;
+            for (int y = 8; y < 32; ++y) {
+                for (int x = 50; x < 110; ++x) centre += dc.GetPixel(x, y) == c.text ? 1 : 0;
+                for (int x = 8; x < 25; ++x) side += dc.GetPixel(x, y) == c.text ? 1 : 0;
+            }
+            EXPECT_GT(centre, 0);
+            EXPECT_EQ(0, side);
+            // The focus rectangle runs 3 pixels inside, on enabled buttons only.
+            int focusLine = 0;
+            for (int y = 8; y < 32; ++y) focusLine += dc.GetPixel(3, y) != c.fill ? 1 : 0;
+            const bool enabled = (c.state & ODS_DISABLED) == 0;
+            EXPECT_EQ(focus && enabled, focusLine > 0) << "focus " << focus;
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
