@@ -12,14 +12,16 @@ CString WindowsPathOf(const char* unixPath)
     return L"Z:" + p;
 }
 
-ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env)
+ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env,
+                             const char* programPath)
 {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     m_folder = CString(temp) + CString::Formatted(L"torvik_%s_%lu_%lu", folderTag, ::GetCurrentProcessId(), ::GetTickCount());
     EnsureFolder(m_folder);
-    CString exe = m_folder + L"\\TORVIKBluetoothDeviceManager.exe";
-    if (!::CopyFileW(WindowsPathOf(TORVIK_PROGRAM_PATH), exe, FALSE)) return;
+    const CString source = WindowsPathOf(programPath ? programPath : TORVIK_PROGRAM_PATH);
+    CString exe = m_folder + L"\\" + source.Mid(source.ReverseFind(L'\\') + 1);
+    if (!::CopyFileW(source, exe, FALSE)) return;
 
     // Environment block: ours plus the extra variables.
     std::wstring block;
@@ -42,6 +44,7 @@ ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, C
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     CString cmd = L"\"" + exe + L"\"";
+    ::QueryPerformanceCounter(&m_startCounter);
     if (::CreateProcessW(exe, cmd.GetBuffer(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, block.data(),
                          m_folder, &si, &pi)) {
         ::CloseHandle(pi.hThread);

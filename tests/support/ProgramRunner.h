@@ -9,9 +9,11 @@
 
 class ProgramRunner {
 public:
-    // Copies the program into a fresh folder (the program keeps its files in
-    // "IMG" beside itself) and starts it with extra environment variables.
-    explicit ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env = {});
+    // Copies the program (or another program of the build, by its Unix path)
+    // into a fresh folder (the program keeps its files in "IMG" beside itself)
+    // and starts it with extra environment variables.
+    explicit ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env = {},
+                           const char* programPath = nullptr);
     ~ProgramRunner();
     bool Started() const { return m_process != nullptr; }
     // Waits (bounded) for a top-level window of the process with this caption.
@@ -28,11 +30,14 @@ public:
     bool SendCommandUntilTaken(HWND window, UINT command, DWORD timeoutMs);
     const CString& Folder() const { return m_folder; }
     DWORD ProcessId() const { return m_pid; }
+    // The performance counter just before the process was created.
+    LARGE_INTEGER StartCounter() const { return m_startCounter; }
 
 private:
     CString m_folder;
     HANDLE m_process = nullptr;
     DWORD m_pid = 0;
+    LARGE_INTEGER m_startCounter{};
 };
 
 // The Windows form of a Unix path of the build (Wine maps / to Z:).
