@@ -84,6 +84,6 @@ void CDialogLanguageManager::OnSelectLanguage(UINT controlId)
 
 void CDialogLanguageManager::OnBnClickedApplyToFirmware()
 {
-    applyToFirmwareLanguage = applyCheck.GetCheck() == BST_CHECKED ? 1 : 0;
+    applyToFirmwareLanguage = applyCheck.GetCheck() == BST_CHECKED;
     Refresh();
 }

@@ -29,7 +29,7 @@ public:
     void OnBnClickedApplyToFirmware();
 
     LanguageIndex selectedLanguage = LanguageEnglish;
-    int applyToFirmwareLanguage = 1;
+    bool applyToFirmwareLanguage = true;
 
     CButton groupBox;       // 1143
     CButton applyCheck;     // 1165

@@ -85,8 +85,8 @@ void CDialogMessageBox::SetupFull(const wchar_t* message, int icon, const wchar_
 {
     text = message;
     iconKind = icon;
-    auto store = [](const wchar_t* caption, CString& into, int& flag) {
-        flag = caption ? 1 : 0;
+    auto store = [](const wchar_t* caption, CString& into, bool& flag) {
+        flag = caption != nullptr;
         into = caption ? caption : L"";
     };
     store(third, thirdCaption, hasThird);
@@ -134,7 +134,7 @@ BOOL CDialogMessageBox::OnInitDialog()
 
     struct ButtonRule {
         CButton& button;
-        int shown;
+        bool shown;
         const CString& caption;
     };
     const ButtonRule buttons[] = {{okButton, hasOk, okCaption}, {cancelButton, hasCancel, cancelCaption},

@@ -40,9 +40,9 @@ public:
 
     CString text;
     int iconKind = 0;
-    int hasOk = 0;
-    int hasCancel = 0;
-    int hasThird = 0;
+    bool hasOk = false;
+    bool hasCancel = false;
+    bool hasThird = false;
     CString thirdCaption;
     CString cancelCaption;
     CString okCaption;

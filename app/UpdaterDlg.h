@@ -92,7 +92,7 @@ public:
     void SetTabCaptions();
     void SetToolTips();
     void ApplyFonts();
-    void ApplyLanguage(LanguageIndex newLanguage, int newApplyToFirmwareLanguage);
+    void ApplyLanguage(LanguageIndex newLanguage, bool newApplyToFirmwareLanguage);
     void CapturePageImage();
 
     // 1 for the products without settings pages (the test is on targetProductId).

@@ -500,7 +500,7 @@ void CUpdaterDlg::ApplyFonts()
     m_smallBoldFont = std::move(smaller);
 }
 
-void CUpdaterDlg::ApplyLanguage(LanguageIndex newLanguage, int newApplyToFirmwareLanguage)
+void CUpdaterDlg::ApplyLanguage(LanguageIndex newLanguage, bool newApplyToFirmwareLanguage)
 {
     if (newLanguage == language && newApplyToFirmwareLanguage == applyToFirmwareLanguage) return;
     language = newLanguage;

@@ -106,9 +106,26 @@
 #define IDC_FW_LANGUAGE_LABEL 1035
 #define IDC_FW_STEPS 1207
 
-// Firmware restore page (template 186): 1013 to 1028 are the version, date and
-// the six name/value pairs.
+// Firmware restore page (template 186): the title, the version and date rows,
+// six name/value pairs (a pair's value follows its name), the voice-prompt
+// choice and the archived-settings list.
 #define IDC_RESTORE_TITLE 1012
+#define IDC_RESTORE_VERSION_LABEL 1013
+#define IDC_RESTORE_VERSION 1014
+#define IDC_RESTORE_DATE_LABEL 1015
+#define IDC_RESTORE_DATE 1016
+#define IDC_RESTORE_PAIR1_NAME 1017
+#define IDC_RESTORE_PAIR1_VALUE 1018
+#define IDC_RESTORE_PAIR2_NAME 1019
+#define IDC_RESTORE_PAIR2_VALUE 1020
+#define IDC_RESTORE_PAIR3_NAME 1021
+#define IDC_RESTORE_PAIR3_VALUE 1022
+#define IDC_RESTORE_PAIR4_NAME 1023
+#define IDC_RESTORE_PAIR4_VALUE 1024
+#define IDC_RESTORE_PAIR5_NAME 1025
+#define IDC_RESTORE_PAIR5_VALUE 1026
+#define IDC_RESTORE_PAIR6_NAME 1027
+#define IDC_RESTORE_PAIR6_VALUE 1028
 #define IDC_RESTORE_LANGUAGE 1034
 #define IDC_RESTORE_LANGUAGE_LABEL 1167
 #define IDC_RESTORE_LIST 1202

@@ -11,8 +11,12 @@ END_MESSAGE_MAP()
 
 namespace {
 // The rows below the title: version, date, the six name/value pairs and the list.
-constexpr int kRowIds[] = {1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022,
-                           1023, 1024, 1025, 1026, 1027, 1028, IDC_RESTORE_LIST};
+constexpr int kRowIds[] = {IDC_RESTORE_VERSION_LABEL, IDC_RESTORE_VERSION, IDC_RESTORE_DATE_LABEL, IDC_RESTORE_DATE,
+                           IDC_RESTORE_PAIR1_NAME, IDC_RESTORE_PAIR1_VALUE, IDC_RESTORE_PAIR2_NAME,
+                           IDC_RESTORE_PAIR2_VALUE, IDC_RESTORE_PAIR3_NAME, IDC_RESTORE_PAIR3_VALUE,
+                           IDC_RESTORE_PAIR4_NAME, IDC_RESTORE_PAIR4_VALUE, IDC_RESTORE_PAIR5_NAME,
+                           IDC_RESTORE_PAIR5_VALUE, IDC_RESTORE_PAIR6_NAME, IDC_RESTORE_PAIR6_VALUE,
+                           IDC_RESTORE_LIST};
 constexpr COLORREF kTitleColour = 0xD77538;
 }  // namespace
 
@@ -29,7 +33,7 @@ void CDialogFirmwareRestore::DoDataExchange(CDataExchange* dx)
 BOOL CDialogFirmwareRestore::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
-    archiveRead = 0;
+    archiveRead = false;
     return TRUE;
 }
 
@@ -37,8 +41,8 @@ void CDialogFirmwareRestore::OpenRestorePage(int compose)
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    archiveRead = 0;
-    composeStatus = compose;
+    archiveRead = false;
+    composeStatus = compose != 0;
     main->transferPercent = -1;
     ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
     main->sectionListOpen = false;

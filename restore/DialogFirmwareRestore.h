@@ -36,8 +36,8 @@ public:
     int sectionCount = 0;
     int sectionKinds[MaxSettingSections] = {};
     int currentSection = 0;
-    int archiveRead = 0;
-    int composeStatus = 0;
+    bool archiveRead = false;
+    bool composeStatus = false;
     UpdateStatus restoreStatus;
     DeviceSettings archivedSettings;
 

@@ -517,7 +517,8 @@ TEST_F(MainWindowTest, MenuAboutOpensTheAboutBoxThroughTheButton)
 TEST_F(MainWindowTest, DetailsAndBuildBoxesHaveOnlyOkAndTheIconOfTheStatus)
 {
     struct Seen {
-        int iconKind = -1, ok = 0, cancel = 0, third = 0;
+        int iconKind = -1;
+        bool ok = false, cancel = false, third = false;
         CString okCaption;
     } seen;
     SetModalDialogHook([&](CDialog& dialog, UINT) {
