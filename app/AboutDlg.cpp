@@ -12,7 +12,7 @@ CString AboutVersionLine(LanguageIndex language)
 {
     CString line;
     line.Format(L"%s %s %d.%d%s", ProductCaption().GetString(), TextVersion(language).GetString(),
-                ManagerVersionMajor, ManagerVersionMinor, ManagerVersionSuffix);
+                kManagerVersionMajor, kManagerVersionMinor, kManagerVersionSuffix);
     return line;
 }
 

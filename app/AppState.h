@@ -51,7 +51,7 @@ struct AppState {
     HANDLE hidHandle1 = nullptr;
     HANDLE hidHandle2 = nullptr;
     int sectionCount = 0;
-    int sectionKinds[MaxSettingSections] = {};
+    int sectionKinds[kMaxSettingSections] = {};
     int currentSection = 0;
     bool sectionListOpen = false;
     // The product id every page branches on: the model the user aims at.
@@ -84,12 +84,12 @@ struct AppState {
     {
         int kind = 0;
         switch (page) {
-        case PageDeviceSetting: kind = SectionBasic; break;
-        case PageDeviceSettingSecond: kind = SectionFmRadio; break;
-        case PageSpeedDial: kind = SectionSpeedDial; break;
+        case PageDeviceSetting: kind = kSectionBasic; break;
+        case PageDeviceSettingSecond: kind = kSectionFmRadio; break;
+        case PageSpeedDial: kind = kSectionSpeedDial; break;
         default: return -1;
         }
-        for (int i = 0; i < sectionCount && i < MaxSettingSections; ++i) {
+        for (int i = 0; i < sectionCount && i < kMaxSettingSections; ++i) {
             if (sectionKinds[i] == kind) return i;
         }
         return -1;

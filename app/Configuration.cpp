@@ -6,7 +6,7 @@
 
 namespace {
 
-const wchar_t ConfigurationFileName[] = L"TORVIKBluetoothDeviceManager.wqlnxconf";
+const wchar_t kConfigurationFileName[] = L"TORVIKBluetoothDeviceManager.wqlnxconf";
 
 CString& ConfigurationFileHook()
 {
@@ -14,12 +14,12 @@ CString& ConfigurationFileHook()
     return path;
 }
 
-const wchar_t KeyManagerVersion[] = L"keyManagerVersion";
-const wchar_t KeyManagerLanguage[] = L"keyManagerLanguage";
-const wchar_t KeyApplyToFirmwareLanguage[] = L"keyApplyToFirmwareLanguage";
-const wchar_t KeyDeviceTarget[] = L"keyDeviceTarget";
-const wchar_t KeyFirmwareLanguage[] = L"keyFirmwareLanguage";
-const wchar_t KeyCurrentPath[] = L"keyCurrentPath";
+const wchar_t kKeyManagerVersion[] = L"keyManagerVersion";
+const wchar_t kKeyManagerLanguage[] = L"keyManagerLanguage";
+const wchar_t kKeyApplyToFirmwareLanguage[] = L"keyApplyToFirmwareLanguage";
+const wchar_t kKeyDeviceTarget[] = L"keyDeviceTarget";
+const wchar_t kKeyFirmwareLanguage[] = L"keyFirmwareLanguage";
+const wchar_t kKeyCurrentPath[] = L"keyCurrentPath";
 
 // How one key's value is taken into the record.
 struct KeyReader {
@@ -27,18 +27,18 @@ struct KeyReader {
     void (*apply)(ConfigurationValues& values, const CString& value);
 };
 
-const KeyReader KeyReaders[] = {
-    {KeyManagerVersion, [](ConfigurationValues& v, const CString& value) { v.managerVersion = value; }},
-    {KeyManagerLanguage,
+const KeyReader kKeyReaders[] = {
+    {kKeyManagerVersion, [](ConfigurationValues& v, const CString& value) { v.managerVersion = value; }},
+    {kKeyManagerLanguage,
      [](ConfigurationValues& v, const CString& value) {
          LanguageIndex language = LanguageIndexFromName(value, 1);
          v.language = (language >= 0 && language < LanguageCount) ? language : LanguageEnglish;
      }},
-    {KeyApplyToFirmwareLanguage,
+    {kKeyApplyToFirmwareLanguage,
      [](ConfigurationValues& v, const CString& value) { v.applyToFirmwareLanguage = StrToInt(value) != 0 ? 1 : 0; }},
-    {KeyDeviceTarget, [](ConfigurationValues& v, const CString& value) { v.targetProductId = StrToInt(value); }},
-    {KeyFirmwareLanguage, [](ConfigurationValues& v, const CString& value) { v.firmwareLanguage = value; }},
-    {KeyCurrentPath, [](ConfigurationValues& v, const CString& value) { v.currentPath = value; }},
+    {kKeyDeviceTarget, [](ConfigurationValues& v, const CString& value) { v.targetProductId = StrToInt(value); }},
+    {kKeyFirmwareLanguage, [](ConfigurationValues& v, const CString& value) { v.firmwareLanguage = value; }},
+    {kKeyCurrentPath, [](ConfigurationValues& v, const CString& value) { v.currentPath = value; }},
 };
 
 void ApplyLine(const CString& line, ConfigurationValues& values)
@@ -49,7 +49,7 @@ void ApplyLine(const CString& line, ConfigurationValues& values)
     CString value = line.Mid(equals + 1);
     key.Trim();
     value.Trim();
-    for (const KeyReader& reader : KeyReaders) {
+    for (const KeyReader& reader : kKeyReaders) {
         if (key == reader.key) {
             reader.apply(values, value);
             return;
@@ -67,7 +67,7 @@ CString ProgramImgFolder()
 CString ConfigurationFilePath()
 {
     const CString& hook = ConfigurationFileHook();
-    return hook.IsEmpty() ? ProgramImgFolder() + ConfigurationFileName : hook;
+    return hook.IsEmpty() ? ProgramImgFolder() + kConfigurationFileName : hook;
 }
 
 void SetConfigurationFileHook(const wchar_t* path)
@@ -90,12 +90,12 @@ void ParseConfigurationText(const CString& text, ConfigurationValues& values)
 CString ConfigurationText(const ConfigurationValues& values)
 {
     CString text;
-    text.AppendFormat(L"%s=v%d.%d%s\r\n", KeyManagerVersion, ManagerVersionMajor, ManagerVersionMinor, ManagerVersionSuffix);
-    text.AppendFormat(L"%s=%s\r\n", KeyManagerLanguage, EnglishLanguageName(values.language).GetString());
-    text.AppendFormat(L"%s=%d\r\n", KeyApplyToFirmwareLanguage, values.applyToFirmwareLanguage);
-    text.AppendFormat(L"%s=%d\r\n", KeyDeviceTarget, values.targetProductId);
-    if (!values.firmwareLanguage.IsEmpty()) text.AppendFormat(L"%s=%s\r\n", KeyFirmwareLanguage, values.firmwareLanguage.GetString());
-    if (!values.currentPath.IsEmpty()) text.AppendFormat(L"%s=%s\r\n", KeyCurrentPath, values.currentPath.GetString());
+    text.AppendFormat(L"%s=v%d.%d%s\r\n", kKeyManagerVersion, kManagerVersionMajor, kManagerVersionMinor, kManagerVersionSuffix);
+    text.AppendFormat(L"%s=%s\r\n", kKeyManagerLanguage, EnglishLanguageName(values.language).GetString());
+    text.AppendFormat(L"%s=%d\r\n", kKeyApplyToFirmwareLanguage, values.applyToFirmwareLanguage);
+    text.AppendFormat(L"%s=%d\r\n", kKeyDeviceTarget, values.targetProductId);
+    if (!values.firmwareLanguage.IsEmpty()) text.AppendFormat(L"%s=%s\r\n", kKeyFirmwareLanguage, values.firmwareLanguage.GetString());
+    if (!values.currentPath.IsEmpty()) text.AppendFormat(L"%s=%s\r\n", kKeyCurrentPath, values.currentPath.GetString());
     return text;
 }
 

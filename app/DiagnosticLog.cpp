@@ -15,10 +15,10 @@
 
 namespace {
 
-const wchar_t FailedToGetInformation[] = L"Failed to get information\n";
+const wchar_t kFailedToGetInformation[] = L"Failed to get information\n";
 
 // Products with two HID interfaces report a version group for each.
-const int TwoInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410};
+const int kTwoInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410};
 
 // The Windows 9x family by major and minor version.
 struct Windows9xRow {
@@ -26,17 +26,17 @@ struct Windows9xRow {
     DWORD minor;
     WindowsKind kind;
 };
-const Windows9xRow Windows9xRows[] = {
+const Windows9xRow kWindows9xRows[] = {
     {4, 0, {L"Windows95", 1}},
     {4, 10, {L"Windows98", 2}},
     {4, 90, {L"WindowsME", 3}},
 };
-const WindowsKind UnknownWindows = {L"???", 0};
+const WindowsKind kUnknownWindows = {L"???", 0};
 
 bool IsTwoInterfaceProduct(int productId)
 {
-    return std::find(std::begin(TwoInterfaceProducts), std::end(TwoInterfaceProducts), productId) !=
-           std::end(TwoInterfaceProducts);
+    return std::find(std::begin(kTwoInterfaceProducts), std::end(kTwoInterfaceProducts), productId) !=
+           std::end(kTwoInterfaceProducts);
 }
 
 CString VersionBlock(const DeviceSettings& device)
@@ -74,17 +74,17 @@ CString DiagnosticLogFileName(const CTime& time)
 WindowsKind ClassifyWindows(const WindowsVersionInfo& info)
 {
     if (info.platformId == VER_PLATFORM_WIN32_WINDOWS) {
-        for (const Windows9xRow& row : Windows9xRows) {
+        for (const Windows9xRow& row : kWindows9xRows) {
             if (row.major == info.major && row.minor == info.minor) return row.kind;
         }
-        return UnknownWindows;
+        return kUnknownWindows;
     }
     if (info.platformId == VER_PLATFORM_WIN32_NT) {
         if (info.major <= 4) return {L"WindowsNT", 4};
         if (info.major == 5 && info.minor == 0) return {L"Windows2000", 5};
         if (info.extendedQuery) return {L"WindowsXP", 6};
     }
-    return UnknownWindows;
+    return kUnknownWindows;
 }
 
 WindowsVersionInfo QueryWindowsVersion()
@@ -118,14 +118,14 @@ CString DiagnosticManagerBlock(const DiagnosticLogState& state)
         L"[Manager Information]\nStatus: %s\nVersion: %d.%d%s\n\n[Device Information]\nRecognized: %d\n"
         L"Target Device: %04X\nUSB Status: %04X\nRecognized Device: %04X\nBD Address: %s\nHardwareVersion: %s\n"
         L"Device Name: %s\n%s[Windows Information]\n",
-        state.status.GetString(), ManagerVersionMajor, ManagerVersionMinor, ManagerVersionSuffix, state.recognized,
+        state.status.GetString(), kManagerVersionMajor, kManagerVersionMinor, kManagerVersionSuffix, state.recognized,
         state.targetProductId, state.usbStatus, device.ProductId, device.BluetoothAddress.GetString(),
         device.HardwareVersionText.GetString(), device.DeviceName.GetString(), VersionBlock(device).GetString());
 }
 
 CString DiagnosticWindowsBlock(const WindowsVersionInfo& info)
 {
-    if (!info.versionKnown) return FailedToGetInformation;
+    if (!info.versionKnown) return kFailedToGetInformation;
     WindowsKind kind = ClassifyWindows(info);
     return CString::Formatted(
         L"OS: %s\nOS Version: %d\nMajor Version: %d\nMinor Version: %d\nBuild Number: %d\nCSD Version: %s\n"
@@ -137,7 +137,7 @@ CString DiagnosticWindowsBlock(const WindowsVersionInfo& info)
 CString DiagnosticUsbBlock(IUsbDeviceList& devices)
 {
     std::vector<std::string> ids;
-    if (!devices.GetHardwareIds(ids)) return FailedToGetInformation;
+    if (!devices.GetHardwareIds(ids)) return kFailedToGetInformation;
     CString block;
     for (const std::string& id : ids) {
         block += CString::FromAnsi(id);

@@ -28,7 +28,7 @@ constexpr int kNoContinuationTargets[] = {
     0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6210,
 };
 
-const wchar_t* HelpPath = L"/malvobluetoothmanager/MalvoBluetoothDeviceManagerForWindowsHelp/Contents/Resources/English/";
+const wchar_t* kHelpPath = L"/malvobluetoothmanager/MalvoBluetoothDeviceManagerForWindowsHelp/Contents/Resources/English/";
 
 }  // namespace
 
@@ -38,8 +38,8 @@ bool IsOkContinuationExcluded(int targetProductId)
            std::end(kNoContinuationTargets);
 }
 
-CString ReleaseNotesAddress() { return ServerBaseAddress() + HelpPath + L"release_notes.html"; }
-CString OnlineHelpAddress() { return ServerBaseAddress() + HelpPath + L"overview.html"; }
+CString ReleaseNotesAddress() { return ServerBaseAddress() + kHelpPath + L"release_notes.html"; }
+CString OnlineHelpAddress() { return ServerBaseAddress() + kHelpPath + L"overview.html"; }
 
 COLORREF MessageBoxColour(bool warning) { return warning ? RGB(112, 36, 24) : RGB(44, 52, 62); }
 

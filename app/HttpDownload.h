@@ -10,7 +10,7 @@
 
 #include "framework/CString.h"
 
-// Progress of a file download: total is set to DownloadProgressTotal at the
+// Progress of a file download: total is set to kDownloadProgressTotal at the
 // start, done follows the bytes received every 102 blocks and equals total at
 // the end. A caller may store a negative result in done after a failure.
 struct DownloadProgress {
@@ -18,13 +18,13 @@ struct DownloadProgress {
     std::atomic<int32_t> done{0};
 };
 
-inline constexpr int32_t DownloadProgressTotal = 104857600;
-inline constexpr int HttpDownloadBlockSize = 1024;
-inline constexpr int HttpDownloadBufferStep = 10240;
+inline constexpr int32_t kDownloadProgressTotal = 104857600;
+inline constexpr int kHttpDownloadBlockSize = 1024;
+inline constexpr int kHttpDownloadBufferStep = 10240;
 
 // Results besides the byte count.
-inline constexpr int HttpDownloadCannotOpenUrl = -1;    // also a failed or short read
-inline constexpr int HttpDownloadCannotWriteFile = -2;  // cannot create or write the file
+inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also a failed or short read
+inline constexpr int kHttpDownloadCannotWriteFile = -2;  // cannot create or write the file
 
 // The maker's server: scheme, host and port, without a trailing "/"; the
 // environment variable TORVIK_SERVER replaces it (tests, demonstrations).

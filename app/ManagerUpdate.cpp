@@ -9,10 +9,10 @@
 
 namespace {
 
-const wchar_t UpdateFolder[] = L"/malvobluetoothmanager/";
-const wchar_t VersionFileFolder[] = L"x64/";
-const wchar_t VersionFileName[] = L"Software";
-constexpr int HttpOk = 200;
+const wchar_t kUpdateFolder[] = L"/malvobluetoothmanager/";
+const wchar_t kVersionFileFolder[] = L"x64/";
+const wchar_t kVersionFileName[] = L"Software";
+constexpr int kHttpOk = 200;
 
 // A name from the server is used as a file name only when it names no folder.
 bool IsPlainFileName(const CString& name)
@@ -24,12 +24,12 @@ bool IsPlainFileName(const CString& name)
 
 CString ManagerUpdateBaseFolder()
 {
-    return ServerBaseAddress() + UpdateFolder;
+    return ServerBaseAddress() + kUpdateFolder;
 }
 
 CString ManagerVersionFileUrl()
 {
-    return CString::Formatted(L"%s%s", (ManagerUpdateBaseFolder() + VersionFileFolder).GetString(), VersionFileName);
+    return CString::Formatted(L"%s%s", (ManagerUpdateBaseFolder() + kVersionFileFolder).GetString(), kVersionFileName);
 }
 
 ManagerVersionLine ParseManagerVersionFile(const CString& text)
@@ -54,7 +54,7 @@ ManagerVersionLine ParseManagerVersionFile(const CString& text)
             name.Trim();
             CString rest = current.Mid(colon + 1);
             int second = rest.Find(L':', 1);
-            bool mine = name == ManagerApplicationName;
+            bool mine = name == kManagerApplicationName;
             if (second >= 1) {
                 CString version = rest.Left(second);
                 version.Trim();
@@ -79,9 +79,9 @@ ManagerVersionLine ParseManagerVersionFile(const CString& text)
 
 bool IsNewerManagerVersion(int major, int minor, int third)
 {
-    if (major != ManagerVersionMajor) return major > ManagerVersionMajor;
-    if (minor != ManagerVersionMinor) return minor > ManagerVersionMinor;
-    return third > StrToInt(ManagerVersionSuffix + 1);
+    if (major != kManagerVersionMajor) return major > kManagerVersionMajor;
+    if (minor != kManagerVersionMinor) return minor > kManagerVersionMinor;
+    return third > StrToInt(kManagerVersionSuffix + 1);
 }
 
 bool ShouldOfferManagerUpdate(const ManagerVersionLine& line)
@@ -95,7 +95,7 @@ bool FetchManagerVersion(ManagerVersionLine& line)
     int status = 0;
     int result = HttpDownload(ManagerVersionFileUrl(), &raw, nullptr, nullptr, &status);
     DownloadBuffer buffer(raw);  // freed on every way out, an empty answer too
-    if (result <= 0 || status != HttpOk) return false;
+    if (result <= 0 || status != kHttpOk) return false;
     line = ParseManagerVersionFile(CString::FromAnsi(buffer.get(), result));
     return true;
 }
@@ -106,7 +106,7 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
     shared->path = path;
     HANDLE thread = StartThread([shared, url] {
         int status = 0;
-        int result = HttpDownloadCannotOpenUrl;
+        int result = kHttpDownloadCannotOpenUrl;
         try {
             result = HttpDownload(url, nullptr, shared->path, &shared->progress, &status);
         } catch (...) {
@@ -136,9 +136,9 @@ ManagerInstallerDownload::Outcome ManagerInstallerDownload::GetOutcome() const
 {
     if (!m_shared || !m_shared->finished.load()) return Outcome::Running;
     int result = m_shared->result.load();
-    if (result == HttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
+    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
     if (result < 0) return Outcome::CannotConnect;
-    if (m_shared->status.load() != HttpOk) {
+    if (m_shared->status.load() != kHttpOk) {
         // The server's error page is no installer: never leave it for starting.
         CFile::Remove(m_shared->path);
         return Outcome::CannotConnect;

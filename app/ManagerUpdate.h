@@ -10,7 +10,7 @@
 #include "framework/CString.h"
 
 // The name that keys the manager's lines in the version file.
-inline constexpr const wchar_t* ManagerApplicationName = L"TORVIKBluetoothDeviceManagerForWindows";
+inline constexpr const wchar_t* kManagerApplicationName = L"TORVIKBluetoothDeviceManagerForWindows";
 
 // The update base folder on the server, ending in "/malvobluetoothmanager/".
 CString ManagerUpdateBaseFolder();

@@ -19,23 +19,23 @@ struct SquareLook {
 // The close, about and status-details buttons; the tabs differ only in the
 // face of a released enabled tab.
 constexpr SquareLook kSquareLooks[4] = {
-    {Skin::PressedFace, Skin::Black, EDGE_SUNKEN},
-    {Skin::BarGrey, Skin::DarkGrey, 0},
-    {Skin::White, Skin::Black, EDGE_RAISED},
-    {Skin::PaleFace, Skin::MidGrey, 0},
+    {Skin::kPressedFace, Skin::kBlack, EDGE_SUNKEN},
+    {Skin::kBarGrey, Skin::kDarkGrey, 0},
+    {Skin::kWhite, Skin::kBlack, EDGE_RAISED},
+    {Skin::kPaleFace, Skin::kMidGrey, 0},
 };
 
 constexpr RoundButtonColours kActionColours[4] = {
-    {Skin::DarkGrey, Skin::MidGrey, Skin::Black},
-    {Skin::White, Skin::White, Skin::DarkGrey},
-    {Skin::MidGrey, Skin::BarGrey, Skin::Black},
-    {Skin::White, Skin::White, Skin::MidGrey},
+    {Skin::kDarkGrey, Skin::kMidGrey, Skin::kBlack},
+    {Skin::kWhite, Skin::kWhite, Skin::kDarkGrey},
+    {Skin::kMidGrey, Skin::kBarGrey, Skin::kBlack},
+    {Skin::kWhite, Skin::kWhite, Skin::kMidGrey},
 };
 constexpr RoundButtonColours kNavigationColours[4] = {
-    {Skin::PressedFace, Skin::PressedFace, Skin::Black},
-    {Skin::White, Skin::White, Skin::DarkGrey},
-    {Skin::White, Skin::White, Skin::Black},
-    {Skin::White, Skin::White, Skin::MidGrey},
+    {Skin::kPressedFace, Skin::kPressedFace, Skin::kBlack},
+    {Skin::kWhite, Skin::kWhite, Skin::kDarkGrey},
+    {Skin::kWhite, Skin::kWhite, Skin::kBlack},
+    {Skin::kWhite, Skin::kWhite, Skin::kMidGrey},
 };
 
 enum class Kind { None, Square, Tab, Round, Section };
@@ -62,7 +62,7 @@ void DrawCaption(CDC& dc, const CString& text, CRect rect, UINT align, COLORREF 
 void DrawSquare(CDC& dc, Kind kind, const CRect& item, bool pressed, bool disabled, bool focused, const CString& text)
 {
     SquareLook look = kSquareLooks[StateIndex(pressed, disabled)];
-    if (kind == Kind::Tab && !pressed && !disabled) look.fill = Skin::TabFace;
+    if (kind == Kind::Tab && !pressed && !disabled) look.fill = Skin::kTabFace;
     dc.FillSolidRect(item, look.fill);
     CRect edge = item;
     if (look.edge) dc.DrawEdge(edge, look.edge, BF_RECT);
@@ -87,7 +87,7 @@ void DrawRound(CDC& dc, int id, const CRect& item, bool pressed, bool disabled, 
         dc.RoundRect(shape, CPoint(corner, corner));
     }
     if (focused && !disabled) {
-        CPen dotted(PS_DOT, 1, Skin::Black);
+        CPen dotted(PS_DOT, 1, Skin::kBlack);
         CSelectObject selectPen(dc, dotted.GetSafeHandle());
         CSelectObject selectBrush(dc, ::GetStockObject(NULL_BRUSH));
         dc.RoundRect(shape, CPoint(corner, corner));
@@ -102,13 +102,13 @@ void DrawSection(CDC& dc, const CRect& item, bool disabled, const CString& text)
 {
     // An enabled section tab leads to another section; the disabled one is the
     // section shown, open towards the page below.
-    dc.FillSolidRect(item, disabled ? Skin::White : Skin::BarGrey);
+    dc.FillSolidRect(item, disabled ? Skin::kWhite : Skin::kBarGrey);
     const int w = 2;
-    dc.FillSolidRect(CRect(item.left, item.top, item.left + w, item.bottom), Skin::DarkGrey);
-    dc.FillSolidRect(CRect(item.right - w, item.top, item.right, item.bottom), Skin::DarkGrey);
-    dc.FillSolidRect(CRect(item.left, item.top, item.right, item.top + w), Skin::DarkGrey);
-    if (!disabled) dc.FillSolidRect(CRect(item.left, item.bottom - w, item.right, item.bottom), Skin::DarkGrey);
-    DrawCaption(dc, text, item, DT_CENTER, disabled ? Skin::Black : Skin::DarkGrey);
+    dc.FillSolidRect(CRect(item.left, item.top, item.left + w, item.bottom), Skin::kDarkGrey);
+    dc.FillSolidRect(CRect(item.right - w, item.top, item.right, item.bottom), Skin::kDarkGrey);
+    dc.FillSolidRect(CRect(item.left, item.top, item.right, item.top + w), Skin::kDarkGrey);
+    if (!disabled) dc.FillSolidRect(CRect(item.left, item.bottom - w, item.right, item.bottom), Skin::kDarkGrey);
+    DrawCaption(dc, text, item, DT_CENTER, disabled ? Skin::kBlack : Skin::kDarkGrey);
 }
 
 }  // namespace

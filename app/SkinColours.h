@@ -4,14 +4,14 @@
 #include <windows.h>
 
 namespace Skin {
-constexpr COLORREF Black = RGB(0, 0, 0);
-constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF TabFace = RGB(255, 255, 246);
-constexpr COLORREF BarGrey = RGB(224, 224, 214);
-constexpr COLORREF PressedFace = RGB(236, 236, 216);
-constexpr COLORREF PaleFace = RGB(244, 244, 234);
-constexpr COLORREF MidGrey = RGB(161, 161, 147);
-constexpr COLORREF DarkGrey = RGB(141, 141, 127);
-constexpr COLORREF StatusBlue = RGB(181, 213, 255);
-constexpr COLORREF StatusOrange = RGB(255, 142, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kTabFace = RGB(255, 255, 246);
+constexpr COLORREF kBarGrey = RGB(224, 224, 214);
+constexpr COLORREF kPressedFace = RGB(236, 236, 216);
+constexpr COLORREF kPaleFace = RGB(244, 244, 234);
+constexpr COLORREF kMidGrey = RGB(161, 161, 147);
+constexpr COLORREF kDarkGrey = RGB(141, 141, 127);
+constexpr COLORREF kStatusBlue = RGB(181, 213, 255);
+constexpr COLORREF kStatusOrange = RGB(255, 142, 0);
 }  // namespace Skin

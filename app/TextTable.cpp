@@ -1048,7 +1048,7 @@ constexpr bool InTextIdOrder()
     for (const TextEntry& entry : kTexts) {
         if (static_cast<int>(entry.id) != index++) return false;
     }
-    return index == TextIdCount;
+    return index == kTextIdCount;
 }
 
 } // namespace

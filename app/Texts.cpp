@@ -14,7 +14,7 @@ const char* const kTextNames[] = {
     TORVIK_TEXT_TEMPLATES(TORVIK_TEXT_NAME)
 #undef TORVIK_TEXT_NAME
 };
-static_assert(std::size(kTextNames) == static_cast<size_t>(TextIdCount));
+static_assert(std::size(kTextNames) == static_cast<size_t>(kTextIdCount));
 
 constexpr const wchar_t* kProductCaption = L"TORVIK Bluetooth Device Manager";
 constexpr const wchar_t* kCopyright = L"Copyright \u00A9 2024 TORVIK. All rights reserved.";
@@ -115,13 +115,13 @@ CString FillFields(const wchar_t* text, std::initializer_list<std::wstring_view>
 const char* TextName(TextId id)
 {
     const int index = static_cast<int>(id);
-    return (index >= 0 && index < TextIdCount) ? kTextNames[index] : "";
+    return (index >= 0 && index < kTextIdCount) ? kTextNames[index] : "";
 }
 
 const wchar_t* TextLiteral(TextId id, LanguageIndex language)
 {
     const int index = static_cast<int>(id);
-    if (index < 0 || index >= TextIdCount) return L"";
+    if (index < 0 || index >= kTextIdCount) return L"";
     return TextTable()[static_cast<size_t>(index)].text[static_cast<size_t>(TextColumn(language))];
 }
 
@@ -208,6 +208,6 @@ CString TextNewerManagerAvailable(int major, int minor, int third, LanguageIndex
                       {kProductCaption, kProductCaption, std::to_wstring(major), std::to_wstring(minor),
                        thirdSuffix, TextLiteral(TextId::TextYes, language),
                        TextLiteral(TextId::TextNo, language), kProductCaption,
-                       std::to_wstring(ManagerVersionMajor), std::to_wstring(ManagerVersionMinor),
-                       ManagerVersionSuffix});
+                       std::to_wstring(kManagerVersionMajor), std::to_wstring(kManagerVersionMinor),
+                       kManagerVersionSuffix});
 }

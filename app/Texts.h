@@ -63,7 +63,7 @@ enum class TextId : int {
     Count
 };
 
-inline constexpr int TextIdCount = static_cast<int>(TextId::Count);
+inline constexpr int kTextIdCount = static_cast<int>(TextId::Count);
 
 struct TextEntry {
     TextId id;
@@ -109,9 +109,9 @@ CString ProductCaption(LanguageIndex language = LanguageEnglish);
 CString CopyrightText(LanguageIndex language = LanguageEnglish);
 
 // The running manager's version, 1.0.1, as its texts show it ("v%d.%d%s").
-inline constexpr int ManagerVersionMajor = 1;
-inline constexpr int ManagerVersionMinor = 0;
-inline constexpr const wchar_t* ManagerVersionSuffix = L".1";
+inline constexpr int kManagerVersionMajor = 1;
+inline constexpr int kManagerVersionMinor = 0;
+inline constexpr const wchar_t* kManagerVersionSuffix = L".1";
 
 // "Press and hold the ... until this message disappears." with the key (or the two keys)
 // that the target product uses to enter its update mode.

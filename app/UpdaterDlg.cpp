@@ -83,11 +83,11 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_MAIN, parent)
     m_pageAreaBitmap.LoadBitmap(IDB_PAGE_AREA);
     for (int i = 0; i < 4; ++i) m_largePictures[i].LoadBitmap(static_cast<UINT>(kLargePictureIds[i]));
     for (int i = 0; i < LanguageCount; ++i) m_flags[i].LoadBitmap(LanguageChoices[i].flagBitmap);
-    m_whiteBrush.CreateSolidBrush(Skin::White);
-    m_tabFaceBrush.CreateSolidBrush(Skin::TabFace);
-    m_barGreyBrush.CreateSolidBrush(Skin::BarGrey);
-    m_statusBlueBrush.CreateSolidBrush(Skin::StatusBlue);
-    m_statusOrangeBrush.CreateSolidBrush(Skin::StatusOrange);
+    m_whiteBrush.CreateSolidBrush(Skin::kWhite);
+    m_tabFaceBrush.CreateSolidBrush(Skin::kTabFace);
+    m_barGreyBrush.CreateSolidBrush(Skin::kBarGrey);
+    m_statusBlueBrush.CreateSolidBrush(Skin::kStatusBlue);
+    m_statusOrangeBrush.CreateSolidBrush(Skin::kStatusOrange);
     m_messageBoxBrush.CreateSolidBrush(MessageBoxColour(false));
     m_warningBoxBrush.CreateSolidBrush(MessageBoxColour(true));
 }
@@ -353,7 +353,7 @@ bool CUpdaterDlg::CopyBackgroundBehind(CWnd* control, CBitmap& out)
     CDC target;
     target.CreateCompatibleDC(screen);
     HGDIOBJ oldTarget = target.SelectObject(out);
-    target.FillSolidRect(CRect(0, 0, rect.Width(), rect.Height()), Skin::White);
+    target.FillSolidRect(CRect(0, 0, rect.Width(), rect.Height()), Skin::kWhite);
     if (m_backgroundBitmap.GetSafeHandle()) {
         // The background picture is drawn unscaled at the client origin, so the
         // control's rectangle is also its rectangle in the picture.
@@ -379,7 +379,7 @@ HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
     CBrush& brush = m_patternBrushes[id];
     CBitmap pattern;
     if (!CopyBackgroundBehind(control, pattern)) {
-        brush.CreateSolidBrush(Skin::White);
+        brush.CreateSolidBrush(Skin::kWhite);
         return brush;
     }
     brush.CreatePatternBrush(pattern);

@@ -310,7 +310,7 @@ void CUpdaterDlg::UpdateNavigation()
     int *count = nullptr, *kinds = nullptr, *current = nullptr;
     if (SectionFields(count, kinds, current)) {
         const int n = *count;
-        const int shownIndex = (*current >= 0 && *current < MaxSettingSections) ? *current : 0;
+        const int shownIndex = (*current >= 0 && *current < kMaxSettingSections) ? *current : 0;
         if (n == 2) {
             sectionFirstButton.SetWindowText(GetLanguageTableText(kinds[0], language));
             sectionDropdownButton.SetWindowText(GetLanguageTableText(kinds[1], language));
@@ -559,9 +559,9 @@ void CUpdaterDlg::GoToSectionKind(int kind)
         return;
     }
     switch (kind) {
-    case SectionBasic: GoToDeviceSetting(1); break;
-    case SectionSpeedDial: GoToSpeedDial(1); break;
-    case SectionFmRadio: GoToDeviceSettingSecond(1); break;
+    case kSectionBasic: GoToDeviceSetting(1); break;
+    case kSectionSpeedDial: GoToSpeedDial(1); break;
+    case kSectionFmRadio: GoToDeviceSettingSecond(1); break;
     default: break;
     }
 }
@@ -598,7 +598,7 @@ void CUpdaterDlg::OnBnClickedSectionDropdown()
         page->ShowWindow(SW_HIDE);
     }
     sectionList.ResetContent();
-    for (int i = 0; i < *count && i < MaxSettingSections; ++i)
+    for (int i = 0; i < *count && i < kMaxSettingSections; ++i)
         sectionList.AddString(GetLanguageTableText(kinds[i], language));
     sectionList.SetCurSel(*current);
     UpdateNavigation();
@@ -619,7 +619,7 @@ void CUpdaterDlg::OnLbnSelchangeSectionList()
     sectionListOpen = false;
     int *count = nullptr, *kinds = nullptr, *current = nullptr;
     const int chosen = sectionList.GetCurSel();
-    if (SectionFields(count, kinds, current) && chosen >= 0 && chosen < *count && chosen < MaxSettingSections &&
+    if (SectionFields(count, kinds, current) && chosen >= 0 && chosen < *count && chosen < kMaxSettingSections &&
         chosen != *current) {
         *current = chosen;
         if (currentPage == PageFirmwareRestore) pageArea.SetBitmap(m_pageAreaBitmap);

@@ -12,8 +12,8 @@ CImageList CheckBoxImageList;
 
 namespace {
 
-constexpr int CheckImageSize = 20;
-constexpr UINT CellTextFormat = DT_END_ELLIPSIS | DT_BOTTOM;
+constexpr int kCheckImageSize = 20;
+constexpr UINT kCellTextFormat = DT_END_ELLIPSIS | DT_BOTTOM;
 
 COLORREF SysColor(int index) { return ::GetSysColor(index); }
 int Metric(int index) { return ::GetSystemMetrics(index); }
@@ -141,7 +141,7 @@ DWORD& CCellCheckBox::ClassStyle() const
 bool CCellCheckBox::LoadImages()
 {
     if (CheckBoxImageList.m_hImageList) return true;
-    return CheckBoxImageList.Create(IDB_CHECK_BOX_IMAGES, CheckImageSize, 20, RGB(255, 0, 255));
+    return CheckBoxImageList.Create(IDB_CHECK_BOX_IMAGES, kCheckImageSize, 20, RGB(255, 0, 255));
 }
 
 void CCellCheckBox::Create(CConfigListCtrl* list, const int* enabled, const CString& initText)
@@ -185,39 +185,39 @@ void CCellCheckBox::Draw(CDC& dc, const CRect& rect, UINT)
             {left, !checked, m_offText}, {right, checked, m_onText}};
         for (const auto& h : halves) {
             DrawImage(dc, (h.selected ? 1 : 0) + disabledOffset, h.box.left, h.box.top + 1);
-            CRect textRect(h.box.left + CheckImageSize, h.box.top + 3, h.box.right, h.box.bottom);
-            dc.DrawText(h.text, textRect, CellTextFormat);
+            CRect textRect(h.box.left + kCheckImageSize, h.box.top + 3, h.box.right, h.box.bottom);
+            dc.DrawText(h.text, textRect, kCellTextFormat);
         }
         m_buttonRect = checked ? left : right;
     } else {
         CString label = m_text.Mid(1);
-        int w = dc.GetTextExtent(label).cx + CheckImageSize;
+        int w = dc.GetTextExtent(label).cx + kCheckImageSize;
         DWORD style = GetStyle();
         int x0 = rect.left;
-        CRect labelRect(rect.left + CheckImageSize, rect.top, rect.right, rect.bottom);
+        CRect labelRect(rect.left + kCheckImageSize, rect.top, rect.right, rect.bottom);
         if (rect.Width() >= w) {
             if (style & CellStyleAlignCenter) {
                 x0 = rect.left + (rect.Width() - w) / 2;
-                labelRect.SetRect(x0 + CheckImageSize, rect.top, x0 + w + 1, rect.bottom);
+                labelRect.SetRect(x0 + kCheckImageSize, rect.top, x0 + w + 1, rect.bottom);
             } else if (style & CellStyleAlignRight) {
                 if (label.IsEmpty()) {
-                    x0 = rect.right - CheckImageSize;
+                    x0 = rect.right - kCheckImageSize;
                     labelRect.SetRectEmpty();
                 } else {
                     x0 = rect.right - w - 21;
                     labelRect.SetRect(rect.right - w - 1, rect.top, rect.right, rect.bottom);
                 }
             } else {
-                labelRect.SetRect(x0 + CheckImageSize, rect.top, x0 + w + 1, rect.bottom);
+                labelRect.SetRect(x0 + kCheckImageSize, rect.top, x0 + w + 1, rect.bottom);
             }
         }
-        if (rect.Width() < CheckImageSize) {
+        if (rect.Width() < kCheckImageSize) {
             CRect all = rect;
-            dc.DrawText(label, all, CellTextFormat | DT_CENTER);
+            dc.DrawText(label, all, kCellTextFormat | DT_CENTER);
         } else {
             DrawImage(dc, (checked ? 1 : 0) + disabledOffset, x0, rect.top);
-            dc.DrawText(label, labelRect, CellTextFormat | DT_CENTER);
-            m_buttonRect.SetRect(x0, rect.top, x0 + CheckImageSize, rect.top + CheckImageSize);
+            dc.DrawText(label, labelRect, kCellTextFormat | DT_CENTER);
+            m_buttonRect.SetRect(x0, rect.top, x0 + kCheckImageSize, rect.top + kCheckImageSize);
         }
     }
     dc.RestoreDC(saved);
@@ -226,7 +226,7 @@ void CCellCheckBox::Draw(CDC& dc, const CRect& rect, UINT)
 int CCellCheckBox::GetPreferredWidth()
 {
     CString label = m_text.Mid(1);
-    return (label.IsEmpty() ? 0 : MeasureText(label)) + CheckImageSize;
+    return (label.IsEmpty() ? 0 : MeasureText(label)) + kCheckImageSize;
 }
 
 // ---------------------------------------------------------------- CCellPushButton
@@ -374,15 +374,15 @@ void CCellDropDown::RepositionPopup()
 void CCellDropDown::OnPopupResult(WPARAM code, LPARAM index)
 {
     switch (code) {
-    case CellPopupChosen:
+    case kCellPopupChosen:
         SelectItem(static_cast<int>(index));
         HidePopup();
         break;
-    case CellPopupReserved:
+    case kCellPopupReserved:
         OnReservedPopupCode(index);
         InvalidateListRect(m_textRect, TRUE);
         break;
-    case CellPopupClosed:
+    case kCellPopupClosed:
         HidePopup();
         break;
     default:
@@ -566,7 +566,7 @@ void CCellComboBox::DrawItem(CDC& dc, const CRect& rect, const CString& text, bo
     dc.SetTextColor(SysColor(disabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
     dc.SetBkMode(TRANSPARENT);
     CRect r = rect;
-    dc.DrawText(text, r, GetAlignment() | CellTextFormat);
+    dc.DrawText(text, r, GetAlignment() | kCellTextFormat);
 }
 
 void CCellComboBox::Draw(CDC& dc, const CRect& rect, UINT itemState)

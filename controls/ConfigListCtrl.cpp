@@ -26,13 +26,13 @@ void RekeyCells(std::unordered_map<CellKey, std::unique_ptr<CCellCtrl>>& cells, 
 CellKey CellTabOrder::NextKey(CellKey key) const
 {
     auto it = m_keys.upper_bound(key);
-    return it == m_keys.end() ? NoCellKey : *it;
+    return it == m_keys.end() ? kNoCellKey : *it;
 }
 
 CellKey CellTabOrder::PrevKey(CellKey key) const
 {
     auto it = m_keys.lower_bound(key);
-    return it == m_keys.begin() ? NoCellKey : *std::prev(it);
+    return it == m_keys.begin() ? kNoCellKey : *std::prev(it);
 }
 
 void CellTabOrder::ShiftRows(int row)
@@ -598,13 +598,13 @@ LRESULT CConfigListCtrl::OnCellPopupSelect(WPARAM code, LPARAM index)
 
 CellKey CConfigListCtrl::SkipDisabledForward(CellKey key) const
 {
-    while (key != NoCellKey && IsCellDisabled(key) && key != m_tabOrder.LastKey()) key = m_tabOrder.NextKey(key);
+    while (key != kNoCellKey && IsCellDisabled(key) && key != m_tabOrder.LastKey()) key = m_tabOrder.NextKey(key);
     return key;
 }
 
 CellKey CConfigListCtrl::SkipDisabledBackward(CellKey key) const
 {
-    while (key != NoCellKey && IsCellDisabled(key) && key != m_tabOrder.FirstKey()) key = m_tabOrder.PrevKey(key);
+    while (key != kNoCellKey && IsCellDisabled(key) && key != m_tabOrder.FirstKey()) key = m_tabOrder.PrevKey(key);
     return key;
 }
 
@@ -612,7 +612,7 @@ CellKey CConfigListCtrl::SkipDisabledBackward(CellKey key) const
 // (previous) enabled cell; false when Tab leaves the grid for the dialog.
 BOOL CConfigListCtrl::HandleTab(bool backward)
 {
-    CellKey candidate = NoCellKey;
+    CellKey candidate = kNoCellKey;
     if (!m_tabEntered) {
         m_tabEntered = true;
         candidate = backward ? SkipDisabledBackward(m_tabOrder.LastKey()) : SkipDisabledForward(m_tabOrder.FirstKey());
@@ -622,7 +622,7 @@ BOOL CConfigListCtrl::HandleTab(bool backward)
             candidate = backward ? SkipDisabledBackward(m_tabOrder.PrevKey(active))
                                  : SkipDisabledForward(m_tabOrder.NextKey(active));
     }
-    if (candidate == NoCellKey || !m_cells.count(candidate) || IsCellDisabled(candidate)) {
+    if (candidate == kNoCellKey || !m_cells.count(candidate) || IsCellDisabled(candidate)) {
         m_tabEntered = false;
         return FALSE;
     }

@@ -16,7 +16,7 @@ class CConfigListCtrl;
 // A cell address: row in the high 16 bits, column in the low 16 bits, so that
 // ascending keys run row by row.
 using CellKey = DWORD;
-constexpr CellKey NoCellKey = 0xFFFFFFFFu;
+constexpr CellKey kNoCellKey = 0xFFFFFFFFu;
 constexpr CellKey MakeCellKey(int row, int column)
 {
     return (static_cast<DWORD>(row) << 16) | (static_cast<DWORD>(column) & 0xFFFFu);
@@ -41,11 +41,11 @@ public:
     void Remove(CellKey key) { m_keys.erase(key); }
     bool IsEmpty() const { return m_keys.empty(); }
     size_t Count() const { return m_keys.size(); }
-    CellKey FirstKey() const { return m_keys.empty() ? NoCellKey : *m_keys.begin(); }
-    CellKey LastKey() const { return m_keys.empty() ? NoCellKey : *m_keys.rbegin(); }
-    // The next larger key, NoCellKey after the last.
+    CellKey FirstKey() const { return m_keys.empty() ? kNoCellKey : *m_keys.begin(); }
+    CellKey LastKey() const { return m_keys.empty() ? kNoCellKey : *m_keys.rbegin(); }
+    // The next larger key, kNoCellKey after the last.
     CellKey NextKey(CellKey key) const;
-    // The next smaller key, NoCellKey before the first.
+    // The next smaller key, kNoCellKey before the first.
     CellKey PrevKey(CellKey key) const;
     void ShiftRows(int row);
     void ShiftColumns(int column);

@@ -114,7 +114,7 @@ void CHyperEdit::PreSubclassWindow()
         dc.DrawText(L"Test Line", r, DT_CALCRECT | DT_SINGLELINE);
         m_lineHeight = r.Height();
     }
-    m_timer = SetTimer(TimerId, 10);
+    m_timer = SetTimer(kTimerId, 10);
 }
 
 // The help program's hand cursor when it has one, else the system's.
@@ -274,7 +274,7 @@ void CHyperEdit::OnLButtonUp(UINT, CPoint point)
 
 void CHyperEdit::OnTimer(UINT_PTR id)
 {
-    if (id == TimerId) {
+    if (id == kTimerId) {
         int selStart = 0;
         int selEnd = 0;
         GetSel(selStart, selEnd);
@@ -288,6 +288,6 @@ void CHyperEdit::OnTimer(UINT_PTR id)
 void CHyperEdit::OnDestroy()
 {
     Default();
-    if (m_timer) KillTimer(TimerId);
+    if (m_timer) KillTimer(kTimerId);
     m_timer = 0;
 }

@@ -16,7 +16,7 @@ public:
         int start;
         int length;
     };
-    static constexpr UINT_PTR TimerId = 0x6969;
+    static constexpr UINT_PTR kTimerId = 0x6969;
 
     CHyperEdit() = default;
     ~CHyperEdit() override;

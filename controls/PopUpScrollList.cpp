@@ -52,7 +52,7 @@ void CListCtrlCellWnd::SendResult(WPARAM code, LPARAM index)
 
 void CListCtrlCellWnd::Hide()
 {
-    SendResult(CellPopupClosed, 0);
+    SendResult(kCellPopupClosed, 0);
 }
 
 // F4 and Escape close without a choice; Enter commits what Hide commits.
@@ -136,7 +136,7 @@ int CPopUpScrollList::ScrollTo(int position)
     int old = m_scrollBar.GetScrollPos();
     m_scrollBar.SetScrollPos(position);
     int now = m_scrollBar.GetScrollPos();
-    if (m_highlighted != NoRow) {
+    if (m_highlighted != kNoRow) {
         m_highlighted += old - now;
         ClampHighlight();
     }
@@ -148,21 +148,21 @@ void CPopUpScrollList::ShowItem(int index)
     int visible = m_cell ? m_cell->GetVisibleRows() : 0;
     int position = 0;
     // A cell without a current value opens with no row highlighted.
-    m_highlighted = index < 0 ? NoRow : index;
+    m_highlighted = index < 0 ? kNoRow : index;
     if (index >= visible) {
         m_highlighted = visible - 1;
         position = index - visible + 1;
     }
     m_scrollBar.SetScrollPos(position);
-    if (m_highlighted != NoRow) ClampHighlight();
+    if (m_highlighted != kNoRow) ClampHighlight();
     Invalidate(TRUE);
 }
 
 void CPopUpScrollList::Choose()
 {
     int index = GetScrollPosition() + m_highlighted;
-    bool valid = m_cell && m_highlighted != NoRow && index >= 0 && index < m_cell->GetItemCount();
-    SendResult(valid ? CellPopupChosen : CellPopupClosed, valid ? index : 0);
+    bool valid = m_cell && m_highlighted != kNoRow && index >= 0 && index < m_cell->GetItemCount();
+    SendResult(valid ? kCellPopupChosen : kCellPopupClosed, valid ? index : 0);
 }
 
 void CPopUpScrollList::OnPaint()
@@ -276,7 +276,7 @@ void CPopUpScrollList::OnKeyDown(UINT key, UINT repeat, UINT flags)
     default: break;
     }
     m_scrollBar.SetScrollPos(position);
-    if (m_highlighted != NoRow) ClampHighlight();
+    if (m_highlighted != kNoRow) ClampHighlight();
     Invalidate(TRUE);
     CListCtrlCellWnd::OnKeyDown(key, repeat, flags);
 }

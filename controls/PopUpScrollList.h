@@ -11,9 +11,9 @@ class CConfigListCtrl;
 
 // Sent (synchronously) by a popup to its grid: wParam a code, lParam the index.
 constexpr UINT WM_CELL_POPUP_SELECT = 0x1400;
-constexpr WPARAM CellPopupChosen = 0xA000;    // lParam: the chosen item's index
-constexpr WPARAM CellPopupReserved = 0xB000;  // no popup sends it
-constexpr WPARAM CellPopupClosed = 0xC000;    // closed without a choice
+constexpr WPARAM kCellPopupChosen = 0xA000;    // lParam: the chosen item's index
+constexpr WPARAM kCellPopupReserved = 0xB000;  // no popup sends it
+constexpr WPARAM kCellPopupClosed = 0xC000;    // closed without a choice
 
 // TRUE when both the top-left and the bottom-right corner of a lie inside b
 // (the right and bottom edges of b count as outside).
@@ -45,9 +45,9 @@ public:
     // Shows the item at index: highlighted, scrolled into the rows when needed.
     void ShowItem(int index);
 
-    // The highlighted row, NoRow while none is (a cell without a current value).
+    // The highlighted row, kNoRow while none is (a cell without a current value).
     int GetHighlightedRow() const { return m_highlighted; }
-    static constexpr int NoRow = -1;
+    static constexpr int kNoRow = -1;
     int GetScrollPosition() const { return m_scrollBar.GetScrollPos(); }
     int GetRowCount() const;
     CRect GetRowRect(int row) const;
@@ -75,6 +75,6 @@ private:
     void ClampHighlight();
 
     CCellComboBox* m_cell = nullptr;
-    int m_highlighted = 0;  // row from the top of the visible rows, or NoRow
+    int m_highlighted = 0;  // row from the top of the visible rows, or kNoRow
     CScrollBar m_scrollBar;
 };

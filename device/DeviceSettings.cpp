@@ -50,7 +50,7 @@ void Apply(DeviceSettings& s, const std::array<Assign, N>& values) { Apply(s, va
 
 // The switch groups that many models share.
 enum class Group : uint8_t { None, S21, S23, S25 };
-constexpr AssignList GroupValues[] = {
+constexpr AssignList kGroupValues[] = {
     {},
     {{{Ic, 0}, {Hf, 1}, {Edr, 0}, {Vp, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}}},
     {{{Ic, 0}, {Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}},
@@ -72,10 +72,10 @@ struct Band {
 };
 using BandList = std::array<Band, 6>;
 
-constexpr BandList NoBands = {};
+constexpr BandList kNoBands = {};
 
 // 0x4D10 and its family.
-constexpr BandList Tkv8Bands = {{
+constexpr BandList kTkv8Bands = {{
     {Below::Firmware, 4, 0, {{{Hf, 0}, {Ic, 0}, {Edr, 1}}}},
     {Below::Firmware, 4, 1, {{{Ic, 0}, {Hf, 1}, {Edr, 0}, {Plc, 1}}}},
     {Below::Firmware, 4, 2, {{{Ic, 0}, {Hf, 1}, {Edr, 0}, {Plc, 1}, {Bp, 1}}}},
@@ -83,48 +83,48 @@ constexpr BandList Tkv8Bands = {{
     {Below::Firmware, 5, 0, {{{Ic, 0}, {Hf, 1}, {Edr, 0}, {Bp, 1}}}},
     {Below::Always, 0, 0, {{{Ic, 0}, {Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}}},
 }};
-constexpr BandList MicrophoneFrom41 = {{
+constexpr BandList kMicrophoneFrom41 = {{
     {Below::Firmware, 4, 1, {}},
     {Below::Always, 0, 0, {{{Mic, 1}}}},
 }};
-constexpr BandList Tkv3Bands = {{
+constexpr BandList kTkv3Bands = {{
     {Below::Firmware, 1, 2, {{{Hf, 1}, {Edr, 0}, {Plc, 1}}}},
     {Below::Firmware, 1, 3, {{{Hf, 1}, {Edr, 1}, {Bp, 1}}}},
     {Below::Firmware, 2, 0, {{{Hf, 1}, {Edr, 0}, {Bp, 1}}}},
     {Below::Always, 0, 0, {{{Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}}},
 }};
-constexpr BandList CalmweaveFrom11 = {{
+constexpr BandList kCalmweaveFrom11 = {{
     {Below::Firmware, 1, 1, {}},
     {Below::Always, 0, 0, {{{Calm, 0}}}},
 }};
-constexpr BandList V40Bands = {{
+constexpr BandList kV40Bands = {{
     {Below::Firmware, 1, 1, {{{W(2), 0xEC00}}}},
     {Below::Firmware, 1, 2, {{{W(2), 0xEC00}, {W(3), 3}}}},
     {Below::Firmware, 1, 5, {{{W(2), 0xED80}, {W(3), 3}}}},
     {Below::Firmware, 1, 6, {{{W(2), 0xEDA0}, {W(3), 3}}}},
     {Below::Always, 0, 0, {{{W(2), 0xED20}, {W(3), 2}}}},
 }};
-constexpr BandList RegionAmericasFrom11 = {{
+constexpr BandList kRegionAmericasFrom11 = {{
     {Below::Firmware, 1, 1, {}},
     {Below::Always, 0, 0, {{{Region, 1}}}},
 }};
-constexpr BandList HelmBands = {{
+constexpr BandList kHelmBands = {{
     {Below::Firmware, 1, 1, {{{W(18), 0}}}},
     {Below::Always, 0, 0, {{{W(18), 1}, {W(19), 1}}}},
 }};
-constexpr BandList Kr5Bands = {{
+constexpr BandList kKr5Bands = {{
     {Below::RecordEx, 0, 1, {{{W(18), 0}}}},
     {Below::Firmware, 1, 1, {{{W(18), 1}}}},
     {Below::Firmware, 1, 3, {{{W(18), 1}, {W(19), 1}}}},
     {Below::Always, 0, 0, {{{W(18), 1}, {W(19), 1}, {W(20), 1}}}},
 }};
-constexpr BandList Kc5Bands = {{
+constexpr BandList kKc5Bands = {{
     {Below::RecordEx, 0, 3, {{{W(18), 0}}}},
     {Below::Firmware, 2, 0, {{{W(18), 1}}}},
     {Below::Firmware, 2, 2, {{{W(18), 1}, {W(19), 1}, {W(12), 20}, {W(13), 0}}}},
     {Below::Always, 0, 0, {{{W(18), 1}, {W(19), 1}, {W(20), 1}, {W(12), 20}, {W(13), 0}}}},
 }};
-constexpr BandList Ks5Bands = {{
+constexpr BandList kKs5Bands = {{
     {Below::Firmware, 1, 4, {}},
     {Below::Always, 0, 0, {{{W(20), 1}, {W(21), 0}}}},
 }};
@@ -135,10 +135,10 @@ struct FmReset {
     uint8_t PresetCount;
     uint8_t Rds;
 };
-constexpr FmReset NoFm = {0, 0};
-constexpr FmReset Fm10 = {10, 0};
-constexpr FmReset Fm10Rds = {10, 1};
-constexpr FmReset Fm6Rds = {6, 1};
+constexpr FmReset kNoFm = {0, 0};
+constexpr FmReset kFm10 = {10, 0};
+constexpr FmReset kFm10Rds = {10, 1};
+constexpr FmReset kFm6Rds = {6, 1};
 
 struct DefaultsRow {
     ProductIdList<10> Ids;
@@ -149,57 +149,57 @@ struct DefaultsRow {
     const BandList* MoreBands;
 };
 
-const DefaultsRow DefaultsTable[] = {
-    {{0x4D10, 0x4D30, 0x4D40}, Group::None, {}, NoFm, &Tkv8Bands, &MicrophoneFrom41},
-    {{0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070, 0x5030, 0x5080}, Group::None, {}, NoFm, &Tkv8Bands, &NoBands},
-    {{0x5040, 0x5050}, Group::None, {}, Fm10, &Tkv8Bands, &NoBands},
-    {{0x4D75, 0x5011}, Group::S23, {}, NoFm, &NoBands, &NoBands},
-    {{0x4040}, Group::S23, {{{Calm, 0}}}, NoFm, &NoBands, &NoBands},
-    {{0x2020}, Group::S23, {}, NoFm, &CalmweaveFrom11, &NoBands},
-    {{0x6110, 0x6111, 0x6120, 0x6121}, Group::None, {{{Edr, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}}}, NoFm, &NoBands, &NoBands},
-    {{0x4110, 0x4111}, Group::S25, {{{Bp, 1}}}, NoFm, &NoBands, &NoBands},
-    {{0x4120}, Group::S23, {{{Calm, 0}, {Agc, 0}}}, NoFm, &NoBands, &NoBands},
-    {{0x4D05, 0x4D35, 0x4D55}, Group::None, {}, NoFm, &Tkv3Bands, &NoBands},
-    {{0x4D15, 0x4D45, 0x4D65}, Group::None, {}, Fm10, &Tkv3Bands, &NoBands},
-    {{0x4D85}, Group::None, {{{Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}}, Fm10, &NoBands, &NoBands},
+const DefaultsRow kDefaultsTable[] = {
+    {{0x4D10, 0x4D30, 0x4D40}, Group::None, {}, kNoFm, &kTkv8Bands, &kMicrophoneFrom41},
+    {{0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070, 0x5030, 0x5080}, Group::None, {}, kNoFm, &kTkv8Bands, &kNoBands},
+    {{0x5040, 0x5050}, Group::None, {}, kFm10, &kTkv8Bands, &kNoBands},
+    {{0x4D75, 0x5011}, Group::S23, {}, kNoFm, &kNoBands, &kNoBands},
+    {{0x4040}, Group::S23, {{{Calm, 0}}}, kNoFm, &kNoBands, &kNoBands},
+    {{0x2020}, Group::S23, {}, kNoFm, &kCalmweaveFrom11, &kNoBands},
+    {{0x6110, 0x6111, 0x6120, 0x6121}, Group::None, {{{Edr, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}}}, kNoFm, &kNoBands, &kNoBands},
+    {{0x4110, 0x4111}, Group::S25, {{{Bp, 1}}}, kNoFm, &kNoBands, &kNoBands},
+    {{0x4120}, Group::S23, {{{Calm, 0}, {Agc, 0}}}, kNoFm, &kNoBands, &kNoBands},
+    {{0x4D05, 0x4D35, 0x4D55}, Group::None, {}, kNoFm, &kTkv3Bands, &kNoBands},
+    {{0x4D15, 0x4D45, 0x4D65}, Group::None, {}, kFm10, &kTkv3Bands, &kNoBands},
+    {{0x4D85}, Group::None, {{{Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}}, kFm10, &kNoBands, &kNoBands},
     {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, Group::None,
-     {{{Hf, 1}, {Edr, 1}, {Bp, 1}}}, NoFm, &NoBands, &NoBands},
-    {{0x5210}, Group::None, {{{Gain, 15}, {Timeout, 5}}}, NoFm, &NoBands, &NoBands},
-    {{0x4210}, Group::None, {{{W(0), 5}, {W(1), 3}}}, Fm10, &V40Bands, &RegionAmericasFrom11},
+     {{{Hf, 1}, {Edr, 1}, {Bp, 1}}}, kNoFm, &kNoBands, &kNoBands},
+    {{0x5210}, Group::None, {{{Gain, 15}, {Timeout, 5}}}, kNoFm, &kNoBands, &kNoBands},
+    {{0x4210}, Group::None, {{{W(0), 5}, {W(1), 3}}}, kFm10, &kV40Bands, &kRegionAmericasFrom11},
     {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, Group::None,
-     {{{W(0), 5}, {W(1), 3}, {W(2), 0xED21}, {W(3), 2}}}, Fm10, &NoBands, &NoBands},
-    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621}, Group::S21, {}, Fm10, &HelmBands, &NoBands},
-    {{0x5520}, Group::S21, {{{W(14), 3}}}, Fm10, &Kr5Bands, &NoBands},
+     {{{W(0), 5}, {W(1), 3}, {W(2), 0xED21}, {W(3), 2}}}, kFm10, &kNoBands, &kNoBands},
+    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621}, Group::S21, {}, kFm10, &kHelmBands, &kNoBands},
+    {{0x5520}, Group::S21, {{{W(14), 3}}}, kFm10, &kKr5Bands, &kNoBands},
     {{0x5526, 0x5720}, Group::S25,
      {{{Vp, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}, {W(14), 3}, {W(15), 0}}},
-     Fm10, &NoBands, &NoBands},
-    {{0x5510}, Group::S21, {{{W(10), 1984}, {W(11), 0}}}, Fm10, &Kc5Bands, &NoBands},
-    {{0x5530}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, Fm10, &Ks5Bands, &NoBands},
+     kFm10, &kNoBands, &kNoBands},
+    {{0x5510}, Group::S21, {{{W(10), 1984}, {W(11), 0}}}, kFm10, &kKc5Bands, &kNoBands},
+    {{0x5530}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, kFm10, &kKs5Bands, &kNoBands},
     {{0x5550}, Group::None,
-     {{{Edr, 0}, {Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}}}, Fm10, &NoBands, &NoBands},
-    {{0x3110}, Group::None, {{{W(0), 7201}, {W(1), 1411}}}, Fm10, &NoBands, &NoBands},
-    {{0x5710}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, Fm10, &NoBands, &NoBands},
-    {{0x5623}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(14), 2}}}, Fm10, &NoBands, &NoBands},
+     {{{Edr, 0}, {Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{0x3110}, Group::None, {{{W(0), 7201}, {W(1), 1411}}}, kFm10, &kNoBands, &kNoBands},
+    {{0x5710}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{0x5623}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(14), 2}}}, kFm10, &kNoBands, &kNoBands},
     {{0x5622, 0x5624}, Group::S21,
-     {{{W(18), 1}, {W(19), 1}, {W(14), 2}, {W(16), 0}, {W(17), 0}}}, Fm10, &NoBands, &NoBands},
+     {{{W(18), 1}, {W(19), 1}, {W(14), 2}, {W(16), 0}, {W(17), 0}}}, kFm10, &kNoBands, &kNoBands},
     {{0x5522, 0x5524}, Group::None,
-     {{{Edr, 0}, {Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 0}, {W(20), 1}}}, Fm10, &NoBands, &NoBands},
-    {{0x3030, 0x3050, 0x3040}, Group::None, {{{Vp, 0}, {Calm, 0}, {W(20), 1}}}, Fm10, &NoBands, &NoBands},
+     {{{Edr, 0}, {Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 0}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{0x3030, 0x3050, 0x3040}, Group::None, {{{Vp, 0}, {Calm, 0}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
     {{0x6210}, Group::S25,
-     {{{Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}}}, Fm10, &NoBands, &NoBands},
-    {{0x5910, 0x5920}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(20), 1}}}, Fm10, &NoBands, &NoBands},
+     {{{Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{0x5910, 0x5920}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
     {{0x5410}, Group::None,
      {{{Hf, 1}, {Vp, 0}, {Sid, 0}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(23), 0}, {W(14), 3}, {W(16), 0}, {W(17), 0}}},
-     NoFm, &NoBands, &NoBands},
+     kNoFm, &kNoBands, &kNoBands},
     {{0x5412, 0x5414, 0x5416}, Group::S21,
      {{{W(18), 1}, {W(19), 1}, {W(20), 1}, {W(22), 0}, {W(23), 0}, {W(14), 3}, {W(16), 0}, {W(17), 0}}},
-     Fm10Rds, &NoBands, &NoBands},
+     kFm10Rds, &kNoBands, &kNoBands},
     {{0x6010, 0x6012}, Group::S21,
-     {{{W(18), 1}, {W(19), 1}, {W(24), 0}, {W(14), 2}, {W(2), 104}, {W(3), 0}}}, Fm6Rds, &NoBands, &NoBands},
+     {{{W(18), 1}, {W(19), 1}, {W(24), 0}, {W(14), 2}, {W(2), 104}, {W(3), 0}}}, kFm6Rds, &kNoBands, &kNoBands},
     {{0x6014, 0x6016, 0x6018}, Group::S21,
-     {{{W(18), 1}, {W(19), 1}, {W(24), 0}, {W(14), 2}, {W(2), 107}, {W(3), 0}}}, Fm6Rds, &NoBands, &NoBands},
+     {{{W(18), 1}, {W(19), 1}, {W(24), 0}, {W(14), 2}, {W(2), 107}, {W(3), 0}}}, kFm6Rds, &kNoBands, &kNoBands},
     {{0x6020, 0x6022, 0x6024}, Group::None,
-     {{{Hf, 1}, {Vp, 0}, {Sid, 0}, {Calm, 0}, {W(24), 0}, {W(14), 2}}}, Fm6Rds, &NoBands, &NoBands},
+     {{{Hf, 1}, {Vp, 0}, {Sid, 0}, {Calm, 0}, {W(24), 0}, {W(14), 2}}}, kFm6Rds, &kNoBands, &kNoBands},
 };
 
 bool BandHolds(const Band& band, const DeviceSettings& s, int major, int minor)
@@ -231,7 +231,7 @@ void ApplyBands(DeviceSettings& s, const BandList& bands, int major, int minor)
 void ResetFmBlock(DeviceSettings& s, FmReset fm)
 {
     s.FmRegion = 0;
-    s.FmMagic = FmMagicDefault;
+    s.FmMagic = kFmMagicDefault;
     s.FmCurrentFrequency = 0;
     s.FmCurrentPreset = 0;
     std::fill_n(s.FmPresets, fm.PresetCount, 0);
@@ -257,7 +257,7 @@ struct DiffersRow {
     uint8_t FmPresets;  // presets compared with the FM block; 0: block not compared
 };
 
-const DiffersRow DiffersTable[] = {
+const DiffersRow kDiffersTable[] = {
     {{0x4210, 0x4310, 0x4330, 0x4510, 0x4410, 0x4430, 0x3110}, PartBasic, 10},
     {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5710, 0x5530, 0x5550, 0x6210, 0x5910, 0x5920, 0x5522,
       0x5524, 0x3030, 0x3040, 0x3050},
@@ -285,7 +285,7 @@ struct SwitchBit {
     int Bit;
     int DeviceSettings::*Switch;
 };
-constexpr SwitchBit SwitchBits[] = {
+constexpr SwitchBit kSwitchBits[] = {
     {0, &DeviceSettings::HandsfreeVOX}, {1, &DeviceSettings::IntercomVOX}, {2, &DeviceSettings::EDR},
     {3, &DeviceSettings::VoicePrompt},  {4, &DeviceSettings::PLC},         {5, &DeviceSettings::BitpoolRate},
     {6, &DeviceSettings::MicrophoneBoost}, {8, &DeviceSettings::Sidetone}, {9, &DeviceSettings::Calmweave},
@@ -299,9 +299,9 @@ struct WordBitRule {
     ProductIdList<29> Ids;
 };
 
-constexpr ProductIdList<29> HdVoiceWord24Products = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024};
+constexpr ProductIdList<29> kHdVoiceWord24Products = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024};
 
-const WordBitRule WordBitRules[] = {
+const WordBitRule kWordBitRules[] = {
     {10, 18, false,
      {0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611,
       0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014,
@@ -313,7 +313,7 @@ const WordBitRule WordBitRules[] = {
     {12, 20, false,
      {0x3030, 0x3040, 0x3050, 0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530,
       0x5550, 0x5720, 0x5910, 0x5920, 0x6210}},
-    {13, 24, false, HdVoiceWord24Products},
+    {13, 24, false, kHdVoiceWord24Products},
     {14, 22, false, {0x5410, 0x5412, 0x5414, 0x5416}},
     {15, 23, false, {0x5410, 0x5412, 0x5414, 0x5416}},
 };
@@ -338,7 +338,7 @@ int CompareWordRange(const DeviceSettings& a, const DeviceSettings& b, int first
 }
 
 // Level patterns of a three-bit field: 0-5 as themselves, 6 and 7 as 3.
-constexpr int LevelOfPattern[8] = {0, 1, 2, 3, 4, 5, 3, 3};
+constexpr int kLevelOfPattern[8] = {0, 1, 2, 3, 4, 5, 3, 3};
 
 }  // namespace
 
@@ -347,8 +347,8 @@ constexpr int LevelOfPattern[8] = {0, 1, 2, 3, 4, 5, 3, 3};
 
 void DeviceSettings::CopyFrom(const DeviceSettings& source, int withVersions)
 {
-    ManagerVersionMajor = source.ManagerVersionMajor;
-    ManagerVersionMinor = source.ManagerVersionMinor;
+    kManagerVersionMajor = source.kManagerVersionMajor;
+    kManagerVersionMinor = source.kManagerVersionMinor;
     ProductId = source.ProductId;
     BluetoothAddress = source.BluetoothAddress;
     DeviceName = source.DeviceName;
@@ -372,7 +372,7 @@ void DeviceSettings::CopyFrom(const DeviceSettings& source, int withVersions)
     FmCurrentPreset = source.FmCurrentPreset;
     std::copy(std::begin(source.FmPresets), std::end(source.FmPresets), FmPresets);
     FmRds = source.FmRds;
-    for (int i = 0; i < SpeedDialCount; ++i)
+    for (int i = 0; i < kSpeedDialCount; ++i)
         SpeedDialNumbers[i] = source.SpeedDialNumbers[i];
 
     if (withVersions) {
@@ -391,10 +391,10 @@ void DeviceSettings::CopyFrom(const DeviceSettings& source, int withVersions)
 void DeviceSettings::SetDefaults(int productId, int major, int minor)
 {
     std::fill_n(SettingWords, 16, 0);
-    if (const DefaultsRow* row = FindProductRow(DefaultsTable, productId)) {
+    if (const DefaultsRow* row = FindProductRow(kDefaultsTable, productId)) {
         if (row->Fm.PresetCount)
             ResetFmBlock(*this, row->Fm);
-        Apply(*this, GroupValues[static_cast<int>(row->Switches)]);
+        Apply(*this, kGroupValues[static_cast<int>(row->Switches)]);
         Apply(*this, row->Values);
         ApplyBands(*this, *row->Bands, major, minor);
         ApplyBands(*this, *row->MoreBands, major, minor);
@@ -423,23 +423,23 @@ int DeviceSettings::CompareSmartVolumeWords(const DeviceSettings& other) const {
 int DeviceSettings::GetFeatureWord() const
 {
     int word = 0;
-    for (const SwitchBit& sb : SwitchBits) {
+    for (const SwitchBit& sb : kSwitchBits) {
         if (this->*sb.Switch)
             word |= 1 << sb.Bit;
     }
     const bool from11 = CompareFirmwareVersion(1, 1) >= 0;
-    for (const WordBitRule& rule : WordBitRules) {
+    for (const WordBitRule& rule : kWordBitRules) {
         if (SettingWords[rule.Word] && (!rule.FromFirmware11 || from11) && ListHasProduct(rule.Ids, ProductId))
             word |= 1 << rule.Bit;
     }
-    if (SettingWords[21] && !ListHasProduct(HdVoiceWord24Products, ProductId))
+    if (SettingWords[21] && !ListHasProduct(kHdVoiceWord24Products, ProductId))
         word |= 1 << 13;
     return word;
 }
 
 int DeviceSettings::Differs(const DeviceSettings& other, int withFmBlock) const
 {
-    const DiffersRow* row = FindProductRow(DiffersTable, ProductId);
+    const DiffersRow* row = FindProductRow(kDiffersTable, ProductId);
     if (!row)
         return 0;
 
@@ -504,7 +504,7 @@ void DeviceSettings::SetThreeWay(int word, int lowBit, int value)
 
 int DeviceSettings::GetLevel(int word, int lowBit) const
 {
-    return LevelOfPattern[(SettingWords[word] >> lowBit) & 7];
+    return kLevelOfPattern[(SettingWords[word] >> lowBit) & 7];
 }
 
 void DeviceSettings::SetLevel(int word, int lowBit, int value)
@@ -659,7 +659,7 @@ void ResetSpeedDialSettingsFrom(DeviceSettings& target, const DeviceSettings& so
     target.ResetSpeedDial();
 }
 
-const FmRegionRange FmRegionTable[FmRegionCount] = {
+const FmRegionRange FmRegionTable[kFmRegionCount] = {
     {7600, 10800, 10},  // Worldwide
     {8750, 10790, 20},  // Americas
     {8750, 10800, 10},  // Asia
@@ -681,11 +681,11 @@ int RadioTransmitGainToChoice(int gain)
     return gain == 12 ? 0 : gain == 17 ? 2 : 1;
 }
 
-int DecodeDeviceName(CString* out, const uint16_t words[DeviceNameWordCount])
+int DecodeDeviceName(CString* out, const uint16_t words[kDeviceNameWordCount])
 {
-    char bytes[DeviceNameWordCount];
+    char bytes[kDeviceNameWordCount];
     int length = 0;
-    while (length < DeviceNameWordCount && (words[length] & 0xFF) != 0) {
+    while (length < kDeviceNameWordCount && (words[length] & 0xFF) != 0) {
         bytes[length] = static_cast<char>(words[length] & 0xFF);
         ++length;
     }
@@ -693,11 +693,11 @@ int DecodeDeviceName(CString* out, const uint16_t words[DeviceNameWordCount])
     return out->GetLength();
 }
 
-int EncodeDeviceName(uint16_t words[DeviceNameWordCount], const CString& text)
+int EncodeDeviceName(uint16_t words[kDeviceNameWordCount], const CString& text)
 {
-    const int length = std::min(text.GetLength(), DeviceNameWordCount);
+    const int length = std::min(text.GetLength(), kDeviceNameWordCount);
     const wchar_t* units = text.GetString();
-    for (int i = 0; i < DeviceNameWordCount; ++i)
+    for (int i = 0; i < kDeviceNameWordCount; ++i)
         words[i] = i < length ? static_cast<uint16_t>(units[i]) : 0;
     return 2 * length;
 }

@@ -12,15 +12,15 @@
 
 #include "framework/CString.h"
 
-inline constexpr int SettingWordCount = 32;
-inline constexpr int FmPresetCount = 10;
-inline constexpr int SpeedDialCount = 3;
-inline constexpr int DeviceNameWordCount = 20;
+inline constexpr int kSettingWordCount = 32;
+inline constexpr int kFmPresetCount = 10;
+inline constexpr int kSpeedDialCount = 3;
+inline constexpr int kDeviceNameWordCount = 20;
 
 // Magic word of an FM block as the defaults and recognition write it.
-inline constexpr int FmMagicDefault = 0x56E9;
+inline constexpr int kFmMagicDefault = 0x56E9;
 // Magic word the FM page writes on most products.
-inline constexpr int FmMagicWritten = 0x66E9;
+inline constexpr int kFmMagicWritten = 0x66E9;
 
 // One version group: major, minor, secondary version type and secondary
 // version (type 1 orders below every other type), and a build number.
@@ -35,8 +35,8 @@ struct VersionGroup {
 class DeviceSettings {
 public:
     // Fields in archive and copy order.
-    int ManagerVersionMajor = 0;
-    int ManagerVersionMinor = 0;
+    int kManagerVersionMajor = 0;
+    int kManagerVersionMinor = 0;
     int ProductId = 0;                  // recognized product id, bit 15 clear
     CString BluetoothAddress;
     CString HardwareVersionText;        // "   |   H/W v%1d.%1d" as recognition writes it
@@ -66,17 +66,17 @@ public:
     // 0-9 basic, 10-13 camera, 14-15 VOX sensitivity, 16-17 smart volume,
     // 18 audio boost, 19 HD intercom, 20 FM station guide, 21 HD voice,
     // 22-23 two switches of 0x5410-0x5416, 24 HD voice of 0x6010-0x6024.
-    int SettingWords[SettingWordCount] = {};
+    int SettingWords[kSettingWordCount] = {};
 
     // FM block; frequencies in units of 10 kHz.
     int FmRegion = 0;                   // 0 to 5; see SafeFmRegion
     int FmMagic = 0;
     int FmCurrentFrequency = 0;
     int FmCurrentPreset = 0;
-    int FmPresets[FmPresetCount] = {};
+    int FmPresets[kFmPresetCount] = {};
     int FmRds = 0;
 
-    CString SpeedDialNumbers[SpeedDialCount];
+    CString SpeedDialNumbers[kSpeedDialCount];
 
     // Copies everything but the hardware version text, the build numbers and
     // the hardware version; the version groups only when withVersions is set.
@@ -230,11 +230,11 @@ struct FmRegionRange {
     int Maximum;
     int Step;
 };
-inline constexpr int FmRegionCount = 6;
-extern const FmRegionRange FmRegionTable[FmRegionCount];
+inline constexpr int kFmRegionCount = 6;
+extern const FmRegionRange FmRegionTable[kFmRegionCount];
 
 // The region to look up for a stored region: itself when 0 to 5, else 0.
-inline int SafeFmRegion(int region) { return (region >= 0 && region < FmRegionCount) ? region : 0; }
+inline int SafeFmRegion(int region) { return (region >= 0 && region < kFmRegionCount) ? region : 0; }
 
 // 0 on the region's channel grid, 1 outside its band, 2 off the grid.
 int ValidateFmFrequency(int region, int frequency);
@@ -244,7 +244,7 @@ int RadioTransmitGainToChoice(int gain);
 
 // 20 words as a device name: the low byte of each word as one 8-bit character
 // up to the first zero, in the user's code page. Returns the length.
-int DecodeDeviceName(CString* out, const uint16_t words[DeviceNameWordCount]);
+int DecodeDeviceName(CString* out, const uint16_t words[kDeviceNameWordCount]);
 // The first 20 UTF-16 units of the text, the rest of the 20 words zero.
 // Returns the byte length of the used words.
-int EncodeDeviceName(uint16_t words[DeviceNameWordCount], const CString& text);
+int EncodeDeviceName(uint16_t words[kDeviceNameWordCount], const CString& text);

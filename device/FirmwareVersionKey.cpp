@@ -4,14 +4,14 @@
 
 namespace {
 
-constexpr int CameraProductId = 0x3020;
+constexpr int kCameraProductId = 0x3020;
 
 struct DefaultVersionRow {
     ProductIdList<23> Ids;
     int Value;
 };
 
-const DefaultVersionRow DefaultVersions[] = {
+const DefaultVersionRow kDefaultVersions[] = {
     {{0x4D10}, 30},
     {{0x4D30}, 42},
     {{0x4D40}, 43},
@@ -30,9 +30,9 @@ const DefaultVersionRow DefaultVersions[] = {
 
 }  // namespace
 
-bool DecodeFirmwareVersionKey(int productId, const uint8_t key[FirmwareVersionKeyLength], VersionGroup& out)
+bool DecodeFirmwareVersionKey(int productId, const uint8_t key[kFirmwareVersionKeyLength], VersionGroup& out)
 {
-    if (productId == CameraProductId) {
+    if (productId == kCameraProductId) {
         out = {key[3], key[2], key[1], key[0]};
         return true;
     }
@@ -59,17 +59,17 @@ bool HasOldFirmwareVersionKey(int productId)
 
 int DefaultFirmwareVersionByProduct(int productId)
 {
-    const DefaultVersionRow* row = FindProductRow(DefaultVersions, productId);
+    const DefaultVersionRow* row = FindProductRow(kDefaultVersions, productId);
     return row ? row->Value : 0;
 }
 
 VersionGroup ReadFirmwareVersion(int productId, const PsKeyReader& readKey)
 {
-    uint8_t key[FirmwareVersionKeyLength] = {};
-    const bool read = readKey(PsKeyFirmwareVersion, key, FirmwareVersionKeyLength);
+    uint8_t key[kFirmwareVersionKeyLength] = {};
+    const bool read = readKey(PsKeyFirmwareVersion, key, kFirmwareVersionKeyLength);
 
     VersionGroup version;
-    if (productId == CameraProductId) {
+    if (productId == kCameraProductId) {
         if (!read)
             return {1, 0, 1, 0};
         DecodeFirmwareVersionKey(productId, key, version);
@@ -79,8 +79,8 @@ VersionGroup ReadFirmwareVersion(int productId, const PsKeyReader& readKey)
         return version;
 
     if (HasOldFirmwareVersionKey(productId)) {
-        uint8_t old[FirmwareVersionKeyLength] = {};
-        if (readKey(PsKeyFirmwareVersionOld, old, FirmwareVersionKeyLength))
+        uint8_t old[kFirmwareVersionKeyLength] = {};
+        if (readKey(PsKeyFirmwareVersionOld, old, kFirmwareVersionKeyLength))
             return FirmwareVersionFromValue(old[0]);
     }
     return FirmwareVersionFromValue(DefaultFirmwareVersionByProduct(productId));

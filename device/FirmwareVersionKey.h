@@ -17,12 +17,12 @@
 
 inline constexpr uint16_t PsKeyFirmwareVersion = 0x02A4;
 inline constexpr uint16_t PsKeyFirmwareVersionOld = 0x0293;
-inline constexpr int FirmwareVersionKeyLength = 4;
+inline constexpr int kFirmwareVersionKeyLength = 4;
 
 // Decodes the four bytes of key 0x02A4 read from a headset of the product.
 // False when the key holds no version (byte 0 is 0 on any product but the
 // camera); out is then left alone.
-bool DecodeFirmwareVersionKey(int productId, const uint8_t key[FirmwareVersionKeyLength], VersionGroup& out);
+bool DecodeFirmwareVersionKey(int productId, const uint8_t key[kFirmwareVersionKeyLength], VersionGroup& out);
 
 // Major and minor of a version value 10 * major + minor; the other parts 0.
 VersionGroup FirmwareVersionFromValue(int value);

@@ -7,9 +7,10 @@
 
 #include <cstdint>
 
+#include "device/ProductCatalogue.h"
+
 class DeviceSettings;
 
-constexpr int kMakerVendorId = 0x3E1F;
 constexpr uint16_t kVendorUsagePage = 0xFF00;
 constexpr uint16_t kVendorUsage = 1;
 constexpr int kHidPathSize = 260;

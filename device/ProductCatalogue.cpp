@@ -17,7 +17,7 @@ struct ModelName {
     const wchar_t* FileName;  // null: the same as the display name
 };
 
-constexpr ModelName ModelNames[] = {
+constexpr ModelName kModelNames[] = {
     {0x2010, L"ZR.LINQ", L"ZR-LINQ"},
     {0x2011, L"ZR.LINQ2", nullptr},
     {0x2020, L"Q-LINQ", nullptr},
@@ -111,22 +111,22 @@ constexpr ModelName ModelNames[] = {
 };
 
 // The models the USB scan accepts, each also with bit 15 set.
-constexpr int UsbModels[] = {
+constexpr int kUsbModels[] = {
     0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x4040, 0x4D05, 0x4D35, 0x4D55, 0x4D15, 0x4D85, 0x4D45,
     0x4D65, 0x4020, 0x4021, 0x4030, 0x4010, 0x5010, 0x5060, 0x5061, 0x5011, 0x5020, 0x5070, 0x5030,
     0x5080, 0x4D75, 0x5040, 0x5050, 0x4110, 0x5210, 0x5310, 0x3010, 0x3020, 0x4120,
 };
-static_assert(2 + 2 * std::size(UsbModels) == KnownUsbProductIdCount);
+static_assert(2 + 2 * std::size(kUsbModels) == kKnownUsbProductIdCount);
 
-constexpr std::array<int, KnownUsbProductIdCount> MakeKnownUsbProductIds()
+constexpr std::array<int, kKnownUsbProductIdCount> MakeKnownUsbProductIds()
 {
-    std::array<int, KnownUsbProductIdCount> ids{};
+    std::array<int, kKnownUsbProductIdCount> ids{};
     ids[0] = 0x0001;
     ids[1] = 0xFFFF;
     std::size_t n = 2;
-    for (int id : UsbModels) {
+    for (int id : kUsbModels) {
         ids[n++] = id;
-        ids[n++] = id | UpdateModeBit;
+        ids[n++] = id | kUpdateModeBit;
     }
     return ids;
 }
@@ -142,7 +142,7 @@ struct SectionsRow {
     bool FmRadio;
 };
 
-const SectionsRow SectionsTable[] = {
+const SectionsRow kSectionsTable[] = {
     {{0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070, 0x5030, 0x5080},
      true, SpeedDial::LaterThan, 4, 2, false},
     {{0x5040, 0x5050}, true, SpeedDial::LaterThan, 4, 2, true},
@@ -164,7 +164,7 @@ struct SiblingPair {
     int Base;
     int Sibling;
 };
-constexpr SiblingPair SiblingPairs[] = {
+constexpr SiblingPair kSiblingPairs[] = {
     {0x4D05, 0x4D35}, {0x4D05, 0x4D55}, {0x4D15, 0x4D45}, {0x4D15, 0x4D65},
     {0x5040, 0x5050}, {0x4D10, 0x4D30}, {0x4D10, 0x4D40}, {0x4D20, 0x4D50},
     {0x5010, 0x5060}, {0x5010, 0x5061}, {0x5020, 0x5070}, {0x5030, 0x5080},
@@ -205,7 +205,7 @@ const char* FindTag(const char* text, const char* tag)
 
 }  // namespace
 
-const std::array<int, KnownUsbProductIdCount> KnownUsbProductIds = MakeKnownUsbProductIds();
+const std::array<int, kKnownUsbProductIdCount> KnownUsbProductIds = MakeKnownUsbProductIds();
 
 CString* GetModelName(CString* out, int productId, int fileNameForm)
 {
@@ -215,7 +215,7 @@ CString* GetModelName(CString* out, int productId, int fileNameForm)
 
 CString GetModelName(int productId, int fileNameForm)
 {
-    for (const ModelName& m : ModelNames) {
+    for (const ModelName& m : kModelNames) {
         if (m.ProductId == productId)
             return CString(fileNameForm && m.FileName ? m.FileName : m.DisplayName);
     }
@@ -250,7 +250,7 @@ int EnumerateUsbProducts(int ids[], int capacity)
     for (const std::string& hardwareId : hardwareIds) {
         int vendorId = 0;
         int productId = 0;
-        if (!ParseUsbVendorProduct(hardwareId.c_str(), &vendorId, &productId) || vendorId != MakerVendorId ||
+        if (!ParseUsbVendorProduct(hardwareId.c_str(), &vendorId, &productId) || vendorId != kMakerVendorId ||
             !IsKnownUsbProductId(productId))
             continue;
         if (ids && count < capacity)
@@ -260,34 +260,34 @@ int EnumerateUsbProducts(int ids[], int capacity)
     return count;
 }
 
-void ClearSettingSections(int* count, int kinds[MaxSettingSections], int* current)
+void ClearSettingSections(int* count, int kinds[kMaxSettingSections], int* current)
 {
     *count = 0;
-    std::fill_n(kinds, MaxSettingSections, 0);
+    std::fill_n(kinds, kMaxSettingSections, 0);
     *current = 0;
 }
 
-void BuildSettingSections(int productId, int major, int minor, int* count, int kinds[MaxSettingSections],
+void BuildSettingSections(int productId, int major, int minor, int* count, int kinds[kMaxSettingSections],
                           int* current)
 {
     ClearSettingSections(count, kinds, current);
-    const SectionsRow* row = FindProductRow(SectionsTable, productId);
+    const SectionsRow* row = FindProductRow(kSectionsTable, productId);
     if (!row)
         return;
     if (row->Basic)
-        kinds[(*count)++] = SectionBasic;
+        kinds[(*count)++] = kSectionBasic;
     if (row->Dial == SpeedDial::Yes ||
         (row->Dial == SpeedDial::LaterThan && CompareVersion(major, minor, row->Major, row->Minor) > 0))
-        kinds[(*count)++] = SectionSpeedDial;
+        kinds[(*count)++] = kSectionSpeedDial;
     if (row->FmRadio)
-        kinds[(*count)++] = SectionFmRadio;
+        kinds[(*count)++] = kSectionFmRadio;
 }
 
 int IsSameDeviceFamily(int targetProductId, int productId)
 {
     if (targetProductId == productId)
         return 1;
-    for (const SiblingPair& pair : SiblingPairs) {
+    for (const SiblingPair& pair : kSiblingPairs) {
         if (pair.Base == targetProductId && pair.Sibling == productId)
             return 1;
     }

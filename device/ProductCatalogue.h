@@ -8,10 +8,10 @@
 #include "framework/CString.h"
 
 // The maker's USB vendor id.
-inline constexpr int MakerVendorId = 0x3E1F;
+inline constexpr int kMakerVendorId = 0x3E1F;
 
 // Bit 15 of a product id: the same model in firmware-update mode.
-inline constexpr int UpdateModeBit = 0x8000;
+inline constexpr int kUpdateModeBit = 0x8000;
 
 // The display name (fileNameForm 0) or the file-name form (non-zero) of a
 // model; empty for an id missing from the catalogue. Give the id with bit 15
@@ -21,8 +21,8 @@ CString GetModelName(int productId, int fileNameForm);
 
 // The 70 product ids of the maker's vendor id that the USB scans accept: the
 // generic ids 0x0001 and 0xFFFF and each listed model with its update-mode twin.
-inline constexpr int KnownUsbProductIdCount = 70;
-extern const std::array<int, KnownUsbProductIdCount> KnownUsbProductIds;
+inline constexpr int kKnownUsbProductIdCount = 70;
+extern const std::array<int, kKnownUsbProductIdCount> KnownUsbProductIds;
 bool IsKnownUsbProductId(int productId);
 
 // Reads the vendor and product id from a USB hardware id or device path
@@ -37,14 +37,14 @@ bool ParseUsbVendorProduct(const char* text, int* vendorId, int* productId);
 int EnumerateUsbProducts(int ids[], int capacity);
 
 // Setting sections: kinds 1 basic settings, 2 speed dial, 3 FM radio.
-inline constexpr int SectionBasic = 1;
-inline constexpr int SectionSpeedDial = 2;
-inline constexpr int SectionFmRadio = 3;
-inline constexpr int MaxSettingSections = 3;
+inline constexpr int kSectionBasic = 1;
+inline constexpr int kSectionSpeedDial = 2;
+inline constexpr int kSectionFmRadio = 3;
+inline constexpr int kMaxSettingSections = 3;
 
-void ClearSettingSections(int* count, int kinds[MaxSettingSections], int* current);
+void ClearSettingSections(int* count, int kinds[kMaxSettingSections], int* current);
 // The sections of a product at a firmware version; current is 0 afterwards.
-void BuildSettingSections(int productId, int major, int minor, int* count, int kinds[MaxSettingSections],
+void BuildSettingSections(int productId, int major, int minor, int* count, int kinds[kMaxSettingSections],
                           int* current);
 
 // 1 when productId is the target or one of the target's sibling ids. The

@@ -66,8 +66,8 @@ void CDialog::ApplySkinUnits()
     if (units.right <= 0 || units.bottom <= 0) return;
     // Back to whole dialog units (exact, as a unit spans at least a pixel),
     // then out at the skin's scale.
-    auto toSkinX = [&](LONG px) { return MulDiv(MulDiv(px, 400, units.right), SkinBaseX, 4); };
-    auto toSkinY = [&](LONG px) { return MulDiv(MulDiv(px, 800, units.bottom), SkinBaseY, 8); };
+    auto toSkinX = [&](LONG px) { return MulDiv(MulDiv(px, 400, units.right), kSkinBaseX, 4); };
+    auto toSkinY = [&](LONG px) { return MulDiv(MulDiv(px, 800, units.bottom), kSkinBaseY, 8); };
     auto scale = [&](RECT& r) {
         r.left = toSkinX(r.left);
         r.right = toSkinX(r.right);

@@ -48,9 +48,9 @@ public:
     // pair (1.75 by 2 pixels a unit), whatever font the template names. A dialog
     // that sets m_skinUnits has itself and its controls placed at that scale
     // before OnInitDialog, so it lines up with the pictures.
-    static constexpr int SkinBaseX = 7;
-    static constexpr int SkinBaseY = 16;
-    static CRect SkinRect(int x, int y, int w, int h) { return CRect(x * SkinBaseX / 4, y * SkinBaseY / 8, (x + w) * SkinBaseX / 4, (y + h) * SkinBaseY / 8); }
+    static constexpr int kSkinBaseX = 7;
+    static constexpr int kSkinBaseY = 16;
+    static CRect SkinRect(int x, int y, int w, int h) { return CRect(x * kSkinBaseX / 4, y * kSkinBaseY / 8, (x + w) * kSkinBaseX / 4, (y + h) * kSkinBaseY / 8); }
 
     DECLARE_MESSAGE_MAP()
 

@@ -34,7 +34,7 @@ public:
 
     // Setting sections of the archived product.
     int sectionCount = 0;
-    int sectionKinds[MaxSettingSections] = {};
+    int sectionKinds[kMaxSettingSections] = {};
     int currentSection = 0;
     bool archiveRead = false;
     bool composeStatus = false;

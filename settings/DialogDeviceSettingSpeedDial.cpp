@@ -14,7 +14,7 @@ int CDialogDeviceSettingSpeedDial::IsModified()
 {
     const CPageHost* main = MainDialog();
     if (!main) return 0;
-    for (int i = 0; i < SpeedDialCount; ++i) {
+    for (int i = 0; i < kSpeedDialCount; ++i) {
         if (workingCopy.SpeedDialNumbers[i] != main->deviceSettings.SpeedDialNumbers[i]) return 1;
     }
     return 0;

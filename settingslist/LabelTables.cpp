@@ -1157,7 +1157,7 @@ constexpr LabelTable MicGainLabels = {
 
 namespace {
 
-constexpr LabelTableInfo AllTables[] = {
+constexpr LabelTableInfo kAllTables[] = {
     ITEMS(LowMediumHighLabels, 3),
     ITEMS(FmRegionLabels, 6),
     PLAIN(DateLabels),
@@ -1246,13 +1246,13 @@ constexpr LabelTableInfo AllTables[] = {
 
 std::span<const LabelTableInfo> AllLabelTables()
 {
-    return AllTables;
+    return kAllTables;
 }
 
 CString GetLanguageTableText(int kind, int language)
 {
     static const LabelTable* const SectionNames[] = {&BasicLabels, &SpeedDialLabels, &FmRadioLabels};
-    if (kind < 1 || kind > 3 || language < 0 || language >= LabelLanguageCount)
+    if (kind < 1 || kind > 3 || language < 0 || language >= kLabelLanguageCount)
         return CString();
     return CString(GetLabelText(*SectionNames[kind - 1], language));
 }

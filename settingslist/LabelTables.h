@@ -18,13 +18,13 @@
 
 #include "framework/CString.h"
 
-inline constexpr int LabelLanguageCount = 11;
+inline constexpr int kLabelLanguageCount = 11;
 
 // One label in the eleven languages.
-using LabelTable = std::array<const wchar_t*, LabelLanguageCount>;
+using LabelTable = std::array<const wchar_t*, kLabelLanguageCount>;
 // Several labels (items) per language, language first.
 template <std::size_t Items>
-using LabelItemTable = std::array<std::array<const wchar_t*, Items>, LabelLanguageCount>;
+using LabelItemTable = std::array<std::array<const wchar_t*, Items>, kLabelLanguageCount>;
 
 extern const LabelItemTable<3> LowMediumHighLabels;   // Low, Medium, High
 extern const LabelItemTable<6> FmRegionLabels;        // in FM region order 0 to 5
@@ -109,7 +109,7 @@ extern const LabelTable MicGainLabels;
 // The entry of a language; English for a language outside 0 to 10.
 inline const wchar_t* GetLabelText(const LabelTable& table, int language)
 {
-    return table[(language >= 0 && language < LabelLanguageCount) ? static_cast<std::size_t>(language) : 0];
+    return table[(language >= 0 && language < kLabelLanguageCount) ? static_cast<std::size_t>(language) : 0];
 }
 
 // The entry of a language and item; English for a language outside 0 to 10,
@@ -119,7 +119,7 @@ const wchar_t* GetLabelText(const LabelItemTable<Items>& table, int language, in
 {
     if (item < 0 || static_cast<std::size_t>(item) >= Items)
         return L"";
-    const std::size_t row = (language >= 0 && language < LabelLanguageCount) ? static_cast<std::size_t>(language) : 0;
+    const std::size_t row = (language >= 0 && language < kLabelLanguageCount) ? static_cast<std::size_t>(language) : 0;
     return table[row][static_cast<std::size_t>(item)];
 }
 

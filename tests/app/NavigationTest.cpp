@@ -206,8 +206,8 @@ TEST_F(NavigationTest, TwoSectionsSwitchWithoutAList)
 {
     Recognize(0x4D10);
     main->sectionCount = 2;
-    main->sectionKinds[0] = SectionBasic;
-    main->sectionKinds[1] = SectionFmRadio;
+    main->sectionKinds[0] = kSectionBasic;
+    main->sectionKinds[1] = kSectionFmRadio;
     main->GoToDeviceSetting(1);
     EXPECT_EQ(CString(L"Basic"), main->sectionFirstButton.GetWindowText());
     EXPECT_EQ(CString(L"FM Radio"), main->sectionDropdownButton.GetWindowText());
@@ -231,9 +231,9 @@ protected:
         MainWindowTest::SetUp();
         Recognize(0x4D10);
         main->sectionCount = 3;
-        main->sectionKinds[0] = SectionBasic;
-        main->sectionKinds[1] = SectionSpeedDial;
-        main->sectionKinds[2] = SectionFmRadio;
+        main->sectionKinds[0] = kSectionBasic;
+        main->sectionKinds[1] = kSectionSpeedDial;
+        main->sectionKinds[2] = kSectionFmRadio;
         main->GoToDeviceSetting(1);
     }
 
@@ -310,7 +310,7 @@ TEST_F(SectionListTest, APressInTheFrameEndsTheGridsCellEditWhileAPopupIsOpen)
 
 TEST_F(FrameTest, SectionIndexOfEachPage)
 {
-    SetSections({SectionSpeedDial, SectionFmRadio, SectionBasic});
+    SetSections({kSectionSpeedDial, kSectionFmRadio, kSectionBasic});
     EXPECT_EQ(2, main->SettingSectionIndexOfPage(PageDeviceSetting));
     EXPECT_EQ(1, main->SettingSectionIndexOfPage(PageDeviceSettingSecond));
     EXPECT_EQ(0, main->SettingSectionIndexOfPage(PageSpeedDial));
@@ -322,7 +322,7 @@ TEST_F(FrameTest, SectionIndexOfEachPage)
 TEST_F(FrameTest, LeavingAChangedPageForAnotherSectionCarriesOnAfterNo)
 {
     Recognize(0x4D10);
-    SetSections({SectionBasic, SectionFmRadio});
+    SetSections({kSectionBasic, kSectionFmRadio});
     main->GoToDeviceSetting(1);
     main->deviceSettingPage.workingCopy.HandsfreeVOX ^= 1;
     int asked = 0;
@@ -356,12 +356,12 @@ TEST_F(FrameTest, RestorePageSwitchesItsOwnSectionsOnlyWhileARestoreIsPossible)
     ASSERT_EQ(PageFirmwareRestore, main->currentPage);
     CDialogFirmwareRestore& restore = main->firmwareRestorePage;
     // The main window's own sections play no part on page 4.
-    SetSections({SectionBasic});
+    SetSections({kSectionBasic});
 
     restore.restoreStatus.BackupFound = 0;
     restore.sectionCount = 2;
-    restore.sectionKinds[0] = SectionBasic;
-    restore.sectionKinds[1] = SectionSpeedDial;
+    restore.sectionKinds[0] = kSectionBasic;
+    restore.sectionKinds[1] = kSectionSpeedDial;
     restore.currentSection = 0;
     main->UpdateNavigation();
     EXPECT_FALSE(Enabled(main->actionButton));
@@ -417,7 +417,7 @@ TEST_F(FrameTest, LongTabTitlesGetAFontOneUnitSmaller)
 TEST_F(FrameTest, LanguageChangeOnASettingsPageKeepsTheEditsAndRelabelsTheFrame)
 {
     Recognize(0x4D10);
-    SetSections({SectionBasic, SectionSpeedDial, SectionFmRadio});
+    SetSections({kSectionBasic, kSectionSpeedDial, kSectionFmRadio});
     main->GoToDeviceSetting(1);
     main->deviceSettingPage.workingCopy.HandsfreeVOX ^= 1;
     main->UpdateNavigation();
@@ -433,7 +433,7 @@ TEST_F(FrameTest, LanguageChangeOnASettingsPageKeepsTheEditsAndRelabelsTheFrame)
     EXPECT_EQ(TextSave(LanguageGerman), main->actionButton.GetWindowText());
     EXPECT_TRUE(Enabled(main->actionButton));
     EXPECT_EQ(NewDeviceCaption(LanguageGerman), main->nextButton.GetWindowText());
-    EXPECT_EQ(GetLanguageTableText(SectionBasic, LanguageGerman), main->sectionFirstButton.GetWindowText());
+    EXPECT_EQ(GetLanguageTableText(kSectionBasic, LanguageGerman), main->sectionFirstButton.GetWindowText());
     EXPECT_EQ(CString(GetLabelText(MoreLabels, LanguageGerman)), main->sectionDropdownButton.GetWindowText());
     EXPECT_EQ(UpdateTabCaption(LanguageGerman), main->backToUpdateButton.GetWindowText());
     EXPECT_EQ(RestoreTabCaption(LanguageGerman), main->onToRestoreButton.GetWindowText());

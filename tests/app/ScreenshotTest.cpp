@@ -32,9 +32,9 @@ TEST(Screenshot, DISABLED_ShowPage)
     main.usbStatus = 0x4D10;
     if (page > 2) {
         main.sectionCount = 3;
-        main.sectionKinds[0] = SectionBasic;
-        main.sectionKinds[1] = SectionSpeedDial;
-        main.sectionKinds[2] = SectionFmRadio;
+        main.sectionKinds[0] = kSectionBasic;
+        main.sectionKinds[1] = kSectionSpeedDial;
+        main.sectionKinds[2] = kSectionFmRadio;
     }
     main.GoToPage(page);
     main.recognized = 1;

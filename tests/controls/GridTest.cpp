@@ -41,16 +41,16 @@ TEST(CellKey, ShiftsAtAndPastTheInsertion)
 TEST(CellTabOrder, StepsThroughKeysInOrder)
 {
     CellTabOrder order;
-    EXPECT_EQ(order.FirstKey(), NoCellKey);
-    EXPECT_EQ(order.LastKey(), NoCellKey);
+    EXPECT_EQ(order.FirstKey(), kNoCellKey);
+    EXPECT_EQ(order.LastKey(), kNoCellKey);
     for (CellKey k : {MakeCellKey(2, 0), MakeCellKey(0, 2), MakeCellKey(1, 2), MakeCellKey(0, 0)}) order.Insert(k);
     EXPECT_EQ(order.FirstKey(), MakeCellKey(0, 0));
     EXPECT_EQ(order.LastKey(), MakeCellKey(2, 0));
     EXPECT_EQ(order.NextKey(MakeCellKey(0, 0)), MakeCellKey(0, 2));
     EXPECT_EQ(order.NextKey(MakeCellKey(0, 2)), MakeCellKey(1, 2));
-    EXPECT_EQ(order.NextKey(MakeCellKey(2, 0)), NoCellKey);
+    EXPECT_EQ(order.NextKey(MakeCellKey(2, 0)), kNoCellKey);
     EXPECT_EQ(order.PrevKey(MakeCellKey(1, 2)), MakeCellKey(0, 2));
-    EXPECT_EQ(order.PrevKey(MakeCellKey(0, 0)), NoCellKey);
+    EXPECT_EQ(order.PrevKey(MakeCellKey(0, 0)), kNoCellKey);
     order.ShiftRows(1);
     EXPECT_EQ(order.NextKey(MakeCellKey(0, 2)), MakeCellKey(2, 2));
     EXPECT_EQ(order.LastKey(), MakeCellKey(3, 0));
@@ -80,7 +80,7 @@ protected:
         }
     }
     CConfigListCtrl& grid() { return page.m_grid; }
-    CellKey ActiveKey() { return grid().GetActiveCell() ? MakeCellKey(grid().GetActiveRow(), grid().GetActiveColumn()) : NoCellKey; }
+    CellKey ActiveKey() { return grid().GetActiveCell() ? MakeCellKey(grid().GetActiveRow(), grid().GetActiveColumn()) : kNoCellKey; }
     // Sends a Tab key-down through the grid's pre-translation.
     BOOL Tab(bool shift = false)
     {
@@ -491,7 +491,7 @@ TEST_F(GridTest, AutoFitColumnAsksBoundCells)
 TEST_F(GridTest, PopupSelectWithoutActiveCellDoesNothing)
 {
     page.FillRows();
-    EXPECT_EQ(grid().SendMessage(WM_CELL_POPUP_SELECT, CellPopupChosen, 2), 1);
+    EXPECT_EQ(grid().SendMessage(WM_CELL_POPUP_SELECT, kCellPopupChosen, 2), 1);
     EXPECT_TRUE(page.choices.empty());
     EXPECT_EQ(page.CellAt<CCellComboBox>(CGridTestPage::RowCombo, 2)->GetCurSel(), 1);
 }

@@ -9,7 +9,7 @@ namespace {
 constexpr COLORREF Red = RGB(255, 0, 0);
 constexpr COLORREF Green = RGB(0, 255, 0);
 constexpr COLORREF Blue = RGB(0, 0, 255);
-constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class MyStaticTest : public testing::Test {
 protected:
@@ -50,7 +50,7 @@ TEST_F(MyStaticTest, WithoutAPictureNothingIsPainted)
 
 TEST_F(MyStaticTest, CornerColourShowsTheBackground)
 {
-    HBITMAP image = MakeBitmap(White, {{{3, 3}, Red}, {{4, 3}, Red}});
+    HBITMAP image = MakeBitmap(kWhite, {{{3, 3}, Red}, {{4, 3}, Red}});
     picture.SetBitmap(image);
     picture.m_background.Attach(MakeBitmap(Green));
     CMemoryDC dc(screen, 8, 8);
@@ -65,7 +65,7 @@ TEST_F(MyStaticTest, CornerColourShowsTheBackground)
 
 TEST_F(MyStaticTest, PictureAloneBeforeTheBackgroundCopy)
 {
-    HBITMAP image = MakeBitmap(White, {{{2, 2}, Red}});
+    HBITMAP image = MakeBitmap(kWhite, {{{2, 2}, Red}});
     picture.SetBitmap(image);
     CMemoryDC dc(screen, 8, 8);
     PaintOnBlue(dc);

@@ -55,7 +55,7 @@ TEST_F(PopupTest, DownAndEnterCommitTheHighlightedItem)
     auto* combo = OpenCombo(L"Medium\nLow\nMedium\nHigh");
     Keys(combo, {VK_DOWN, VK_RETURN});
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupChosen, LPARAM(2)));
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(2)));
     EXPECT_EQ(combo->GetCurSel(), 2);
     EXPECT_EQ(combo->GetText(), L"High");
     EXPECT_EQ(grid().GetItemText(0, 2), L"High");
@@ -75,7 +75,7 @@ TEST_F(PopupTest, EscapeAndF4CloseWithoutAChoice)
         ASSERT_TRUE(combo->IsPopupOpen());
         Keys(combo, {VK_DOWN, key});
         ASSERT_EQ(grid().popupResults.size(), 1u) << key;
-        EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupClosed, LPARAM(0)));
+        EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupClosed, LPARAM(0)));
         EXPECT_EQ(combo->GetText(), L"Medium");
         EXPECT_EQ(combo->GetCurSel(), 1);
         EXPECT_FALSE(combo->IsPopupOpen());
@@ -96,7 +96,7 @@ TEST_F(PopupTest, LongListOpensScrolledToTheCurrentItem)
     CPoint p = popup.GetRowRect(1).CenterPoint();
     popup.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupChosen, LPARAM(4)));
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(4)));
     EXPECT_EQ(combo->GetText(), L"i4");
 }
 
@@ -112,7 +112,7 @@ TEST_F(PopupTest, HighlightStaysOnTheItemsOfAShortList)
     EXPECT_EQ(popup.GetHighlightedRow(), 2);
     Key(combo, VK_RETURN);
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupChosen, LPARAM(2)));
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(2)));
     EXPECT_EQ(combo->GetText(), L"c");
 }
 
@@ -121,12 +121,12 @@ TEST_F(PopupTest, ComboWithoutAValueOpensWithoutAHighlight)
     auto* combo = OpenCombo(L"Low\nHigh");  // no line repeats the first: nothing selected
     CPopUpScrollList& popup = Popup(combo);
     ASSERT_EQ(combo->GetCurSel(), -1);
-    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::NoRow);
+    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::kNoRow);
     popup.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::NoRow) << "scrolling highlights nothing";
+    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::kNoRow) << "scrolling highlights nothing";
     Key(combo, VK_RETURN);
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupClosed, LPARAM(0))) << "nothing was chosen";
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupClosed, LPARAM(0))) << "nothing was chosen";
     EXPECT_EQ(combo->GetText(), L"");
     EXPECT_EQ(combo->GetCurSel(), -1);
 
@@ -136,7 +136,7 @@ TEST_F(PopupTest, ComboWithoutAValueOpensWithoutAHighlight)
     ASSERT_TRUE(combo->IsPopupOpen());
     Keys(combo, {VK_DOWN, VK_RETURN});
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupChosen, LPARAM(0)));
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(0)));
     EXPECT_EQ(combo->GetText(), L"Low");
 }
 
@@ -188,7 +188,7 @@ TEST_F(PopupTest, ScrollAndWheelKeepTheHighlightedItem)
     EXPECT_EQ(popup.GetHighlightedRow(), 1);
     Key(combo, VK_RETURN);
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(CellPopupChosen, LPARAM(1)));
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(1)));
 }
 
 TEST_F(PopupTest, MouseMoveHighlightsTheRowUnderIt)

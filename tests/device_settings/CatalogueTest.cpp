@@ -14,7 +14,7 @@
 
 namespace {
 
-TEST(Catalogue, ModelNames)
+TEST(Catalogue, kModelNames)
 {
     struct Case {
         int ProductId;

@@ -53,7 +53,7 @@ const VersionGroup NoRecord{};
 
 std::vector<DefaultsCase> DefaultsCases()
 {
-    const Expect fmReset[] = {F(&S::FmRegion, 0), F(&S::FmMagic, FmMagicDefault), F(&S::FmCurrentFrequency, 0),
+    const Expect fmReset[] = {F(&S::FmRegion, 0), F(&S::FmMagic, kFmMagicDefault), F(&S::FmCurrentFrequency, 0),
                               F(&S::FmCurrentPreset, 0), F(&S::FmRds, 0)};
     auto withFm = [&](std::vector<Expect> e) { e.insert(e.end(), std::begin(fmReset), std::end(fmReset)); return e; };
     return {
@@ -84,7 +84,7 @@ std::vector<DefaultsCase> DefaultsCases()
         {"Ridgewing", 0x2210, 1, 0, NoRecord, {F(&S::HandsfreeVOX, 1), F(&S::EDR, 1), F(&S::BitpoolRate, 1)}},
         {"GZR6", 0x5210, 1, 0, NoRecord, {F(&S::RadioTransmitGain, 15), F(&S::AudioChannelTimeout, 5), F(&S::EDR, Untouched)}},
         {"V40 1.0", 0x4210, 1, 0, NoRecord, withFm({W(0, 5), W(1, 3), W(2, 0xEC00), W(3, 0)})},
-        {"V40 1.1", 0x4210, 1, 1, NoRecord, {W(2, 0xEC00), W(3, 3), F(&S::FmRegion, 1), F(&S::FmMagic, FmMagicDefault)}},
+        {"V40 1.1", 0x4210, 1, 1, NoRecord, {W(2, 0xEC00), W(3, 3), F(&S::FmRegion, 1), F(&S::FmMagic, kFmMagicDefault)}},
         {"V40 1.4", 0x4210, 1, 4, NoRecord, {W(2, 0xED80), W(3, 3)}},
         {"V40 1.5", 0x4210, 1, 5, NoRecord, {W(2, 0xEDA0), W(3, 3)}},
         {"V40 1.6", 0x4210, 1, 6, NoRecord, {W(2, 0xED20), W(3, 2), F(&S::FmRegion, 1)}},
@@ -113,7 +113,7 @@ std::vector<DefaultsCase> DefaultsCases()
         {"Ostrel", 0x5910, 1, 0, NoRecord, withFm({F(&S::Calmweave, 0), W(20, 1)})},
         {"YT1 leaves FM", 0x5410, 1, 0, NoRecord,
          {F(&S::HandsfreeVOX, 1), W(23, 0), W(22, Untouched), W(14, 3), F(&S::FmMagic, Untouched), F(&S::FmRds, Untouched)}},
-        {"YT2 FM with RDS", 0x5414, 1, 0, NoRecord, {W(22, 0), W(23, 0), F(&S::FmMagic, FmMagicDefault), F(&S::FmRds, 1)}},
+        {"YT2 FM with RDS", 0x5414, 1, 0, NoRecord, {W(22, 0), W(23, 0), F(&S::FmMagic, kFmMagicDefault), F(&S::FmRds, 1)}},
         {"NQ1", 0x6012, 1, 0, NoRecord, {W(2, 104), W(3, 0), W(14, 2), W(24, 0), F(&S::FmRds, 1)}},
         {"NQ5", 0x6018, 1, 0, NoRecord, {W(2, 107), F(&S::FmRds, 1)}},
         {"NQ3", 0x6022, 1, 0, NoRecord, {W(24, 0), W(14, 2), F(&S::HandsfreeVOX, 1), F(&S::EDR, Untouched), F(&S::FmRds, 1)}},
@@ -146,7 +146,7 @@ TEST(DeviceSettingsDefaults, UnknownProductOnlyClearsLowWordsAndSpeedDials)
 {
     DeviceSettings s = Prefilled();
     s.SetDefaults(0x1234, 1, 0);
-    for (int i = 0; i < SettingWordCount; ++i)
+    for (int i = 0; i < kSettingWordCount; ++i)
         EXPECT_EQ(s.SettingWords[i], i < 16 ? 0 : Untouched) << i;
 }
 
@@ -154,7 +154,7 @@ TEST(DeviceSettingsDefaults, SixPresetModelsKeepTheLastFour)
 {
     DeviceSettings s = Prefilled();
     s.SetDefaults(0x6010, 1, 0);
-    for (int i = 0; i < FmPresetCount; ++i)
+    for (int i = 0; i < kFmPresetCount; ++i)
         EXPECT_EQ(s.FmPresets[i], i < 6 ? 0 : Untouched) << i;
 }
 

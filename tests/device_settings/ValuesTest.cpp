@@ -275,7 +275,7 @@ TEST(Accessors, CameraSources)
 
 TEST(FmRegions, ValidateFrequencyAtEdgesAndGrid)
 {
-    for (int region = 0; region < FmRegionCount; ++region) {
+    for (int region = 0; region < kFmRegionCount; ++region) {
         SCOPED_TRACE(region);
         const FmRegionRange& r = FmRegionTable[region];
         EXPECT_EQ(ValidateFmFrequency(region, r.Minimum), 0);
@@ -324,7 +324,7 @@ TEST(Values, SectionNames)
 
 TEST(Values, EncodeDeviceName)
 {
-    uint16_t words[DeviceNameWordCount];
+    uint16_t words[kDeviceNameWordCount];
     std::fill(std::begin(words), std::end(words), 0xFFFF);
     EXPECT_EQ(EncodeDeviceName(words, L"ABCDEFGHIJKLMNOPQRSTUVWXY"), 40);
     EXPECT_EQ(words[0], L'A');
@@ -333,7 +333,7 @@ TEST(Values, EncodeDeviceName)
     EXPECT_EQ(EncodeDeviceName(words, L"\x0416" L"1"), 4);
     EXPECT_EQ(words[0], 0x0416);  // UTF-16 units as they are
     EXPECT_EQ(words[1], L'1');
-    for (int i = 2; i < DeviceNameWordCount; ++i) EXPECT_EQ(words[i], 0) << i;
+    for (int i = 2; i < kDeviceNameWordCount; ++i) EXPECT_EQ(words[i], 0) << i;
 
     EXPECT_EQ(EncodeDeviceName(words, L""), 0);
     for (uint16_t w : words) EXPECT_EQ(w, 0);
@@ -341,7 +341,7 @@ TEST(Values, EncodeDeviceName)
 
 TEST(Values, DecodeDeviceName)
 {
-    uint16_t words[DeviceNameWordCount] = {};
+    uint16_t words[kDeviceNameWordCount] = {};
     const char* name = "TKV8 A";
     for (int i = 0; name[i]; ++i) words[i] = static_cast<uint16_t>(0x4100 | name[i]);  // high bytes ignored
     words[7] = 'X';  // after the terminating zero

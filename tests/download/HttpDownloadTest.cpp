@@ -107,11 +107,11 @@ TEST(HttpDownload, FailuresGiveNegativeResults)
         int result;
     };
     const Case cases[] = {
-        {"unreachable, memory", UnreachableUrl(), CString(), HttpDownloadCannotOpenUrl},
-        {"unreachable, file", UnreachableUrl(), folder / L"a.bin", HttpDownloadCannotOpenUrl},
-        {"missing folder", Url(L"/gen?size=100"), folder / L"missing\\a.bin", HttpDownloadCannotWriteFile},
-        {"dropped connection, memory", Url(L"/gen?size=50000&drop=20000"), CString(), HttpDownloadCannotOpenUrl},
-        {"dropped connection, file", Url(L"/gen?size=50000&drop=20000"), folder / L"b.bin", HttpDownloadCannotOpenUrl},
+        {"unreachable, memory", UnreachableUrl(), CString(), kHttpDownloadCannotOpenUrl},
+        {"unreachable, file", UnreachableUrl(), folder / L"a.bin", kHttpDownloadCannotOpenUrl},
+        {"missing folder", Url(L"/gen?size=100"), folder / L"missing\\a.bin", kHttpDownloadCannotWriteFile},
+        {"dropped connection, memory", Url(L"/gen?size=50000&drop=20000"), CString(), kHttpDownloadCannotOpenUrl},
+        {"dropped connection, file", Url(L"/gen?size=50000&drop=20000"), folder / L"b.bin", kHttpDownloadCannotOpenUrl},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -122,7 +122,7 @@ TEST(HttpDownload, FailuresGiveNegativeResults)
             EXPECT_EQ(raw, nullptr);  // nothing left for the caller to free
         } else {
             EXPECT_EQ(HttpDownload(c.url, nullptr, c.file, &progress), c.result);
-            EXPECT_NE(progress.done.load(), DownloadProgressTotal);  // never reported complete
+            EXPECT_NE(progress.done.load(), kDownloadProgressTotal);  // never reported complete
         }
     }
     // Nothing is created when the address cannot be opened, and a transfer
@@ -136,7 +136,7 @@ TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)
     REQUIRE_TEST_SERVER();
     TempFolder folder(L"download");
     CString path = folder / L"firmware.img";
-    const int before = 102 * HttpDownloadBlockSize;
+    const int before = 102 * kHttpDownloadBlockSize;
     const int size = before + 5000;
     DownloadProgress progress;
     int result = 0;
@@ -148,7 +148,7 @@ TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)
     DWORD deadline = ::GetTickCount() + 20000;
     while (progress.done.load() != before && ::GetTickCount() < deadline) ::Sleep(10);
     EXPECT_EQ(progress.done.load(), before);
-    EXPECT_EQ(progress.total.load(), DownloadProgressTotal);
+    EXPECT_EQ(progress.total.load(), kDownloadProgressTotal);
 
     char* raw = nullptr;
     HttpDownload(Url(L"/release/progress"), &raw, nullptr, nullptr);
@@ -156,7 +156,7 @@ TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)
     ASSERT_TRUE(WaitThread(thread, 30000));
     ::CloseHandle(thread);
     EXPECT_EQ(result, size);
-    EXPECT_EQ(progress.done.load(), DownloadProgressTotal);
+    EXPECT_EQ(progress.done.load(), kDownloadProgressTotal);
     EXPECT_EQ(FileBytes(path), Generated(static_cast<size_t>(size)));
 }
 
@@ -189,7 +189,7 @@ TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
     // The certificate names localhost: the same server under another name is refused.
     CString otherName = testserver::HttpsBase();
     otherName.Replace(L"localhost", L"127.0.0.1");
-    EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), HttpDownloadCannotOpenUrl);
+    EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
     EXPECT_EQ(raw, nullptr);
 }
 

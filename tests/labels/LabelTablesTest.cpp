@@ -177,7 +177,7 @@ TEST(LabelTables, EveryEntryIsUsableInEveryLanguage)
     for (const LabelTableInfo& table : AllLabelTables()) {
         for (int item = 0; item < table.itemCount; ++item) {
             const std::wstring_view english = table.text(0, item);
-            for (int language = 0; language < LabelLanguageCount; ++language) {
+            for (int language = 0; language < kLabelLanguageCount; ++language) {
                 SCOPED_TRACE(std::string(table.name) + " language " + std::to_string(language) + " item " + std::to_string(item));
                 const wchar_t* raw = table.text(language, item);
                 ASSERT_NE(raw, nullptr);
@@ -202,7 +202,7 @@ TEST(LabelTables, EveryEntryIsUsableInEveryLanguage)
 // keeps only the odd entry that reads the same (names, abbreviations).
 TEST(LabelTables, EveryLanguageIsTranslated)
 {
-    for (int language = 1; language < LabelLanguageCount; ++language) {
+    for (int language = 1; language < kLabelLanguageCount; ++language) {
         int entries = 0;
         int sameAsEnglish = 0;
         for (const LabelTableInfo& table : AllLabelTables()) {
@@ -228,17 +228,17 @@ TEST(LabelTables, NamesThatAreNotTranslated)
         { &SmartNaviSystemLabels, L"Zizuz Adad Udovid" },
     };
     for (const auto& name : names)
-        for (int language = 0; language < LabelLanguageCount; ++language)
+        for (int language = 0; language < kLabelLanguageCount; ++language)
             EXPECT_STREQ(GetLabelText(*name.table, language), name.text) << "language " << language;
 
     for (const LabelTable* source : { &SourceMusicLabels, &SourceFmRadioLabels, &SourceIntercomLabels, &SourcePhoneLabels })
-        for (int language = 0; language < LabelLanguageCount; ++language)
+        for (int language = 0; language < kLabelLanguageCount; ++language)
             EXPECT_EQ(std::wstring(GetLabelText(*source, language)).substr(0, 2), L"\u25B6 ") << "language " << language;
 }
 
 TEST(LabelTables, TranslationsTheProgramIsKnownBy)
 {
-    const wchar_t* const lowMediumHigh[LabelLanguageCount][3] = {
+    const wchar_t* const lowMediumHigh[kLabelLanguageCount][3] = {
         { L"Low", L"Medium", L"High" },
         { L"Faible", L"Moyen", L"\u00C9lev\u00E9" },
         { L"Niedrig", L"Mittel", L"Hoch" },
@@ -251,12 +251,12 @@ TEST(LabelTables, TranslationsTheProgramIsKnownBy)
         { L"\u4F4E", L"\u4E2D", L"\u9AD8" },
         { L"Matala", L"Keskisuuri", L"Korkea" },
     };
-    const wchar_t* const sourceMusic[LabelLanguageCount] = {
+    const wchar_t* const sourceMusic[kLabelLanguageCount] = {
         L"\u25B6 Music", L"\u25B6 Musique", L"\u25B6 Musik", L"\u25B6 Musica",
         L"\u25B6 \u97F3\u697D", L"\u25B6 \uC74C\uC545", L"\u25B6 M\u00FAsica", L"\u25B6 Muziek",
         L"\u25B6 \u041C\u0443\u0437\u044B\u043A\u0430", L"\u25B6 \u97F3\u4E50", L"\u25B6 Musiikki",
     };
-    for (int language = 0; language < LabelLanguageCount; ++language) {
+    for (int language = 0; language < kLabelLanguageCount; ++language) {
         SCOPED_TRACE(language);
         for (int item = 0; item < 3; ++item)
             EXPECT_STREQ(GetLabelText(LowMediumHighLabels, language, item), lowMediumHigh[language][item]);
@@ -268,7 +268,7 @@ TEST(LabelTables, TranslationsTheProgramIsKnownBy)
 // with the very words of the plain "ESS ON" choice, never with its opposite.
 TEST(LabelTables, EssLightChoicesSayEssIsOn)
 {
-    for (int language = 0; language < LabelLanguageCount; ++language) {
+    for (int language = 0; language < kLabelLanguageCount; ++language) {
         SCOPED_TRACE(language);
         const std::wstring on = GetLabelText(EssOnLabels, language);
         const std::wstring off = GetLabelText(EssOffLabels, language);
@@ -284,7 +284,7 @@ TEST(LabelTables, EssLightChoicesSayEssIsOn)
 // be shifted or swapped.
 TEST(LabelTables, LevelItemsCarryTheirNumber)
 {
-    for (int language = 0; language < LabelLanguageCount; ++language)
+    for (int language = 0; language < kLabelLanguageCount; ++language)
         for (int item = 0; item < 10; ++item)
             EXPECT_EQ(Numbers(GetLabelText(LevelLabels, language, item)), std::vector<std::wstring>{ std::to_wstring(item + 1) })
                 << "language " << language << " item " << item;

@@ -76,7 +76,7 @@ TEST(LabelWidths, ComboItemsFitBesideTheArrow)
     for (const char* name : kComboItemTables) {
         const LabelTableInfo* table = FindTable(name);
         ASSERT_NE(table, nullptr) << name;
-        for (int language = 0; language < LabelLanguageCount; ++language) {
+        for (int language = 0; language < kLabelLanguageCount; ++language) {
             for (int item = 0; item < table->itemCount; ++item) {
                 const wchar_t* text = table->text(language, item);
                 EXPECT_LE(font.Width(text), room) << name << " language " << language << ": " << Utf8(text);
@@ -103,7 +103,7 @@ TEST(LabelWidths, SettingNamesFitTheNameColumn)
     const CellFont font;
     const int room = kNameColumn - 2 * ::GetSystemMetrics(SM_CXEDGE);
     for (const LabelTableInfo& table : AllLabelTables()) {
-        for (int language = 0; language < LabelLanguageCount; ++language) {
+        for (int language = 0; language < kLabelLanguageCount; ++language) {
             for (int item = 0; item < table.itemCount; ++item) {
                 const wchar_t* text = table.text(language, item);
                 EXPECT_LE(font.Width(text), room) << table.name << " language " << language << ": " << Utf8(text);

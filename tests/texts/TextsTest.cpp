@@ -260,7 +260,7 @@ TEST(TextTableIntegrity, EveryRowInEveryLanguage)
 {
     const std::vector<TextId> finnishEmpty = {TextId::NoDeviceCaption, TextId::RecognizedCaption,
                                               TextId::FirmwareCaption, TextId::ManagementCaption};
-    ASSERT_EQ(TextTable().size(), static_cast<size_t>(TextIdCount));
+    ASSERT_EQ(TextTable().size(), static_cast<size_t>(kTextIdCount));
     int index = 0;
     for (const TextEntry& entry : TextTable()) {
         SCOPED_TRACE(TextName(entry.id));
