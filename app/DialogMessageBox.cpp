@@ -99,6 +99,11 @@ void CDialogMessageBox::SetupFull(const wchar_t* message, int icon, const wchar_
 
 BOOL CDialogMessageBox::CreateModeless(CWnd* parent) { return Create(IDD_MESSAGE_BOX, parent); }
 
+void CDialogMessageBox::ClosePrompt()
+{
+    if (m_hWnd) DestroyWindow();
+}
+
 CPageHost* CDialogMessageBox::MainWindow() const
 {
     // The parent given (or its parent, by the setup's owner depth), then up the

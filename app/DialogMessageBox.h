@@ -1,14 +1,15 @@
 // CDialogMessageBox: the program's own skinned message box: a text, a logo or
 // warning picture, up to three buttons with the caller's captions, and a size
 // in pixels chosen by the caller. Run modally (OK returns 1, Cancel 2) or kept
-// open modeless as a prompt while an operation waits.
+// open modeless as a prompt while an operation waits, owned by its UpdateStatus.
 #pragma once
 
+#include "firmware/UpdateStatus.h"
 #include "framework/Framework.h"
 
 class CPageHost;
 
-class CDialogMessageBox : public CDialog {
+class CDialogMessageBox : public CDialog, public UpdatePrompt {
 public:
     explicit CDialogMessageBox(CWnd* parent = nullptr);
     ~CDialogMessageBox() override;
@@ -26,6 +27,8 @@ public:
     // Modeless use: creates the box on template 184 (hidden until the caller
     // places and shows it).
     BOOL CreateModeless(CWnd* parent);
+    // As an update's prompt: destroys the window unless it is already gone.
+    void ClosePrompt() override;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;

@@ -14,12 +14,6 @@ const wchar_t kVersionFileFolder[] = L"x64/";
 const wchar_t kVersionFileName[] = L"Software";
 constexpr int kHttpOk = 200;
 
-// A name from the server is used as a file name only when it names no folder.
-bool IsPlainFileName(const CString& name)
-{
-    return !name.IsEmpty() && name.FindOneOf(L"\\/:") < 0 && name != L"." && name.Find(L"..") < 0;
-}
-
 }  // namespace
 
 CString ManagerUpdateBaseFolder()

@@ -381,7 +381,7 @@ void CUpdaterDlg::UpdateNavigation()
             break;
         case PageFirmwareRestore: {
             if (leadsToNewDevice) Enable(tabs[kSettingsTab], false);
-            const bool restorePossible = firmwareRestorePage.restoreStatus.BackupFound == 1;
+            const bool restorePossible = firmwareRestorePage.restoreStatus.BackupFound;
             actionButton.SetWindowText(RestoreActionCaption(language));
             Enable(actionButton, restorePossible);
             EnableAndShow(backToUpdateButton, true);
@@ -516,7 +516,7 @@ void CUpdaterDlg::ApplyLanguage(LanguageIndex newLanguage, bool newApplyToFirmwa
             // Read the index again for the new language, without offering the
             // same newer firmware a second time.
             OfferArmed = 0;
-            firmwareUpdatePage.PageStatus.Reset(3);
+            firmwareUpdatePage.PageStatus.Reset(UpdateResetModeUpdatePage);
             firmwareUpdatePage.languageCombo.ResetContent();
             firmwareUpdatePage.SetTimer(kIndexTimer, 10);
         } else {
@@ -525,8 +525,8 @@ void CUpdaterDlg::ApplyLanguage(LanguageIndex newLanguage, bool newApplyToFirmwa
         break;
     case PageFirmwareRestore:
         if (firmwareRestorePage.languageCombo.GetCount() > 0 && applyToFirmwareLanguage) {
-            firmwareRestorePage.restoreStatus.Reset(4);
-            firmwareRestorePage.restoreStatus.BackupFound = 1;
+            firmwareRestorePage.restoreStatus.Reset(UpdateResetModeRestorePage);
+            firmwareRestorePage.restoreStatus.BackupFound = true;
             firmwareRestorePage.languageCombo.ResetContent();
             firmwareRestorePage.SetTimer(kLookupTimer, 10);
         } else {

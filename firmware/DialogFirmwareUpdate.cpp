@@ -38,7 +38,7 @@ void CDialogFirmwareUpdate::ShowPage()
     if (!main) return;
     main->transferPercent = -1;
     NewerOffered = 0;
-    PageStatus.Reset(3);
+    PageStatus.Reset(UpdateResetModeUpdatePage);
     fileEdit.SetWindowText(L"");
     languageCombo.ResetContent();
     main->SetBusy(true);
@@ -58,13 +58,13 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
         ReturnTimer = 0;
     }
     RestartSeen = 0;
-    PageStatus.State = 3;
-    for (CString& text : PageStatus.StatusTexts) text.Empty();
+    PageStatus.State = UpdateStateStarted;
+    PageStatus.ClearStatusTexts();
     main->SetBusy(true);
     RefreshLabels();
     int choice = languageCombo.GetCurSel();
-    if (languageCombo.GetCount() > 0 && choice >= 0 && choice < static_cast<int>(PageStatus.EntryLanguages.size()))
-        main->firmwareLanguage = PageStatus.EntryLanguages[static_cast<size_t>(choice)];
+    if (languageCombo.GetCount() > 0 && choice >= 0 && choice < PageStatus.EntryCount())
+        main->firmwareLanguage = PageStatus.EntryLanguage(choice);
     PageStatus.PackagePath = fileEdit.GetWindowText();
     if (confirmed) StartUpdateConfirmed();
     else StartUpdate();
@@ -78,7 +78,7 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
         // Until the index reader and the update roads are built, both end at
         // once: nothing offered, nothing written.
         KillTimer(id);
-        if (id == kProgressTimer) PageStatus.State = 0;
+        if (id == kProgressTimer) PageStatus.State = UpdateStateIdle;
         main->SetBusy(false);
         RefreshLabels();
     }
@@ -90,8 +90,8 @@ void CDialogFirmwareUpdate::RefreshLabels() {}
 
 void CDialogFirmwareUpdate::StartUpdate()
 {
-    PageStatus.Error = 1;
-    PageStatus.Finished = 1;
+    PageStatus.Error = UpdateErrorFailed;
+    PageStatus.Finished = true;
 }
 
 void CDialogFirmwareUpdate::StartUpdateConfirmed() { StartUpdate(); }

@@ -160,6 +160,11 @@ bool EnsureFolder(const wchar_t* path)
     return ::CreateDirectoryW(p, nullptr) != FALSE || ::GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+bool IsPlainFileName(const CString& name)
+{
+    return !name.IsEmpty() && name.FindOneOf(L"\\/:") < 0 && name != L"." && name.Find(L"..") < 0;
+}
+
 CString ProgramFolder()
 {
     wchar_t buf[MAX_PATH * 2] = {};

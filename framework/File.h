@@ -76,5 +76,8 @@ bool WriteWholeFile(const wchar_t* path, const void* data, size_t size);
 inline bool WriteWholeFile(const wchar_t* path, const std::string& bytes) { return WriteWholeFile(path, bytes.data(), bytes.size()); }
 // Creates a folder (and its parents) when missing.
 bool EnsureFolder(const wchar_t* path);
+// True when a name from outside (a server, an archive) may be used as a file
+// name as it stands: not empty, no folder, no drive, no "..".
+bool IsPlainFileName(const CString& name);
 // The folder of the running program, without a trailing backslash.
 CString ProgramFolder();

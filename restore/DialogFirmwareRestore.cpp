@@ -46,8 +46,8 @@ void CDialogFirmwareRestore::OpenRestorePage(int compose)
     main->transferPercent = -1;
     ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
     main->sectionListOpen = false;
-    restoreStatus.Reset(4);
-    restoreStatus.BackupFound = 1;
+    restoreStatus.Reset(UpdateResetModeRestorePage);
+    restoreStatus.BackupFound = true;
     languageCombo.ResetContent();
     main->SetBusy(true);
     SetRedraw(FALSE);
@@ -88,8 +88,8 @@ void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
         // Until the archive and the revisions index are read, the lookup finds
         // no backup firmware.
         KillTimer(id);
-        restoreStatus.State = 0;
-        restoreStatus.BackupFound = 0;
+        restoreStatus.State = UpdateStateIdle;
+        restoreStatus.BackupFound = false;
         SetRedraw(TRUE);
         Invalidate();
         main->SetBusy(false);

@@ -224,10 +224,10 @@ TEST_F(MessageBoxOnMainTest, ModelessPromptIsOwnedAndClosedByTheUpdateRecord)
     prompt->SendMessage(WM_COMMAND, IDOK);
     prompt->SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(prompt->IsWindow());
-    status.Prompt = prompt;
+    status.SetPrompt(prompt);
     const HWND window = prompt->m_hWnd;
-    status.Reset(3);
-    EXPECT_EQ(nullptr, status.Prompt);
+    status.Reset(UpdateResetModeUpdatePage);
+    EXPECT_EQ(nullptr, status.Prompt());
     EXPECT_FALSE(::IsWindow(window));
     status.CloseMessageBox();  // a second close finds nothing
 }
