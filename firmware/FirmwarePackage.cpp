@@ -156,6 +156,10 @@ bool FirmwarePackage::HasTarget(uint32_t target) const
 
 PackageResult SplitCameraPackage(const wchar_t* packagePath, const CString& folder, CString* bluetoothPartPath)
 {
+    // Parts of an earlier split never stand in for this one, whatever comes of it.
+    const CString parts[] = {folder + kCameraBluetoothPartName, folder + kCameraFirmwarePartName};
+    for (const CString& part : parts) CFile::Remove(part);
+
     FirmwarePackage package;
     PackageResult result = package.Load(packagePath);
     if (result != PackageResult::Ok) return result;
@@ -167,9 +171,6 @@ PackageResult SplitCameraPackage(const wchar_t* packagePath, const CString& fold
     result = package.Check(rules);
     if (result != PackageResult::Ok) return result;
 
-    const CString parts[] = {folder + kCameraBluetoothPartName, folder + kCameraFirmwarePartName};
-    // Parts of an earlier split never stand in for this one.
-    for (const CString& part : parts) CFile::Remove(part);
     EnsureFolder(folder);
     for (uint32_t i = 0; i < 2; ++i) {
         const std::span<const uint8_t> image = package.ImageBytes(package.Entry(i));

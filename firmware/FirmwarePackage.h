@@ -140,9 +140,9 @@ int64_t CountFileBytes(const wchar_t* path);
 // True when the product id of a package passes a writer's rule.
 bool PackageProductAccepted(PackageProductRule rule, uint32_t packageProductId, int targetProductId);
 
-// The action camera's split: checks the package at packagePath by its short
-// entries (every digest, product 0x3020, at least two images), removes the
-// parts of an earlier split from folder, writes short entry 0 whole to
+// The action camera's split: removes the parts of an earlier split from
+// folder, checks the package at packagePath by its short entries (every
+// digest, product 0x3020, at least two images), writes short entry 0 whole to
 // folder + kCameraBluetoothPartName and entry 1 to folder + kCameraFirmwarePartName
 // (each through a temporary name), and gives the first part's full path. A part
 // that cannot be written fails the split and no part is left behind. folder
