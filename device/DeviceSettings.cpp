@@ -347,8 +347,8 @@ constexpr int kLevelOfPattern[8] = {0, 1, 2, 3, 4, 5, 3, 3};
 
 void DeviceSettings::CopyFrom(const DeviceSettings& source, int withVersions)
 {
-    kManagerVersionMajor = source.kManagerVersionMajor;
-    kManagerVersionMinor = source.kManagerVersionMinor;
+    ManagerVersionMajor = source.ManagerVersionMajor;
+    ManagerVersionMinor = source.ManagerVersionMinor;
     ProductId = source.ProductId;
     BluetoothAddress = source.BluetoothAddress;
     DeviceName = source.DeviceName;

@@ -35,8 +35,8 @@ struct VersionGroup {
 class DeviceSettings {
 public:
     // Fields in archive and copy order.
-    int kManagerVersionMajor = 0;
-    int kManagerVersionMinor = 0;
+    int ManagerVersionMajor = 0;
+    int ManagerVersionMinor = 0;
     int ProductId = 0;                  // recognized product id, bit 15 clear
     CString BluetoothAddress;
     CString HardwareVersionText;        // "   |   H/W v%1d.%1d" as recognition writes it
