@@ -110,7 +110,7 @@ PackageEntry FirmwarePackage::ReadEntry(PackageTable table, uint32_t i) const
         entry.versionMajor = Word(base + kImageVersionOffset);
         entry.versionMinor = Word(base + kImageVersionOffset + 4);
     }
-    std::memcpy(entry.digest, m_bytes.data() + digestAt, Md5DigestSize);
+    std::memcpy(entry.digest, m_bytes.data() + digestAt, kMd5DigestSize);
     return entry;
 }
 
@@ -123,9 +123,9 @@ PackageResult FirmwarePackage::Check(const PackageRules& rules)
     for (uint32_t i = 0; i < count; ++i) {
         const PackageEntry entry = ReadEntry(rules.table, i);
         if (uint64_t{entry.offset} + entry.size > m_bytes.size()) return PackageResult::ImageOutsideFile;
-        uint8_t digest[Md5DigestSize];
+        uint8_t digest[kMd5DigestSize];
         Md5Digest(m_bytes.data() + entry.offset, entry.size, digest);
-        if (std::memcmp(digest, entry.digest, Md5DigestSize) != 0) return PackageResult::DigestMismatch;
+        if (std::memcmp(digest, entry.digest, kMd5DigestSize) != 0) return PackageResult::DigestMismatch;
     }
     if (!PackageProductAccepted(rules.product, ProductId(), rules.targetProductId)) return PackageResult::WrongProduct;
     if (count < rules.minimumImages) return PackageResult::TooFewImages;

@@ -84,7 +84,7 @@ struct PackageEntry {
     // Image entries only; 0 in short entries.
     uint32_t versionMajor = 0;
     uint32_t versionMinor = 0;
-    uint8_t digest[Md5DigestSize] = {};
+    uint8_t digest[kMd5DigestSize] = {};
 };
 
 // What a reader requires of a package.

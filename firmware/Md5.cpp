@@ -185,7 +185,7 @@ void Md5Update(Md5Context* context, const void* bytes, size_t length)
     if (length) std::memcpy(context->buffer, in, length);
 }
 
-void Md5Final(uint8_t digest[Md5DigestSize], Md5Context* context)
+void Md5Final(uint8_t digest[kMd5DigestSize], Md5Context* context)
 {
     uint8_t lengthBytes[8];
     for (int i = 0; i < 4; ++i) {
@@ -202,7 +202,7 @@ void Md5Final(uint8_t digest[Md5DigestSize], Md5Context* context)
     std::memset(context, 0, sizeof *context);
 }
 
-void Md5Digest(const void* bytes, size_t length, uint8_t digest[Md5DigestSize])
+void Md5Digest(const void* bytes, size_t length, uint8_t digest[kMd5DigestSize])
 {
     Md5Context context;
     Md5Init(&context);
@@ -210,7 +210,7 @@ void Md5Digest(const void* bytes, size_t length, uint8_t digest[Md5DigestSize])
     Md5Final(digest, &context);
 }
 
-bool Md5DigestOfFile(const wchar_t* path, uint8_t digest[Md5DigestSize])
+bool Md5DigestOfFile(const wchar_t* path, uint8_t digest[kMd5DigestSize])
 {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;

@@ -11,11 +11,11 @@
 
 namespace {
 
-std::string Hex(const uint8_t digest[Md5DigestSize])
+std::string Hex(const uint8_t digest[kMd5DigestSize])
 {
     std::string out;
     char two[3];
-    for (int i = 0; i < Md5DigestSize; ++i) {
+    for (int i = 0; i < kMd5DigestSize; ++i) {
         std::snprintf(two, sizeof two, "%02x", digest[i]);
         out += two;
     }
@@ -24,7 +24,7 @@ std::string Hex(const uint8_t digest[Md5DigestSize])
 
 std::string DigestOf(const std::string& text)
 {
-    uint8_t digest[Md5DigestSize];
+    uint8_t digest[kMd5DigestSize];
     Md5Digest(text.data(), text.size(), digest);
     return Hex(digest);
 }
@@ -75,7 +75,7 @@ TEST(Md5, PaddingAroundTheBlockBoundary)
 TEST(Md5, SplitUpdatesGiveTheOneCallDigest)
 {
     const std::vector<uint8_t> message = LongPattern(1000);
-    uint8_t whole[Md5DigestSize];
+    uint8_t whole[kMd5DigestSize];
     Md5Digest(message.data(), message.size(), whole);
     for (size_t first = 0; first <= 200; ++first) {
         for (size_t second : {size_t{0}, size_t{1}, size_t{63}, size_t{64}, size_t{65}, size_t{130}}) {
@@ -84,7 +84,7 @@ TEST(Md5, SplitUpdatesGiveTheOneCallDigest)
             Md5Update(&context, message.data(), first);
             Md5Update(&context, message.data() + first, second);
             Md5Update(&context, message.data() + first + second, message.size() - first - second);
-            uint8_t split[Md5DigestSize];
+            uint8_t split[kMd5DigestSize];
             Md5Final(split, &context);
             ASSERT_EQ(Hex(whole), Hex(split)) << first << "+" << second;
         }
@@ -94,14 +94,14 @@ TEST(Md5, SplitUpdatesGiveTheOneCallDigest)
 TEST(Md5, LargeBufferAndItsFile)
 {
     const std::vector<uint8_t> message = LongPattern(3000017);
-    uint8_t digest[Md5DigestSize];
+    uint8_t digest[kMd5DigestSize];
     Md5Digest(message.data(), message.size(), digest);
     EXPECT_EQ("859a4f5f57056915d93fbc72ccd8c001", Hex(digest));
 
     TempFolder folder(L"md5");
     const CString path = folder / L"large.bin";
     ASSERT_TRUE(WriteWholeFile(path, message.data(), message.size()));
-    uint8_t fileDigest[Md5DigestSize] = {};
+    uint8_t fileDigest[kMd5DigestSize] = {};
     ASSERT_TRUE(Md5DigestOfFile(path, fileDigest));
     EXPECT_EQ("859a4f5f57056915d93fbc72ccd8c001", Hex(fileDigest));
     EXPECT_FALSE(Md5DigestOfFile(folder / L"missing.bin", fileDigest));

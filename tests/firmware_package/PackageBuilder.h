@@ -43,7 +43,7 @@ inline std::vector<uint8_t> BuildPackage(uint32_t productId, const std::vector<B
     size_t offset = dataStart;
     for (size_t i = 0; i < n; ++i) {
         const BuiltImage& image = images[i];
-        uint8_t digest[Md5DigestSize];
+        uint8_t digest[kMd5DigestSize];
         Md5Digest(image.bytes.data(), image.bytes.size(), digest);
         const size_t shortAt = kPackageHeaderSize + kPackageShortEntrySize * i;
         const size_t imageAt = kPackageHeaderSize + kPackageShortEntrySize * n + kPackageImageEntrySize * i;
@@ -55,8 +55,8 @@ inline std::vector<uint8_t> BuildPackage(uint32_t productId, const std::vector<B
         }
         PutWord(out, imageAt + 0x10, 2);
         PutWord(out, imageAt + 0x14, 7);
-        std::memcpy(out.data() + shortAt + 0x10, digest, Md5DigestSize);
-        std::memcpy(out.data() + imageAt + 0x128, digest, Md5DigestSize);
+        std::memcpy(out.data() + shortAt + 0x10, digest, kMd5DigestSize);
+        std::memcpy(out.data() + imageAt + 0x128, digest, kMd5DigestSize);
         offset += image.bytes.size();
     }
     for (const BuiltImage& image : images) out.insert(out.end(), image.bytes.begin(), image.bytes.end());

@@ -81,9 +81,9 @@ TEST(PackageMutation, EveryMutantIsRefusedOrReadWithinItsBuffer)
                     ASSERT_GE(image.data(), all.data());
                     ASSERT_LE(image.data() + image.size(), all.data() + all.size());
                 }
-                uint8_t digest[Md5DigestSize];
+                uint8_t digest[kMd5DigestSize];
                 Md5Digest(image.data(), image.size(), digest);
-                ASSERT_EQ(0, std::memcmp(digest, entry.digest, Md5DigestSize)) << "round " << round;
+                ASSERT_EQ(0, std::memcmp(digest, entry.digest, kMd5DigestSize)) << "round " << round;
             }
         }
     }

@@ -50,14 +50,14 @@ DeviceSettings SampleSettings()
     s.Sidetone = 0;
     s.Calmweave = 1;
     s.AutoGainControl = 1;
-    for (int i = 0; i < SettingWordCount; ++i) s.SettingWords[i] = 100 + i;
+    for (int i = 0; i < kSettingWordCount; ++i) s.SettingWords[i] = 100 + i;
     s.RadioTransmitGain = 17;
     s.AudioChannelTimeout = -30;
     s.FmRegion = 4;
     s.FmMagic = 0x66E9;
     s.FmCurrentFrequency = 10170;
     s.FmCurrentPreset = 3;
-    for (int i = 0; i < FmPresetCount; ++i) s.FmPresets[i] = 8750 + 10 * i;
+    for (int i = 0; i < kFmPresetCount; ++i) s.FmPresets[i] = 8750 + 10 * i;
     s.FmRds = 1;
     s.SpeedDialNumbers[0] = L"+4912345";
     s.SpeedDialNumbers[1] = L"";
@@ -170,7 +170,7 @@ TEST_F(SettingsArchive, WriterWritesTheExactLinesAndStampsTheTime)
     DeviceSettings expected = SampleSettings();
     expected.ArchiveTime = moment;
     for (int word : {12, 13}) expected.SettingWords[word] = 0;  // not archived
-    for (int word = 22; word < SettingWordCount; ++word) expected.SettingWords[word] = 0;
+    for (int word = 22; word < kSettingWordCount; ++word) expected.SettingWords[word] = 0;
     EXPECT_EQ(SettingsArchiveText(expected), SettingsArchiveText(read));
     EXPECT_EQ(0, std::memcmp(expected.SettingWords, read.SettingWords, sizeof read.SettingWords));
     EXPECT_EQ(moment, read.ArchiveTime);

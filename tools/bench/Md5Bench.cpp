@@ -28,7 +28,7 @@ int wmain(int argc, wchar_t** argv)
     LARGE_INTEGER frequency;
     ::QueryPerformanceFrequency(&frequency);
     for (int run = 0; run < runs; ++run) {
-        uint8_t digest[Md5DigestSize];
+        uint8_t digest[kMd5DigestSize];
         LARGE_INTEGER start, end;
         ::QueryPerformanceCounter(&start);
         if (!Md5DigestOfFile(argv[1], digest)) return 1;
