@@ -160,6 +160,7 @@ void Md5Init(Md5Context* context)
 
 void Md5Update(Md5Context* context, const void* bytes, size_t length)
 {
+    if (length == 0) return;  // bytes may be null then
     const uint8_t* in = static_cast<const uint8_t*>(bytes);
     const size_t held = (context->bitCount[0] >> 3) & 63;
     const uint64_t bits = (static_cast<uint64_t>(context->bitCount[1]) << 32 | context->bitCount[0]) +

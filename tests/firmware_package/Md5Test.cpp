@@ -107,12 +107,4 @@ TEST(Md5, LargeBufferAndItsFile)
     EXPECT_FALSE(Md5DigestOfFile(folder / L"missing.bin", fileDigest));
 }
 
-TEST(Md5, ByteReverseKeepsLittleEndianWords)
-{
-    uint32_t words[2] = {0x04030201, 0xA0B0C0D0};
-    Md5ByteReverse(words, 2);
-    EXPECT_EQ(0x04030201u, words[0]);
-    EXPECT_EQ(0xA0B0C0D0u, words[1]);
-}
-
 }  // namespace

@@ -148,17 +148,4 @@ TEST(Threadable, StartsAgainAfterTheThreadEnded)
     }
 }
 
-TEST(HandleHolder, ClosesOnlyWhatItHolds)
-{
-    HandleHolder holder;
-    holder.Close();  // nothing held
-    holder.Set(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    ASSERT_NE(nullptr, holder.Get());
-    holder.Close();
-    EXPECT_EQ(nullptr, holder.Get());
-    holder.Set(reinterpret_cast<HANDLE>(0x1234));
-    holder.Reset();
-    EXPECT_EQ(nullptr, holder.Get());
-}
-
 }  // namespace
