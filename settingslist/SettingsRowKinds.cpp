@@ -253,11 +253,11 @@ constexpr RowKind kKinds[] = {
     Check(K::VoiceCommandW1, VoiceCommandLabels, S::WordBit(1, 10), On, HelpId::VoiceCommand, 180),
 };
 
-static_assert(std::size(kKinds) == RowKindCount, "one kind per RowKindId");
+static_assert(std::size(kKinds) == kRowKindCount, "one kind per RowKindId");
 
 constexpr bool KindsInIdOrder()
 {
-    for (int i = 0; i < RowKindCount; ++i) {
+    for (int i = 0; i < kRowKindCount; ++i) {
         if (static_cast<int>(kKinds[i].id) != i)
             return false;
     }
@@ -268,14 +268,14 @@ static_assert(KindsInIdOrder(), "kinds listed in RowKindId order");
 constexpr bool CombosFit()
 {
     for (const RowKind& kind : kKinds) {
-        if (kind.cell == CellKind::Combo && (kind.items.empty() || kind.items.size() > MaxComboItems))
+        if (kind.cell == CellKind::Combo && (kind.items.empty() || kind.items.size() > kMaxComboItems))
             return false;
         if (kind.cell == CellKind::CheckBox && !kind.items.empty())
             return false;
     }
     return true;
 }
-static_assert(CombosFit(), "every combo has 1 to MaxComboItems items, no check box has any");
+static_assert(CombosFit(), "every combo has 1 to kMaxComboItems items, no check box has any");
 
 constexpr const char* kHelpNames[] = {
     "None", "HighQualityA2dp", "Sidetone", "Calmweave", "MotionSensorSensitivity", "NavigationAppSupport",
@@ -287,18 +287,18 @@ constexpr const char* kHelpNames[] = {
     "SmartNaviSystem", "GuestMode", "LayerlyVolumeManagement", "VoiceCommand", "VideoMode", "EssStatus",
     "EssSensitivity",
 };
-static_assert(std::size(kHelpNames) == HelpIdCount, "one name per HelpId");
+static_assert(std::size(kHelpNames) == kHelpIdCount, "one name per HelpId");
 
 } // namespace
 
 const RowKind& GetRowKind(RowKindId id)
 {
     const int index = static_cast<int>(id);
-    return kKinds[(index >= 0 && index < RowKindCount) ? index : 0];
+    return kKinds[(index >= 0 && index < kRowKindCount) ? index : 0];
 }
 
 const char* HelpName(HelpId id)
 {
     const int index = static_cast<int>(id);
-    return (index >= 0 && index < HelpIdCount) ? kHelpNames[index] : "";
+    return (index >= 0 && index < kHelpIdCount) ? kHelpNames[index] : "";
 }

@@ -119,7 +119,7 @@ enum class HelpId : uint8_t {
     VoiceCommand, VideoMode, EssStatus, EssSensitivity,
     Count
 };
-inline constexpr int HelpIdCount = static_cast<int>(HelpId::Count);
+inline constexpr int kHelpIdCount = static_cast<int>(HelpId::Count);
 // The getter's name without "GetHelp" ("VoxPhone"), for diagnostics and tests.
 const char* HelpName(HelpId id);
 
@@ -148,11 +148,11 @@ enum class RowKindId : uint8_t {
     OverlaySensitivityW1, VoiceCommandW1,
     Count
 };
-inline constexpr int RowKindCount = static_cast<int>(RowKindId::Count);
+inline constexpr int kRowKindCount = static_cast<int>(RowKindId::Count);
 
 // The most items a combo has, and the most help arguments a row gives.
-inline constexpr int MaxComboItems = 10;
-inline constexpr int MaxHelpArguments = 2;
+inline constexpr int kMaxComboItems = 10;
+inline constexpr int kMaxHelpArguments = 2;
 
 struct RowKind {
     RowKindId id;
@@ -163,8 +163,8 @@ struct RowKind {
     IndexMapping mapping = IndexMapping::Value;        // combo
     std::span<const RowText> items;                    // combo, in display order
     HelpId help = HelpId::None;                        // None: no help button
-    RowText helpArguments[MaxHelpArguments] = {};      // fill the help text's "%s" in order
-    int helpHeight = 0;                                // help box height; the width is HelpBoxWidth
+    RowText helpArguments[kMaxHelpArguments] = {};      // fill the help text's "%s" in order
+    int helpHeight = 0;                                // help box height; the width is kHelpBoxWidth
     // Kinds whose rows this row disables while its value is 0, or, reversed,
     // while it is non-zero.
     std::span<const RowKindId> gates;
@@ -175,15 +175,15 @@ struct RowKind {
 
 const RowKind& GetRowKind(RowKindId id);
 
-inline constexpr int HelpBoxWidth = 520;
+inline constexpr int kHelpBoxWidth = 520;
 
 // A row's help box: the getter, its arguments already in the language, and
 // the box's size.
 struct RowHelp {
     HelpId id = HelpId::None;
-    CString arguments[MaxHelpArguments];
+    CString arguments[kMaxHelpArguments];
     int argumentCount = 0;
-    int width = HelpBoxWidth;
+    int width = kHelpBoxWidth;
     int height = 0;
 };
 

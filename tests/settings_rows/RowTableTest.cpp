@@ -274,7 +274,7 @@ TEST(SettingsRowTable, ProductsWithoutRows)
 // The labels, combo items and help arguments exist in every language.
 TEST(SettingsRowTable, TextsInEveryLanguage)
 {
-    for (int kind = 0; kind < RowKindCount; ++kind) {
+    for (int kind = 0; kind < kRowKindCount; ++kind) {
         const RowKindId id = static_cast<RowKindId>(kind);
         const SettingsRows one(std::span<const RowKindId>(&id, 1));
         for (int language = 0; language < 11; ++language) {
