@@ -1,5 +1,6 @@
 #include "sim/SimUsb.h"
 
+#include "sim/SimChips.h"
 #include "sim/Simulation.h"
 
 #include <mutex>
@@ -16,5 +17,6 @@ bool SimUsbDevices::GetHardwareIds(std::vector<std::string>& ids)
         std::string hardwareId = scenario.Get("usb." + id);
         if (!hardwareId.empty()) ids.push_back(hardwareId);
     }
+    m_sim.Chips().AddUsbHardwareIds(ids);  // chips that show on USB as they are now
     return true;
 }
