@@ -200,11 +200,11 @@ bool TakeVariantFile(int targetProductId, const std::string& identity)
     }
     bool written = WriteWordKey(transport, kKeyProductId, kWpr6VariantProductId);
     written = WriteWordKey(transport, kKeyUsbProductId, kWpr6VariantProductId) && written;
-    written = WriteWordKey(transport, kKeyUsbUpdateProductId, kWpr6VariantProductId | UpdateModeBit) && written;
+    written = WriteWordKey(transport, kKeyUsbUpdateProductId, kWpr6VariantProductId | kUpdateModeBit) && written;
     return WriteKey(transport, kKeyUsbProductName, name, kUsbProductNameBytes) && written;
 }
 
-bool InNormalMode(int productId) { return productId >= 1 && productId < UpdateModeBit; }
+bool InNormalMode(int productId) { return productId >= 1 && productId < kUpdateModeBit; }
 
 }  // namespace
 
@@ -220,7 +220,7 @@ int AcceptedDfuProductId(const std::wstring& path)
     int vendorId = 0;
     int productId = 0;
     if (vid == std::string::npos || vid == 0 || !ParseUsbVendorProduct(upper.c_str(), &vendorId, &productId) ||
-        vendorId != MakerVendorId || !IsKnownUsbProductId(productId))
+        vendorId != kMakerVendorId || !IsKnownUsbProductId(productId))
         return -1;
     return productId;
 }
@@ -271,14 +271,14 @@ int WriteDfuPreparation(int targetProductId, const DeviceSettings& recorded)
     if (!ListHasProduct(kPreparedTargets, targetProductId)) return 0;
     const bool clearVox = ListHasProduct(kVoxSwitchTargets, targetProductId);
     const bool clearVersion = clearVox && recorded.Firmware.Major == 3 && recorded.Firmware.Minor == 2;
-    const uint8_t zeros[FirmwareVersionKeyLength] = {};
+    const uint8_t zeros[kFirmwareVersionKeyLength] = {};
     int refused = 0;
     DfuLibrarySession library;
     for (const DfuRoadDevice& device : library.Devices()) {
         DFUTransportCOM transport;
         // Only the recognized headset is written to.
         if (!ConnectAccepted(device, transport) || !IsRecognized(ReadChipIdentity(transport), recorded)) continue;
-        if (clearVersion) refused += !WriteKey(transport, PsKeyFirmwareVersion, zeros, FirmwareVersionKeyLength);
+        if (clearVersion) refused += !WriteKey(transport, PsKeyFirmwareVersion, zeros, kFirmwareVersionKeyLength);
         if (clearVox) {
             refused += !WriteKey(transport, kKeyVoxIntercom, zeros, 2);
             refused += !WriteKey(transport, kKeyVoxPhone, zeros, 2);
@@ -337,7 +337,7 @@ bool IsImageForDevice(const AppState& app, const UpdateStatus& status)
     return ListHasProduct(kTakesWpr6Files, productId) && identity == IdentityTag(productId, kWpr6ProductId);
 }
 
-int IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
+bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
 {
     const DeviceSettings& recorded = app.deviceSettings;
     const int target = app.targetProductId;
@@ -350,8 +350,8 @@ int IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
         DfuLibrarySession library;
         DFUTransportCOM transport;
         CString lap;
-        if (!library.ReadFirstAddress(transport, lap)) return 0;
-        if (IsTmWpr6Address(target, lap)) return 1;
+        if (!library.ReadFirstAddress(transport, lap)) return false;
+        if (IsTmWpr6Address(target, lap)) return true;
     }
     const int d = recorded.CompareFirmwareVersion(status.OfferedMajor, status.OfferedMinor);
     const int type = recorded.Firmware.SecondaryType;
@@ -365,17 +365,18 @@ int IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
         case OfferRule::NewerOrAnySecondary: return d < 0 || (d == 0 && status.OfferedSecondaryVersion > 0);
         }
     }
-    return 0;
+    return false;
 }
 
-int IsDeviceBack(AppState& app, int dfuPhase)
+bool IsDeviceBack(AppState& app, int dfuPhase)
 {
     const int target = app.targetProductId;
     if (ListHasProduct(kHidReturnTargets, target) || target == kCombinedChipProduct) {
         CloseHidHandle(app.hidHandle1);
         CloseHidHandle(app.hidHandle2);
         HidMainState main{app.hidHandle1, app.hidHandle2, app.targetProductId, app.deviceSettings};
-        const int found = target == kCombinedChipProduct ? PollHidInterfaces(main) : FindHidDevice(main, 1, nullptr, nullptr);
+        const bool found =
+            (target == kCombinedChipProduct ? PollHidInterfaces(main) : FindHidDevice(main, 1, nullptr, nullptr)) != 0;
         if (!found) {
             CloseHidHandle(app.hidHandle1);
             CloseHidHandle(app.hidHandle2);

@@ -117,12 +117,12 @@ DfuRoadResult StartDfuReconfigure(DfuEngines& engines, DFUEngine::Callback* call
 // when the chip refuses one, the file is not for it).
 bool IsImageForDevice(const AppState& app, const UpdateStatus& status);
 
-// 1 when the version the server offers (the record's offered version) is to be
-// offered to the recognized headset as an update, by the rules of its model.
-int IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status);
+// True when the version the server offers (the record's offered version) is to
+// be offered to the recognized headset as an update, by the rules of its model.
+bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status);
 
-// 1 when the flashed headset is back with its normal firmware: HID models are
+// True when the flashed headset is back with its normal firmware: HID models are
 // searched and opened again (their handles into app, closed when not found),
 // the others must show on USB without bit 15. dfuPhase picks the unit of the
 // 0x5310 pair (0 and 1 the first, 2 the second).
-int IsDeviceBack(AppState& app, int dfuPhase);
+bool IsDeviceBack(AppState& app, int dfuPhase);

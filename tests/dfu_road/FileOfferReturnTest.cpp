@@ -99,7 +99,7 @@ TEST_F(FileOfferReturnTest, NewerFirmwareOfferedByTheModelsRules)
         VersionGroup recorded;
         VersionGroup offered;
         std::string chips;
-        int offer;
+        bool offer;
     };
     const Case cases[] = {
         {"type 1 is offered the same version", 0x4D10, {2, 1, 1, 0}, {2, 1, 0, 0}, "", 1},
@@ -142,7 +142,7 @@ TEST_F(FileOfferReturnTest, DeviceBackByModelFamily)
         int target;
         int phase;
         std::string devices;
-        int back;
+        bool back;
     };
     const Case cases[] = {
         {"library model back", 0x4D10, 1, "usb.1=USB\\VID_3E1F&PID_4D10\n", 1},
@@ -166,7 +166,7 @@ TEST_F(FileOfferReturnTest, DeviceBackByModelFamily)
         app.targetProductId = c.target;
         EXPECT_EQ(IsDeviceBack(app, c.phase), c.back);
         if (c.target == 0x5510) {
-            EXPECT_EQ(app.hidHandle1 != nullptr, c.back == 1);
+            EXPECT_EQ(app.hidHandle1 != nullptr, c.back);
         }
         EXPECT_EQ(app.hidHandle2, nullptr);
         CloseHidHandle(app.hidHandle1);
@@ -177,7 +177,7 @@ TEST_F(FileOfferReturnTest, ChipFlashedByTheEngineIsBackOnceItReturns)
 {
     Load("dfu.1.pid=0x4D10\ndfu.1.usb=1\ndfu.1.restart.ms=5000\n");
     app.targetProductId = 0x4D10;
-    EXPECT_EQ(IsDeviceBack(app, 1), 1);
+    EXPECT_TRUE(IsDeviceBack(app, 1));
     DfuRecorder recorder;
     DFUEngine engine;
     ASSERT_TRUE(engine.CreateUSB(L"BlueCoreUSB1"));
@@ -185,16 +185,16 @@ TEST_F(FileOfferReturnTest, ChipFlashedByTheEngineIsBackOnceItReturns)
     const CString file = DfuFixture("tkv8_4D10_4.3.dfu");
     DfuEvent done;
     ASSERT_TRUE(engine.StartReconfigure(false, true, file.str().c_str()) && recorder.WaitDone(&done));
-    EXPECT_EQ(IsDeviceBack(app, 1), 0);  // in update mode
+    EXPECT_FALSE(IsDeviceBack(app, 1));  // in update mode
     ASSERT_TRUE(engine.StartDownload(file.str().c_str()) && recorder.WaitDone(&done));
     ASSERT_TRUE(engine.StartDownload(file.str().c_str()) && recorder.WaitDone(&done));
     // The sleep hook lets the engine run without waiting, so the clock only
     // moves with the waits: the chip is away until they pass 5 s.
     ASSERT_TRUE(engine.StartManifest() && recorder.WaitDone(&done));
     EXPECT_EQ(done.code, 0);
-    EXPECT_EQ(IsDeviceBack(app, 1), 0);
+    EXPECT_FALSE(IsDeviceBack(app, 1));
     Clock::Sleep(5000);
-    EXPECT_EQ(IsDeviceBack(app, 1), 1);
+    EXPECT_TRUE(IsDeviceBack(app, 1));
 }
 
 }  // namespace
