@@ -27,30 +27,11 @@ using Result = DFUEngine::Result;
 
 constexpr int kRefused = 0;  // slot of a step whose start returned false
 
-class EngineTest : public testing::Test {
+class EngineTest : public DfuSimulationTest {
 protected:
-    void SetUp() override
-    {
-        Simulation::Instance().Reset();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Install();
-    }
-    void TearDown() override
-    {
-        Simulation::Instance().Uninstall();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Reset();
-        Clock::SetScale(1);
-    }
-    static void Load(const std::string& text) { Simulation::Instance().LoadText(text); }
-    static bool Journalled(const std::string& line)
-    {
-        auto journal = Simulation::Instance().JournalLines();
-        return std::find(journal.begin(), journal.end(), line) != journal.end();
-    }
     static size_t JournalIndex(const std::string& line)
     {
-        auto journal = Simulation::Instance().JournalLines();
+        auto journal = Journal();
         return std::find(journal.begin(), journal.end(), line) - journal.begin();
     }
 
@@ -121,7 +102,6 @@ TEST_F(EngineTest, WholeUpdateReportsEachStepAndTheChipReturnsWithTheFilesVersio
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Simulation::Instance().Reset();
         char scenario[256];
         std::snprintf(scenario, sizeof(scenario),
                       "time.scale=0.01\ndfu.1.pid=0x%04X\ndfu.1.usb=1\ndfu.1.keypress=%d\ndfu.1.restart.ms=60000\n"
@@ -243,7 +223,6 @@ TEST_F(EngineTest, EveryFaultOfTheChipEndsAsAFailure)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.scenario) + " " + c.file);
-        Simulation::Instance().Reset();
         Load(std::string("time.scale=0.001\ndfu.1.pid=0x4D10\n") + c.scenario + "\n");
         DfuRecorder recorder;
         DFUEngine engine;
@@ -274,7 +253,7 @@ TEST_F(EngineTest, ChipUnpluggedDuringTheDownloadFailsIt)
     ASSERT_TRUE(engine.StartDownload(file.str().c_str()) && recorder.WaitDone(&done));
     ASSERT_TRUE(engine.StartDownload(file.str().c_str()));
     ASSERT_TRUE(recorder.WaitSlot(1));
-    Load(chip + "dfu.1.present=0\n");
+    Change(chip + "dfu.1.present=0\n");
     ASSERT_TRUE(recorder.WaitDone(&done));
     EXPECT_EQ(done.operation, 4);
     EXPECT_EQ(done.code, Result::NoUpdateModeDevice);
@@ -371,7 +350,6 @@ TEST_F(EngineTest, StartsThatCannotRunAreRefused)
 
     // In normal mode the check finds no chip in update mode, and a chip the
     // user does not switch is waited for until the engine gives up.
-    Simulation::Instance().Reset();
     Load("time.scale=0.001\ndfu.1.pid=0x4D10\n");
     ASSERT_TRUE(engine.CreateUSB(L"BlueCoreUSB1"));
     ASSERT_TRUE(engine.StartDownload(file.str().c_str()));
@@ -383,7 +361,7 @@ TEST_F(EngineTest, StartsThatCannotRunAreRefused)
     EXPECT_EQ(done.code, Result::TimedOut);
     EXPECT_FALSE(Journalled("dfu update-mode 1"));
 
-    Load("");
+    Change("");
     EXPECT_EQ(ChipCount(), 0);
     DFUEngine lonely;
     EXPECT_FALSE(lonely.StartReconfigure(false, true, file.str().c_str()));  // no chip at all

@@ -1,32 +1,24 @@
 // Fixture of the DFU road's tests: the simulated chips, USB list and HID
-// devices installed from a scenario, the application state and update record
-// the road reads, and the waits of the test's own thread recorded instead of
-// spent (an engine's thread skips its waits too).
+// devices, the application state and update record the road reads, and the
+// waits of the test's own thread recorded instead of spent (an engine's thread
+// skips its waits too).
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <algorithm>
 #include <mutex>
-#include <string>
 #include <vector>
 
 #include "app/AppState.h"
 #include "device/HidDevices.h"
-#include "dfu/DFUTransport.h"
 #include "firmware/UpdateStatus.h"
-#include "framework/Clock.h"
-#include "sim/Simulation.h"
+#include "support/DfuFixtures.h"
 
-class RoadFixture : public testing::Test {
+class RoadFixture : public DfuSimulationTest {
 protected:
     void SetUp() override
     {
-        Simulation::Instance().Reset();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Install();
+        DfuSimulationTest::SetUp();
         const DWORD self = GetCurrentThreadId();
         Clock::SetSleepHook([this, self](unsigned ms) {
             if (GetCurrentThreadId() != self) return;
@@ -39,27 +31,9 @@ protected:
         CloseHidHandle(app.hidHandle1);
         CloseHidHandle(app.hidHandle2);
         Clock::SetSleepHook(nullptr);
-        Simulation::Instance().Uninstall();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Reset();
-        EXPECT_EQ(DFUTransportUSB::InitDepth(), 0);  // every init was matched by a deinit
+        DfuSimulationTest::TearDown();
     }
 
-    static void Load(const std::string& text)
-    {
-        Simulation::Instance().Reset();
-        Simulation::Instance().LoadText(text);
-    }
-    static std::vector<std::string> Journal() { return Simulation::Instance().JournalLines(); }
-    // The journal's persistent-store writes, in order.
-    static std::vector<std::string> KeyWrites()
-    {
-        std::vector<std::string> writes;
-        for (const std::string& line : Journal()) {
-            if (line.rfind("ps-", 0) == 0) writes.push_back(line);
-        }
-        return writes;
-    }
     std::vector<unsigned> Sleeps()
     {
         std::lock_guard<std::mutex> lock(m_sleepMutex);

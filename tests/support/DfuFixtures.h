@@ -1,8 +1,12 @@
-// Helpers of the DFU library's tests: the firmware files that
-// tools/gen_dfu_file.py makes for them (tests/fixtures/dfu/dfu.cmake), and a
-// callback that records what an engine reports.
+// Helpers of the DFU library's tests: the simulated chips installed, the
+// firmware files that tools/gen_dfu_file.py makes for them
+// (tests/fixtures/dfu/dfu.cmake), and a callback that records what an engine
+// reports.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -10,7 +14,54 @@
 #include <vector>
 
 #include "dfu/DFUEngine.h"
+#include "dfu/DFUTransport.h"
 #include "framework/CString.h"
+#include "framework/Clock.h"
+#include "sim/Simulation.h"
+
+// The simulated devices installed for each test, from a scenario text; the
+// clock back at real time afterwards. Engines made by a test must be gone
+// before its TearDown.
+class DfuSimulationTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Simulation::Instance().Reset();
+        Simulation::Instance().LoadText("");
+        Simulation::Instance().Install();
+    }
+    void TearDown() override
+    {
+        Simulation::Instance().Uninstall();
+        Simulation::Instance().LoadText("");
+        Simulation::Instance().Reset();
+        Clock::SetScale(1);
+        EXPECT_EQ(DFUTransportUSB::InitDepth(), 0);  // every init was matched by a deinit
+    }
+    // A fresh scenario: what the devices were given before is forgotten.
+    static void Load(const std::string& text)
+    {
+        Simulation::Instance().Reset();
+        Simulation::Instance().LoadText(text);
+    }
+    // The scenario changes (a chip unplugged, say); what the devices hold stays.
+    static void Change(const std::string& text) { Simulation::Instance().LoadText(text); }
+    static std::vector<std::string> Journal() { return Simulation::Instance().JournalLines(); }
+    static bool Journalled(const std::string& line)
+    {
+        auto journal = Journal();
+        return std::find(journal.begin(), journal.end(), line) != journal.end();
+    }
+    // The journal's persistent-store writes, in order.
+    static std::vector<std::string> KeyWrites()
+    {
+        std::vector<std::string> writes;
+        for (const std::string& line : Journal()) {
+            if (line.rfind("ps-", 0) == 0) writes.push_back(line);
+        }
+        return writes;
+    }
+};
 
 // The path of a generated firmware file by its name.
 inline CString DfuFixture(const char* name)
