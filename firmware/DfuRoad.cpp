@@ -177,7 +177,8 @@ bool ReadFileIdentity(const CString& path, std::string& identity, bool& blankSta
     identity = block.substr(kIdentityOffset, block.find('\0', kIdentityOffset) - kIdentityOffset);
     const char* space = " \t\r\n\v\f";
     const size_t first = identity.find_first_not_of(space);
-    identity = first == std::string::npos ? std::string() : identity.substr(first, identity.find_last_not_of(space) - first + 1);
+    if (first == std::string::npos) identity.clear();
+    else identity = identity.substr(first, identity.find_last_not_of(space) - first + 1);
     return true;
 }
 
@@ -186,12 +187,11 @@ bool ReadFileIdentity(const CString& path, std::string& identity, bool& blankSta
 // every key was written.
 bool TakeVariantFile(int targetProductId, const std::string& identity)
 {
+    if (identity != IdentityTag(kWpr6VariantProductId, kWpr6VariantProductId)) return false;
     DfuLibrarySession library;
     DFUTransportCOM transport;
     CString lap;
-    if (!library.ReadFirstAddress(transport, lap) || !IsTmWpr6Address(targetProductId, lap) ||
-        identity != IdentityTag(kWpr6VariantProductId, kWpr6VariantProductId))
-        return false;
+    if (!library.ReadFirstAddress(transport, lap) || !IsTmWpr6Address(targetProductId, lap)) return false;
     uint8_t name[kUsbProductNameBytes] = {};
     const CString display = GetModelName(kWpr6VariantProductId, 0);
     for (int i = 0; i < display.GetLength() && 2 * i + 1 < kUsbProductNameBytes; ++i) {

@@ -335,7 +335,8 @@ bool SimChips::BeginStep(const std::wstring& deviceName, DfuChipStep step, bool 
         return false;
     }
     Update& update = m_updates[id];
-    if ((step == DfuChipStep::Manifest && !update.downloaded) || (step == DfuChipStep::Download && !image)) return false;
+    if ((step == DfuChipStep::Manifest && !update.downloaded) || (step == DfuChipStep::Download && !image))
+        return false;
     update.running = true;
     update.step = step;
     update.switchMode = switchMode;

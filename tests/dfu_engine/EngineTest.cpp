@@ -282,6 +282,30 @@ TEST_F(EngineTest, DestroyDuringAnOperationStopsItAndNothingIsReportedAfterwards
     engine.Destroy();  // again: no harm
 }
 
+TEST_F(EngineTest, CallbackThatDestroysItsEngineEndsTheOperationWithoutWaitingForItself)
+{
+    struct Destroyer : DfuRecorder {
+        DFUEngine* engine = nullptr;
+        void OnDfuStateChange(int value, const DFUEngine::Status& status) override
+        {
+            DfuRecorder::OnDfuStateChange(value, status);
+            engine->Destroy();
+        }
+    };
+    Load("time.scale=0.01\ndfu.1.pid=0x4D10\ndfu.1.keypress=3\n");
+    Destroyer destroyer;
+    DFUEngine engine;
+    destroyer.engine = &engine;
+    ASSERT_TRUE(engine.CreateUSB(L"BlueCoreUSB1"));
+    engine.SetCallback(&destroyer);
+    ASSERT_TRUE(engine.StartReconfigure(false, true, DfuFixture("tkv8_4D10_4.3.dfu").str().c_str()));
+    ASSERT_TRUE(destroyer.WaitSlot(2));
+    ::Sleep(200);  // many poll intervals at this time scale
+    EXPECT_EQ(destroyer.Count(), 1u);
+    engine.Destroy();  // joins the thread that ended
+    EXPECT_TRUE(engine.CreateUSB(L"BlueCoreUSB1"));  // and the engine can be used again
+}
+
 TEST_F(EngineTest, SecondEngineTakesTheOnlyChipAndRetriesAfterTheCheckFailed)
 {
     Load("time.scale=0.01\ndfu.1.pid=0x4D10\ndfu.1.fail.check=28\ndfu.1.fail.check.times=1\n");

@@ -60,7 +60,9 @@ TEST_F(FileOfferReturnTest, ImageIdentityByModelAndSibling)
 
 TEST_F(FileOfferReturnTest, BatchUnitOf0x5060BecomesA0x5011WithItsFile)
 {
-    const std::string name = "54 00 68 00 75 00 6E 00 64 00 65 00 72 00 20 00 41 00 75 00 64 00 69 00 6F 00 20 00 57 00 50 00";
+    // "Thunder Audio WP": the display name cut to 32 bytes of UTF-16.
+    const std::string name =
+        "54 00 68 00 75 00 6E 00 64 00 65 00 72 00 20 00 41 00 75 00 64 00 69 00 6F 00 20 00 57 00 50 00";
     struct Case {
         const char* name;
         std::string chips;

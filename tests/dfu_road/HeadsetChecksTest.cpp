@@ -118,8 +118,9 @@ TEST_F(HeadsetChecksTest, PreparationWritesByTargetAndVersion)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         char chip[160];
-        std::snprintf(chip, sizeof(chip), "dfu.1.pid=0x%04X\ndfu.1.ps.0x02A3=words:0x%04X\ndfu.1.ps.0x02A4=%02X 00 00 00\n",
-                      c.productId, c.productId, c.major * 10 + c.minor);
+        std::snprintf(chip, sizeof(chip),
+                      "dfu.1.pid=0x%04X\ndfu.1.ps.0x02A3=words:0x%04X\ndfu.1.ps.0x02A4=%02X 00 00 00\n", c.productId,
+                      c.productId, c.major * 10 + c.minor);
         Load(chip + c.extra);
         Recognized(c.productId, c.major, c.minor);
         ASSERT_TRUE(CheckDfuIdentity(app.deviceSettings).Passed() || !c.extra.empty());
