@@ -13,6 +13,8 @@
 #include "device/ProductCatalogue.h"
 #include "device/ProductIdList.h"
 #include "framework/Clock.h"
+#include "firmware/FirmwarePackage.h"
+#include "firmware/UpdateMessages.h"
 #include "framework/File.h"
 
 namespace {
@@ -168,8 +170,8 @@ std::string IdentityTag(int modelProductId, int id)
 bool ReadFileIdentity(const CString& path, std::string& identity, bool& blankStart)
 {
     CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary) ||
-        file.GetLength() < kCheckedFileBytes)
+    if (CountFileBytes(path) < static_cast<int64_t>(kCheckedFileBytes) ||
+        !file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary))
         return false;
     std::string block(kCheckedFileBytes, '\0');
     if (file.Read(block.data(), static_cast<UINT>(block.size())) != block.size()) return false;
@@ -207,6 +209,17 @@ bool TakeVariantFile(int targetProductId, const std::string& identity)
 bool InNormalMode(int productId) { return productId >= 1 && productId < kUpdateModeBit; }
 
 }  // namespace
+
+CString DfuRoadResult::Detail(LanguageIndex language) const
+{
+    switch (outcome) {
+    case DfuRoadOutcome::Passed: break;
+    case DfuRoadOutcome::NotRecognizedDevice: return TextNotRecognizedDevice(language);
+    case DfuRoadOutcome::CannotGetDevice: return TextCannotGetDevice(language);
+    case DfuRoadOutcome::UsbNotMatch: return TextUsbNotMatch(language);
+    }
+    return CString();
+}
 
 int AcceptedDfuProductId(const std::wstring& path)
 {
@@ -260,8 +273,9 @@ DfuRoadResult CheckDfuIdentity(const DeviceSettings& recorded)
         if (!ConnectAccepted(device, transport)) continue;
         const ChipIdentity identity = ReadChipIdentity(transport);
         if (identity.productId != recorded.ProductId)
-            return Failure(DfuRoadOutcome::NotRecognizedDevice, L"[9][3]", 2);
-        if (!IsRecognized(identity, recorded)) return Failure(DfuRoadOutcome::NotRecognizedDevice, L"[9][4]", 2);
+            return Failure(DfuRoadOutcome::NotRecognizedDevice, L"[9][3]", UpdateErrorWrongDevice);
+        if (!IsRecognized(identity, recorded))
+            return Failure(DfuRoadOutcome::NotRecognizedDevice, L"[9][4]", UpdateErrorWrongDevice);
     }
     return DfuRoadResult();
 }
@@ -301,7 +315,8 @@ DfuRoadResult StartDfuReconfigure(DfuEngines& engines, DFUEngine::Callback* call
         if (answer == 1 || !restarted) break;
         Clock::Sleep(1000);
     }
-    if (answer == 0) return Failure(DfuRoadOutcome::CannotGetDevice, restarted ? L"[8][0]" : L"[8][2]", 1);
+    if (answer == 0)
+        return Failure(DfuRoadOutcome::CannotGetDevice, restarted ? L"[8][0]" : L"[8][2]", UpdateErrorFailed);
 
     int kept = 0;
     CStringListX::Position position = names.GetHeadPosition();
@@ -315,9 +330,9 @@ DfuRoadResult StartDfuReconfigure(DfuEngines& engines, DFUEngine::Callback* call
         ++kept;
     }
     if (kept != (targetProductId == kPairProductId ? 2 : 1))
-        return Failure(DfuRoadOutcome::UsbNotMatch, CString::Formatted(L"(%d)", kept), 1);
+        return Failure(DfuRoadOutcome::UsbNotMatch, CString::Formatted(L"(%d)", kept), UpdateErrorFailed);
     if (!engines.PrimaryEngine.StartReconfigure(false, true, CStringX(status.PackagePath)))
-        return Failure(DfuRoadOutcome::CannotGetDevice, restarted ? L"[8][1]" : L"[8][3]", 1);
+        return Failure(DfuRoadOutcome::CannotGetDevice, restarted ? L"[8][1]" : L"[8][3]", UpdateErrorFailed);
     engines.DfuPhase = 1;
     return DfuRoadResult();
 }

@@ -34,11 +34,13 @@ struct DfuRoadResult {
     // Appended to the failure text "%s. %s": "[9][3]", "[8][2]", or the count
     // of devices as "(2)".
     CString tag;
-    // The update record's Error value on failure: 2 when the headset is not the
-    // recognized one, else 1.
-    int error = 0;
+    // The update record's Error value on failure: UpdateErrorWrongDevice when
+    // the headset is not the recognized one, else UpdateErrorFailed.
+    int error = UpdateErrorNone;
 
     bool Passed() const { return outcome == DfuRoadOutcome::Passed; }
+    // The detail text of the failure in a language; empty when it passed.
+    CString Detail(LanguageIndex language) const;
 };
 
 // A device of the library that the road accepts: vendor id 0x3E1F and a product

@@ -18,7 +18,7 @@ The sample set:
     hid_corrupt.img      hid_valid.img with one byte of the third image flipped
     hid_wrong_model.img  hid_valid.img made for 0x5410
     v40_valid.img        0x4210, product id word 0, two images
-    camera.img           0x3020: a Bluetooth image tagged "LUMEN#3020" at byte 16, a camera image
+    camera.img           0x3020: a DFU library file tagged "LUMEN#3020" at byte 16, a camera image
     camera_corrupt.img   camera.img whose second short digest is wrong
     camera_one_image.img 0x3020 with only the Bluetooth image
 Python 3 standard library only.
@@ -28,6 +28,8 @@ import argparse
 import hashlib
 import os
 import struct
+
+import gen_dfu_file
 
 HEADER_SIZE = 36
 SHORT_ENTRY_SIZE = 32
@@ -62,11 +64,8 @@ def package(product, images, text=b"TORVIK SAMPLE", version=(1, 0)):
 
 
 def bluetooth_image(model, product, size):
-    """A DFU library file: its identity text "%s#%04X" at byte 16."""
-    blob = bytearray(image_bytes(product, size))
-    tag = ("%s#%04X" % (model, product)).encode("ascii")
-    blob[16:16 + len(tag)] = tag
-    return bytes(blob)
+    """A DFU library file (tools/gen_dfu_file.py): its identity text "%s#%04X" at byte 16."""
+    return gen_dfu_file.dfu_file("%s#%04X" % (model, product), "2.1", product, size)
 
 
 def flip(data, offset):

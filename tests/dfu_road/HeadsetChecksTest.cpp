@@ -82,7 +82,8 @@ TEST_F(HeadsetChecksTest, IdentityCheckByProductAndVersion)
         } else {
             EXPECT_EQ(result.outcome, DfuRoadOutcome::NotRecognizedDevice);
             EXPECT_EQ(result.tag, CString(c.tag));
-            EXPECT_EQ(result.error, 2);
+            EXPECT_EQ(result.error, UpdateErrorWrongDevice);
+            EXPECT_EQ(result.Detail(LanguageGerman), TextNotRecognizedDevice(LanguageGerman));
         }
         EXPECT_TRUE(KeyWrites().empty());  // the check writes nothing
         EXPECT_EQ(DFUTransportUSB::InitDepth(), 0);
@@ -172,7 +173,7 @@ TEST_F(HeadsetChecksTest, StartDfuReconfigureGivesTheEnginesTheirDevices)
         DfuRoadResult result = StartDfuReconfigure(engines, &recorder, c.target, status);
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.tag, CString(c.tag));
-        EXPECT_EQ(result.error, result.Passed() ? 0 : 1);
+        EXPECT_EQ(result.error, result.Passed() ? UpdateErrorNone : UpdateErrorFailed);
         EXPECT_EQ(engines.DfuPhase, result.Passed() ? 1 : 0);
         EXPECT_EQ(engines.PrimaryEngineOpen, c.primaryOpen);
         EXPECT_EQ(engines.SecondaryEngineOpen, c.secondaryOpen);
@@ -195,6 +196,7 @@ TEST_F(HeadsetChecksTest, HeadsetRestartedIntoUpdateModeIsWaitedForTenMinutesAtM
     DfuRoadResult result = StartDfuReconfigure(engines, nullptr, 0x6022, status);
     EXPECT_EQ(result.outcome, DfuRoadOutcome::CannotGetDevice);
     EXPECT_EQ(result.tag, CString(L"[8][0]"));
+    EXPECT_EQ(result.Detail(LanguageEnglish), CString(L"Cannot get device"));
     std::vector<unsigned> expected(1, 3000);
     expected.insert(expected.end(), 600, 1000);
     EXPECT_EQ(Sleeps(), expected);

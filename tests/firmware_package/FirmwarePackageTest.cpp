@@ -7,6 +7,7 @@
 #include <string>
 
 #include "PackageBuilder.h"
+#include "dfu/DFUEngine.h"
 #include "firmware/FirmwarePackage.h"
 #include "framework/File.h"
 #include "support/TempFolder.h"
@@ -271,6 +272,7 @@ TEST_F(CameraSplit, WritesBothPartsAndNamesTheBluetoothPart)
         EXPECT_FALSE(CFile::Exists(Part(parts[i]) + L".tmp"));
     }
     EXPECT_EQ("LUMEN#3020", FileBytes(bluetooth).substr(16, 10));
+    EXPECT_TRUE(DFUEngine::IsDFUFileValid(bluetooth.str().c_str()));  // the library takes the part
 }
 
 TEST_F(CameraSplit, RefusedPackagesLeaveNoPartBehind)
