@@ -34,6 +34,63 @@ public:
     bool IsCellPopupOpen() const;
     void EndCellEdit();
 
+    // ---- Help texts (DialogDeviceSettingHelp.cpp) ----------------------------
+    // The page's texts and the settings grid's help texts, each a new string in
+    // the main window's current language (English without a main window).
+    CString GetOnboardAudioNoteText() const;
+    CString GetRestartNoteText() const;
+    CString GetHelpPacketLossConcealment() const;
+    CString GetHelpHighQualityA2dp() const;
+    CString GetHelpMicrophoneBoosting() const;
+    CString GetHelpSidetone() const;
+    CString GetHelpCalmweave() const;           // %s: the noise-control setting's name
+    CString GetHelpAutoGainControl() const;
+    CString GetHelpRadioTransmitGain() const;   // %s, %s: the model's display name
+    CString GetHelpEdrOnboardAudio() const;
+    CString GetHelpEdrRecommendDisable() const;
+    CString GetHelpEdrRecommendEnable() const;  // the support address filled in
+    CString GetHelpAudioChannelTimeout() const; // %s, %s: the model's display name
+    CString GetHelpMotionSensorSensitivity() const;  // %s: the model's display name
+    CString GetHelpNavigationAppSupport() const;     // %s, %s: the audio-mixing setting's name
+    CString GetHelpBlendcast() const;           // %s: the audio-mixing setting's name, %s: FM radio
+    CString GetHelpOverlaySensitivity10() const;     // %s: the audio-mixing setting's name
+    CString GetHelpOverlaySensitivity5() const;
+    CString GetHelpAudioBoost() const;          // %s: the Audio Boost setting's name
+    CString GetHelpVoxSensitivityDefault3() const;
+    CString GetHelpVoxSensitivityDefault2() const;
+    CString GetHelpVoxSensitivityLowMedHigh() const;
+    CString GetHelpVoxPhone() const;
+    CString GetHelpHdIntercom() const;          // %s: the setting's own name
+    CString GetHelpEightWayIntercom() const;    // %s, %s: the setting's own name
+    CString GetHelpVoicePrompt() const;
+    CString GetHelpVoxIntercom() const;         // %s, %s: the setting's own name
+    CString GetHelpPhotoMode() const;
+    CString GetHelpVideoMode() const;           // by the headset's firmware: loop recording from 2.0
+    CString GetHelpVideoResolution() const;
+    CString GetHelpTimelapseInterval() const;
+    CString GetHelpVideoTaggingInterval() const;
+    CString GetHelpLoopRecordingInterval() const;
+    CString GetHelpVideoMicrophoneGain() const;
+    CString GetHelpDateCaption() const;
+    CString GetHelpSpeakerSoundRecording() const;    // %s, %s: the setting's own name
+    CString GetHelpAutoCameraSleep() const;     // %s, %s: the setting's own name
+    CString GetHelpSmartVolume() const;
+    CString GetHelpFmStationGuide() const;
+    CString GetHelpHdVoice() const;
+    CString GetHelpAudioSourcePriority() const;
+    CString GetHelpLayerlyFull() const;
+    CString GetHelpLayerlyGps() const;
+    CString GetHelpSmartNaviSystem() const;
+    CString GetHelpGuestMode() const;
+    CString GetHelpLayerlyVolumeManagement() const;
+    CString GetHelpVoiceCommand() const;
+    CString GetHelpEssStatus() const;
+    CString GetHelpEssSensitivity() const;
+    // "seconds (3 ~ 60)" beside the audio channel timeout.
+    CString FormatTimeoutRangeText() const;
+
+    // ---- end of help texts ---------------------------------------------------
+
     CConfigListCtrl settingsGrid;  // control 1201
     CButton defaultButton;  // control 1035
     CButton cancelButton;   // control 1036
@@ -44,3 +101,4 @@ protected:
     void ResetToDefaults() override;
     void FillControls() override;
 };
+
