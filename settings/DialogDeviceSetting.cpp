@@ -5,6 +5,7 @@
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CSettingsPage)
     ON_WM_SETCURSOR()
+    ON_DEVICE_SETTING_HELP_BUTTONS()
 END_MESSAGE_MAP()
 
 CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPage(IDD_DEVICE_SETTING, PageDeviceSetting, parent) {}

@@ -34,7 +34,7 @@ public:
     bool IsCellPopupOpen() const;
     void EndCellEdit();
 
-    // ---- Help texts (DialogDeviceSettingHelp.cpp) ----------------------------
+    // ---- Help texts and help boxes (DialogDeviceSettingHelp.cpp) -------------
     // The page's texts and the settings grid's help texts, each a new string in
     // the main window's current language (English without a main window).
     CString GetOnboardAudioNoteText() const;
@@ -89,7 +89,28 @@ public:
     // "seconds (3 ~ 60)" beside the audio channel timeout.
     CString FormatTimeoutRangeText() const;
 
-    // ---- end of help texts ---------------------------------------------------
+    // The "?" buttons and the note button "...": each opens its help box, with
+    // the main window as parent, unless the main window is busy or its section
+    // list is open. The third EDR text offers "SEND Email", which opens a mail
+    // to the support address.
+    void OnBnClickedHelpEdr();
+    void OnBnClickedHelpPlc();
+    void OnBnClickedHelpHighQualityA2dp();
+    void OnBnClickedHelpMicBoost();
+    void OnBnClickedHelpSidetone();
+    void OnBnClickedHelpCalmweave();
+    void OnBnClickedHelpAgc();
+    void OnBnClickedHelpMotionSensor();
+    void OnBnClickedHelpBlendcast();
+    void OnBnClickedHelpOverlaySensitivity();
+    void OnBnClickedHelpNavAppSupport();
+    void OnBnClickedHelpRadioTransmitGain();
+    void OnBnClickedHelpAudioChannelTimeout();
+    void OnBnClickedHelpAudioBoost();
+    void OnBnClickedNoteMore();
+    // The box of a button of the help-box table.
+    void ShowHelpBox(int buttonId);
+    // ---- end of help texts and help boxes ------------------------------------
 
     CConfigListCtrl settingsGrid;  // control 1201
     CButton defaultButton;  // control 1035
@@ -102,3 +123,20 @@ protected:
     void FillControls() override;
 };
 
+// The message-map rows of the help buttons (in the page's message map).
+#define ON_DEVICE_SETTING_HELP_BUTTONS()                                           \
+    ON_BN_CLICKED(IDC_HELP_EDR, OnBnClickedHelpEdr)                                \
+    ON_BN_CLICKED(IDC_HELP_PLC, OnBnClickedHelpPlc)                                \
+    ON_BN_CLICKED(IDC_HELP_HIGH_QUALITY_A2DP, OnBnClickedHelpHighQualityA2dp)      \
+    ON_BN_CLICKED(IDC_HELP_MIC_BOOST, OnBnClickedHelpMicBoost)                     \
+    ON_BN_CLICKED(IDC_HELP_SIDETONE, OnBnClickedHelpSidetone)                      \
+    ON_BN_CLICKED(IDC_HELP_CALMWEAVE, OnBnClickedHelpCalmweave)                    \
+    ON_BN_CLICKED(IDC_HELP_AGC, OnBnClickedHelpAgc)                                \
+    ON_BN_CLICKED(IDC_HELP_MOTION_SENSOR, OnBnClickedHelpMotionSensor)             \
+    ON_BN_CLICKED(IDC_HELP_BLENDCAST, OnBnClickedHelpBlendcast)                    \
+    ON_BN_CLICKED(IDC_HELP_OVERLAY_SENSITIVITY, OnBnClickedHelpOverlaySensitivity) \
+    ON_BN_CLICKED(IDC_HELP_NAV_APP_SUPPORT, OnBnClickedHelpNavAppSupport)          \
+    ON_BN_CLICKED(IDC_HELP_RADIO_TRANSMIT_GAIN, OnBnClickedHelpRadioTransmitGain)  \
+    ON_BN_CLICKED(IDC_HELP_AUDIO_CHANNEL_TIMEOUT, OnBnClickedHelpAudioChannelTimeout) \
+    ON_BN_CLICKED(IDC_HELP_AUDIO_BOOST, OnBnClickedHelpAudioBoost)                 \
+    ON_BN_CLICKED(IDC_NOTE_MORE, OnBnClickedNoteMore)

@@ -1,12 +1,25 @@
-// The basic settings page's help texts: the getters read the main window's
-// language (and the Video Mode text the headset's firmware).
+// The basic settings page's help texts and its help boxes: the getters read the
+// main window's language (and, for two texts, the target product and the
+// headset's firmware); the "?" buttons open the box of the help-box table.
+#include "app/DialogMessageBox.h"
 #include "app/PageHost.h"
+#include "res/resource.h"
 #include "settings/DialogDeviceSetting.h"
 #include "settings/HelpTexts.h"
 
 namespace {
 
 LanguageIndex LanguageOf(const CPageHost* main) { return main ? main->language : LanguageEnglish; }
+
+// A help box with the logo, OK and, when given, a second button in the
+// cancel position; returns how it ended.
+INT_PTR RunHelpBox(CPageHost& main, const CString& text, CSize size, const wchar_t* cancelCaption)
+{
+    const CString ok = TextOk(main.language);
+    CDialogMessageBox box(main.HostWindow());
+    box.SetupFull(text, 0, nullptr, cancelCaption, ok, size, 0);
+    return box.DoModal();
+}
 
 }  // namespace
 
@@ -74,3 +87,44 @@ CString CDialogDeviceSetting::GetHelpVideoMode() const
 }
 
 CString CDialogDeviceSetting::FormatTimeoutRangeText() const { return ::FormatTimeoutRangeText(LanguageOf(MainDialog())); }
+
+void CDialogDeviceSetting::ShowHelpBox(int buttonId)
+{
+    CPageHost* main = MainDialog();
+    const HelpBox* box = FindHelpBox(buttonId);
+    if (!main || main->Refuses() || !box) return;
+    HelpContext context;
+    context.language = main->language;
+    context.targetProductId = main->targetProductId;
+    context.currentPage = main->currentPage;
+    context.restartNote = GetDlgItemText(IDC_RESTART_NOTE);
+    RunHelpBox(*main, ComposeHelpBoxText(*box, context), HelpBoxSize(*box, main->language), nullptr);
+}
+
+void CDialogDeviceSetting::OnBnClickedHelpEdr()
+{
+    CPageHost* main = MainDialog();
+    if (!main || main->Refuses()) return;
+    const EdrHelpBox box =
+        ComposeEdrHelpBox(ChooseEdrHelp(main->targetProductId, main->deviceSettings), main->language);
+    const CString sendEmail = TextSendEmail(main->language);
+    const INT_PTR result = RunHelpBox(*main, box.text, box.size, box.offersMail ? sendEmail.GetString() : nullptr);
+    // "SEND Email", Escape or the close box: a mail to the support address (its
+    // outcome is not reported).
+    if (box.offersMail && result == IDCANCEL) ShellOpen(nullptr, SupportMailLink(), nullptr, SW_SHOWNORMAL);
+}
+
+void CDialogDeviceSetting::OnBnClickedHelpPlc() { ShowHelpBox(IDC_HELP_PLC); }
+void CDialogDeviceSetting::OnBnClickedHelpHighQualityA2dp() { ShowHelpBox(IDC_HELP_HIGH_QUALITY_A2DP); }
+void CDialogDeviceSetting::OnBnClickedHelpMicBoost() { ShowHelpBox(IDC_HELP_MIC_BOOST); }
+void CDialogDeviceSetting::OnBnClickedHelpSidetone() { ShowHelpBox(IDC_HELP_SIDETONE); }
+void CDialogDeviceSetting::OnBnClickedHelpCalmweave() { ShowHelpBox(IDC_HELP_CALMWEAVE); }
+void CDialogDeviceSetting::OnBnClickedHelpAgc() { ShowHelpBox(IDC_HELP_AGC); }
+void CDialogDeviceSetting::OnBnClickedHelpMotionSensor() { ShowHelpBox(IDC_HELP_MOTION_SENSOR); }
+void CDialogDeviceSetting::OnBnClickedHelpBlendcast() { ShowHelpBox(IDC_HELP_BLENDCAST); }
+void CDialogDeviceSetting::OnBnClickedHelpOverlaySensitivity() { ShowHelpBox(IDC_HELP_OVERLAY_SENSITIVITY); }
+void CDialogDeviceSetting::OnBnClickedHelpNavAppSupport() { ShowHelpBox(IDC_HELP_NAV_APP_SUPPORT); }
+void CDialogDeviceSetting::OnBnClickedHelpRadioTransmitGain() { ShowHelpBox(IDC_HELP_RADIO_TRANSMIT_GAIN); }
+void CDialogDeviceSetting::OnBnClickedHelpAudioChannelTimeout() { ShowHelpBox(IDC_HELP_AUDIO_CHANNEL_TIMEOUT); }
+void CDialogDeviceSetting::OnBnClickedHelpAudioBoost() { ShowHelpBox(IDC_HELP_AUDIO_BOOST); }
+void CDialogDeviceSetting::OnBnClickedNoteMore() { ShowHelpBox(IDC_NOTE_MORE); }

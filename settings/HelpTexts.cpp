@@ -1,10 +1,15 @@
-// The resolver of the help texts and the texts their getters compose.
+// The resolver of the help texts, the texts their getters compose, and the help
+// boxes of the basic settings page (which text, filled with what, how large).
 #include "settings/HelpTexts.h"
 
 #include <iterator>
 #include <string_view>
 
 #include "device/DeviceSettings.h"
+#include "device/ProductCatalogue.h"
+#include "device/ProductIdList.h"
+#include "res/resource.h"
+#include "settingslist/LabelTables.h"
 
 namespace {
 
@@ -16,6 +21,86 @@ const char* const kHelpTextNames[] = {
 static_assert(std::size(kHelpTextNames) == static_cast<size_t>(HelpTextIdCount));
 
 constexpr const wchar_t* kTimeoutRangeTemplate = L"%s (3 ~ 60)";
+constexpr const wchar_t* kNoteBoxTemplate = L"[%s]\n%s";
+
+// The boxes by button. Sizes in pixels; the Japanese microphone text needs a
+// larger box.
+constexpr HelpBox kHelpBoxes[] = {
+    {IDC_HELP_PLC, HelpTextId::HelpPacketLossConcealment, 0, {}, {510, 260}, -1, {}},
+    {IDC_HELP_HIGH_QUALITY_A2DP, HelpTextId::HelpHighQualityA2dp, 0, {}, {520, 160}, -1, {}},
+    {IDC_HELP_MIC_BOOST, HelpTextId::HelpMicrophoneBoosting, 0, {}, {510, 210}, LanguageJapanese, {550, 250}},
+    {IDC_HELP_SIDETONE, HelpTextId::HelpSidetone, 0, {}, {520, 160}, -1, {}},
+    {IDC_HELP_CALMWEAVE, HelpTextId::HelpCalmweave, 1, {HelpArgument::CalmweaveName}, {520, 160}, -1, {}},
+    {IDC_HELP_AGC, HelpTextId::HelpAutoGainControl, 0, {}, {510, 260}, -1, {}},
+    {IDC_HELP_MOTION_SENSOR, HelpTextId::HelpMotionSensorSensitivity, 1, {HelpArgument::ModelName}, {520, 170}, -1,
+     {}},
+    {IDC_HELP_BLENDCAST, HelpTextId::HelpBlendcast, 2, {HelpArgument::BlendcastName, HelpArgument::FmRadioName},
+     {520, 260}, -1, {}},
+    {IDC_HELP_OVERLAY_SENSITIVITY, HelpTextId::HelpOverlaySensitivity10, 1, {HelpArgument::BlendcastName},
+     {520, 240}, -1, {}},
+    {IDC_HELP_NAV_APP_SUPPORT, HelpTextId::HelpNavigationAppSupport, 2,
+     {HelpArgument::BlendcastName, HelpArgument::BlendcastName}, {520, 190}, -1, {}},
+    {IDC_HELP_RADIO_TRANSMIT_GAIN, HelpTextId::HelpRadioTransmitGain, 2,
+     {HelpArgument::ModelName, HelpArgument::ModelName}, {510, 220}, -1, {}},
+    {IDC_HELP_AUDIO_CHANNEL_TIMEOUT, HelpTextId::HelpAudioChannelTimeout, 2,
+     {HelpArgument::ModelName, HelpArgument::ModelName}, {510, 220}, -1, {}},
+    {IDC_HELP_AUDIO_BOOST, HelpTextId::HelpAudioBoost, 1, {HelpArgument::AudioBoostName}, {520, 150}, -1, {}},
+    // The note button "...": the page's title and the restart note as shown.
+    {IDC_NOTE_MORE, HelpTextId::Count, 2, {HelpArgument::PageTitle, HelpArgument::RestartNote}, {510, 160}, -1, {}},
+};
+
+// EDR help: the firmware bands of the two families whose text depends on the
+// version, and the products that always get one text.
+struct EdrBandRule {
+    ProductIdList<16> Ids;
+    int recommendDisableFrom[2];  // below this version: the onboard-audio text
+    int recommendEnableFrom[2];   // from this version: the text that recommends EDR
+};
+
+constexpr EdrBandRule kEdrBandRules[] = {
+    {{0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020, 0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070, 0x5080},
+     {4, 2},
+     {4, 3}},
+    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65}, {1, 2}, {1, 3}},
+};
+
+struct EdrFixedRule {
+    ProductIdList<16> Ids;
+    EdrHelp help;
+};
+
+constexpr EdrFixedRule kEdrFixedRules[] = {
+    {{0x2020, 0x4110, 0x4111, 0x4120, 0x4D75, 0x4D85, 0x5011, 0x6110, 0x6111, 0x6120, 0x6121},
+     EdrHelp::RecommendEnable},
+    {{0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4021, 0x4030}, EdrHelp::RecommendDisable},
+};
+
+struct EdrBox {
+    HelpTextId text;
+    SIZE size;
+    bool offersMail;
+};
+
+constexpr EdrBox kEdrBoxes[] = {
+    {HelpTextId::HelpEdrOnboardAudio, {510, 160}, false},
+    {HelpTextId::HelpEdrRecommendDisable, {510, 190}, false},
+    {HelpTextId::HelpEdrRecommendEnable, {510, 200}, true},
+};
+
+CString ArgumentText(HelpArgument argument, const HelpContext& context)
+{
+    const LanguageIndex language = context.language;
+    switch (argument) {
+    case HelpArgument::CalmweaveName: return GetLabelText(CalmweaveLabels, TextColumn(language));
+    case HelpArgument::BlendcastName: return GetLabelText(BlendcastLabels, TextColumn(language));
+    case HelpArgument::FmRadioName: return GetLabelText(FmRadioLabels, TextColumn(language));
+    case HelpArgument::AudioBoostName: return GetLabelText(AudioBoostLabels, TextColumn(language));
+    case HelpArgument::ModelName: return GetModelName(context.targetProductId, 0);
+    case HelpArgument::PageTitle: return PageTitle(context.currentPage, language);
+    case HelpArgument::RestartNote: return context.restartNote;
+    }
+    return CString();
+}
 
 }  // namespace
 
@@ -48,6 +133,55 @@ CString FormatTimeoutRangeText(LanguageIndex language)
 {
     return CString::FillPlaceholders(kTimeoutRangeTemplate, {TextSeconds(language).GetString()});
 }
+
+std::span<const HelpBox> HelpBoxTable() { return kHelpBoxes; }
+
+const HelpBox* FindHelpBox(int buttonId)
+{
+    for (const HelpBox& box : kHelpBoxes) {
+        if (box.buttonId == buttonId) return &box;
+    }
+    return nullptr;
+}
+
+CSize HelpBoxSize(const HelpBox& box, LanguageIndex language)
+{
+    return CSize(language == box.largerIn ? box.largerSize : box.size);
+}
+
+CString ComposeHelpBoxText(const HelpBox& box, const HelpContext& context)
+{
+    const CString first = box.argumentCount > 0 ? ArgumentText(box.arguments[0], context) : CString();
+    const CString second = box.argumentCount > 1 ? ArgumentText(box.arguments[1], context) : CString();
+    const wchar_t* text =
+        box.text == HelpTextId::Count ? kNoteBoxTemplate : HelpTextLiteral(box.text, context.language);
+    return CString::FillPlaceholders(text, {first.GetString(), second.GetString()});
+}
+
+EdrHelp ChooseEdrHelp(int productId, const DeviceSettings& device)
+{
+    if (const EdrBandRule* rule = FindProductRow(kEdrBandRules, productId)) {
+        if (device.CompareFirmwareVersion(rule->recommendDisableFrom[0], rule->recommendDisableFrom[1]) < 0)
+            return EdrHelp::OnboardAudio;
+        if (device.CompareFirmwareVersion(rule->recommendEnableFrom[0], rule->recommendEnableFrom[1]) < 0)
+            return EdrHelp::RecommendDisable;
+        return EdrHelp::RecommendEnable;
+    }
+    if (const EdrFixedRule* rule = FindProductRow(kEdrFixedRules, productId)) return rule->help;
+    return EdrHelp::OnboardAudio;
+}
+
+EdrHelpBox ComposeEdrHelpBox(EdrHelp help, LanguageIndex language)
+{
+    const EdrBox& box = kEdrBoxes[static_cast<size_t>(help)];
+    EdrHelpBox result;
+    result.text = box.offersMail ? HelpEdrRecommendEnableText(language) : HelpText(box.text, language);
+    result.size = CSize(box.size);
+    result.offersMail = box.offersMail;
+    return result;
+}
+
+CString SupportMailLink() { return CString(L"mailto:") + kSupportEmailAddress; }
 
 int CountPlaceholders(const wchar_t* text)
 {

@@ -73,5 +73,63 @@ HelpTextId VideoModeHelp(const DeviceSettings& device);
 // "seconds (3 ~ 60)": the range beside the audio channel timeout.
 CString FormatTimeoutRangeText(LanguageIndex language);
 
+// The help boxes of the basic settings page.
+
+// What fills a placeholder of a box's text, in the current language.
+enum class HelpArgument : int {
+    CalmweaveName,   // the noise-control setting's name
+    BlendcastName,   // the audio-mixing setting's name
+    FmRadioName,
+    AudioBoostName,
+    ModelName,       // the target product's display name, empty when unknown
+    PageTitle,       // the title of the main window's current page
+    RestartNote,     // the restart note as the page shows it
+};
+
+// The box of one "?" button (or of the note button "..."): its text, what
+// fills the text, and its size in pixels; the microphone text needs a larger
+// box in one language.
+struct HelpBox {
+    int buttonId;
+    HelpTextId text;  // HelpTextId::Count: the note box's "[%s]\n%s"
+    int argumentCount;
+    HelpArgument arguments[2];
+    SIZE size;
+    LanguageIndex largerIn;  // -1: the same size in every language
+    SIZE largerSize;
+};
+
+std::span<const HelpBox> HelpBoxTable();
+// The box of a button, null for a button without one.
+const HelpBox* FindHelpBox(int buttonId);
+// The size of a box in a language.
+CSize HelpBoxSize(const HelpBox& box, LanguageIndex language);
+
+// What the box's text is filled with.
+struct HelpContext {
+    LanguageIndex language = LanguageEnglish;
+    int targetProductId = 0;
+    int currentPage = 0;
+    CString restartNote;
+};
+// The box's text, its placeholders filled.
+CString ComposeHelpBoxText(const HelpBox& box, const HelpContext& context);
+
+// The EDR help: one of three texts by product and firmware band.
+enum class EdrHelp : int { OnboardAudio, RecommendDisable, RecommendEnable };
+EdrHelp ChooseEdrHelp(int productId, const DeviceSettings& device);
+
+// An EDR box: its text, size, and whether it offers "SEND Email" in the cancel
+// position (which then opens a mail to the support address).
+struct EdrHelpBox {
+    CString text;
+    CSize size;
+    bool offersMail = false;
+};
+EdrHelpBox ComposeEdrHelpBox(EdrHelp help, LanguageIndex language);
+
+// The link that "SEND Email" opens.
+CString SupportMailLink();
+
 // The number of "%s" in a text.
 int CountPlaceholders(const wchar_t* text);
