@@ -120,9 +120,7 @@ const char* TextName(TextId id)
 
 const wchar_t* TextLiteral(TextId id, LanguageIndex language)
 {
-    const int index = static_cast<int>(id);
-    if (index < 0 || index >= kTextIdCount) return L"";
-    return TextTable()[static_cast<size_t>(index)].text[static_cast<size_t>(TextColumn(language))];
+    return TableLiteral(TextTable(), static_cast<int>(id), language);
 }
 
 #define TORVIK_TEXT_GETTER_DEFINITION(name) \

@@ -28,6 +28,16 @@ constexpr int TextColumn(LanguageIndex language)
 
 using TextRow = std::array<const wchar_t*, LanguageCount>;
 
+// The resolver of a table of texts (entries with a TextRow `text`, indexed by
+// their id): the literal of entry `index` in a language (English outside 1 to
+// 10); an index outside the table gives an empty text.
+template <typename Entry>
+const wchar_t* TableLiteral(std::span<const Entry> table, int index, LanguageIndex language)
+{
+    if (index < 0 || static_cast<size_t>(index) >= table.size()) return L"";
+    return table[static_cast<size_t>(index)].text[static_cast<size_t>(TextColumn(language))];
+}
+
 // Texts with a getter of the same name: CString Name(LanguageIndex language).
 #define TORVIK_TEXT_GETTERS(X)                                                                  \
     X(TextManagerLanguage) X(TextOk) X(TextSendEmail) X(TextCancel) X(TextYes) X(TextNo)       \

@@ -112,9 +112,7 @@ const char* HelpTextName(HelpTextId id)
 
 const wchar_t* HelpTextLiteral(HelpTextId id, LanguageIndex language)
 {
-    const int index = static_cast<int>(id);
-    if (index < 0 || index >= HelpTextIdCount) return L"";
-    return HelpTextTable()[static_cast<size_t>(index)].text[static_cast<size_t>(TextColumn(language))];
+    return TableLiteral(HelpTextTable(), static_cast<int>(id), language);
 }
 
 CString HelpEdrRecommendEnableText(LanguageIndex language)
