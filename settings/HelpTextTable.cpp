@@ -626,7 +626,7 @@ constexpr HelpTextEntry kHelpTexts[] = {
       L"[ESS 灵敏度]\n低：仅在急刹车时亮起刹车信号。\n高：轻微刹车时也会亮起刹车信号。",
       L"[ESS-herkkyys]\nMatala: jarruvalo syttyy vain äkillisessä jarrutuksessa.\nKorkea: jarruvalo syttyy myös kevyessä jarrutuksessa."}},
 };
-static_assert(std::size(kHelpTexts) == static_cast<size_t>(HelpTextIdCount));
+static_assert(std::size(kHelpTexts) == static_cast<size_t>(kHelpTextIdCount));
 
 }  // namespace
 

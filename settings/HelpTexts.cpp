@@ -18,7 +18,7 @@ const char* const kHelpTextNames[] = {
     TORVIK_HELP_TEXTS(TORVIK_HELP_TEXT_NAME)
 #undef TORVIK_HELP_TEXT_NAME
 };
-static_assert(std::size(kHelpTextNames) == static_cast<size_t>(HelpTextIdCount));
+static_assert(std::size(kHelpTextNames) == static_cast<size_t>(kHelpTextIdCount));
 
 constexpr const wchar_t* kTimeoutRangeTemplate = L"%s (3 ~ 60)";
 constexpr const wchar_t* kNoteBoxTemplate = L"[%s]\n%s";
@@ -107,7 +107,7 @@ CString ArgumentText(HelpArgument argument, const HelpContext& context)
 const char* HelpTextName(HelpTextId id)
 {
     const int index = static_cast<int>(id);
-    return (index >= 0 && index < HelpTextIdCount) ? kHelpTextNames[index] : "";
+    return (index >= 0 && index < kHelpTextIdCount) ? kHelpTextNames[index] : "";
 }
 
 const wchar_t* HelpTextLiteral(HelpTextId id, LanguageIndex language)

@@ -44,7 +44,7 @@ enum class HelpTextId : int {
     Count
 };
 
-inline constexpr int HelpTextIdCount = static_cast<int>(HelpTextId::Count);
+inline constexpr int kHelpTextIdCount = static_cast<int>(HelpTextId::Count);
 
 struct HelpTextEntry {
     HelpTextId id;

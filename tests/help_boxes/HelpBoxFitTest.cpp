@@ -79,7 +79,7 @@ CString WidestModelName(const TextMeasure& font)
 {
     CString widest;
     for (int id : KnownUsbProductIds) {
-        const CString name = GetModelName(id & ~UpdateModeBit, 0);
+        const CString name = GetModelName(id & ~kUpdateModeBit, 0);
         if (font.Width(name) > font.Width(widest)) widest = name;
     }
     return widest;

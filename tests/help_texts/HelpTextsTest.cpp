@@ -24,8 +24,8 @@ bool IsNote(HelpTextId id) { return id == HelpTextId::OnboardAudioNoteText || id
 
 TEST(HelpTexts, EveryTextInEveryLanguageHasItsTitleAndNoMorePlaceholdersThanEnglish)
 {
-    ASSERT_EQ(static_cast<size_t>(HelpTextIdCount), HelpTextTable().size());
-    for (int index = 0; index < HelpTextIdCount; ++index) {
+    ASSERT_EQ(static_cast<size_t>(kHelpTextIdCount), HelpTextTable().size());
+    for (int index = 0; index < kHelpTextIdCount; ++index) {
         const HelpTextEntry& entry = HelpTextTable()[static_cast<size_t>(index)];
         SCOPED_TRACE(HelpTextName(entry.id));
         ASSERT_EQ(index, static_cast<int>(entry.id));
@@ -55,7 +55,7 @@ TEST(HelpTexts, EveryTextInEveryLanguageHasItsTitleAndNoMorePlaceholdersThanEngl
 
 TEST(HelpTexts, LanguagesOutsideOneToTenReadEnglish)
 {
-    for (int index = 0; index < HelpTextIdCount; ++index) {
+    for (int index = 0; index < kHelpTextIdCount; ++index) {
         const auto id = static_cast<HelpTextId>(index);
         for (LanguageIndex language : {0, -1, 11, 100}) {
             EXPECT_EQ(HelpTextTable()[static_cast<size_t>(index)].text[0], HelpTextLiteral(id, language))
