@@ -124,19 +124,19 @@ protected:
 };
 
 // The message-map rows of the help buttons (in the page's message map).
-#define ON_DEVICE_SETTING_HELP_BUTTONS()                                           \
-    ON_BN_CLICKED(IDC_HELP_EDR, OnBnClickedHelpEdr)                                \
-    ON_BN_CLICKED(IDC_HELP_PLC, OnBnClickedHelpPlc)                                \
-    ON_BN_CLICKED(IDC_HELP_HIGH_QUALITY_A2DP, OnBnClickedHelpHighQualityA2dp)      \
-    ON_BN_CLICKED(IDC_HELP_MIC_BOOST, OnBnClickedHelpMicBoost)                     \
-    ON_BN_CLICKED(IDC_HELP_SIDETONE, OnBnClickedHelpSidetone)                      \
-    ON_BN_CLICKED(IDC_HELP_CALMWEAVE, OnBnClickedHelpCalmweave)                    \
-    ON_BN_CLICKED(IDC_HELP_AGC, OnBnClickedHelpAgc)                                \
-    ON_BN_CLICKED(IDC_HELP_MOTION_SENSOR, OnBnClickedHelpMotionSensor)             \
-    ON_BN_CLICKED(IDC_HELP_BLENDCAST, OnBnClickedHelpBlendcast)                    \
-    ON_BN_CLICKED(IDC_HELP_OVERLAY_SENSITIVITY, OnBnClickedHelpOverlaySensitivity) \
-    ON_BN_CLICKED(IDC_HELP_NAV_APP_SUPPORT, OnBnClickedHelpNavAppSupport)          \
-    ON_BN_CLICKED(IDC_HELP_RADIO_TRANSMIT_GAIN, OnBnClickedHelpRadioTransmitGain)  \
-    ON_BN_CLICKED(IDC_HELP_AUDIO_CHANNEL_TIMEOUT, OnBnClickedHelpAudioChannelTimeout) \
-    ON_BN_CLICKED(IDC_HELP_AUDIO_BOOST, OnBnClickedHelpAudioBoost)                 \
+#define ON_DEVICE_SETTING_HELP_BUTTONS()                                \
+    ON_BN_CLICKED(IDC_EDR_HELP, OnBnClickedHelpEdr)                     \
+    ON_BN_CLICKED(IDC_PLC_HELP, OnBnClickedHelpPlc)                     \
+    ON_BN_CLICKED(IDC_A2DP_HELP, OnBnClickedHelpHighQualityA2dp)        \
+    ON_BN_CLICKED(IDC_MIC_BOOST_HELP, OnBnClickedHelpMicBoost)          \
+    ON_BN_CLICKED(IDC_SIDETONE_HELP, OnBnClickedHelpSidetone)           \
+    ON_BN_CLICKED(IDC_CALMWEAVE_HELP, OnBnClickedHelpCalmweave)         \
+    ON_BN_CLICKED(IDC_AGC_HELP, OnBnClickedHelpAgc)                     \
+    ON_BN_CLICKED(IDC_MOTION_SENSOR_HELP, OnBnClickedHelpMotionSensor)  \
+    ON_BN_CLICKED(IDC_BLENDCAST_HELP, OnBnClickedHelpBlendcast)         \
+    ON_BN_CLICKED(IDC_OVERLAY_HELP, OnBnClickedHelpOverlaySensitivity)  \
+    ON_BN_CLICKED(IDC_NAV_APP_HELP, OnBnClickedHelpNavAppSupport)       \
+    ON_BN_CLICKED(IDC_GAIN_HELP, OnBnClickedHelpRadioTransmitGain)      \
+    ON_BN_CLICKED(IDC_TIMEOUT_HELP, OnBnClickedHelpAudioChannelTimeout) \
+    ON_BN_CLICKED(IDC_AUDIO_BOOST_HELP, OnBnClickedHelpAudioBoost)      \
     ON_BN_CLICKED(IDC_NOTE_MORE, OnBnClickedNoteMore)

@@ -114,17 +114,17 @@ void CDialogDeviceSetting::OnBnClickedHelpEdr()
     if (box.offersMail && result == IDCANCEL) ShellOpen(nullptr, SupportMailLink(), nullptr, SW_SHOWNORMAL);
 }
 
-void CDialogDeviceSetting::OnBnClickedHelpPlc() { ShowHelpBox(IDC_HELP_PLC); }
-void CDialogDeviceSetting::OnBnClickedHelpHighQualityA2dp() { ShowHelpBox(IDC_HELP_HIGH_QUALITY_A2DP); }
-void CDialogDeviceSetting::OnBnClickedHelpMicBoost() { ShowHelpBox(IDC_HELP_MIC_BOOST); }
-void CDialogDeviceSetting::OnBnClickedHelpSidetone() { ShowHelpBox(IDC_HELP_SIDETONE); }
-void CDialogDeviceSetting::OnBnClickedHelpCalmweave() { ShowHelpBox(IDC_HELP_CALMWEAVE); }
-void CDialogDeviceSetting::OnBnClickedHelpAgc() { ShowHelpBox(IDC_HELP_AGC); }
-void CDialogDeviceSetting::OnBnClickedHelpMotionSensor() { ShowHelpBox(IDC_HELP_MOTION_SENSOR); }
-void CDialogDeviceSetting::OnBnClickedHelpBlendcast() { ShowHelpBox(IDC_HELP_BLENDCAST); }
-void CDialogDeviceSetting::OnBnClickedHelpOverlaySensitivity() { ShowHelpBox(IDC_HELP_OVERLAY_SENSITIVITY); }
-void CDialogDeviceSetting::OnBnClickedHelpNavAppSupport() { ShowHelpBox(IDC_HELP_NAV_APP_SUPPORT); }
-void CDialogDeviceSetting::OnBnClickedHelpRadioTransmitGain() { ShowHelpBox(IDC_HELP_RADIO_TRANSMIT_GAIN); }
-void CDialogDeviceSetting::OnBnClickedHelpAudioChannelTimeout() { ShowHelpBox(IDC_HELP_AUDIO_CHANNEL_TIMEOUT); }
-void CDialogDeviceSetting::OnBnClickedHelpAudioBoost() { ShowHelpBox(IDC_HELP_AUDIO_BOOST); }
+void CDialogDeviceSetting::OnBnClickedHelpPlc() { ShowHelpBox(IDC_PLC_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpHighQualityA2dp() { ShowHelpBox(IDC_A2DP_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpMicBoost() { ShowHelpBox(IDC_MIC_BOOST_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpSidetone() { ShowHelpBox(IDC_SIDETONE_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpCalmweave() { ShowHelpBox(IDC_CALMWEAVE_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpAgc() { ShowHelpBox(IDC_AGC_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpMotionSensor() { ShowHelpBox(IDC_MOTION_SENSOR_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpBlendcast() { ShowHelpBox(IDC_BLENDCAST_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpOverlaySensitivity() { ShowHelpBox(IDC_OVERLAY_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpNavAppSupport() { ShowHelpBox(IDC_NAV_APP_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpRadioTransmitGain() { ShowHelpBox(IDC_GAIN_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpAudioChannelTimeout() { ShowHelpBox(IDC_TIMEOUT_HELP); }
+void CDialogDeviceSetting::OnBnClickedHelpAudioBoost() { ShowHelpBox(IDC_AUDIO_BOOST_HELP); }
 void CDialogDeviceSetting::OnBnClickedNoteMore() { ShowHelpBox(IDC_NOTE_MORE); }

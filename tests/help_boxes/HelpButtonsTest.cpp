@@ -104,12 +104,12 @@ TEST_F(HelpButtonsTest, BoxesShowTheGettersFilledWithTheNamesOfTheLanguage)
         CString expected;
     };
     const Case cases[] = {
-        {IDC_HELP_SIDETONE, Page().GetHelpSidetone()},
-        {IDC_HELP_CALMWEAVE, CString::FillPlaceholders(Page().GetHelpCalmweave(), {CalmweaveLabels[LanguageItalian]})},
-        {IDC_HELP_AUDIO_BOOST, CString::FillPlaceholders(Page().GetHelpAudioBoost(), {AudioBoostLabels[LanguageItalian]})},
-        {IDC_HELP_BLENDCAST, CString::FillPlaceholders(Page().GetHelpBlendcast(), {BlendcastLabels[LanguageItalian],
+        {IDC_SIDETONE_HELP, Page().GetHelpSidetone()},
+        {IDC_CALMWEAVE_HELP, CString::FillPlaceholders(Page().GetHelpCalmweave(), {CalmweaveLabels[LanguageItalian]})},
+        {IDC_AUDIO_BOOST_HELP, CString::FillPlaceholders(Page().GetHelpAudioBoost(), {AudioBoostLabels[LanguageItalian]})},
+        {IDC_BLENDCAST_HELP, CString::FillPlaceholders(Page().GetHelpBlendcast(), {BlendcastLabels[LanguageItalian],
                                                                                  FmRadioLabels[LanguageItalian]})},
-        {IDC_HELP_RADIO_TRANSMIT_GAIN, CString::FillPlaceholders(Page().GetHelpRadioTransmitGain(), {L"GZR6", L"GZR6"})},
+        {IDC_GAIN_HELP, CString::FillPlaceholders(Page().GetHelpRadioTransmitGain(), {L"GZR6", L"GZR6"})},
     };
     for (const Case& c : cases) {
         boxes.clear();
@@ -137,7 +137,7 @@ TEST_F(HelpButtonsTest, NothingOpensWhileBusyOrWhileTheSectionListIsOpen)
     for (int which = 0; which < 2; ++which) {
         main->busy = which == 0;
         main->sectionListOpen = which == 1;
-        for (int id : {IDC_HELP_EDR, IDC_HELP_PLC, IDC_HELP_MIC_BOOST, IDC_HELP_AUDIO_BOOST, IDC_NOTE_MORE}) ClickHelp(id);
+        for (int id : {IDC_EDR_HELP, IDC_PLC_HELP, IDC_MIC_BOOST_HELP, IDC_AUDIO_BOOST_HELP, IDC_NOTE_MORE}) ClickHelp(id);
     }
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(opened.empty());
@@ -169,7 +169,7 @@ TEST_F(HelpButtonsTest, EdrHelpByFirmwareAndTheMailOfItsThirdText)
         boxes.clear();
         opened.clear();
         endWith = c.endWith;
-        ClickHelp(IDC_HELP_EDR);
+        ClickHelp(IDC_EDR_HELP);
         ASSERT_EQ(1u, boxes.size());
         EXPECT_EQ(0, boxes[0].text.Find(c.begins));
         EXPECT_EQ(c.size, boxes[0].size);
@@ -186,7 +186,7 @@ TEST_F(HelpButtonsTest, FinnishEdrTextShowsTheSupportAddress)
 {
     Headset(0x4D10, 4, 3);
     main->language = LanguageFinnish;
-    ClickHelp(IDC_HELP_EDR);
+    ClickHelp(IDC_EDR_HELP);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_NE(-1, boxes[0].text.Find(L"(support@torvik.example)"));
     EXPECT_EQ(TextSendEmail(LanguageFinnish), boxes[0].cancel);
@@ -230,7 +230,7 @@ TEST_F(HelpButtonsTest, DISABLED_ShowHelpBox)
     main->currentPage = PageDeviceSetting;
     Page().SetDlgItemText(IDC_RESTART_NOTE, Page().GetRestartNoteText());
     main->ShowWindow(SW_SHOW);
-    ClickHelp(EnvNumber("TORVIK_SHOT_BUTTON", IDC_HELP_EDR));
+    ClickHelp(EnvNumber("TORVIK_SHOT_BUTTON", IDC_EDR_HELP));
 }
 
 }  // namespace

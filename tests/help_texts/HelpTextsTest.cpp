@@ -182,7 +182,7 @@ TEST(HelpBoxes, EveryBoxFillsAsManyPlaceholdersAsItsTextHas)
             EXPECT_EQ(-1, ComposeHelpBoxText(box, context).Find(L"%s")) << box.buttonId << " " << language;
         }
     }
-    EXPECT_EQ(nullptr, FindHelpBox(IDC_HELP_EDR));  // the EDR box is chosen by product and firmware
+    EXPECT_EQ(nullptr, FindHelpBox(IDC_EDR_HELP));  // the EDR box is chosen by product and firmware
     EXPECT_EQ(nullptr, FindHelpBox(0));
 }
 
@@ -195,18 +195,18 @@ TEST(HelpBoxes, FilledWithNamesOfTheLanguageAndTheModel)
         const wchar_t* expected;
     };
     const Case cases[] = {
-        {IDC_HELP_CALMWEAVE, LanguageGerman, 0x2020,
+        {IDC_CALMWEAVE_HELP, LanguageGerman, 0x2020,
          L"[Calmweave™]\nCalmweave™ verringert die Auswirkungen von Umgebungsgeräuschen bei Intercom-Gesprächen."},
-        {IDC_HELP_AUDIO_BOOST, LanguageEnglish, 0x5210,
+        {IDC_AUDIO_BOOST_HELP, LanguageEnglish, 0x5210,
          L"[Audio Boost]\nWhen Audio Boost is enabled, you can hear audio at a louder maximum volume level."},
-        {IDC_HELP_MOTION_SENSOR, LanguageEnglish, 0x5210,
+        {IDC_MOTION_SENSOR_HELP, LanguageEnglish, 0x5210,
          L"[Motion Sensor Sensitivity]\nThis setting determines the sensitivity when you double tap on the surface "
          L"of the GZR6 to enter the voice command mode."},
         // A product the catalogue does not list: an empty name where it stands.
-        {IDC_HELP_MOTION_SENSOR, LanguageEnglish, 0x7777,
+        {IDC_MOTION_SENSOR_HELP, LanguageEnglish, 0x7777,
          L"[Motion Sensor Sensitivity]\nThis setting determines the sensitivity when you double tap on the surface "
          L"of the  to enter the voice command mode."},
-        {IDC_HELP_BLENDCAST, LanguageSpanish, 0x5210,
+        {IDC_BLENDCAST_HELP, LanguageSpanish, 0x5210,
          L"[Blendcast™]\nBlendcast™ le permite mantener una conversación por intercomunicador mientras escucha "
          L"música, la Radio FM o las indicaciones del GPS. Cuando empieza una conversación por intercomunicador, "
          L"las demás fuentes de audio suenan de fondo a menor volumen. Al terminar la conversación, vuelven al "
@@ -221,7 +221,7 @@ TEST(HelpBoxes, FilledWithNamesOfTheLanguageAndTheModel)
         context.targetProductId = c.productId;
         EXPECT_EQ(CString(c.expected), ComposeHelpBoxText(*box, context)) << c.button;
     }
-    const CString unknown = ComposeHelpBoxText(*FindHelpBox(IDC_HELP_RADIO_TRANSMIT_GAIN), HelpContext{});
+    const CString unknown = ComposeHelpBoxText(*FindHelpBox(IDC_GAIN_HELP), HelpContext{});
     EXPECT_NE(-1, unknown.Find(L" audio out from  to connected two-way radio."));
     EXPECT_NE(-1, unknown.Find(L" mobile phone connected to ."));
 }
@@ -237,10 +237,10 @@ TEST(HelpBoxes, NoteBoxShowsTheTitleOfThePageAndTheNoteAsShown)
 
 TEST(HelpBoxes, MicrophoneBoxIsLargerInJapaneseOnly)
 {
-    const HelpBox& box = *FindHelpBox(IDC_HELP_MIC_BOOST);
+    const HelpBox& box = *FindHelpBox(IDC_MIC_BOOST_HELP);
     for (int language = -1; language <= LanguageCount; ++language)
         EXPECT_EQ(language == LanguageJapanese ? CSize(550, 250) : CSize(510, 210), HelpBoxSize(box, language)) << language;
-    EXPECT_EQ(CSize(520, 160), HelpBoxSize(*FindHelpBox(IDC_HELP_SIDETONE), LanguageJapanese));
+    EXPECT_EQ(CSize(520, 160), HelpBoxSize(*FindHelpBox(IDC_SIDETONE_HELP), LanguageJapanese));
 }
 
 }  // namespace
