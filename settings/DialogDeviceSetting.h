@@ -13,27 +13,6 @@ public:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
 
-    void RefreshTexts() override;
-    int IsModified() override;
-    int WriteToHeadset() override;
-
-    // Bold captions (and the smaller Japanese note) in the current language.
-    void ApplyBoldCaptions();
-    // Places the rows of the model and sets them from the working copy, then
-    // rebuilds the settings grid.
-    void LayoutLegacyControls();
-    void FillSettingsList();
-    // The grid's columns: help mark, setting name, value.
-    void SetListColumnWidths();
-    // The working copy takes the device values again (CANCEL, a failed write).
-    void RevertToDeviceSettings();
-
-    // The settings grid: whether a drop-down popup of one of its cells is open,
-    // and ending the cell editing (the main window closes the popup on a click
-    // elsewhere).
-    bool IsCellPopupOpen() const;
-    void EndCellEdit();
-
     // ---- Help texts and help boxes (DialogDeviceSettingHelp.cpp) -------------
     // The page's texts and the settings grid's help texts, each a new string in
     // the main window's current language (English without a main window).
@@ -111,6 +90,27 @@ public:
     // The box of a button of the help-box table.
     void ShowHelpBox(int buttonId);
     // ---- end of help texts and help boxes ------------------------------------
+
+    void RefreshTexts() override;
+    int IsModified() override;
+    int WriteToHeadset() override;
+
+    // Bold captions (and the smaller Japanese note) in the current language.
+    void ApplyBoldCaptions();
+    // Places the rows of the model and sets them from the working copy, then
+    // rebuilds the settings grid.
+    void LayoutLegacyControls();
+    void FillSettingsList();
+    // The grid's columns: help mark, setting name, value.
+    void SetListColumnWidths();
+    // The working copy takes the device values again (CANCEL, a failed write).
+    void RevertToDeviceSettings();
+
+    // The settings grid: whether a drop-down popup of one of its cells is open,
+    // and ending the cell editing (the main window closes the popup on a click
+    // elsewhere).
+    bool IsCellPopupOpen() const;
+    void EndCellEdit();
 
     CConfigListCtrl settingsGrid;  // control 1201
     CButton defaultButton;  // control 1035
