@@ -279,13 +279,24 @@ CString CUpdaterDlg::GetStatusText() const { return statusLine.Get(language); }
 
 void CUpdaterDlg::SetStatusText(const CString& text, LanguageIndex lang) { statusLine.Set(text, lang); }
 
+namespace {
+
+// The status area lies under the text and paints its colour over the whole
+// line, so the text is repainted with it; else the line stays blank.
+void PaintStatusLine(CStatic& area, CStatic& text, const CString& status)
+{
+    area.SetWindowText(L"");
+    text.SetWindowText(status);
+    area.Invalidate();
+    text.Invalidate();
+}
+
+}  // namespace
+
 void CUpdaterDlg::ShowStatus(const CString& text, int warning)
 {
     statusLine.MarkShown(warning != 0);
-    statusArea.SetWindowText(L"");
-    statusText.SetWindowText(text);
-    statusArea.Invalidate();
-    statusText.Invalidate();
+    PaintStatusLine(statusArea, statusText, text);
 }
 
 CString CUpdaterDlg::ComposeReadyStatus() { return statusLine.ComposeReady(currentPage, usbStatus, language); }
@@ -300,9 +311,7 @@ void CUpdaterDlg::ComposePageStatus()
 
 void CUpdaterDlg::RefreshStatusLine()
 {
-    statusArea.SetWindowText(L"");
-    statusText.SetWindowText(statusLine.Get(language));
-    statusArea.Invalidate();
+    PaintStatusLine(statusArea, statusText, statusLine.Get(language));
 }
 
 // ---------------------------------------------------------------------------

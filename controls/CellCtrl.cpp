@@ -47,6 +47,11 @@ void PressedStateWorker(HWND list, CPoint point, CRect arrow)
 
 }  // namespace
 
+bool CreateCellFont(CFont& font)
+{
+    return font.CreateFont(-12, FW_BOLD, kDialogFace);
+}
+
 // ---------------------------------------------------------------- CCellCtrl
 
 void CCellCtrl::Create(CConfigListCtrl* list, const int* enabled, const CString& initText)
@@ -54,7 +59,7 @@ void CCellCtrl::Create(CConfigListCtrl* list, const int* enabled, const CString&
     m_list = list;
     m_enabled = enabled;
     m_text = initText;
-    m_font.CreateFont(-12, FW_BOLD, L"MS Shell Dlg");  // the dialog face, linked to CJK fonts
+    CreateCellFont(m_font);
 }
 
 UINT CCellCtrl::GetAlignment() const

@@ -34,6 +34,12 @@ enum CellStyleBits : DWORD {
     CellStyleInactiveSunken = 0x80,  // sunken edge while inactive
 };
 
+// The font of the grid's cells and of their popup lists: height -12, bold, in
+// the dialog face (a font with no face would be whatever the host has, which
+// under Wine lacks Chinese, Japanese and Korean glyphs). Label widths are
+// measured in this font too.
+bool CreateCellFont(CFont& font);
+
 class CCellCtrl {
 public:
     CCellCtrl() = default;
@@ -99,7 +105,7 @@ protected:
     int m_active = 0;
     int m_hot = 0;
     DWORD m_state = 0;
-    CFont m_font;  // height -12, bold, default face
+    CFont m_font;  // CreateCellFont
     const int* m_enabled = nullptr;
 };
 

@@ -55,12 +55,12 @@ void CListCtrlCellWnd::Hide()
     SendResult(kCellPopupClosed, 0);
 }
 
-// F4 and Escape close without a choice; Enter commits what Hide commits.
+// F4 closes without a choice, also in a list whose own Hide commits. No key
+// commits a choice: Enter and Escape do nothing in a popup.
 void CListCtrlCellWnd::OnKeyDown(UINT key, UINT, UINT)
 {
+    if (key == VK_F4) CListCtrlCellWnd::Hide();
     Default();
-    if (key == VK_F4 || key == VK_ESCAPE) CListCtrlCellWnd::Hide();
-    else if (key == VK_RETURN) Hide();
 }
 
 // ---------------------------------------------------------------- CPopUpScrollList
@@ -79,6 +79,7 @@ bool CPopUpScrollList::Create(CConfigListCtrl* list, CCellComboBox* cell)
     if (!list || !list->m_hWnd || m_hWnd) return false;
     m_ownerList = list->m_hWnd;
     m_cell = cell;
+    CreateCellFont(m_font);
     if (!CreateEx(0, PopupClassName(), L"", WS_POPUP, CRect(), list->GetParent(), 0)) return false;
     m_scrollBar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT | SBS_RIGHTALIGN, CRect(), this, 1);
     SCROLLINFO info{};
@@ -126,9 +127,14 @@ int CPopUpScrollList::RowFromPoint(CPoint point) const
     return -1;
 }
 
+int CPopUpScrollList::GetVisibleRows() const
+{
+    return m_cell ? m_cell->GetVisibleRows() : 0;
+}
+
 void CPopUpScrollList::ClampHighlight()
 {
-    m_highlighted = std::clamp(m_highlighted, 0, std::max(0, GetRowCount() - 1));
+    m_highlighted = std::clamp(m_highlighted, 0, std::max(0, GetVisibleRows() - 1));
 }
 
 int CPopUpScrollList::ScrollTo(int position)
@@ -145,7 +151,7 @@ int CPopUpScrollList::ScrollTo(int position)
 
 void CPopUpScrollList::ShowItem(int index)
 {
-    int visible = m_cell ? m_cell->GetVisibleRows() : 0;
+    int visible = GetVisibleRows();
     int position = 0;
     // A cell without a current value opens with no row highlighted.
     m_highlighted = index < 0 ? kNoRow : index;
@@ -184,9 +190,7 @@ void CPopUpScrollList::OnPaint()
     } else {
         ::ShowScrollBar(m_scrollBar.m_hWnd, SB_CTL, FALSE);
     }
-    CFont font;
-    font.CreateFont(-12, FW_BOLD, L"MS Shell Dlg");  // as the cells
-    CSelectObject selectFont(dc, font.GetSafeHandle());
+    CSelectObject selectFont(dc, m_font.GetSafeHandle());
     dc.SetBkMode(TRANSPARENT);
 
     if (count == 0) {
@@ -234,7 +238,7 @@ void CPopUpScrollList::OnVScroll(UINT code, UINT, CWnd*)
 {
     SCROLLINFO info{};
     m_scrollBar.GetScrollInfo(&info, SIF_ALL);
-    int visible = m_cell ? m_cell->GetVisibleRows() : 0;
+    int visible = GetVisibleRows();
     int position = info.nPos;
     switch (code) {
     case SB_LINEUP: position -= 1; break;
@@ -249,10 +253,13 @@ void CPopUpScrollList::OnVScroll(UINT code, UINT, CWnd*)
     Default();
 }
 
+// The highlight moves within the visible rows (six), not within the items: in a
+// list of three, Down from the third row highlights a fourth, empty one, where
+// a commit chooses nothing. Without a highlight, Up only scrolls.
 void CPopUpScrollList::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
-    int visible = m_cell ? m_cell->GetVisibleRows() : 0;
-    int count = m_cell ? m_cell->GetItemCount() : 0;
+    const int visible = GetVisibleRows();
+    const int count = m_cell ? m_cell->GetItemCount() : 0;
     int position = GetScrollPosition();
     switch (key) {
     case VK_PRIOR:
@@ -266,7 +273,7 @@ void CPopUpScrollList::OnKeyDown(UINT key, UINT repeat, UINT flags)
     case VK_END: position = count - visible; break;
     case VK_HOME: position = 0; break;
     case VK_UP:
-        if (m_highlighted != 0) --m_highlighted;
+        if (m_highlighted > 0) --m_highlighted;
         else position -= 1;
         break;
     case VK_DOWN:
@@ -276,7 +283,6 @@ void CPopUpScrollList::OnKeyDown(UINT key, UINT repeat, UINT flags)
     default: break;
     }
     m_scrollBar.SetScrollPos(position);
-    if (m_highlighted != kNoRow) ClampHighlight();
     Invalidate(TRUE);
     CListCtrlCellWnd::OnKeyDown(key, repeat, flags);
 }

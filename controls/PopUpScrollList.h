@@ -71,10 +71,13 @@ private:
     // Moves the scroll position (the bar clamps it) and keeps the same item
     // highlighted; returns how far it moved.
     int ScrollTo(int position);
-    // Keeps the highlight on a visible row that holds an item.
+    // The rows a popup can show (six), which bound the highlight.
+    int GetVisibleRows() const;
+    // Keeps the highlight on one of the visible rows.
     void ClampHighlight();
 
     CCellComboBox* m_cell = nullptr;
     int m_highlighted = 0;  // row from the top of the visible rows, or kNoRow
     CScrollBar m_scrollBar;
+    CFont m_font;  // the cells' font (CreateCellFont)
 };

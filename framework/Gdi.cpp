@@ -10,7 +10,7 @@ bool CFont::CreateFont(int height, int weight, const wchar_t* face, bool underli
     lf.lfUnderline = underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
-    if (face) lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, face && *face ? face : kDialogFace, LF_FACESIZE);
     return CreateFontIndirect(&lf);
 }
 

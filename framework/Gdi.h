@@ -33,12 +33,19 @@ protected:
     HGDIOBJ m_hObject = nullptr;
 };
 
+// The face of the dialog templates. Windows and Wine map it to Tahoma, and the
+// set-up links that face to fonts with Chinese, Japanese and Korean glyphs, so
+// a font that names it shows every language, whatever fonts the host has.
+inline constexpr const wchar_t* kDialogFace = L"MS Shell Dlg";
+
 class CFont : public CGdiObject {
 public:
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
     bool CreateFontIndirect(const LOGFONTW* lf) { return Attach(::CreateFontIndirectW(lf)); }
-    // Height in logical units (negative: character height), weight as FW_*.
-    bool CreateFont(int height, int weight, const wchar_t* face, bool underline = false);
+    // Height in logical units (negative: character height), weight as FW_*. A
+    // font always names its face: without one it is the dialog face, never
+    // whichever face the host would pick.
+    bool CreateFont(int height, int weight, const wchar_t* face = kDialogFace, bool underline = false);
     bool GetLogFont(LOGFONTW* lf) const { return GetObject(sizeof(LOGFONTW), lf) != 0; }
     // The same face and size as base, in weight 700; false when base cannot be read.
     bool CreateBoldOf(HFONT base);

@@ -3,9 +3,22 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml="}
-export LANG=${TORVIK_LANG:-en_US.UTF-8}
-export LC_ALL=$LANG
 export WINEARCH=win64
+
+# select_locale: the Unix locale of the scripts and of Wine: TORVIK_LANG, else
+# en_US.UTF-8, once it exists (setup generates it); until then C.UTF-8, which
+# every system has, so that no shell or tool warns about a missing locale.
+select_locale() {
+  local wanted=${TORVIK_LANG:-en_US.UTF-8} name
+  name=$(echo "$wanted" | tr '[:upper:]' '[:lower:]' | sed 's/utf-8$/utf8/')
+  if locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | grep -qx "$name"; then
+    export LANG=$wanted
+  else
+    export LANG=C.UTF-8
+  fi
+  export LC_ALL=$LANG
+}
+select_locale
 
 # Wine prefix of the tests (null graphics driver) and of the visible program (X11).
 TEST_PREFIX=$BUILD_DIR/wineprefix
@@ -19,14 +32,28 @@ need_root() {
 
 # Settings of our Wine prefixes; raise the number when they change, so that
 # existing prefixes take the new settings.
-PREFIX_SETTINGS=2
+PREFIX_SETTINGS=3
+
+# The dialog face of the program's templates ("MS Shell Dlg" stands for Tahoma):
+# Wine's own Tahoma from the fonts-wine package, which Debian's Wine does not
+# look for, so each prefix gets a copy.
+WINE_FONT_DIR=/usr/share/wine/fonts
+PREFIX_FONTS=(tahoma.ttf tahomabd.ttf)
+# Faces whose missing glyphs (Chinese, Japanese, Korean) come from WenQuanYi;
+# bold text asks for "Tahoma Bold", which needs a link of its own.
+LINKED_FACES=(Tahoma 'Tahoma Bold' 'MS Shell Dlg' 'MS Shell Dlg 2')
 
 # make_prefix DIR null|x11: creates a Wine prefix once and keeps its settings
-# current: the graphics driver, and font links so that Chinese, Japanese and
-# Korean text shows in the dialog font.
+# current: the graphics driver, the dialog face's font files, and font links so
+# that Chinese, Japanese and Korean text shows in the dialog face, regular and bold.
 make_prefix() {
-  local dir=$1 driver=$2
-  [ "$(cat "$dir/.torvik-ready" 2>/dev/null)" = "$PREFIX_SETTINGS" ] && return 0
+  local dir=$1 driver=$2 font
+  local ready=1
+  [ "$(cat "$dir/.torvik-ready" 2>/dev/null)" = "$PREFIX_SETTINGS" ] || ready=0
+  for font in "${PREFIX_FONTS[@]}"; do
+    cmp -s "$WINE_FONT_DIR/$font" "$dir/drive_c/windows/Fonts/$font" || ready=0
+  done
+  [ $ready = 1 ] && return 0
   if [ ! -f "$dir/system.reg" ]; then
     rm -rf "$dir"; mkdir -p "$dir"
     echo "setup: creating Wine prefix $dir ($driver driver)"
@@ -36,8 +63,12 @@ make_prefix() {
   if [ "$driver" = null ]; then
     WINEPREFIX=$dir wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   fi
+  mkdir -p "$dir/drive_c/windows/Fonts"
+  for font in "${PREFIX_FONTS[@]}"; do
+    cp "$WINE_FONT_DIR/$font" "$dir/drive_c/windows/Fonts/$font"
+  done
   local face
-  for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+  for face in "${LINKED_FACES[@]}"; do
     WINEPREFIX=$dir wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done

@@ -570,11 +570,11 @@ constexpr LabelTable TimelapseModeLabels = {
 constexpr LabelTable LoopRecordingModeLabels = {
     L"Loop Recording Mode",             // English
     L"Mode en boucle",                  // French
-    L"Endlosaufnahme-Modus",            // German
+    L"Endlosaufnahme",                  // German
     L"Modalità loop",                   // Italian
     L"ループ録画モード",                // Japanese
     L"루프 녹화 모드",                  // Korean
-    L"Modo grabación en bucle",         // Spanish
+    L"Grabación en bucle",              // Spanish
     L"Lusopnamemodus",                  // Dutch
     L"Циклическая запись",              // Russian
     L"循环录像模式",                    // Chinese
@@ -1079,7 +1079,7 @@ constexpr LabelTable EssOnLabels = {
     L"ESS AAN",     // Dutch
     L"ESS ВКЛ.",    // Russian
     L"ESS 开启",    // Chinese
-    L"ESS PÄÄLLÄ",  // Finnish
+    L"ESS päällä",  // Finnish
 };
 
 constexpr LabelTable EssOffLabels = {
@@ -1093,35 +1093,35 @@ constexpr LabelTable EssOffLabels = {
     L"ESS UIT",        // Dutch
     L"ESS ВЫКЛ.",      // Russian
     L"ESS 关闭",       // Chinese
-    L"ESS POIS",       // Finnish
+    L"ESS pois",       // Finnish
 };
 
 constexpr LabelTable PositionLightEssOnLabels = {
     L"Position Light + ESS ON",      // English
-    L"Veilleuses + ESS ACTIF",       // French
-    L"Positionslicht + ESS EIN",     // German
-    L"Luce pos. + ESS ATTIVO",       // Italian
-    L"ポジション灯 + ESS オン",      // Japanese
+    L"Veilleuse + ESS ACTIF",        // French
+    L"Standlicht + ESS EIN",         // German
+    L"Posiz. + ESS ATTIVO",          // Italian
+    L"車幅灯 + ESS オン",            // Japanese
     L"포지션등 + ESS 켜짐",          // Korean
     L"Luz pos. + ESS ACTIVO",        // Spanish
     L"Positielamp + ESS AAN",        // Dutch
     L"Габариты + ESS ВКЛ.",          // Russian
     L"位置灯 + ESS 开启",            // Chinese
-    L"Takavalo + ESS PÄÄLLÄ",        // Finnish
+    L"Takavalo + ESS päällä",        // Finnish
 };
 
 constexpr LabelTable FogLightEssOnLabels = {
     L"Fog Light + ESS ON",          // English
     L"Brouillard + ESS ACTIF",      // French
-    L"Nebelleuchte + ESS EIN",      // German
-    L"Antinebbia + ESS ATTIVO",     // Italian
-    L"フォグランプ + ESS オン",     // Japanese
+    L"Nebellicht + ESS EIN",        // German
+    L"Nebbia + ESS ATTIVO",         // Italian
+    L"フォグ灯 + ESS オン",         // Japanese
     L"안개등 + ESS 켜짐",           // Korean
-    L"Antiniebla + ESS ACTIVO",     // Spanish
+    L"Niebla + ESS ACTIVO",         // Spanish
     L"Mistlamp + ESS AAN",          // Dutch
-    L"Противотум. + ESS ВКЛ.",      // Russian
+    L"ПТФ + ESS ВКЛ.",              // Russian
     L"雾灯 + ESS 开启",             // Chinese
-    L"Sumuvalo + ESS PÄÄLLÄ",       // Finnish
+    L"Sumuvalo + ESS päällä",       // Finnish
 };
 
 constexpr LabelTable EssSensitivityLabels = {

@@ -50,10 +50,11 @@ TEST_F(PopupTest, ClickOpensThePopupWithTheFocus)
     EXPECT_EQ(popup.GetRowCount(), 3);
 }
 
-TEST_F(PopupTest, DownAndEnterCommitTheHighlightedItem)
+TEST_F(PopupTest, CommitChoosesTheHighlightedItem)
 {
     auto* combo = OpenCombo(L"Medium\nLow\nMedium\nHigh");
-    Keys(combo, {VK_DOWN, VK_RETURN});
+    Key(combo, VK_DOWN);
+    Popup(combo).Hide();  // what the cell's closing path does
     ASSERT_EQ(grid().popupResults.size(), 1u);
     EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(2)));
     EXPECT_EQ(combo->GetCurSel(), 2);
@@ -67,20 +68,23 @@ TEST_F(PopupTest, DownAndEnterCommitTheHighlightedItem)
     EXPECT_EQ(::GetFocus(), grid().m_hWnd);
 }
 
-TEST_F(PopupTest, EscapeAndF4CloseWithoutAChoice)
+// No key commits a choice; F4 closes without one.
+TEST_F(PopupTest, EnterAndEscapeDoNothingF4ClosesWithoutAChoice)
 {
-    for (UINT key : {VK_ESCAPE, VK_F4}) {
-        grid().popupResults.clear();
-        auto* combo = OpenCombo(L"Medium\nLow\nMedium\nHigh");
-        ASSERT_TRUE(combo->IsPopupOpen());
-        Keys(combo, {VK_DOWN, key});
-        ASSERT_EQ(grid().popupResults.size(), 1u) << key;
-        EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupClosed, LPARAM(0)));
-        EXPECT_EQ(combo->GetText(), L"Medium");
-        EXPECT_EQ(combo->GetCurSel(), 1);
-        EXPECT_FALSE(combo->IsPopupOpen());
-        EXPECT_FALSE(Popup(combo).IsWindowVisible());
-    }
+    auto* combo = OpenCombo(L"Medium\nLow\nMedium\nHigh");
+    Keys(combo, {VK_DOWN, VK_RETURN, VK_ESCAPE});
+    EXPECT_TRUE(grid().popupResults.empty());
+    EXPECT_TRUE(combo->IsPopupOpen());
+    EXPECT_TRUE(Popup(combo).IsWindowVisible());
+    EXPECT_EQ(Popup(combo).GetHighlightedRow(), 2);
+
+    Key(combo, VK_F4);
+    ASSERT_EQ(grid().popupResults.size(), 1u);
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupClosed, LPARAM(0)));
+    EXPECT_EQ(combo->GetText(), L"Medium");
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    EXPECT_FALSE(combo->IsPopupOpen());
+    EXPECT_FALSE(Popup(combo).IsWindowVisible());
 }
 
 TEST_F(PopupTest, LongListOpensScrolledToTheCurrentItem)
@@ -100,20 +104,31 @@ TEST_F(PopupTest, LongListOpensScrolledToTheCurrentItem)
     EXPECT_EQ(combo->GetText(), L"i4");
 }
 
-TEST_F(PopupTest, HighlightStaysOnTheItemsOfAShortList)
+// Six visible rows bound the highlight, not the three items: Down from the
+// third row moves to an empty fourth, and a commit there chooses nothing.
+TEST_F(PopupTest, ShortListHighlightReachesTheEmptyRows)
 {
     auto* combo = OpenCombo(L"a\na\nb\nc");
     CPopUpScrollList& popup = Popup(combo);
     popup.UpdateWindow();
     EXPECT_FALSE(popup.GetScrollBar().IsWindowVisible()) << "three items need no scroll bar";
-    Keys(combo, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
-    EXPECT_EQ(popup.GetHighlightedRow(), 2);
-    Key(combo, VK_NEXT);
-    EXPECT_EQ(popup.GetHighlightedRow(), 2);
-    Key(combo, VK_RETURN);
+    EXPECT_EQ(popup.GetRowCount(), 3);
+    const struct { UINT key; int row; } steps[] = {
+        {VK_DOWN, 1}, {VK_DOWN, 2}, {VK_DOWN, 3}, {VK_NEXT, 5}, {VK_DOWN, 5}, {VK_UP, 4}, {VK_PRIOR, 0}, {VK_END, 0},
+    };
+    for (const auto& step : steps) {
+        Key(combo, step.key);
+        EXPECT_EQ(popup.GetHighlightedRow(), step.row) << "key " << step.key;
+        EXPECT_EQ(popup.GetScrollPosition(), 0) << "key " << step.key;
+    }
+    Keys(combo, {VK_DOWN, VK_DOWN, VK_DOWN});
+    ASSERT_EQ(popup.GetHighlightedRow(), 3);
+    popup.Hide();
     ASSERT_EQ(grid().popupResults.size(), 1u);
-    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(2)));
-    EXPECT_EQ(combo->GetText(), L"c");
+    EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupClosed, LPARAM(0))) << "an empty row chooses nothing";
+    EXPECT_EQ(combo->GetText(), L"a");
+    EXPECT_EQ(combo->GetCurSel(), 0);
+    EXPECT_FALSE(combo->IsPopupOpen());
 }
 
 TEST_F(PopupTest, ComboWithoutAValueOpensWithoutAHighlight)
@@ -124,7 +139,9 @@ TEST_F(PopupTest, ComboWithoutAValueOpensWithoutAHighlight)
     EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::kNoRow);
     popup.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::kNoRow) << "scrolling highlights nothing";
-    Key(combo, VK_RETURN);
+    Key(combo, VK_UP);
+    EXPECT_EQ(popup.GetHighlightedRow(), CPopUpScrollList::kNoRow) << "Up only scrolls";
+    popup.Hide();
     ASSERT_EQ(grid().popupResults.size(), 1u);
     EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupClosed, LPARAM(0))) << "nothing was chosen";
     EXPECT_EQ(combo->GetText(), L"");
@@ -134,7 +151,8 @@ TEST_F(PopupTest, ComboWithoutAValueOpensWithoutAHighlight)
     grid().popupResults.clear();
     page.Click(0, 2);
     ASSERT_TRUE(combo->IsPopupOpen());
-    Keys(combo, {VK_DOWN, VK_RETURN});
+    Key(combo, VK_DOWN);
+    popup.Hide();
     ASSERT_EQ(grid().popupResults.size(), 1u);
     EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(0)));
     EXPECT_EQ(combo->GetText(), L"Low");
@@ -186,7 +204,7 @@ TEST_F(PopupTest, ScrollAndWheelKeepTheHighlightedItem)
     popup.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 360), 0);
     EXPECT_EQ(popup.GetScrollPosition(), 0);
     EXPECT_EQ(popup.GetHighlightedRow(), 1);
-    Key(combo, VK_RETURN);
+    popup.Hide();
     ASSERT_EQ(grid().popupResults.size(), 1u);
     EXPECT_EQ(grid().popupResults[0], std::make_pair(kCellPopupChosen, LPARAM(1)));
 }

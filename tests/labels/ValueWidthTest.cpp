@@ -1,16 +1,18 @@
 // The labels of the settings grid fit their columns in every language: a text
 // wider than its room is cut to "..." by the cell, so a setting reads as
-// "Deaktivi..." or "Mode enregistrement en b...". Measured in the font the
-// grid's cells draw with (12 pixels, bold, the default face).
+// "Deaktivi..." or "Mode enregistrement en b...". Measured in the very font the
+// grid's cells draw with.
 #include "settingslist/LabelTables.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/Texts.h"
+#include "controls/CellCtrl.h"
 #include "framework/Gdi.h"
 
 namespace {
@@ -26,7 +28,7 @@ class CellFont {
 public:
     CellFont() : m_dc(::CreateCompatibleDC(nullptr))
     {
-        m_font.CreateFont(-12, FW_BOLD, nullptr);
+        CreateCellFont(m_font);
         m_old = ::SelectObject(m_dc, m_font);
     }
     ~CellFont()
@@ -68,22 +70,58 @@ const LabelTableInfo* FindTable(const char* name)
     return nullptr;
 }
 
-TEST(LabelWidths, ComboItemsFitBesideTheArrow)
+// English texts that the program must show as they stand, in the value column
+// as wide as it is: the cell cuts them with "...".
+struct KnownException {
+    const char* table;
+    int language;
+};
+constexpr KnownException kTooWideAsGiven[] = {
+    {"PositionLightEssOnLabels", 0},  // "Position Light + ESS ON"
+};
+
+bool IsKnownException(const char* table, int language)
+{
+    for (const KnownException& known : kTooWideAsGiven)
+        if (std::string(table) == known.table && language == known.language)
+            return true;
+    return false;
+}
+
+int Metric(int index) { return ::GetSystemMetrics(index); }
+
+// The room of an item's text: in the cell, beside the arrow; in the popup's
+// rows, inside its frame, and beside its scroll bar when the items need one.
+int ComboTextRoom(int itemCount)
+{
+    const int inCell = kValueColumn - 2 * Metric(SM_CXDLGFRAME) - Metric(SM_CXVSCROLL);
+    CCellComboBox combo;
+    const int bar = itemCount > combo.GetVisibleRows() ? Metric(SM_CXVSCROLL) : 0;
+    const int inPopup = kValueColumn - 2 * Metric(SM_CXBORDER) - bar - 2 * Metric(SM_CXDLGFRAME);
+    return std::min(inCell, inPopup);
+}
+
+TEST(LabelWidths, ComboItemsFitTheirCellAndPopup)
 {
     const CellFont font;
-    const int room = kValueColumn - ::GetSystemMetrics(SM_CXEDGE) -
-                     (::GetSystemMetrics(SM_CXVSCROLL) + ::GetSystemMetrics(SM_CXEDGE));
     for (const char* name : kComboItemTables) {
         const LabelTableInfo* table = FindTable(name);
         ASSERT_NE(table, nullptr) << name;
+        const int room = ComboTextRoom(table->itemCount);
         for (int language = 0; language < kLabelLanguageCount; ++language) {
             for (int item = 0; item < table->itemCount; ++item) {
                 const wchar_t* text = table->text(language, item);
-                EXPECT_LE(font.Width(text), room) << name << " language " << language << ": " << Utf8(text);
+                const int width = font.Width(text);
+                if (IsKnownException(name, language)) {
+                    EXPECT_GT(width, room) << name << " fits now: no longer a known exception";
+                    continue;
+                }
+                EXPECT_LE(width, room) << name << " language " << language << ": " << Utf8(text);
             }
         }
     }
     // "Disable" is the first item of several combos too.
+    const int room = ComboTextRoom(2);
     for (int language = 0; language < LanguageCount; ++language)
         EXPECT_LE(font.Width(TextDisable(language)), room) << language;
 }

@@ -1,0 +1,147 @@
+// The fonts the program draws with come from the set-up, not from the host:
+// the dialog face resolves to Tahoma, regular and bold, and Chinese, Japanese
+// and Korean characters drawn in it show real glyphs, not the missing-glyph box.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/CString.h"
+#include "framework/Gdi.h"
+
+namespace {
+
+const char kSetupHint[] =
+    "\nscripts/setup puts tahoma.ttf and tahomabd.ttf (package fonts-wine) into the prefix's "
+    "drive_c/windows/Fonts and links \"Tahoma\" and \"Tahoma Bold\" to WenQuanYi Micro Hei "
+    "(package fonts-wqy-microhei); an existing prefix takes a change when PREFIX_SETTINGS "
+    "in scripts/common.sh is raised";
+
+std::string Utf8(const std::wstring& text) { return CString(text.c_str()).ToUtf8(); }
+
+// A white square to draw one character on in black.
+class Canvas {
+public:
+    Canvas() : m_dc(::CreateCompatibleDC(nullptr))
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kSize;
+        info.bmiHeader.biHeight = -kSize;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bits = static_cast<const DWORD*>(bits);
+        m_old = ::SelectObject(m_dc, m_bitmap);
+    }
+    ~Canvas()
+    {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_dc);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    bool Ready() const { return m_bits != nullptr; }
+
+    // The pixels of one character drawn in font.
+    std::vector<DWORD> Draw(HFONT font, wchar_t character)
+    {
+        RECT all{0, 0, kSize, kSize};
+        ::SetBkColor(m_dc, RGB(255, 255, 255));
+        ::ExtTextOutW(m_dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+        CSelectObject select(m_dc, font);
+        ::SetTextColor(m_dc, RGB(0, 0, 0));
+        ::SetBkMode(m_dc, TRANSPARENT);
+        ::TextOutW(m_dc, 4, 4, &character, 1);
+        ::GdiFlush();
+        return std::vector<DWORD>(m_bits, m_bits + kSize * kSize);
+    }
+
+    // The family and the full name of the font file that the mapper chose.
+    struct Names {
+        std::wstring family;
+        std::wstring full;
+    };
+    Names NamesOf(HFONT font) const
+    {
+        CSelectObject select(m_dc, font);
+        const UINT size = ::GetOutlineTextMetricsW(m_dc, 0, nullptr);
+        if (size < sizeof(OUTLINETEXTMETRICW)) return {};
+        std::vector<char> buffer(size);
+        auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(buffer.data());
+        if (!::GetOutlineTextMetricsW(m_dc, size, metrics)) return {};
+        auto text = [&](PSTR offset) {
+            const uintptr_t at = reinterpret_cast<uintptr_t>(offset);
+            return at < size ? std::wstring(reinterpret_cast<const wchar_t*>(buffer.data() + at)) : std::wstring();
+        };
+        return {text(metrics->otmpFamilyName), text(metrics->otmpFullName)};
+    }
+
+private:
+    static constexpr int kSize = 40;
+    HDC m_dc;
+    HBITMAP m_bitmap = nullptr;
+    const DWORD* m_bits = nullptr;
+    HGDIOBJ m_old = nullptr;
+};
+
+struct Weight {
+    int value;
+    const char* name;
+};
+constexpr Weight kWeights[] = {{FW_NORMAL, "regular"}, {FW_BOLD, "bold"}};
+
+TEST(FontSetup, DialogFaceIsTahomaInBothWeights)
+{
+    Canvas canvas;
+    for (const Weight& weight : kWeights) {
+        CFont font;
+        ASSERT_TRUE(font.CreateFont(-12, weight.value, kDialogFace));
+        const Canvas::Names names = canvas.NamesOf(font);
+        SCOPED_TRACE(weight.name);
+        EXPECT_NE(names.family.find(L"Tahoma"), std::wstring::npos)
+            << "the dialog face resolves to \"" << Utf8(names.full) << "\", not Tahoma" << kSetupHint;
+        // Without tahomabd.ttf bold text is Tahoma made bold by the rasteriser,
+        // wider and blurred.
+        if (weight.value == FW_BOLD) {
+            EXPECT_NE(names.full.find(L"Bold"), std::wstring::npos)
+                << "bold dialog text comes from \"" << Utf8(names.full) << "\", not Tahoma Bold" << kSetupHint;
+        }
+    }
+}
+
+// A character that no font has is drawn as the missing-glyph box; Chinese,
+// Japanese and Korean characters must come out differently, in both weights.
+TEST(FontSetup, ChineseJapaneseAndKoreanShowInTheDialogFace)
+{
+    Canvas canvas;
+    ASSERT_TRUE(canvas.Ready());
+    const struct {
+        const char* script;
+        wchar_t character;
+    } samples[] = {
+        {"Chinese", L'\u4E2D'},   // the first character of "Chinese" in Chinese
+        {"Japanese", L'\u3042'},  // hiragana a
+        {"Korean", L'\uD55C'},    // the first syllable of "Korean" in Korean
+    };
+    constexpr wchar_t kNoFontHasIt = L'\uFFFF';  // not a character
+    for (const Weight& weight : kWeights) {
+        CFont font;
+        ASSERT_TRUE(font.CreateFont(-12, weight.value, kDialogFace));
+        const std::vector<DWORD> box = canvas.Draw(font, kNoFontHasIt);
+        const std::vector<DWORD> blank = canvas.Draw(font, L' ');
+        for (const auto& sample : samples) {
+            const std::vector<DWORD> drawn = canvas.Draw(font, sample.character);
+            EXPECT_TRUE(drawn != box) << sample.script << " in the " << weight.name
+                                  << " dialog face shows as the missing-glyph box" << kSetupHint;
+            EXPECT_TRUE(drawn != blank) << sample.script << " in the " << weight.name << " dialog face draws nothing";
+        }
+    }
+}
+
+}  // namespace
