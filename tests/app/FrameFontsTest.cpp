@@ -4,26 +4,15 @@
 #include "MainWindowFixture.h"
 
 #include "app/Texts.h"
-#include "framework/Gdi.h"
+#include "support/DrawnText.h"
 
 namespace {
 
 class FrameFontsTest : public MainWindowTest {};
 
-// The width of text in the font that control draws with.
-int TextWidth(const CWnd& control, const CString& text)
-{
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, control.GetFontHandle());
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text, text.GetLength(), &size);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return size.cx;
-}
-
 // A pressed tab draws a sunken edge and, with the focus, a dotted frame 3 pixels
-// inside its rectangle: the caption keeps inside that frame.
+// inside its rectangle; the caption, centred as the skin draws it, keeps its
+// ink inside that frame.
 TEST_F(FrameFontsTest, TabCaptionsFitAPressedTab)
 {
     constexpr int kFocusInset = 3 + 1;
@@ -33,8 +22,10 @@ TEST_F(FrameFontsTest, TabCaptionsFitAPressedTab)
             const CButton& button = main->tabButtons[tab];
             const CString caption = button.GetWindowText();
             EXPECT_EQ(caption, PageTitle(tab + 1, static_cast<LanguageIndex>(language)));
-            const int room = button.GetClientRect().Width() - 2 * kFocusInset;
-            EXPECT_LE(TextWidth(button, caption), room) << "language " << language << ": " << caption.ToUtf8();
+            const int width = button.GetClientRect().Width();
+            const DrawnSpan span = DrawTextSpan(button.GetFontHandle(), caption, width, DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+            EXPECT_GE(span.left, kFocusInset) << "language " << language << ": " << caption.ToUtf8();
+            EXPECT_LE(span.right, width - kFocusInset) << "language " << language << ": " << caption.ToUtf8();
         }
     }
 }

@@ -1,7 +1,7 @@
 // The labels of the settings grid fit their columns in every language: a text
 // wider than its room is cut to "..." by the cell, so a setting reads as
-// "Deaktivi..." or "Mode enregistrement en b...". Measured in the very font the
-// grid's cells draw with.
+// "Deaktivi..." or "Mode enregistrement en b...". Measured as drawn, in the
+// very font the grid's cells draw with.
 #include "settingslist/LabelTables.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "app/Texts.h"
 #include "controls/CellCtrl.h"
 #include "framework/Gdi.h"
+#include "support/DrawnText.h"
 
 namespace {
 
@@ -24,29 +25,14 @@ constexpr int kValueColumn = 170;
 // The check mark in front of each half of a two-option check-box cell.
 constexpr int kCheckMark = 20;
 
+// The grid's cell font; widths as drawn (DrawnWidth), not as measured.
 class CellFont {
 public:
-    CellFont() : m_dc(::CreateCompatibleDC(nullptr))
-    {
-        CreateCellFont(m_font);
-        m_old = ::SelectObject(m_dc, m_font);
-    }
-    ~CellFont()
-    {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteDC(m_dc);
-    }
-    int Width(const wchar_t* text) const
-    {
-        SIZE size{};
-        ::GetTextExtentPoint32W(m_dc, text, lstrlenW(text), &size);
-        return size.cx;
-    }
+    CellFont() { CreateCellFont(m_font); }
+    int Width(const wchar_t* text) const { return DrawnWidth(m_font, text); }
 
 private:
-    HDC m_dc;
     CFont m_font;
-    HGDIOBJ m_old = nullptr;
 };
 
 std::string Utf8(const wchar_t* text)
