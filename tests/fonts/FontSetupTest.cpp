@@ -10,6 +10,7 @@
 
 #include "framework/CString.h"
 #include "framework/Gdi.h"
+#include "support/DrawnText.h"
 
 namespace {
 
@@ -21,60 +22,33 @@ const char kSetupHint[] =
 
 std::string Utf8(const std::wstring& text) { return CString(text.c_str()).ToUtf8(); }
 
-// A white square to draw one character on in black.
+// One character at a time on a white square, and the names of the font file
+// that the font mapper chose.
 class Canvas {
 public:
-    Canvas() : m_dc(::CreateCompatibleDC(nullptr))
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kSize;
-        info.bmiHeader.biHeight = -kSize;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = static_cast<const DWORD*>(bits);
-        m_old = ::SelectObject(m_dc, m_bitmap);
-    }
-    ~Canvas()
-    {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    bool Ready() const { return m_bits != nullptr; }
+    bool Ready() const { return m_canvas.Ready(); }
 
     // The pixels of one character drawn in font.
     std::vector<DWORD> Draw(HFONT font, wchar_t character)
     {
-        RECT all{0, 0, kSize, kSize};
-        ::SetBkColor(m_dc, RGB(255, 255, 255));
-        ::ExtTextOutW(m_dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-        CSelectObject select(m_dc, font);
-        ::SetTextColor(m_dc, RGB(0, 0, 0));
-        ::SetBkMode(m_dc, TRANSPARENT);
-        ::TextOutW(m_dc, 4, 4, &character, 1);
-        ::GdiFlush();
-        return std::vector<DWORD>(m_bits, m_bits + kSize * kSize);
+        m_canvas.Clear();
+        CSelectObject select(m_canvas.Dc(), font);
+        ::TextOutW(m_canvas.Dc(), 4, 4, &character, 1);
+        return m_canvas.Pixels();
     }
 
-    // The family and the full name of the font file that the mapper chose.
     struct Names {
         std::wstring family;
         std::wstring full;
     };
     Names NamesOf(HFONT font) const
     {
-        CSelectObject select(m_dc, font);
-        const UINT size = ::GetOutlineTextMetricsW(m_dc, 0, nullptr);
+        CSelectObject select(m_canvas.Dc(), font);
+        const UINT size = ::GetOutlineTextMetricsW(m_canvas.Dc(), 0, nullptr);
         if (size < sizeof(OUTLINETEXTMETRICW)) return {};
         std::vector<char> buffer(size);
         auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(buffer.data());
-        if (!::GetOutlineTextMetricsW(m_dc, size, metrics)) return {};
+        if (!::GetOutlineTextMetricsW(m_canvas.Dc(), size, metrics)) return {};
         auto text = [&](PSTR offset) {
             const uintptr_t at = reinterpret_cast<uintptr_t>(offset);
             return at < size ? std::wstring(reinterpret_cast<const wchar_t*>(buffer.data() + at)) : std::wstring();
@@ -83,11 +57,7 @@ public:
     }
 
 private:
-    static constexpr int kSize = 40;
-    HDC m_dc;
-    HBITMAP m_bitmap = nullptr;
-    const DWORD* m_bits = nullptr;
-    HGDIOBJ m_old = nullptr;
+    TextCanvas m_canvas{40, 40};
 };
 
 struct Weight {

@@ -1,13 +1,43 @@
-// Where a line of text lands when DrawText draws it, read from the pixels.
-// Under Wine, small Tahoma is drawn without smoothing, and such glyphs advance
-// further than GetTextExtentPoint32 says (bold "APPARAATHERKENNING" measures
-// 143 pixels and covers 150), so a text that fits by its extent can still be
-// cut by its control. Width tests measure with these.
+// Text as it is drawn, read from the pixels. Under Wine, small Tahoma is drawn
+// without smoothing, and such glyphs advance further than GetTextExtentPoint32
+// says (bold "APPARAATHERKENNING" measures 143 pixels and covers 150), so a
+// text that fits by its extent can still be cut by its control. Width tests
+// measure with these.
 #pragma once
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "framework/CString.h"
+
+// A white picture in a memory DC, to draw black text on and read back.
+class TextCanvas {
+public:
+    TextCanvas(int width, int height);
+    ~TextCanvas();
+    TextCanvas(const TextCanvas&) = delete;
+    TextCanvas& operator=(const TextCanvas&) = delete;
+
+    bool Ready() const { return m_bits != nullptr; }
+    HDC Dc() const { return m_dc; }
+    // Paints it white and sets black text on a transparent background.
+    void Clear();
+    // The pixels (0x00RRGGBB), row by row from the top.
+    std::vector<DWORD> Pixels() const;
+    // The first and one past the last column with anything but white; {0, 0}
+    // when it is all white.
+    std::pair<int, int> InkColumns() const;
+
+private:
+    int m_width;
+    int m_height;
+    HDC m_dc;
+    HBITMAP m_bitmap = nullptr;
+    const DWORD* m_bits = nullptr;
+    HGDIOBJ m_oldBitmap = nullptr;
+};
 
 struct DrawnSpan {
     int left = 0;    // first column with ink, from the rectangle's left edge
