@@ -121,5 +121,10 @@ bool WriteConfigurationFile(const wchar_t* path, const ConfigurationValues& valu
     CString folder(path);
     int slash = folder.ReverseFind(L'\\');
     if (slash > 0) EnsureFolder(folder.Left(slash));
-    return WriteWholeFile(path, ConfigurationText(values).ToCodePage(codePage));
+    if (WriteWholeFile(path, ConfigurationText(values).ToCodePage(codePage))) return true;
+    // The close goes on all the same; the lost save is told to the diagnostic output.
+    DWORD error = ::GetLastError();
+    ::OutputDebugStringW(CString::Formatted(L"Configuration not saved to %s (error %lu)\n", path, error));
+    ::SetLastError(error);
+    return false;
 }

@@ -38,5 +38,6 @@ CString ConfigurationText(const ConfigurationValues& values);
 // untouched) when the file cannot be opened.
 bool ReadConfigurationFile(const wchar_t* path, ConfigurationValues& values, UINT codePage = CP_ACP);
 // Writes the whole file through a temporary name, creating its folder when
-// missing; false when it cannot be written.
+// missing; false when it cannot be written (a read-only file among them), which
+// is also told to the diagnostic output.
 bool WriteConfigurationFile(const wchar_t* path, const ConfigurationValues& values, UINT codePage = CP_ACP);

@@ -24,6 +24,7 @@ BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWizardPage)
     ON_WM_TIMER()
     ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_SELECTION_START, OnBnClickedStart)
+    ON_MESSAGE(WM_MANAGER_CHECK_DONE, OnManagerCheckDone)
 END_MESSAGE_MAP()
 
 CDialogDeviceSelection::CDialogDeviceSelection(CWnd* parent) : CWizardPage(IDD_DEVICE_SELECTION, parent) {}
@@ -95,14 +96,26 @@ HBRUSH CDialogDeviceSelection::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 void CDialogDeviceSelection::CheckManagerVersion()
 {
     KillTimer(kManagerCheckTimer);
+    if (versionCheck.Running()) return;
+    // The fetch runs on a worker, so the window keeps answering; the worker
+    // only posts a message when it is done.
+    HWND page = m_hWnd;
+    if (!versionCheck.Start([page] { ::PostMessageW(page, WM_MANAGER_CHECK_DONE, 0, 0); })) EndManagerUpdate();
+}
+
+LRESULT CDialogDeviceSelection::OnManagerCheckDone(WPARAM, LPARAM)
+{
+    bool fetched = false;
     ManagerVersionLine line;
+    if (!versionCheck.TakeResult(fetched, line)) return 0;
     bool started = false;
-    if (FetchManagerVersion(line)) {
+    if (fetched) {
         updateCheckDone = 1;
         installerFileName = line.installerName;
         if (ShouldOfferManagerUpdate(line)) started = OfferManagerUpdate(line);
     }
     if (!started) EndManagerUpdate();
+    return 0;
 }
 
 bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)

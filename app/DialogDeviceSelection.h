@@ -33,14 +33,17 @@ public:
     int updateCheckDone = 0;
     CString installerFileName;
     CString installerPath;
+    ManagerVersionCheck versionCheck;
     ManagerInstallerDownload installerDownload;
     CButton startButton;  // 1032
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Timer 101: fetches the version file and offers a newer manager.
+    // Timer 101: starts fetching the version file on a worker.
     void CheckManagerVersion();
+    // The worker has fetched the version file (or failed): offers a newer manager.
+    LRESULT OnManagerCheckDone(WPARAM, LPARAM);
     // Asks the user and starts the installer download; false when nothing started.
     bool OfferManagerUpdate(const ManagerVersionLine& line);
     // Timer 102: progress, then the result and the hand-over to the installer.

@@ -1,9 +1,12 @@
 #include "app/HttpDownload.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "framework/File.h"
 #include "framework/Internet.h"
+#include "framework/Sync.h"
 
 namespace {
 
@@ -12,6 +15,104 @@ const wchar_t kDefaultServerBaseAddress[] = L"https://update.torvik.example";
 // Publish done once every 102 blocks.
 constexpr int kProgressBlockInterval = 100;
 
+// How long the caller sleeps at most between two looks at the clock.
+constexpr DWORD kWatchSliceMs = 1000;
+
+struct LimitsHook {
+    CCriticalSection lock;
+    bool set = false;
+    HttpDownloadLimits limits;
+};
+
+LimitsHook& TheLimitsHook()
+{
+    static LimitsHook hook;
+    return hook;
+}
+
+HttpDownloadLimits CurrentLimits()
+{
+    LimitsHook& hook = TheLimitsHook();
+    CSingleLock hold(&hook.lock, true);
+    return hook.set ? hook.limits : HttpDownloadLimits{};
+}
+
+bool IsRedirect(DWORD status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+bool IsHttpAddress(const CString& url)
+{
+    CString scheme = url.Left(8);
+    scheme.MakeLower();
+    return scheme.Left(7) == L"http://" || scheme == L"https://";
+}
+
+// One transfer, shared by the caller and the worker that makes the blocking
+// calls. The caller decides once, under the lock, whether the worker finished
+// in time or is abandoned; an abandoned worker touches neither the caller's
+// progress record nor the target file again.
+struct Transfer {
+    Transfer(const wchar_t* address, bool memory, const wchar_t* path, DownloadProgress* record,
+             const HttpDownloadLimits& bounds)
+        : url(address), toMemory(memory), filePath(path ? path : L""), progress(record), limits(bounds)
+    {
+        session.SetTimeouts(toMemory ? limits.deadlineMs : limits.idleLimitMs);
+    }
+    ~Transfer() { std::free(buffer); }
+
+    const CString url;
+    const bool toMemory;
+    const CString filePath;
+    DownloadProgress* const progress;
+    const HttpDownloadLimits limits;
+    CInternetSession session{nullptr};
+    std::atomic<ULONGLONG> lastByteAt{::GetTickCount64()};
+
+    CCriticalSection lock;  // guards everything below
+    bool abandoned = false;
+    bool finished = false;
+    CFile target;
+    bool created = false;
+    int result = kHttpDownloadCannotOpenUrl;
+    int status = 0;
+    char* buffer = nullptr;
+};
+
+// Opens the address and follows redirects up to the limit; null when it cannot
+// be opened, a redirect leaves http and https or the limit is passed.
+std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
+{
+    CString url = t.url;
+    for (int redirects = 0;; ++redirects) {
+        std::unique_ptr<CHttpFile> file = t.session.OpenURL(url, false);
+        if (!file) return nullptr;
+        t.lastByteAt = ::GetTickCount64();
+        if (!IsRedirect(file->GetStatusCode())) return file;
+        CString location = file->GetLocation();
+        if (location.IsEmpty()) return file;  // no target: an answer like any other
+        if (redirects >= t.limits.maxRedirects) return nullptr;
+        url = CombineUrl(url, location);
+        if (!IsHttpAddress(url)) return nullptr;
+    }
+}
+
+// Reads the next block of up to kHttpDownloadBlockSize bytes (less only at the
+// end), noting each arrival so that the caller sees a slow transfer move.
+int ReadBlock(Transfer& t, CHttpFile& file, char* block)
+{
+    int filled = 0;
+    while (filled < kHttpDownloadBlockSize) {
+        int got = file.ReadAvailable(block + filled, static_cast<UINT>(kHttpDownloadBlockSize - filled));
+        if (got < 0) return -1;
+        if (got == 0) break;
+        t.lastByteAt = ::GetTickCount64();
+        filled += got;
+    }
+    return filled;
+}
+
 // The body ended before the length the server announced.
 bool IsShortBody(const CHttpFile& file, long long received)
 {
@@ -19,78 +120,136 @@ bool IsShortBody(const CHttpFile& file, long long received)
     return announced >= 0 && received < announced;
 }
 
-// Reads the body into a buffer grown in steps; -1 on a failed or short read.
-int ReadIntoBuffer(CHttpFile& file, char** out)
+// Reads the body into a buffer grown in steps; -1 on a failed or short read or
+// a body above the memory limit.
+int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 {
+    const size_t limit = static_cast<size_t>(std::max(0, t.limits.memoryLimit));
+    if (file.GetContentLength() > static_cast<long long>(limit)) return kHttpDownloadCannotOpenUrl;
     size_t size = kHttpDownloadBufferStep;
     char* data = static_cast<char*>(std::calloc(size, 1));
     if (!data) return kHttpDownloadCannotOpenUrl;
-    *out = data;
     size_t received = 0;
     char block[kHttpDownloadBlockSize];
     for (;;) {
-        int got = file.Read(block, sizeof block);
+        int got = ReadBlock(t, file, block);
         if (got < 0 || (got == 0 && IsShortBody(file, static_cast<long long>(received)))) break;
-        if (got == 0) return static_cast<int>(received);
+        if (got == 0) {
+            *out = data;
+            return static_cast<int>(received);
+        }
+        if (received + static_cast<size_t>(got) > limit) break;
         if (received + static_cast<size_t>(got) >= size) {
             char* grown = static_cast<char*>(std::calloc(size + kHttpDownloadBufferStep, 1));
             if (!grown) break;
             std::memcpy(grown, data, size);
             std::free(data);
             data = grown;
-            *out = data;
             size += kHttpDownloadBufferStep;
         }
         std::memcpy(data + received, block, static_cast<size_t>(got));
         received += static_cast<size_t>(got);
     }
     std::free(data);
-    *out = nullptr;
     return kHttpDownloadCannotOpenUrl;
 }
 
-// Writes the body to the file block by block, publishing progress; the
-// result, or a negative code when the body did not arrive and land whole.
-int CopyIntoFile(CHttpFile& file, CFile& target, DownloadProgress* progress)
+// Writes the body to the file block by block, publishing progress; the byte
+// count, or a negative code when the body did not arrive and land whole.
+int CopyIntoFile(Transfer& t, CHttpFile& file)
 {
     long long received = 0;
     int counter = 0;
     char block[kHttpDownloadBlockSize];
     for (;;) {
-        int got = file.Read(block, sizeof block);
+        int got = ReadBlock(t, file, block);
         if (got < 0 || (got == 0 && IsShortBody(file, received))) return kHttpDownloadCannotOpenUrl;
-        if (got == 0) break;
-        if (!target.Write(block, static_cast<UINT>(got))) return kHttpDownloadCannotWriteFile;
+        CSingleLock hold(&t.lock, true);
+        if (t.abandoned) return kHttpDownloadCannotOpenUrl;
+        if (got == 0) return t.target.Flush() ? static_cast<int>(received) : kHttpDownloadCannotWriteFile;
+        if (received + got > INT_MAX) return kHttpDownloadCannotOpenUrl;  // more than a count can tell
+        if (!t.target.Write(block, static_cast<UINT>(got))) return kHttpDownloadCannotWriteFile;
         received += got;
         if (counter <= kProgressBlockInterval) {
             ++counter;
         } else {
             counter = 0;
-            if (progress) progress->done = static_cast<int32_t>(received);
+            if (t.progress) t.progress->done = static_cast<int32_t>(received);
         }
     }
-    if (!target.Flush()) return kHttpDownloadCannotWriteFile;
-    return static_cast<int>(received);
 }
 
-// The file mode: creates the file and fills it. A transfer that fails once the
-// file exists removes it, so no truncated file is left to be taken for whole.
-int ReadIntoFile(CHttpFile& file, const wchar_t* filePath, DownloadProgress* progress)
+// The file mode: creates the file and fills it.
+int ReadIntoFile(Transfer& t, CHttpFile& file)
 {
-    CFile target;
-    if (!target.Open(filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return kHttpDownloadCannotWriteFile;
-    if (progress) progress->total = kDownloadProgressTotal;
-    const int result = CopyIntoFile(file, target, progress);
-    target.Close();
-    if (result < 0) {
-        CFile::Remove(filePath);
-        return result;
+    {
+        CSingleLock hold(&t.lock, true);
+        if (t.abandoned) return kHttpDownloadCannotOpenUrl;
+        if (!t.target.Open(t.filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) {
+            return kHttpDownloadCannotWriteFile;
+        }
+        t.created = true;
+        if (t.progress) t.progress->total = kDownloadProgressTotal;
     }
-    if (progress) progress->done = progress->total.load();
-    return result;
+    return CopyIntoFile(t, file);
+}
+
+// Closes the target; a transfer that failed once the file existed removes it,
+// so no truncated file is left to be taken for whole. Under the lock.
+void CloseTarget(Transfer& t, bool keep)
+{
+    t.target.Close();
+    if (t.created && !keep) CFile::Remove(t.filePath);
+    t.created = false;
+}
+
+// The worker: the whole transfer, then the hand-over unless abandoned.
+void RunTransfer(Transfer& t)
+{
+    char* data = nullptr;
+    int status = 0;
+    int result = kHttpDownloadCannotOpenUrl;
+    if (std::unique_ptr<CHttpFile> file = OpenFollowingRedirects(t)) {
+        status = static_cast<int>(file->GetStatusCode());
+        result = t.toMemory ? ReadIntoBuffer(t, *file, &data) : ReadIntoFile(t, *file);
+    }
+    CSingleLock hold(&t.lock, true);
+    if (t.abandoned) {
+        std::free(data);
+        return;
+    }
+    if (!t.toMemory) {
+        CloseTarget(t, result >= 0);
+        if (result >= 0 && t.progress) t.progress->done = t.progress->total.load();
+    }
+    t.result = result;
+    t.status = status;
+    t.buffer = data;
+    t.finished = true;
+}
+
+// Waits for the worker within the bounds; false when a bound was passed.
+bool WaitWithinBounds(Transfer& t, HANDLE worker)
+{
+    const ULONGLONG start = ::GetTickCount64();
+    for (;;) {
+        const ULONGLONG now = ::GetTickCount64();
+        const ULONGLONG end = t.toMemory ? start + t.limits.deadlineMs : t.lastByteAt.load() + t.limits.idleLimitMs;
+        if (now >= end) return false;
+        DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(end - now, kWatchSliceMs));
+        if (::WaitForSingleObject(worker, slice) != WAIT_TIMEOUT) return true;
+    }
 }
 
 }  // namespace
+
+void SetHttpDownloadLimitsHook(const HttpDownloadLimits* limits)
+{
+    LimitsHook& hook = TheLimitsHook();
+    CSingleLock hold(&hook.lock, true);
+    hook.set = limits != nullptr;
+    hook.limits = limits ? *limits : HttpDownloadLimits{};
+}
 
 CString ServerBaseAddress()
 {
@@ -105,10 +264,27 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
 {
     if (buffer) *buffer = nullptr;
     if (httpStatus) *httpStatus = 0;
-    CInternetSession session(nullptr);
-    std::unique_ptr<CHttpFile> file = session.OpenURL(url);
-    if (!file) return kHttpDownloadCannotOpenUrl;
-    if (httpStatus) *httpStatus = static_cast<int>(file->GetStatusCode());
-    // Handles, the file and the session are closed on every way out.
-    return buffer ? ReadIntoBuffer(*file, buffer) : ReadIntoFile(*file, filePath, progress);
+    auto transfer = std::make_shared<Transfer>(url, buffer != nullptr, filePath, buffer ? nullptr : progress,
+                                               CurrentLimits());
+    HANDLE worker = StartThread([transfer] { RunTransfer(*transfer); });
+    if (!worker) return kHttpDownloadCannotOpenUrl;
+    WaitWithinBounds(*transfer, worker);
+    ::CloseHandle(worker);
+
+    Transfer& t = *transfer;
+    CSingleLock hold(&t.lock, true);
+    if (!t.finished) {
+        // A bound was passed (or the worker died): end the blocked call where
+        // the platform allows it, and leave the worker to end on its own.
+        t.abandoned = true;
+        t.session.Abort();
+        CloseTarget(t, false);
+        return kHttpDownloadCannotOpenUrl;
+    }
+    if (httpStatus) *httpStatus = t.status;
+    if (buffer) {
+        *buffer = t.buffer;
+        t.buffer = nullptr;
+    }
+    return t.result;
 }

@@ -1,7 +1,10 @@
 // The manager's one network operation: an uncached GET of raw bytes from a full
 // address, into a growing memory buffer or into a file, with a progress record
-// that a worker writes and the user-interface thread polls.
+// that a worker writes and the user-interface thread polls. Every transfer ends
+// within bounds whatever the server does.
 #pragma once
+
+#include <windows.h>
 
 #include <atomic>
 #include <cstdint>
@@ -23,23 +26,46 @@ inline constexpr int kHttpDownloadBlockSize = 1024;
 inline constexpr int kHttpDownloadBufferStep = 10240;
 
 // Results besides the byte count.
-inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also a failed or short read
+inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also a failed or short read, a time-out, a body too large
 inline constexpr int kHttpDownloadCannotWriteFile = -2;  // cannot create or write the file
+
+// The bounds of a transfer. Into memory (the small text files): the whole call
+// ends within the deadline, and a body above the size limit is refused. Into a
+// file: the transfer fails when no byte has arrived for the idle limit, however
+// long a slow but moving download takes. Both modes follow at most
+// kHttpDownloadMaxRedirects redirects.
+inline constexpr DWORD kHttpDownloadDeadlineMs = 20000;
+inline constexpr DWORD kHttpDownloadIdleLimitMs = 30000;
+inline constexpr int kHttpDownloadMemoryLimit = 2 * 1024 * 1024;
+inline constexpr int kHttpDownloadMaxRedirects = 10;
+
+struct HttpDownloadLimits {
+    DWORD deadlineMs = kHttpDownloadDeadlineMs;
+    DWORD idleLimitMs = kHttpDownloadIdleLimitMs;
+    int memoryLimit = kHttpDownloadMemoryLimit;
+    int maxRedirects = kHttpDownloadMaxRedirects;
+};
+// Test hook: every later transfer keeps these bounds instead (null restores
+// the constants), so a test sees a stalled server fail without waiting long.
+void SetHttpDownloadLimitsHook(const HttpDownloadLimits* limits);
 
 // The maker's server: scheme, host and port, without a trailing "/"; the
 // environment variable TORVIK_SERVER replaces it (tests, demonstrations).
 CString ServerBaseAddress();
 
-// GET url. With buffer given the body goes to a new malloc'ed buffer (stored
-// in *buffer, freed by the caller) whose size is a multiple of 10,240 bytes
-// and exceeds the body, zero past the data; filePath and progress are then
-// unused. Else the body is written to filePath (created or truncated) and
-// progress, when given, is kept. Returns the byte count, or -1 when the address
-// cannot be opened or the body cannot be read whole (*buffer is then null), or
-// -2 when the file cannot be created or written; a file that a failed
-// transfer had begun is removed. An error answer is a body
-// like any other: httpStatus, when given, receives the answer's HTTP status
-// (0 when there was none).
+// GET url, within the bounds above. With buffer given the body goes to a new
+// malloc'ed buffer (stored in *buffer, freed by the caller) whose size is a
+// multiple of 10,240 bytes and exceeds the body, zero past the data; filePath
+// and progress are then unused. Else the body is written to filePath (created
+// or truncated) and progress, when given, is kept. Returns the byte count, or
+// -1 when the address cannot be opened, the body cannot be read whole or a
+// bound is passed (*buffer is then null), or -2 when the file cannot be
+// created or written; a file that a failed transfer had begun is removed. An
+// error answer is a body like any other: httpStatus, when given, receives the
+// answer's HTTP status (0 when there was none).
+// The blocking calls run on a worker of their own, which the call abandons
+// when a bound is passed: it returns at once, and the worker touches neither
+// the buffer, the file nor progress again.
 int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,
                  int* httpStatus = nullptr);
 

@@ -94,6 +94,34 @@ bool FetchManagerVersion(ManagerVersionLine& line)
     return true;
 }
 
+bool ManagerVersionCheck::Start(std::function<void()> done)
+{
+    if (m_shared) return false;
+    auto shared = std::make_shared<Shared>();
+    HANDLE thread = StartThread([shared, done = std::move(done)] {
+        try {
+            shared->fetched = FetchManagerVersion(shared->line);
+        } catch (...) {
+            shared->fetched = false;  // still report, so the page never stays busy
+        }
+        shared->finished = true;
+        if (done) done();
+    });
+    if (!thread) return false;
+    ::CloseHandle(thread);
+    m_shared = std::move(shared);
+    return true;
+}
+
+bool ManagerVersionCheck::TakeResult(bool& fetched, ManagerVersionLine& line)
+{
+    if (!m_shared || !m_shared->finished.load()) return false;
+    fetched = m_shared->fetched;
+    line = m_shared->line;
+    m_shared.reset();
+    return true;
+}
+
 bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
 {
     auto shared = std::make_shared<Shared>();

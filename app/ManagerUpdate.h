@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "app/HttpDownload.h"
@@ -37,6 +38,31 @@ bool ShouldOfferManagerUpdate(const ManagerVersionLine& line);
 // Fetches the version file into line; false when it could not be fetched
 // whole with HTTP status 200 (try again later).
 bool FetchManagerVersion(ManagerVersionLine& line);
+
+// The version check off the user-interface thread, so that the window keeps
+// painting and answering while the server takes its time (within the bounds
+// of HttpDownload). A worker fetches and reads the version file and then calls
+// done, on the worker: done should only post a message to the window that
+// takes the result.
+class ManagerVersionCheck {
+public:
+    // Starts the worker; false when it cannot start (or one runs already).
+    bool Start(std::function<void()> done);
+    // True from Start until the result has been taken.
+    bool Running() const { return m_shared != nullptr; }
+    // False while the worker runs. Once it has ended: true, and the check is
+    // over; fetched tells whether the version file came whole with HTTP
+    // status 200, and line holds what it says.
+    bool TakeResult(bool& fetched, ManagerVersionLine& line);
+
+private:
+    struct Shared {
+        std::atomic<bool> finished{false};
+        bool fetched = false;
+        ManagerVersionLine line;
+    };
+    std::shared_ptr<Shared> m_shared;
+};
 
 // The installer download. A worker thread fetches the file; the user-interface
 // thread polls Percent and GetOutcome. The state is shared with the worker, so

@@ -1,5 +1,7 @@
 #include "framework/File.h"
 
+#include <atomic>
+
 bool CFile::Open(const wchar_t* path, UINT flags)
 {
     Close();
@@ -9,6 +11,15 @@ bool CFile::Open(const wchar_t* path, UINT flags)
     DWORD disposition = OPEN_EXISTING;
     if (flags & modeCreate) disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
     m_handle = ::CreateFileW(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (m_handle == INVALID_HANDLE_VALUE) return false;
+    m_path = path;
+    return true;
+}
+
+bool CFile::CreateNew(const wchar_t* path)
+{
+    Close();
+    m_handle = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_handle == INVALID_HANDLE_VALUE) return false;
     m_path = path;
     return true;
@@ -128,23 +139,65 @@ bool ReadWholeFile(const wchar_t* path, std::string& bytes)
     return true;
 }
 
+namespace {
+
+// Fails with error, after removing the temporary file.
+bool FailWriting(const wchar_t* temp, DWORD error)
+{
+    if (temp) ::DeleteFileW(temp);
+    ::SetLastError(error);
+    return false;
+}
+
+// Creates a temporary file beside path under a name no file or folder has:
+// "<path>.<process>-<count>.tmp".
+bool CreateOwnTemporary(const wchar_t* path, CFile& file, CString& temp)
+{
+    static std::atomic<unsigned> count{0};
+    constexpr int kAttempts = 64;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temp = CString(path) + CString::Formatted(L".%lx-%x.tmp", ::GetCurrentProcessId(), ++count);
+        if (file.CreateNew(temp)) return true;
+        DWORD error = ::GetLastError();
+        // Taken by a leftover file, or by a folder (which some systems deny).
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) break;
+        if (error == ERROR_ACCESS_DENIED && ::GetFileAttributesW(temp) == INVALID_FILE_ATTRIBUTES) break;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool WriteWholeFile(const wchar_t* path, const void* data, size_t size)
 {
-    CString temp = CString(path) + L".tmp";
+    // A read-only file stays as it is: some systems would let the rename replace it.
+    DWORD attributes = ::GetFileAttributesW(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        return FailWriting(nullptr, ERROR_ACCESS_DENIED);
+    }
+    CString temp;
     {
         CFile f;
-        if (!f.Open(temp, CFile::modeCreate | CFile::modeWrite)) return false;
+        if (!CreateOwnTemporary(path, f, temp)) return FailWriting(nullptr, ::GetLastError());
         const char* p = static_cast<const char*>(data);
         size_t left = size;
         while (left > 0) {
             UINT chunk = static_cast<UINT>(left > 0x40000000 ? 0x40000000 : left);
-            if (!f.Write(p, chunk)) { f.Close(); ::DeleteFileW(temp); return false; }
+            if (!f.Write(p, chunk)) {
+                DWORD error = ::GetLastError();
+                f.Close();
+                return FailWriting(temp, error);
+            }
             p += chunk;
             left -= chunk;
         }
-        if (!f.Flush()) { f.Close(); ::DeleteFileW(temp); return false; }
+        if (!f.Flush()) {
+            DWORD error = ::GetLastError();
+            f.Close();
+            return FailWriting(temp, error);
+        }
     }
-    if (!CFile::Rename(temp, path)) { ::DeleteFileW(temp); return false; }
+    if (!CFile::Rename(temp, path)) return FailWriting(temp, ::GetLastError());
     return true;
 }
 

@@ -30,6 +30,8 @@ public:
     virtual ~CFile() { Close(); }
 
     virtual bool Open(const wchar_t* path, UINT flags);
+    // Creates path for writing only when no file or folder of that name exists.
+    bool CreateNew(const wchar_t* path);
     virtual void Close();
     bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
     // Reads up to count bytes; returns the count read (0 at the end or on error).
@@ -71,7 +73,10 @@ private:
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const wchar_t* path, std::string& bytes);
 // Writes a whole file through a temporary name in the same folder and renames
-// it into place, so a crash never leaves half a file.
+// it into place, so a crash never leaves half a file. Each save takes a new
+// temporary name of its own, so a leftover of an earlier crash never blocks
+// it. A read-only file is left as it is. False (with the system's error code
+// for GetLastError) when the file was not replaced.
 bool WriteWholeFile(const wchar_t* path, const void* data, size_t size);
 inline bool WriteWholeFile(const wchar_t* path, const std::string& bytes) { return WriteWholeFile(path, bytes.data(), bytes.size()); }
 // Creates a folder (and its parents) when missing.

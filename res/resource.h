@@ -155,3 +155,6 @@
 // Settings grid cells
 #define IDB_HELP_MARK 188
 #define IDB_CHECK_BOX_IMAGES 303
+
+// Messages posted to our windows (above WM_APP, 0x8000)
+#define WM_MANAGER_CHECK_DONE 0x8101

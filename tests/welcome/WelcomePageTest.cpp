@@ -76,7 +76,22 @@ protected:
     void ServeVersionFile(const std::string& text) { ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/x64/Software", text)); }
     void RemoveVersionFile() { ::DeleteFileW(testserver::StateFolder() + L"\\root\\malvobluetoothmanager\\x64\\Software"); }
 
-    void RunCheck() { page().SendMessage(WM_TIMER, kManagerCheckTimer); }
+    // Timer 101 starts the check on a worker; its result arrives as a posted
+    // message, so messages are handled until the check is over (bounded).
+    void RunCheck()
+    {
+        page().SendMessage(WM_TIMER, kManagerCheckTimer);
+        DWORD deadline = ::GetTickCount() + 60000;
+        while (page().versionCheck.Running() && ::GetTickCount() < deadline) {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        }
+        ASSERT_FALSE(page().versionCheck.Running()) << "the check did not end";
+    }
 
     // Polls the download as timer 102 does until the check has ended (bounded).
     void RunDownload()
