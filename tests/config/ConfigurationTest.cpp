@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
+#include <set>
 #include <string>
 
 #include "app/Configuration.h"
@@ -70,7 +72,6 @@ TEST(ConfigurationFile, WritesExactBytesAndReadsThemBack)
         CString path = folder / L"TORVIKBluetoothDeviceManager.wqlnxconf";
         ASSERT_TRUE(WriteConfigurationFile(path, c.values));
         EXPECT_EQ(FileBytes(path), c.bytes);
-        EXPECT_FALSE(CFile::Exists(path + L".tmp"));
 
         ConfigurationValues read;
         read.firmwareLanguage = L"";  // an absent line keeps what the record held
@@ -167,6 +168,112 @@ TEST(ConfigurationFile, CreatesMissingFolderAndReplacesWholeFile)
     values.currentPath = L"short";
     ASSERT_TRUE(WriteConfigurationFile(path, values));
     EXPECT_EQ(FileBytes(path), ConfigurationText(values).ToAnsi());
+}
+
+// The names in a folder.
+std::set<std::wstring> FolderEntries(const CString& folder)
+{
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE find = ::FindFirstFileW(folder + L"\\*", &found);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.insert(name);
+    } while (::FindNextFileW(find, &found));
+    ::FindClose(find);
+    return names;
+}
+
+// Catches what this process writes to the diagnostic output while it lives
+// (the system-wide debug-output buffer that a debug monitor offers).
+class DebugOutputCapture {
+public:
+    DebugOutputCapture()
+    {
+        m_mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, L"DBWIN_BUFFER");
+        m_bufferReady = ::CreateEventW(nullptr, FALSE, TRUE, L"DBWIN_BUFFER_READY");
+        m_dataReady = ::CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
+        if (m_mapping) m_view = static_cast<const char*>(::MapViewOfFile(m_mapping, FILE_MAP_READ, 0, 0, 4096));
+    }
+    ~DebugOutputCapture()
+    {
+        if (m_view) ::UnmapViewOfFile(m_view);
+        for (HANDLE h : {m_mapping, m_bufferReady, m_dataReady}) {
+            if (h) ::CloseHandle(h);
+        }
+    }
+    bool Ready() const { return m_view && m_bufferReady && m_dataReady; }
+    // Every line this process has written since the last call.
+    std::string Take()
+    {
+        std::string text;
+        while (Ready() && ::WaitForSingleObject(m_dataReady, 200) == WAIT_OBJECT_0) {
+            DWORD pid = 0;
+            std::memcpy(&pid, m_view, sizeof pid);
+            if (pid == ::GetCurrentProcessId()) text += std::string(m_view + sizeof pid, strnlen(m_view + sizeof pid, 4092));
+            ::SetEvent(m_bufferReady);
+        }
+        return text;
+    }
+
+private:
+    HANDLE m_mapping = nullptr, m_bufferReady = nullptr, m_dataReady = nullptr;
+    const char* m_view = nullptr;
+};
+
+TEST(ConfigurationFile, LeftoversOfACrashNeverBlockASave)
+{
+    const wchar_t fileName[] = L"TORVIKBluetoothDeviceManager.wqlnxconf";
+    const wchar_t leftover[] = L"TORVIKBluetoothDeviceManager.wqlnxconf.tmp";
+    struct Case {
+        const char* name;
+        void (*leave)(const CString& path);  // what an earlier crash left at path
+    };
+    const Case cases[] = {
+        {"read-only file", [](const CString& path) {
+             ASSERT_TRUE(WriteWholeFile(path, std::string("half a file")));
+             ASSERT_TRUE(::SetFileAttributesW(path, FILE_ATTRIBUTE_READONLY));
+         }},
+        {"folder with a file in it", [](const CString& path) {
+             ASSERT_TRUE(::CreateDirectoryW(path, nullptr));
+             ASSERT_TRUE(WriteWholeFile(path + L"\\x", std::string("x")));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        c.leave(folder / leftover);
+        ConfigurationValues values;
+        for (LanguageIndex language : {LanguageGerman, LanguageKorean}) {  // every later save too
+            values.language = language;
+            ASSERT_TRUE(WriteConfigurationFile(folder / fileName, values));
+            EXPECT_EQ(FileBytes(folder / fileName), ConfigurationText(values).ToAnsi());
+        }
+        // The save leaves nothing of its own behind, and the leftover alone.
+        EXPECT_EQ(FolderEntries(folder.Path()), (std::set<std::wstring>{fileName, leftover}));
+        ::SetFileAttributesW(folder / leftover, FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST(ConfigurationFile, ReadOnlyFileStaysAsItIsAndTheLostSaveIsTold)
+{
+    TempFolder folder;
+    const CString path = folder / L"TORVIKBluetoothDeviceManager.wqlnxconf";
+    const std::string kept = "keyManagerLanguage=French\r\n";
+    ASSERT_TRUE(WriteWholeFile(path, kept));
+    ASSERT_TRUE(::SetFileAttributesW(path, FILE_ATTRIBUTE_READONLY));
+    DebugOutputCapture output;
+    ASSERT_TRUE(output.Ready());
+
+    ConfigurationValues values;
+    values.language = LanguageGerman;
+    EXPECT_FALSE(WriteConfigurationFile(path, values));
+    EXPECT_EQ(FileBytes(path), kept);
+    EXPECT_TRUE(::GetFileAttributesW(path) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::wstring>{L"TORVIKBluetoothDeviceManager.wqlnxconf"});
+    EXPECT_NE(output.Take().find(CString(L"Configuration not saved to " + path).ToAnsi()), std::string::npos);
+    ::SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(ConfigurationFile, MissingFileLeavesValuesUntouched)
