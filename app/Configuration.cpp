@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/Diagnostics.h"
 #include "framework/File.h"
 
 namespace {
@@ -124,7 +125,7 @@ bool WriteConfigurationFile(const wchar_t* path, const ConfigurationValues& valu
     if (WriteWholeFile(path, ConfigurationText(values).ToCodePage(codePage))) return true;
     // The close goes on all the same; the lost save is told to the diagnostic output.
     DWORD error = ::GetLastError();
-    ::OutputDebugStringW(CString::Formatted(L"Configuration not saved to %s (error %lu)\n", path, error));
+    WriteDebugOutput(CString::Formatted(L"TORVIK: configuration not saved to %s (error %lu)\n", path, error));
     ::SetLastError(error);
     return false;
 }

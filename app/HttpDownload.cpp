@@ -42,11 +42,14 @@ bool IsRedirect(DWORD status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
+bool IsSecureAddress(const CString& url)
+{
+    return url.Left(8).CompareNoCase(L"https://") == 0;
+}
+
 bool IsHttpAddress(const CString& url)
 {
-    CString scheme = url.Left(8);
-    scheme.MakeLower();
-    return scheme.Left(7) == L"http://" || scheme == L"https://";
+    return IsSecureAddress(url) || url.Left(7).CompareNoCase(L"http://") == 0;
 }
 
 // One transfer, shared by the caller and the worker that makes the blocking
@@ -81,7 +84,9 @@ struct Transfer {
 };
 
 // Opens the address and follows redirects up to the limit; null when it cannot
-// be opened, a redirect leaves http and https or the limit is passed.
+// be opened, the limit is passed, or a redirect leaves http and https or
+// falls from https to plain http (which the platform refuses when it follows
+// redirects itself).
 std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
 {
     CString url = t.url;
@@ -93,8 +98,9 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
         CString location = file->GetLocation();
         if (location.IsEmpty()) return file;  // no target: an answer like any other
         if (redirects >= t.limits.maxRedirects) return nullptr;
-        url = CombineUrl(url, location);
-        if (!IsHttpAddress(url)) return nullptr;
+        CString next = CombineUrl(url, location);
+        if (!IsHttpAddress(next) || (IsSecureAddress(url) && !IsSecureAddress(next))) return nullptr;
+        url = next;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/Texts.h"
 #include "device/DeviceSettings.h"
+#include "framework/Diagnostics.h"
 #include "framework/File.h"
 #include "framework/Sync.h"
 
@@ -102,6 +103,7 @@ bool ManagerVersionCheck::Start(std::function<void()> done)
         try {
             shared->fetched = FetchManagerVersion(shared->line);
         } catch (...) {
+            ReportCaughtException(L"the manager's version check");
             shared->fetched = false;  // still report, so the page never stays busy
         }
         shared->finished = true;
@@ -133,6 +135,7 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
             result = HttpDownload(url, nullptr, shared->path, &shared->progress, &status);
         } catch (...) {
             // Still end as a failure, so the page never waits on a worker that has gone.
+            ReportCaughtException(L"the manager installer download");
         }
         if (result < 0) shared->progress.done = result;
         shared->status = status;

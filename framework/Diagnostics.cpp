@@ -30,6 +30,11 @@ void ReportCaughtException(const wchar_t* where)
         text += L": not a standard exception";
     }
     text += L"\n";
-    if (Hook()) Hook()(text.c_str());
-    else ::OutputDebugStringW(text.c_str());
+    WriteDebugOutput(text.c_str());
+}
+
+void WriteDebugOutput(const wchar_t* text)
+{
+    if (Hook()) Hook()(text);
+    else ::OutputDebugStringW(text);
 }

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <set>
 #include <string>
 
 #include "app/Configuration.h"
 #include "support/TempFolder.h"
+#include "framework/Diagnostics.h"
 #include "framework/File.h"
 
 namespace {
@@ -185,43 +185,6 @@ std::set<std::wstring> FolderEntries(const CString& folder)
     return names;
 }
 
-// Catches what this process writes to the diagnostic output while it lives
-// (the system-wide debug-output buffer that a debug monitor offers).
-class DebugOutputCapture {
-public:
-    DebugOutputCapture()
-    {
-        m_mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, L"DBWIN_BUFFER");
-        m_bufferReady = ::CreateEventW(nullptr, FALSE, TRUE, L"DBWIN_BUFFER_READY");
-        m_dataReady = ::CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
-        if (m_mapping) m_view = static_cast<const char*>(::MapViewOfFile(m_mapping, FILE_MAP_READ, 0, 0, 4096));
-    }
-    ~DebugOutputCapture()
-    {
-        if (m_view) ::UnmapViewOfFile(m_view);
-        for (HANDLE h : {m_mapping, m_bufferReady, m_dataReady}) {
-            if (h) ::CloseHandle(h);
-        }
-    }
-    bool Ready() const { return m_view && m_bufferReady && m_dataReady; }
-    // Every line this process has written since the last call.
-    std::string Take()
-    {
-        std::string text;
-        while (Ready() && ::WaitForSingleObject(m_dataReady, 200) == WAIT_OBJECT_0) {
-            DWORD pid = 0;
-            std::memcpy(&pid, m_view, sizeof pid);
-            if (pid == ::GetCurrentProcessId()) text += std::string(m_view + sizeof pid, strnlen(m_view + sizeof pid, 4092));
-            ::SetEvent(m_bufferReady);
-        }
-        return text;
-    }
-
-private:
-    HANDLE m_mapping = nullptr, m_bufferReady = nullptr, m_dataReady = nullptr;
-    const char* m_view = nullptr;
-};
-
 TEST(ConfigurationFile, LeftoversOfACrashNeverBlockASave)
 {
     const wchar_t fileName[] = L"TORVIKBluetoothDeviceManager.wqlnxconf";
@@ -263,8 +226,8 @@ TEST(ConfigurationFile, ReadOnlyFileStaysAsItIsAndTheLostSaveIsTold)
     const std::string kept = "keyManagerLanguage=French\r\n";
     ASSERT_TRUE(WriteWholeFile(path, kept));
     ASSERT_TRUE(::SetFileAttributesW(path, FILE_ATTRIBUTE_READONLY));
-    DebugOutputCapture output;
-    ASSERT_TRUE(output.Ready());
+    std::wstring output;
+    SetDebugOutputHook([&output](const wchar_t* text) { output += text; });
 
     ConfigurationValues values;
     values.language = LanguageGerman;
@@ -272,7 +235,8 @@ TEST(ConfigurationFile, ReadOnlyFileStaysAsItIsAndTheLostSaveIsTold)
     EXPECT_EQ(FileBytes(path), kept);
     EXPECT_TRUE(::GetFileAttributesW(path) & FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::wstring>{L"TORVIKBluetoothDeviceManager.wqlnxconf"});
-    EXPECT_NE(output.Take().find(CString(L"Configuration not saved to " + path).ToAnsi()), std::string::npos);
+    SetDebugOutputHook(nullptr);
+    EXPECT_NE(output.find((L"configuration not saved to " + path).str()), std::wstring::npos) << output;
     ::SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
 }
 

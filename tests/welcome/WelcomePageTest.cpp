@@ -310,6 +310,13 @@ TEST_F(WelcomePageTest, SlowServerKeepsTheProgressAtZeroUntilTheTransferBegins)
 TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
 {
     TempFolder folder(L"welcome");
+    // A server that goes quiet fails after a short idle limit here.
+    HttpDownloadLimits limits;
+    limits.idleLimitMs = 1000;
+    SetHttpDownloadLimitsHook(&limits);
+    struct RestoreLimits {
+        ~RestoreLimits() { SetHttpDownloadLimitsHook(nullptr); }
+    } restoreLimits;
     struct Case {
         const char* name;
         const char* installer;
@@ -320,6 +327,7 @@ TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
     const Case cases[] = {
         {"dropped connection", "gen?size=200000&drop=50000", L"a.exe", 42, L"Cannot connect to the server."},
         {"error answer", "Absent.exe", L"b.exe", 42, L"Cannot connect to the server."},
+        {"server goes quiet", "gen?size=200000&stall=after", L"e.exe", 42, L"Cannot connect to the server."},
         {"folder missing", "gen?size=100", L"missing\\c.exe", 42, L"Cannot open file."},
         {"shell cannot start it", "gen?size=100", L"d.exe", 2, L"Cannot open file."},
     };
@@ -340,8 +348,9 @@ TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
         EXPECT_EQ(shellOpens.size(), c.shellResult == 42 ? 0u : 1u);
         main->DestroyWindow();
     }
-    // The error page is not left behind as an installer.
+    // Neither an error page nor half an installer is left behind.
     EXPECT_FALSE(CFile::Exists(folder / L"b.exe"));
+    EXPECT_FALSE(CFile::Exists(folder / L"e.exe"));
 }
 
 TEST_F(WelcomePageTest, StartButtonGoesToRecognitionForTheTargetModel)
