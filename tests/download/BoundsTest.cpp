@@ -41,9 +41,17 @@ struct Outcome {
     DWORD elapsedMs = 0;
 };
 
+// One download: into memory, or into file in the test's folder.
+struct Case {
+    const char* name;
+    const wchar_t* pathAndQuery;
+    bool toFile;
+    const wchar_t* file;
+    int size = 0;  // of a body that arrives whole
+};
+
 // Runs one download per case at once, each on a thread of its own, and waits
 // (bounded) for all of them.
-template <typename Case>
 std::vector<Outcome> RunAll(const std::vector<Case>& cases, const TempFolder& folder)
 {
     std::vector<Outcome> outcomes(cases.size());
@@ -79,12 +87,6 @@ TEST(HttpDownloadBounds, MisbehavingServersEndAsFailuresWithinTheBounds)
     REQUIRE_TEST_SERVER();
     ShortLimits limits;
     TempFolder folder(L"bounds");
-    struct Case {
-        const char* name;
-        const wchar_t* pathAndQuery;
-        bool toFile;
-        const wchar_t* file;
-    };
     const std::vector<Case> cases = {
         {"no answer, memory", L"/gen?size=100&stall=before", false, nullptr},
         {"no answer, file", L"/gen?size=100&stall=before", true, L"before.bin"},
@@ -121,13 +123,6 @@ TEST(HttpDownloadBounds, SlowButMovingAndRedirectedTransfersComplete)
     REQUIRE_TEST_SERVER();
     ShortLimits limits;
     TempFolder folder(L"bounds");
-    struct Case {
-        const char* name;
-        const wchar_t* pathAndQuery;
-        bool toFile;
-        const wchar_t* file;
-        int size;
-    };
     const std::vector<Case> cases = {
         // 8 bytes, one every 0.6 s: longer than the idle limit as a whole.
         {"slow but moving file", L"/gen?size=8&drip=0.6", true, L"slow.bin", 8},
@@ -161,21 +156,21 @@ TEST(HttpDownloadBounds, TextFilesAboveTheMemoryLimitAreRefused)
 {
     REQUIRE_TEST_SERVER();
     TempFolder folder(L"bounds");
-    struct Case {
+    struct SizeCase {
         const char* name;
         int size;
         bool announced;
         int result;
     };
     const int limit = kHttpDownloadMemoryLimit;
-    const Case cases[] = {
+    const SizeCase cases[] = {
         {"at the limit", limit, true, limit},
         {"one byte more", limit + 1, true, kHttpDownloadCannotOpenUrl},
         {"far more", 20 * 1024 * 1024, true, kHttpDownloadCannotOpenUrl},
         // Without a length the body is read up to the limit, then refused.
         {"far more, no length announced", 20 * 1024 * 1024, false, kHttpDownloadCannotOpenUrl},
     };
-    for (const Case& c : cases) {
+    for (const SizeCase& c : cases) {
         SCOPED_TRACE(c.name);
         char* raw = nullptr;
         CString url = testserver::HttpBase() + CString::Formatted(L"/gen?size=%d%s", c.size, c.announced ? L"" : L"&nolength=1");
