@@ -106,7 +106,8 @@ CInternetSession::CInternetSession(const wchar_t* agent)
 void CInternetSession::SetTimeouts(DWORD milliseconds)
 {
     if (!m_session) return;
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT}) {
+    const DWORD options[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT};
+    for (DWORD option : options) {
         ::InternetSetOptionW(m_session, option, &milliseconds, sizeof milliseconds);
     }
 }

@@ -173,7 +173,8 @@ TEST(HttpDownloadBounds, TextFilesAboveTheMemoryLimitAreRefused)
     for (const SizeCase& c : cases) {
         SCOPED_TRACE(c.name);
         char* raw = nullptr;
-        CString url = testserver::HttpBase() + CString::Formatted(L"/gen?size=%d%s", c.size, c.announced ? L"" : L"&nolength=1");
+        CString url = testserver::HttpBase() +
+                      CString::Formatted(L"/gen?size=%d%s", c.size, c.announced ? L"" : L"&nolength=1");
         const DWORD start = ::GetTickCount();
         int result = HttpDownload(url, &raw, nullptr, nullptr);
         DownloadBuffer buffer(raw);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -42,7 +43,8 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
     std::vector<std::unique_ptr<ProgramRunner>> programs;
     for (const Case& c : cases) {
         CString server = testserver::HttpBase() + L"/with/" + c.options;
-        programs.push_back(std::make_unique<ProgramRunner>(L"badserver", std::map<CString, CString>{{L"TORVIK_SERVER", server}}));
+        std::map<CString, CString> env{{L"TORVIK_SERVER", server}};
+        programs.push_back(std::make_unique<ProgramRunner>(L"badserver", env));
         ASSERT_TRUE(programs.back()->Started()) << c.name;
     }
     std::vector<HWND> windows;
