@@ -63,25 +63,59 @@ int DefaultFirmwareVersionByProduct(int productId)
     return row ? row->Value : 0;
 }
 
-VersionGroup ReadFirmwareVersion(int productId, const PsKeyReader& readKey)
+namespace {
+
+// An older-key value that names a version of its own (3 never does).
+bool IsOldKeyVersion(int value) { return value >= 4 && value <= 31; }
+
+// The version value that always stays in key 0x02A4, whatever the older key says.
+constexpr int kKeptNewKeyValue = 32;
+
+}  // namespace
+
+FirmwareVersionReading ReadFirmwareVersionKeys(int productId, const PsKeyReader& readKey)
 {
     uint8_t key[kFirmwareVersionKeyLength] = {};
     const bool read = readKey(PsKeyFirmwareVersion, key, kFirmwareVersionKeyLength);
 
-    VersionGroup version;
+    FirmwareVersionReading reading;
     if (productId == kCameraProductId) {
-        if (!read)
-            return {1, 0, 1, 0};
-        DecodeFirmwareVersionKey(productId, key, version);
-        return version;
+        if (read)
+            DecodeFirmwareVersionKey(productId, key, reading.Version);
+        else
+            reading.Version = {1, 0, 1, 0};
+        return reading;
     }
-    if (read && DecodeFirmwareVersionKey(productId, key, version))
-        return version;
+    const bool decoded = read && DecodeFirmwareVersionKey(productId, key, reading.Version);
+    if (!HasOldFirmwareVersionKey(productId)) {
+        if (!decoded)
+            reading.Version = FirmwareVersionFromValue(DefaultFirmwareVersionByProduct(productId));
+        return reading;
+    }
 
-    if (HasOldFirmwareVersionKey(productId)) {
-        uint8_t old[kFirmwareVersionKeyLength] = {};
-        if (readKey(PsKeyFirmwareVersionOld, old, kFirmwareVersionKeyLength))
-            return FirmwareVersionFromValue(old[0]);
+    uint8_t old[kFirmwareVersionKeyLength] = {};
+    if (!readKey(PsKeyFirmwareVersionOld, old, kFirmwareVersionKeyLength)) {
+        if (!decoded)
+            reading.Version = FirmwareVersionFromValue(DefaultFirmwareVersionByProduct(productId));
+        return reading;
     }
-    return FirmwareVersionFromValue(DefaultFirmwareVersionByProduct(productId));
+    const int oldValue = old[0];
+    if (!decoded) {
+        reading.Version = FirmwareVersionFromValue(oldValue);
+        reading.ClearNewKey = IsOldKeyVersion(oldValue);
+        return reading;
+    }
+    const int newValue = key[0];
+    if (newValue != kKeptNewKeyValue && IsOldKeyVersion(oldValue)) {
+        reading.Version = FirmwareVersionFromValue(oldValue);
+        reading.ClearNewKey = true;
+    } else {
+        reading.Version = FirmwareVersionFromValue(newValue);
+    }
+    return reading;
+}
+
+VersionGroup ReadFirmwareVersion(int productId, const PsKeyReader& readKey)
+{
+    return ReadFirmwareVersionKeys(productId, readKey).Version;
 }

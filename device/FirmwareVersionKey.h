@@ -38,8 +38,23 @@ int DefaultFirmwareVersionByProduct(int productId);
 // the read fails.
 using PsKeyReader = std::function<bool(uint16_t key, uint8_t* buffer, int length)>;
 
-// The headset's firmware version as the settings writer and the firmware
-// update read it: key 0x02A4; when that fails or holds no version, byte 0 of
-// key 0x0293 on the products that have it, else the product's default. The
+// The headset's firmware version as recognition, the settings writer and the
+// firmware update all read it, so that all three reach the same version for
+// the same chip. Key 0x02A4 holds it; on the products with the older key
+// 0x0293, a readable older key decides:
+// - 0x02A4 holds a version V: the secondary parts are 0, and the older value
+//   L (4 to 31) replaces V unless V is 32; such a chip's 0x02A4 is stale;
+// - 0x02A4 is unreadable or empty: the version is L (a chip whose L lies in 4
+//   to 31 has a stale 0x02A4 too), or the product's default when 0x0293
+//   cannot be read either.
+// Any other product without a version in 0x02A4 gets its default. The
 // camera's version is 1.0.1.0 when the key cannot be read.
+struct FirmwareVersionReading {
+    VersionGroup Version;
+    // True when key 0x02A4 is stale and recognition clears it (four zero
+    // bytes); reading alone never writes.
+    bool ClearNewKey = false;
+};
+FirmwareVersionReading ReadFirmwareVersionKeys(int productId, const PsKeyReader& readKey);
+// The version of ReadFirmwareVersionKeys.
 VersionGroup ReadFirmwareVersion(int productId, const PsKeyReader& readKey);

@@ -237,29 +237,41 @@ TEST(FirmwareVersionKey, ReadWithFallbacks)
         int ProductId;
         std::map<uint16_t, std::vector<uint8_t>> Keys;
         VersionGroup Expected;
+        bool ClearNewKey;
         std::vector<uint16_t> Reads;
     };
     const Case cases[] = {
-        {"key holds the version", 0x4D10, {{0x02A4, {43, 0, 1, 2}}, {0x0293, {30}}}, {4, 3, 2, 1}, {0x02A4}},
-        {"old key of 0x4D10", 0x4D10, {{0x0293, {32, 0, 0, 0}}}, {3, 2, 0, 0}, {0x02A4, 0x0293}},
-        {"empty key, old key", 0x4D40, {{0x02A4, {0, 0, 5, 5}}, {0x0293, {41}}}, {4, 1, 0, 0}, {0x02A4, 0x0293}},
-        {"no keys on 0x4D30", 0x4D30, {}, {4, 2, 0, 0}, {0x02A4, 0x0293}},
-        {"no keys on 0x4D10", 0x4D10, {}, {3, 0, 0, 0}, {0x02A4, 0x0293}},
-        {"default of 0x4D35", 0x4D35, {{0x0293, {40}}}, {1, 2, 0, 0}, {0x02A4}},
-        {"default of 0x5061", 0x5061, {}, {5, 2, 0, 0}, {0x02A4}},
-        {"no default", 0x5910, {}, {0, 0, 0, 0}, {0x02A4}},
-        {"camera", 0x3020, {{0x02A4, {4, 3, 2, 1}}}, {1, 2, 3, 4}, {0x02A4}},
-        {"camera without key", 0x3020, {}, {1, 0, 1, 0}, {0x02A4}},
+        {"key holds the version", 0x4D35, {{0x02A4, {43, 0, 1, 2}}}, {4, 3, 2, 1}, false, {0x02A4}},
+        {"key and unreadable old key", 0x4D10, {{0x02A4, {43, 0, 1, 2}}}, {4, 3, 2, 1}, false, {0x02A4, 0x0293}},
+        {"old key decides", 0x4D10, {{0x02A4, {40, 0, 1, 2}}, {0x0293, {30}}}, {3, 0, 0, 0}, true, {0x02A4, 0x0293}},
+        {"3.2 stays", 0x4D10, {{0x02A4, {32, 0, 1, 2}}, {0x0293, {30}}}, {3, 2, 0, 0}, false, {0x02A4, 0x0293}},
+        {"old key 3 names no version", 0x4D30, {{0x02A4, {43}}, {0x0293, {3}}}, {4, 3, 0, 0}, false, {0x02A4, 0x0293}},
+        {"old key above 31", 0x4D40, {{0x02A4, {43}}, {0x0293, {41}}}, {4, 3, 0, 0}, false, {0x02A4, 0x0293}},
+        {"old key of 0x4D10", 0x4D10, {{0x0293, {32, 0, 0, 0}}}, {3, 2, 0, 0}, false, {0x02A4, 0x0293}},
+        {"old key 4 to 31 marks the new key stale", 0x4D10, {{0x0293, {25}}}, {2, 5, 0, 0}, true, {0x02A4, 0x0293}},
+        {"empty key, old key", 0x4D40, {{0x02A4, {0, 0, 5, 5}}, {0x0293, {41}}}, {4, 1, 0, 0}, false, {0x02A4, 0x0293}},
+        {"no keys on 0x4D30", 0x4D30, {}, {4, 2, 0, 0}, false, {0x02A4, 0x0293}},
+        {"no keys on 0x4D10", 0x4D10, {}, {3, 0, 0, 0}, false, {0x02A4, 0x0293}},
+        {"default of 0x4D35", 0x4D35, {{0x0293, {40}}}, {1, 2, 0, 0}, false, {0x02A4}},
+        {"default of 0x5061", 0x5061, {}, {5, 2, 0, 0}, false, {0x02A4}},
+        {"no default", 0x5910, {}, {0, 0, 0, 0}, false, {0x02A4}},
+        {"camera", 0x3020, {{0x02A4, {4, 3, 2, 1}}}, {1, 2, 3, 4}, false, {0x02A4}},
+        {"camera without key", 0x3020, {}, {1, 0, 1, 0}, false, {0x02A4}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         KeyStore store{c.Keys, {}};
-        const VersionGroup v = ReadFirmwareVersion(c.ProductId, store.Reader());
+        const FirmwareVersionReading reading = ReadFirmwareVersionKeys(c.ProductId, store.Reader());
+        const VersionGroup& v = reading.Version;
         EXPECT_EQ(v.Major, c.Expected.Major);
         EXPECT_EQ(v.Minor, c.Expected.Minor);
         EXPECT_EQ(v.SecondaryType, c.Expected.SecondaryType);
         EXPECT_EQ(v.SecondaryVersion, c.Expected.SecondaryVersion);
+        EXPECT_EQ(reading.ClearNewKey, c.ClearNewKey);
         EXPECT_EQ(store.Reads, c.Reads);
+        // The plain reading reaches the same version.
+        KeyStore again{c.Keys, {}};
+        EXPECT_EQ(ReadFirmwareVersion(c.ProductId, again.Reader()).Minor, v.Minor);
     }
 }
 
