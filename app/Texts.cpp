@@ -86,6 +86,8 @@ const KeyRule& FindKeyRule(std::span<const KeyRule> rules, int productId)
     return rules.back();
 }
 
+} // namespace
+
 // Fills the "%s" and "%d" fields of a text in order, each by literal replacement, so
 // that nothing a value holds is ever read as a field.
 CString FillFields(const wchar_t* text, std::initializer_list<std::wstring_view> values)
@@ -109,8 +111,6 @@ CString FillFields(const wchar_t* text, std::initializer_list<std::wstring_view>
     if (pos < in.size()) out.append(in.substr(pos));
     return CString(std::move(out));
 }
-
-} // namespace
 
 const char* TextName(TextId id)
 {

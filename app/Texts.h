@@ -7,7 +7,9 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <span>
+#include <string_view>
 
 #include "framework/CString.h"
 
@@ -84,6 +86,10 @@ struct TextEntry {
 std::span<const TextEntry> TextTable();
 // The name of a text as the code spells it ("TextOk", "TitleWelcome"), for diagnostics.
 const char* TextName(TextId id);
+
+// Fills the "%s" and "%d" fields of a text in order, each by literal
+// replacement, so that nothing a value holds is ever read as a field.
+CString FillFields(const wchar_t* text, std::initializer_list<std::wstring_view> values);
 
 // The resolver: the literal of a text in a language (English outside 1 to 10); an
 // unknown id gives an empty text.

@@ -126,7 +126,7 @@ void CUpdaterDlg::GoToRecognition(int composeStatus, const DeviceSettings* setti
     if (composeStatus) ComposePageStatus();
     UpdateNavigation();
     if (autoRun) {
-        const int outcome = recognitionPage.Recognize(kept ? &*kept : nullptr, 0);
+        const RecognitionOutcome outcome = recognitionPage.Recognize(kept ? &*kept : nullptr, 0);
         if (RecognitionAsksForRetry(outcome))
             PostMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), reinterpret_cast<LPARAM>(nextButton.m_hWnd));
     }

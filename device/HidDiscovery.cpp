@@ -5,6 +5,7 @@
 #include "device/HidTransport.h"
 #include "framework/CString.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -189,7 +190,9 @@ int CountHidDfuDevices(int maximum)
     return count;
 }
 
-int ReadHidItem5(HANDLE* hidHandle1)
+int ReadHidItem5(HANDLE* hidHandle1) { return std::max(ReadHidItem5OrNone(hidHandle1), 0); }
+
+int ReadHidItem5OrNone(HANDLE* hidHandle1)
 {
     uint8_t request[kHidRequestSize] = {};
     uint8_t reply[kHidReplySize] = {};
@@ -202,5 +205,5 @@ int ReadHidItem5(HANDLE* hidHandle1)
             return reply[5];
         }
     }
-    return 0;
+    return -1;
 }

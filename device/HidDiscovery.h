@@ -56,3 +56,6 @@ int FormatHidPath(char buffer[kHidPathSize], const char* format, ...);
 // Item 5 of the headset on hidHandle1 (low byte of its first word), asked twice
 // at most; 0 when both exchanges fail.
 int ReadHidItem5(HANDLE* hidHandle1);
+// The same, -1 when both exchanges fail (for callers that tell a failed read
+// from the value 0).
+int ReadHidItem5OrNone(HANDLE* hidHandle1);

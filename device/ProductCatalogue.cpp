@@ -178,11 +178,12 @@ int HexDigit(char c)
     return -1;
 }
 
-// The hexadecimal number at text (0 when there is none), saturating.
-int ReadHex(const char* text)
+// The hexadecimal number at text (0 when there is none), saturating; at most
+// maxDigits digits are read when maxDigits is positive.
+int ReadHex(const char* text, int maxDigits = 0)
 {
     long long value = 0;
-    for (int d; (d = HexDigit(*text)) >= 0; ++text)
+    for (int d, n = 0; (maxDigits <= 0 || n < maxDigits) && (d = HexDigit(*text)) >= 0; ++text, ++n)
         value = std::min(value * 16 + d, 0x7FFFFFFFLL);
     return static_cast<int>(value);
 }
@@ -237,6 +238,21 @@ bool ParseUsbVendorProduct(const char* text, int* vendorId, int* productId)
         return false;
     *vendorId = ReadHex(vid + 4);
     *productId = ReadHex(pid + 4);
+    return true;
+}
+
+bool ParseDevicePathIds(const char* path, int* vendorId, int* productId)
+{
+    if (!path || !*path)
+        return false;
+    const char* vid = FindTag(path + 1, "VID_");
+    if (!vid)
+        return false;
+    const char* pid = FindTag(vid + 4, "PID_");
+    if (!pid)
+        return false;
+    *vendorId = ReadHex(vid + 4, 4);
+    *productId = ReadHex(pid + 4, 4);
     return true;
 }
 

@@ -30,6 +30,13 @@ bool IsKnownUsbProductId(int productId);
 // False when "VID_" or "PID_" is missing.
 bool ParseUsbVendorProduct(const char* text, int* vendorId, int* productId);
 
+// Reads the vendor and product id from a device path of the DFU library:
+// "VID_" after the path's first character, then "PID_" after it, each
+// followed by at most four hexadecimal digits (reading stops at the first
+// other character). Compared without regard to case; false when a tag is
+// missing.
+bool ParseDevicePathIds(const char* path, int* vendorId, int* productId);
+
 // The USB scan: stores the product ids (bit 15 included) of the present
 // devices of the maker that are known, at most capacity of them, and returns
 // how many there are (which may exceed capacity); 0 when the device list

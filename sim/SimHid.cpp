@@ -98,6 +98,8 @@ bool SimHidDevices::ListInterfaces(std::vector<HidInterfacePath>& out)
     if (LowerKey(scenario.Get("hidlist")) == "fail") return false;  // the class list cannot be had
     for (const std::string& id : scenario.Ids("hid")) {
         if (!Present(scenario, id)) continue;
+        // "hidden=<n>": the interface shows up only from the (n + 1)-th list on.
+        if (m_listings[id]++ < scenario.Number(Key(id, "hidden"), 0)) continue;
         HidInterfacePath entry;
         entry.pathA = InterfacePath(scenario, id);
         entry.path = WideFromUtf8(entry.pathA);
@@ -139,6 +141,8 @@ void SimHidDevices::CheckStillPlugged(const Scenario& scenario, OpenDevice& open
 void SimHidDevices::ScenarioApplied()
 {
     for (auto& entry : m_open) CheckStillPlugged(m_sim.Current(), entry.second);
+    m_listings.clear();
+    m_requests.clear();
 }
 
 std::string SimHidDevices::PresentId(HANDLE device)
@@ -258,9 +262,13 @@ SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t*
         status = kStatusFailure;
         break;
     }
+    // "status.<group>[.<item>]": one status for every such request, or a
+    // sequence ("2, 0": the first fails, the next ones answer; the last
+    // status stays).
+    const int sent = m_requests[{id, group, item}]++;
     std::string override = GroupItemValue(scenario, id, "status", group, item, found);
-    long code = 0;
-    if (found && ParseNumber(override, code)) status = static_cast<uint8_t>(code);
+    std::vector<long> statuses = found ? ParseNumberList(override) : std::vector<long>();
+    if (!statuses.empty()) status = static_cast<uint8_t>(statuses[std::min<size_t>(sent, statuses.size() - 1)]);
     reply[2] = status;
     return reply;
 }
@@ -342,6 +350,8 @@ void SimHidDevices::Reset()
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     m_written.clear();
+    m_requests.clear();
+    m_listings.clear();
 }
 
 int SimHidDevices::OpenHandleCount()

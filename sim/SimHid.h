@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -65,6 +66,10 @@ private:
     Simulation& m_sim;
     std::map<HANDLE, OpenDevice> m_open;
     std::map<std::pair<std::string, int>, std::vector<uint16_t>> m_written;
+    // Requests written per device, group and item (for status sequences).
+    std::map<std::tuple<std::string, int, int>, int> m_requests;
+    // Interface lists made per device since the scenario was (re-)read.
+    std::map<std::string, int> m_listings;
 };
 
 // The device path a simulated HID interface gets when the scenario names none.

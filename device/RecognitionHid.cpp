@@ -1,0 +1,589 @@
+#include "device/RecognitionHid.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "device/HidAddress.h"
+#include "device/HidDevices.h"
+#include "device/HidDiscovery.h"
+#include "device/HidTransport.h"
+#include "device/ProductIdList.h"
+#include "framework/Clock.h"
+
+namespace {
+
+constexpr int kV40 = 0x4210;
+constexpr int kV60 = 0x3110;
+constexpr int kV60SecondInterface = 0x3120;
+constexpr int kYt1 = 0x5410;
+
+constexpr ProductIdList<6> kTwoInterfaceFamilies = {0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510};
+constexpr ProductIdList<2> kCombinedChips = {kCombinedChipProductId, kCombinedChipSecondProductId};
+
+// Items of the get and set requests.
+constexpr uint8_t kItemSettings = 4;
+constexpr uint8_t kItemV40Variant = 5;
+constexpr uint8_t kItemHardwareVersion = 6;
+constexpr uint8_t kItemFmBlock = 0x15;
+constexpr uint8_t kItemName = 0x1D;
+constexpr uint8_t kItemSpeedDials[SpeedDialCount] = {0x5A, 0x5B, 0x5C};
+// Information request sent to 0x3110 before its second interface is opened.
+constexpr uint8_t kInfoOpenSecondInterface = 0x50;
+
+// The item-5 value that the 0x4210 units of the fix-up ranges must hold.
+constexpr int kV40FixedVariant = 11;
+
+// The waits for the second interface of 0x3110.
+constexpr unsigned kSecondInterfaceDelayMs = 6000;
+constexpr int kSecondInterfaceTries = 20;
+constexpr unsigned kSecondInterfaceRetryMs = 1000;
+
+// A name reply is read as UTF-8 of at most this many bytes.
+constexpr size_t kMaxNameBytes = 255;
+
+const VersionGroup kNoVersion{1, 0, 0, 0, 0};
+
+// ---------------------------------------------------------------------------
+// Exchanges
+
+// One exchange and its reply; the words of a get reply are converted.
+struct Reply {
+    bool ok = false;
+    uint8_t bytes[kHidReplySize] = {};
+    int Count() const { return ok ? ReplyWordCount(bytes) : 0; }
+    int Word(int index) const { return ReplyWord(bytes, index); }
+};
+
+// A request of a group and an item, nothing else set.
+Reply Ask(HANDLE* device, uint8_t group, uint8_t item = 0)
+{
+    uint8_t request[kHidRequestSize] = {};
+    request[0] = kHidReportId;
+    request[1] = group;
+    request[2] = item;
+    Reply reply;
+    reply.ok = HidTransact(device, request, reply.bytes) != 0;
+    if (reply.ok && group == kHidGroupGet) SwapReplyWords(reply.bytes);
+    return reply;
+}
+
+// A set request of the words (host order), and when asked its apply request:
+// the same buffer with its words converted once more, so that they go out
+// low byte first. Results are not examined.
+void Set(HANDLE* device, uint8_t item, const uint16_t* words, int count, bool apply)
+{
+    count = std::clamp(count, 0, kHidRequestMaxWords);
+    uint8_t request[kHidRequestSize] = {};
+    request[0] = kHidReportId;
+    request[1] = kHidGroupSet;
+    request[2] = item;
+    request[3] = static_cast<uint8_t>(count);
+    for (int i = 0; i < count; ++i) {
+        request[4 + 2 * i] = static_cast<uint8_t>(words[i]);
+        request[5 + 2 * i] = static_cast<uint8_t>(words[i] >> 8);
+    }
+    SwapRequestWords(request);
+    uint8_t reply[kHidReplySize] = {};
+    HidTransact(device, request, reply);
+    if (!apply) return;
+    request[1] = kHidGroupApply;
+    SwapRequestWords(request);
+    HidTransact(device, request, reply);
+}
+
+VersionGroup ReadVersion(HANDLE* device)
+{
+    const Reply reply = Ask(device, kHidGroupInformation);
+    if (!reply.ok) return kNoVersion;
+    const uint8_t* b = reply.bytes;
+    return {b[3], b[4], b[5], b[6], b[7]};
+}
+
+// The address reply as "XXXXXX[XXXXXX]"; empty when the request failed.
+CString ReadAddress(HANDLE* device, CString* lap = nullptr)
+{
+    const Reply reply = Ask(device, kHidGroupAddress);
+    if (!reply.ok) return CString();
+    const uint8_t* b = reply.bytes;
+    if (lap) *lap = CString::Formatted(L"%02X%02X%02X", b[6], b[7], b[8]);
+    return CString::Formatted(L"%02X%02X%02X[%02X%02X%02X]", b[3], b[4], b[5], b[6], b[7], b[8]);
+}
+
+// The interface 0x3120 of a 0x3110 headset, tried 20 times a second apart.
+HANDLE OpenV60SecondInterface()
+{
+    for (int attempt = 0; attempt < kSecondInterfaceTries; ++attempt) {
+        if (HANDLE device = OpenHidDevice(kV60SecondInterface)) return device;
+        Clock::Sleep(kSecondInterfaceRetryMs);
+    }
+    return nullptr;
+}
+
+// The headset's name: the low bytes of reply words 1 to N-1 as UTF-8, up to
+// the first zero; the model's name when the request fails or brings no word.
+CString ReadName(int productId, HANDLE* device)
+{
+    if (productId == kCombinedChipProductId) return DefaultDeviceName(productId);
+    const Reply reply = Ask(device, kHidGroupGet, kItemName);
+    if (reply.Count() < 1) return DefaultDeviceName(productId);
+    std::string utf8;
+    for (int i = 1; i < reply.Count() && utf8.size() < kMaxNameBytes; ++i) {
+        const char byte = static_cast<char>(reply.Word(i) & 0xFF);
+        if (byte == '\0') break;
+        utf8 += byte;
+    }
+    return CString::FromUtf8(utf8);
+}
+
+// Copies a get reply's words into setting words from `first` on, no further
+// than the record holds; on failure the fallback words instead.
+void ReadItemInto(HANDLE* device, uint8_t item, DeviceSettings& s, int first, std::initializer_list<int> fallback)
+{
+    const Reply reply = Ask(device, kHidGroupGet, item);
+    if (reply.ok) {
+        CopyReplyWords(reply.bytes, s.SettingWords + first, SettingWordCount - first);
+        return;
+    }
+    int index = first;
+    for (int value : fallback) s.SettingWords[index++] = value;
+}
+
+// ---------------------------------------------------------------------------
+// Settings item 4
+
+// How a model's item 4 is read.
+enum class Item4Kind {
+    Packed,  // the reply's words are setting words 0 to N-1
+    Bits,    // word 0 is the feature word, decoded by the row's bits
+    None,    // no request; every switch 0
+};
+
+// A follow-up get request on success of item 4: item into setting words from
+// `first`, with its fallback.
+struct FollowUp {
+    uint8_t item;
+    int first;
+    std::initializer_list<int> fallback;
+};
+
+// A setting word set when item 4 cannot be read.
+struct FailureWord {
+    int index;
+    int value;
+};
+
+struct Item4Row {
+    ProductIdList<5> Ids;
+    Item4Kind kind;
+    bool onSecond;                               // the request goes to hidHandle2
+    uint16_t bits;                               // feature-word bits the row decodes
+    uint16_t fallback;                           // feature word when the request fails
+    std::initializer_list<int> packedFallback;   // setting words 0.. of a packed model
+    int bit13Word;                               // the setting word bit 13 feeds
+    bool replyWords2And3;                        // reply words 2 and 3 are setting words 2 and 3
+    std::initializer_list<FollowUp> followUps;   // on success only
+    std::initializer_list<FailureWord> onFailure;
+};
+
+// Feature-word bits: 0 HandsfreeVOX, 1 IntercomVOX, 2 EDR, 3 VoicePrompt,
+// 5 BitpoolRate, 8 Sidetone, 9 Calmweave, 10 to 15 setting words 18 to 23
+// (bit 13 word 21 or 24).
+constexpr uint16_t kStandardBits = 0x1F2F;   // 0-3, 5, 8-12
+constexpr uint16_t kNoBit12 = 0x0F2F;        // 0-3, 5, 8-11
+constexpr uint16_t kStandardFallback = 0x1C21;  // HandsfreeVOX, BitpoolRate, bits 10-12
+
+const Item4Row kItem4Rows[] = {
+    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, Item4Kind::Packed, true, 0, 0, {5, 3, 0xED21, 2}, 0, false, {}, {}},
+    {{0x5345, 0x5320, 0x5330}, Item4Kind::None, false, 0, 0, {}, 0, false, {}, {}},
+    {{0x3110}, Item4Kind::Packed, false, 0, 0, {7201, 1411}, 0, false, {}, {}},
+    {{0x5530}, Item4Kind::Bits, false, kStandardBits | 0x2000, kStandardFallback, {}, 21, false, {}, {}},
+    {{0x5550}, Item4Kind::Bits, false, 0x1E2C, 0x1C20, {}, 0, false, {}, {}},
+    {{0x5623, 0x5622, 0x5624}, Item4Kind::Bits, false, kNoBit12, 0x0C21, {}, 0, false, {}, {}},
+    {{0x5524, 0x5522, 0x3030, 0x3050, 0x3040}, Item4Kind::Bits, false, kStandardBits, 0x1821, {}, 0, false, {}, {}},
+    {{0x5410}, Item4Kind::Bits, false, kStandardBits | 0xC000, kStandardFallback, {}, 0, false,
+     {{0x14, 14, {3}}, {3, 16, {0, 0}}}, {{14, 2}, {16, 0}, {17, 0}}},
+    {{0x5412, 0x5414, 0x5416}, Item4Kind::Bits, false, kStandardBits | 0xC000, kStandardFallback, {}, 0, false,
+     {{0x14, 14, {3}}, {3, 16, {0, 0}}}, {{14, 3}, {16, 0}, {17, 0}}},
+    {{0x6010, 0x6012}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, true, {{0x14, 14, {2}}},
+     {{2, 104}, {3, 0}, {14, 2}}},
+    {{0x6014, 0x6016, 0x6018}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, true, {{0x14, 14, {2}}},
+     {{2, 107}, {3, 0}, {14, 2}}},
+    {{0x6020, 0x6022, 0x6024}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, false, {{0x12, 14, {2}}},
+     {{2, 107}, {3, 0}, {14, 2}}},
+};
+
+// Every other product, 0x4210 aside (its fallback depends on the firmware).
+const Item4Row kOtherModelItem4{{}, Item4Kind::Bits, false, kStandardBits, kStandardFallback, {}, 0, false, {}, {}};
+
+// Fallback of the 0x4210 basic words by firmware band.
+struct V40FallbackRow {
+    VersionBand band;
+    std::initializer_list<int> words;
+};
+const V40FallbackRow kV40Fallbacks[] = {
+    {Below(1, 1), {5, 3, 0xEC00}},
+    {Below(1, 2), {5, 3, 0xEC00, 3}},
+    {Below(1, 5), {5, 3, 0xED80, 3}},
+    {Below(1, 6), {5, 3, 0xEDA0, 3}},
+    {AnyVersion, {5, 3, 0xED20, 2}},
+};
+
+// Switches and setting words 18 to 24 from the decoded bits of a feature word.
+void StoreFeatureBits(DeviceSettings& s, int word, const Item4Row& row)
+{
+    const int bits = word & row.bits;
+    auto bit = [bits](int n) { return (bits >> n) & 1; };
+    s.HandsfreeVOX = bit(0);
+    s.IntercomVOX = bit(1);
+    s.EDR = bit(2);
+    s.VoicePrompt = bit(3);
+    s.BitpoolRate = bit(5);
+    s.Sidetone = bit(8);
+    s.Calmweave = bit(9);
+    s.SettingWords[18] = bit(10);
+    s.SettingWords[19] = bit(11);
+    s.SettingWords[20] = bit(12);
+    if (row.bit13Word) s.SettingWords[row.bit13Word] = bit(13);
+    s.SettingWords[22] = bit(14);
+    s.SettingWords[23] = bit(15);
+}
+
+void ReadSettingsItem(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
+{
+    Item4Row v40{{kV40}, Item4Kind::Packed, true, 0, 0, {}, 0, false, {}, {}};
+    const Item4Row* row = FindProductRow(kItem4Rows, productId);
+    if (productId == kV40) {
+        for (const V40FallbackRow& band : kV40Fallbacks) {
+            if (band.band.Contains(s.Firmware.Major, s.Firmware.Minor)) {
+                v40.packedFallback = band.words;
+                break;
+            }
+        }
+        row = &v40;
+    }
+    if (!row) row = &kOtherModelItem4;
+    if (row->kind == Item4Kind::None) return;
+
+    HANDLE* device = row->onSecond ? second : first;
+    const Reply reply = Ask(device, kHidGroupGet, kItemSettings);
+    if (row->kind == Item4Kind::Packed) {
+        if (reply.ok) {
+            CopyReplyWords(reply.bytes, s.SettingWords, SettingWordCount);
+        } else {
+            int index = 0;
+            for (int value : row->packedFallback) s.SettingWords[index++] = value;
+        }
+        return;
+    }
+    if (!reply.ok) {
+        StoreFeatureBits(s, row->fallback, *row);
+        for (const FailureWord& word : row->onFailure) s.SettingWords[word.index] = word.value;
+        return;
+    }
+    StoreFeatureBits(s, reply.Word(0), *row);
+    if (row->replyWords2And3) {
+        for (int index : {2, 3}) {
+            if (index < reply.Count()) s.SettingWords[index] = reply.Word(index);
+        }
+    }
+    for (const FollowUp& followUp : row->followUps) ReadItemInto(first, followUp.item, s, followUp.first, followUp.fallback);
+}
+
+// ---------------------------------------------------------------------------
+// Further items, FM block, speed dials
+
+struct FurtherItemRow {
+    ProductIdList<3> Ids;
+    VersionBand band;
+    FollowUp read;
+};
+const FurtherItemRow kFurtherItems[] = {
+    {{0x5520, 0x5526, 0x5720}, AnyVersion, {0x14, 14, {3}}},
+    {{0x5510}, AnyVersion, {7, 10, {1984, 0}}},
+    {{0x5510}, From(2, 0), {0x1C, 12, {20, 0}}},
+    {{0x5622, 0x5624}, AnyVersion, {3, 16, {0, 0}}},
+    {{0x5622, 0x5624}, From(1, 1), {0x14, 14, {3}}},
+    {{0x5623}, From(1, 1), {0x14, 14, {3}}},
+};
+
+enum class FmRead { Fifteen, Eleven, None };
+struct FmRow {
+    ProductIdList<7> Ids;
+    FmRead read;
+    bool onSecond;
+    bool prepare;        // a preparation request goes first
+    int fallbackRds;
+};
+const FmRow kFmRows[] = {
+    {{0x4210, 0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, FmRead::Fifteen, true, false, 0},
+    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, FmRead::Eleven, false, true, 1},
+    {{0x5345, 0x5320, 0x5330, 0x5410, 0x6020, 0x6022, 0x6024}, FmRead::None, false, false, 0},
+    {{0x5412, 0x5414, 0x5416}, FmRead::Fifteen, false, true, 0},
+};
+const FmRow kOtherModelFm{{}, FmRead::Fifteen, false, false, 0};
+
+void ReadFmBlock(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
+{
+    const FmRow* found = FindProductRow(kFmRows, productId);
+    const FmRow& row = found ? *found : kOtherModelFm;
+    if (row.read == FmRead::None) return;  // the block stays all zero
+    if (row.prepare) Ask(first, kHidGroupPrepare, kItemFmBlock);
+    const int presets = row.read == FmRead::Eleven ? FmElevenWordPresets : FmPresetCount;
+    const Reply reply = Ask(row.onSecond ? second : first, kHidGroupGet, kItemFmBlock);
+    if (reply.ok) {
+        int words[FmBlockWordCount] = {};
+        const int count = CopyReplyWords(reply.bytes, words, FmBlockWordCount);
+        SetFmBlockFromWords(s, words, count, presets);
+        return;
+    }
+    s.FmMagic = FmMagicDefault;
+    s.FmRds = row.fallbackRds;
+    // 0x4210 tunes in the Americas from firmware 1.1 on.
+    if (productId == kV40 && s.CompareFirmwareVersion(1, 1) >= 0) s.FmRegion = 1;
+}
+
+constexpr ProductIdList<12> kSpeedDialPreparers = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020,
+                                                   0x6022, 0x6024, 0x5410, 0x5412, 0x5414, 0x5416};
+
+void ReadSpeedDials(int productId, HANDLE* first, DeviceSettings& s)
+{
+    if (ListHasProduct(kSpeedDialPreparers, productId)) {
+        for (uint8_t item : kItemSpeedDials) Ask(first, kHidGroupPrepare, item);
+    }
+    for (int n = 0; n < SpeedDialCount; ++n) {
+        const Reply reply = Ask(first, kHidGroupGet, kItemSpeedDials[n]);
+        if (!reply.ok) continue;  // the number stays as it was
+        uint16_t words[DeviceNameWordCount] = {};
+        for (int i = 0; i < reply.Count() && i < DeviceNameWordCount; ++i) words[i] = static_cast<uint16_t>(reply.Word(i));
+        DecodeDeviceName(&s.SpeedDialNumbers[n], words);
+    }
+}
+
+struct PreparationRow {
+    ProductIdList<5> Ids;
+    std::initializer_list<uint8_t> items;
+};
+const PreparationRow kPreparations[] = {
+    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, {4, 0x14}},
+    {{0x5410, 0x5412, 0x5414, 0x5416}, {4, 0x14, 3}},
+    {{0x6020, 0x6022, 0x6024}, {4, 0x12}},
+};
+
+// ---------------------------------------------------------------------------
+// Address and hardware version
+
+void ReadHardwareVersion(HANDLE* first, DeviceSettings& s)
+{
+    const Reply reply = Ask(first, kHidGroupGet, kItemHardwareVersion);
+    if (!reply.ok) {
+        s.HardwareVersionMajor = 1;
+        s.HardwareVersionMinor = 0;
+        return;
+    }
+    s.HardwareVersionMajor = reply.Word(0) & 0xFF;
+    s.HardwareVersionMinor = reply.Word(1) & 0xFF;
+    s.HardwareVersionText = CString::Formatted(L"   |   H/W v%1d.%1d", s.HardwareVersionMajor, s.HardwareVersionMinor);
+}
+
+// Puts item 5 of a 0x4210 unit of the fix-up ranges right on both interfaces.
+void FixV40Variant(const CString& lap, HANDLE* first, HANDLE* second)
+{
+    if (!IsV40Item5FixRange(kV40, lap)) return;
+    const Reply reply = Ask(first, kHidGroupGet, kItemV40Variant);
+    if (!reply.ok || (reply.Word(0) & 0xFF) == kV40FixedVariant) return;
+    const uint16_t word = kV40FixedVariant;
+    Set(first, kItemV40Variant, &word, 1, false);
+    Set(second, kItemV40Variant, &word, 1, false);
+}
+
+void ReadAddresses(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
+{
+    CString lap;
+    CString address = ReadAddress(first, &lap);
+    if (productId == kV40 && !address.IsEmpty()) FixV40Variant(lap, first, second);
+    s.BluetoothAddress = address;
+    if (IsTwoInterfaceFamily(productId)) {
+        s.BluetoothAddress += L" _ " + ReadAddress(second);
+        ReadHardwareVersion(first, s);
+    } else if (productId == kV60) {
+        HANDLE device = OpenV60SecondInterface();
+        s.BluetoothAddress += L" _ " + ReadAddress(&device);
+        CloseHidHandle(device);
+    } else if (productId == kCombinedChipProductId) {
+        s.BluetoothAddress += L" _ " + ReadAddress(second);
+        ReadHardwareVersion(first, s);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Versions
+
+void ReadVersions(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
+{
+    if (ListHasProduct(kCombinedChips, productId)) return;
+    s.Firmware = ReadVersion(first);
+    s.FirstInterface = s.Firmware;
+    if (productId == kV60) {
+        Ask(first, kInfoOpenSecondInterface);
+        Clock::Sleep(kSecondInterfaceDelayMs);
+        HANDLE device = OpenV60SecondInterface();
+        s.SecondInterface = ReadVersion(&device);
+        CloseHidHandle(device);
+        return;
+    }
+    if (!IsTwoInterfaceFamily(productId)) return;
+    s.SecondInterface = ReadVersion(second);
+    // The record shows the older of the two modules.
+    const VersionGroup& other = s.SecondInterface;
+    if (s.CompareFirmwareVersionEx(other.Major, other.Minor, other.SecondaryType, other.SecondaryVersion) > 0)
+        s.Firmware = other;
+}
+
+// ---------------------------------------------------------------------------
+// Write-back
+
+// What a set request of the write-back carries.
+enum class Words {
+    Settings,        // setting words from `first`, `count` of them
+    Feature,         // the feature word, then zeros up to `count`
+    FeatureAndWord2, // feature word, 0, setting word 2, 0
+    FmBlock,         // the FM block of `count` (15 or 11) words with `magic`
+    SpeedDials,      // items 0x5A to 0x5C on hidHandle1, at least `count` words each
+};
+
+struct SetStep {
+    uint8_t item;
+    Words words;
+    int first;
+    int count;
+    int magic;
+    bool apply;
+};
+
+constexpr SetStep SetWords(uint8_t item, int first, int count, bool apply = false)
+{
+    return {item, Words::Settings, first, count, 0, apply};
+}
+constexpr SetStep SetFeature(int count, bool apply = false) { return {4, Words::Feature, 0, count, 0, apply}; }
+constexpr SetStep SetFm(int count, int magic, bool apply = false) { return {0x15, Words::FmBlock, 0, count, magic, apply}; }
+constexpr SetStep SpeedDials(int minimumWords) { return {0, Words::SpeedDials, 0, minimumWords, 0, false}; }
+
+struct WriteBackRow {
+    ProductIdList<23> Ids;
+    VersionBand band;  // of the saved record's firmware
+    bool onSecond;     // requests but the speed dials go to hidHandle2
+    std::initializer_list<SetStep> steps;
+};
+
+#define TORVIK_HID_SETTINGS_MODELS                                                                     \
+    0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x5710, \
+        0x5623, 0x5622, 0x5624, 0x5524, 0x5522, 0x3030, 0x3050, 0x3040, 0x6210, 0x5910, 0x5920
+
+// Every row whose products and band hold the record runs, in table order.
+const WriteBackRow kWriteBack[] = {
+    {{0x4210}, Below(1, 1), true, {SetWords(4, 0, 3), SetFm(15, FmMagicWritten), SpeedDials(0)}},
+    {{0x4210}, Between(1, 1, 1, 2), true, {SetWords(4, 0, 4), SetFm(15, FmMagicWritten), SpeedDials(0)}},
+    {{0x4210}, From(1, 2), true, {SetWords(4, 0, 10), SetFm(15, FmMagicWritten), SpeedDials(0)}},
+    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, AnyVersion, true,
+     {SetWords(4, 0, 10), SetFm(15, FmMagicWritten), SpeedDials(0)}},
+    {{0x3110}, AnyVersion, false, {SetWords(4, 0, 2)}},
+    {{TORVIK_HID_SETTINGS_MODELS}, AnyVersion, false, {SetFeature(2)}},
+    {{0x5520, 0x5526, 0x5720}, AnyVersion, false, {SetWords(0x14, 14, 1)}},
+    {{0x5623, 0x5622, 0x5624}, From(1, 1), false, {SetWords(0x14, 14, 1)}},
+    {{0x5622, 0x5624}, AnyVersion, false, {SetWords(3, 16, 1)}},
+    {{0x5510}, AnyVersion, false, {SetWords(7, 10, 2)}},
+    {{0x5510}, From(2, 0), false, {SetWords(0x1C, 12, 2)}},
+    {{TORVIK_HID_SETTINGS_MODELS}, AnyVersion, false, {SetFm(15, FmMagicWritten), SpeedDials(1)}},
+    {{0x5410, 0x5412, 0x5414, 0x5416}, AnyVersion, false,
+     {SetFeature(2, true), SetWords(0x14, 14, 1, true), SetWords(3, 16, 1, true)}},
+    {{0x5412, 0x5414, 0x5416}, AnyVersion, false, {SetFm(15, FmMagicDefault, true)}},
+    {{0x5410, 0x5412, 0x5414, 0x5416}, AnyVersion, false, {SpeedDials(1)}},
+    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, AnyVersion, false,
+     {{4, Words::FeatureAndWord2, 0, 4, 0, true}, SetWords(0x14, 14, 1, true), SetFm(FmBlockWordCountEleven, FmMagicDefault, true),
+      SpeedDials(1)}},
+    {{0x6020, 0x6022, 0x6024}, AnyVersion, false, {SetFeature(4, true), SetWords(0x12, 14, 1, true), SpeedDials(1)}},
+};
+
+#undef TORVIK_HID_SETTINGS_MODELS
+
+void RunSetStep(const SetStep& step, HANDLE* device, HANDLE* first, const DeviceSettings& saved)
+{
+    uint16_t words[FmBlockWordCount] = {};
+    switch (step.words) {
+    case Words::Settings:
+        for (int i = 0; i < step.count; ++i) words[i] = static_cast<uint16_t>(saved.SettingWords[step.first + i]);
+        break;
+    case Words::Feature:
+        words[0] = static_cast<uint16_t>(saved.GetFeatureWord());
+        break;
+    case Words::FeatureAndWord2:
+        words[0] = static_cast<uint16_t>(saved.GetFeatureWord());
+        words[2] = static_cast<uint16_t>(saved.SettingWords[2]);
+        break;
+    case Words::FmBlock:
+        FmBlockWords(saved, step.magic, step.count == FmBlockWordCountEleven ? FmElevenWordPresets : FmPresetCount,
+                     words);
+        break;
+    case Words::SpeedDials:
+        for (int n = 0; n < SpeedDialCount; ++n) {
+            uint16_t number[DeviceNameWordCount] = {};
+            const int count = std::max(EncodeDeviceName(number, saved.SpeedDialNumbers[n]) / 2, step.count);
+            Set(first, kItemSpeedDials[n], number, count, false);
+        }
+        return;
+    }
+    Set(device, step.item, words, step.count, step.apply);
+}
+
+}  // namespace
+
+bool IsTwoInterfaceFamily(int productId) { return ListHasProduct(kTwoInterfaceFamilies, productId); }
+
+void WriteBackOverHid(int productId, HANDLE* hidHandle1, HANDLE* hidHandle2, const DeviceSettings& saved)
+{
+    // Another model's settings are never written to a headset.
+    if (saved.ProductId != productId) return;
+    const int major = saved.Firmware.Major;
+    const int minor = saved.Firmware.Minor;
+    for (const WriteBackRow& row : kWriteBack) {
+        if (!ListHasProduct(row.Ids, productId) || !row.band.Contains(major, minor)) continue;
+        for (const SetStep& step : row.steps) RunSetStep(step, row.onSecond ? hidHandle2 : hidHandle1, hidHandle1, saved);
+    }
+}
+
+void RecognizeOverHid(int productId, HANDLE& hidHandle1, HANDLE& hidHandle2, const DeviceSettings* saved,
+                      RecognitionResult& result)
+{
+    HANDLE* first = &hidHandle1;
+    HANDLE* second = &hidHandle2;
+    // The two-interface families answer the name, settings and FM requests on
+    // their second interface.
+    HANDLE* family = IsTwoInterfaceFamily(productId) ? second : first;
+    DeviceSettings& s = result.settings;
+    s = DeviceSettings();
+    s.ManagerVersionMajor = 1;
+    s.ManagerVersionMinor = 0;
+    s.ProductId = productId;
+
+    s.DeviceName = ReadName(productId, family);
+    ReadVersions(productId, first, second, s);
+    if (saved) WriteBackOverHid(productId, first, second, *saved);
+    ReadAddresses(productId, first, second, s);
+    if (productId == kV40) result.hidVariant = ReadHidItem5OrNone(first);
+
+    if (const PreparationRow* row = FindProductRow(kPreparations, productId)) {
+        for (uint8_t item : row->items) Ask(first, kHidGroupPrepare, item);
+    }
+    ReadSettingsItem(productId, first, second, s);
+    for (const FurtherItemRow& row : kFurtherItems) {
+        if (ListHasProduct(row.Ids, productId) && row.band.Contains(s.Firmware.Major, s.Firmware.Minor))
+            ReadItemInto(first, row.read.item, s, row.read.first, row.read.fallback);
+    }
+    ReadFmBlock(productId, first, second, s);
+    ReadSpeedDials(productId, first, s);
+
+    if (IsHidRecognitionProduct(productId)) result.usbStatus = productId;
+    result.overHid = true;
+    result.outcome = RecognitionOutcome::NormalMode;
+}
