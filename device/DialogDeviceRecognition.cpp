@@ -187,7 +187,7 @@ void CDialogDeviceRecognition::ApplyResult(const RecognitionResult& result)
     main->usbStatus = result.usbStatus;
     main->deviceSettings = result.settings;
     main->sectionCount = result.sectionCount;
-    for (int i = 0; i < MaxSettingSections; ++i) main->sectionKinds[i] = result.sectionKinds[i];
+    for (int i = 0; i < kMaxSettingSections; ++i) main->sectionKinds[i] = result.sectionKinds[i];
     main->currentSection = result.currentSection;
     main->hidVariant = result.hidVariant;
 }

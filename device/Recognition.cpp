@@ -18,7 +18,7 @@ constexpr ProductIdList<45> kHidProducts = {
     0x6022, 0x6024, 0x6012, 0x6014, 0x6016, 0x5410, 0x5412, 0x5414, 0x5416};
 
 // A system interface in normal mode has a product id from 1 to 0x7FFF.
-bool IsNormalModeId(int productId) { return productId >= 1 && productId < UpdateModeBit; }
+bool IsNormalModeId(int productId) { return productId >= 1 && productId < kUpdateModeBit; }
 
 }  // namespace
 
@@ -82,8 +82,8 @@ RecognitionResult RunRecognitionPass(RecognitionHost& host, const DeviceSettings
 
 void SetFmBlockFromWords(DeviceSettings& s, const int* words, int count, int presets)
 {
-    presets = presets < 0 ? 0 : (presets > FmPresetCount ? FmPresetCount : presets);
-    int* fields[FmBlockWordCount] = {&s.FmMagic, &s.FmCurrentFrequency, &s.FmCurrentPreset};
+    presets = presets < 0 ? 0 : (presets > kFmPresetCount ? kFmPresetCount : presets);
+    int* fields[kFmBlockWordCount] = {&s.FmMagic, &s.FmCurrentFrequency, &s.FmCurrentPreset};
     int n = 3;
     for (int i = 0; i < presets; ++i) fields[n++] = &s.FmPresets[i];
     fields[n++] = &s.FmRds;
@@ -91,9 +91,9 @@ void SetFmBlockFromWords(DeviceSettings& s, const int* words, int count, int pre
     for (int i = 0; i < count && i < n; ++i) *fields[i] = words[i];
 }
 
-int FmBlockWords(const DeviceSettings& s, int magic, int presets, uint16_t words[FmBlockWordCount])
+int FmBlockWords(const DeviceSettings& s, int magic, int presets, uint16_t words[kFmBlockWordCount])
 {
-    presets = presets < 0 ? 0 : (presets > FmPresetCount ? FmPresetCount : presets);
+    presets = presets < 0 ? 0 : (presets > kFmPresetCount ? kFmPresetCount : presets);
     int n = 0;
     words[n++] = static_cast<uint16_t>(magic);
     words[n++] = static_cast<uint16_t>(s.FmCurrentFrequency);

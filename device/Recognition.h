@@ -54,7 +54,7 @@ struct RecognitionResult {
     // The product id under which the headset is attached (bit 15: update mode).
     int usbStatus = 0;
     int sectionCount = 0;
-    int sectionKinds[MaxSettingSections] = {};
+    int sectionKinds[kMaxSettingSections] = {};
     int currentSection = 0;
     // Variant byte of a 0x4210 headset (item 5), -1 when not read.
     int hidVariant = -1;
@@ -88,14 +88,14 @@ bool IsHidRecognitionProduct(int productId);
 // The FM block as the headsets hold it: magic word, current frequency,
 // current preset, the presets (ten, or six in the eleven-word variant), RDS
 // flag, region.
-inline constexpr int FmBlockWordCount = 15;
-inline constexpr int FmBlockWordCountEleven = 11;
-inline constexpr int FmElevenWordPresets = 6;
+inline constexpr int kFmBlockWordCount = 15;
+inline constexpr int kFmBlockWordCountEleven = 11;
+inline constexpr int kFmElevenWordPresets = 6;
 // Stores the first `count` words of a block with `presets` presets into the
 // record's FM fields; the fields after them keep their values.
 void SetFmBlockFromWords(DeviceSettings& s, const int* words, int count, int presets);
 // The record's block with the given magic word; returns its word count.
-int FmBlockWords(const DeviceSettings& s, int magic, int presets, uint16_t words[FmBlockWordCount]);
+int FmBlockWords(const DeviceSettings& s, int magic, int presets, uint16_t words[kFmBlockWordCount]);
 
 // A firmware band: from one version (included) to below another. The default
 // band holds every version.
@@ -110,7 +110,7 @@ struct VersionBand {
                CompareVersion(major, minor, BelowMajor, BelowMinor) < 0;
     }
 };
-constexpr VersionBand AnyVersion{};
+constexpr VersionBand kAnyVersion{};
 constexpr VersionBand Below(int major, int minor) { return {0, 0, major, minor}; }
 constexpr VersionBand From(int major, int minor) { return {major, minor, 0x7FFF, 0}; }
 constexpr VersionBand Between(int fromMajor, int fromMinor, int belowMajor, int belowMinor)

@@ -27,7 +27,7 @@ constexpr uint8_t kItemV40Variant = 5;
 constexpr uint8_t kItemHardwareVersion = 6;
 constexpr uint8_t kItemFmBlock = 0x15;
 constexpr uint8_t kItemName = 0x1D;
-constexpr uint8_t kItemSpeedDials[SpeedDialCount] = {0x5A, 0x5B, 0x5C};
+constexpr uint8_t kItemSpeedDials[kSpeedDialCount] = {0x5A, 0x5B, 0x5C};
 // Information request sent to 0x3110 before its second interface is opened.
 constexpr uint8_t kInfoOpenSecondInterface = 0x50;
 
@@ -142,7 +142,7 @@ void ReadItemInto(HANDLE* device, uint8_t item, DeviceSettings& s, int first, st
 {
     const Reply reply = Ask(device, kHidGroupGet, item);
     if (reply.ok) {
-        CopyReplyWords(reply.bytes, s.SettingWords + first, SettingWordCount - first);
+        CopyReplyWords(reply.bytes, s.SettingWords + first, kSettingWordCount - first);
         return;
     }
     int index = first;
@@ -226,7 +226,7 @@ const V40FallbackRow kV40Fallbacks[] = {
     {Below(1, 2), {5, 3, 0xEC00, 3}},
     {Below(1, 5), {5, 3, 0xED80, 3}},
     {Below(1, 6), {5, 3, 0xEDA0, 3}},
-    {AnyVersion, {5, 3, 0xED20, 2}},
+    {kAnyVersion, {5, 3, 0xED20, 2}},
 };
 
 // Switches and setting words 18 to 24 from the decoded bits of a feature word.
@@ -269,7 +269,7 @@ void ReadSettingsItem(int productId, HANDLE* first, HANDLE* second, DeviceSettin
     const Reply reply = Ask(device, kHidGroupGet, kItemSettings);
     if (row->kind == Item4Kind::Packed) {
         if (reply.ok) {
-            CopyReplyWords(reply.bytes, s.SettingWords, SettingWordCount);
+            CopyReplyWords(reply.bytes, s.SettingWords, kSettingWordCount);
         } else {
             int index = 0;
             for (int value : row->packedFallback) s.SettingWords[index++] = value;
@@ -299,10 +299,10 @@ struct FurtherItemRow {
     FollowUp read;
 };
 const FurtherItemRow kFurtherItems[] = {
-    {{0x5520, 0x5526, 0x5720}, AnyVersion, {0x14, 14, {3}}},
-    {{0x5510}, AnyVersion, {7, 10, {1984, 0}}},
+    {{0x5520, 0x5526, 0x5720}, kAnyVersion, {0x14, 14, {3}}},
+    {{0x5510}, kAnyVersion, {7, 10, {1984, 0}}},
     {{0x5510}, From(2, 0), {0x1C, 12, {20, 0}}},
-    {{0x5622, 0x5624}, AnyVersion, {3, 16, {0, 0}}},
+    {{0x5622, 0x5624}, kAnyVersion, {3, 16, {0, 0}}},
     {{0x5622, 0x5624}, From(1, 1), {0x14, 14, {3}}},
     {{0x5623}, From(1, 1), {0x14, 14, {3}}},
 };
@@ -329,15 +329,15 @@ void ReadFmBlock(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s
     const FmRow& row = found ? *found : kOtherModelFm;
     if (row.read == FmRead::None) return;  // the block stays all zero
     if (row.prepare) Ask(first, kHidGroupPrepare, kItemFmBlock);
-    const int presets = row.read == FmRead::Eleven ? FmElevenWordPresets : FmPresetCount;
+    const int presets = row.read == FmRead::Eleven ? kFmElevenWordPresets : kFmPresetCount;
     const Reply reply = Ask(row.onSecond ? second : first, kHidGroupGet, kItemFmBlock);
     if (reply.ok) {
-        int words[FmBlockWordCount] = {};
-        const int count = CopyReplyWords(reply.bytes, words, FmBlockWordCount);
+        int words[kFmBlockWordCount] = {};
+        const int count = CopyReplyWords(reply.bytes, words, kFmBlockWordCount);
         SetFmBlockFromWords(s, words, count, presets);
         return;
     }
-    s.FmMagic = FmMagicDefault;
+    s.FmMagic = kFmMagicDefault;
     s.FmRds = row.fallbackRds;
     // 0x4210 tunes in the Americas from firmware 1.1 on.
     if (productId == kV40 && s.CompareFirmwareVersion(1, 1) >= 0) s.FmRegion = 1;
@@ -351,11 +351,11 @@ void ReadSpeedDials(int productId, HANDLE* first, DeviceSettings& s)
     if (ListHasProduct(kSpeedDialPreparers, productId)) {
         for (uint8_t item : kItemSpeedDials) Ask(first, kHidGroupPrepare, item);
     }
-    for (int n = 0; n < SpeedDialCount; ++n) {
+    for (int n = 0; n < kSpeedDialCount; ++n) {
         const Reply reply = Ask(first, kHidGroupGet, kItemSpeedDials[n]);
         if (!reply.ok) continue;  // the number stays as it was
-        uint16_t words[DeviceNameWordCount] = {};
-        for (int i = 0; i < reply.Count() && i < DeviceNameWordCount; ++i) words[i] = static_cast<uint16_t>(reply.Word(i));
+        uint16_t words[kDeviceNameWordCount] = {};
+        for (int i = 0; i < reply.Count() && i < kDeviceNameWordCount; ++i) words[i] = static_cast<uint16_t>(reply.Word(i));
         DecodeDeviceName(&s.SpeedDialNumbers[n], words);
     }
 }
@@ -482,34 +482,34 @@ struct WriteBackRow {
 
 // Every row whose products and band hold the record runs, in table order.
 const WriteBackRow kWriteBack[] = {
-    {{0x4210}, Below(1, 1), true, {SetWords(4, 0, 3), SetFm(15, FmMagicWritten), SpeedDials(0)}},
-    {{0x4210}, Between(1, 1, 1, 2), true, {SetWords(4, 0, 4), SetFm(15, FmMagicWritten), SpeedDials(0)}},
-    {{0x4210}, From(1, 2), true, {SetWords(4, 0, 10), SetFm(15, FmMagicWritten), SpeedDials(0)}},
-    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, AnyVersion, true,
-     {SetWords(4, 0, 10), SetFm(15, FmMagicWritten), SpeedDials(0)}},
-    {{0x3110}, AnyVersion, false, {SetWords(4, 0, 2)}},
-    {{TORVIK_HID_SETTINGS_MODELS}, AnyVersion, false, {SetFeature(2)}},
-    {{0x5520, 0x5526, 0x5720}, AnyVersion, false, {SetWords(0x14, 14, 1)}},
+    {{0x4210}, Below(1, 1), true, {SetWords(4, 0, 3), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{0x4210}, Between(1, 1, 1, 2), true, {SetWords(4, 0, 4), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{0x4210}, From(1, 2), true, {SetWords(4, 0, 10), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, kAnyVersion, true,
+     {SetWords(4, 0, 10), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{0x3110}, kAnyVersion, false, {SetWords(4, 0, 2)}},
+    {{TORVIK_HID_SETTINGS_MODELS}, kAnyVersion, false, {SetFeature(2)}},
+    {{0x5520, 0x5526, 0x5720}, kAnyVersion, false, {SetWords(0x14, 14, 1)}},
     {{0x5623, 0x5622, 0x5624}, From(1, 1), false, {SetWords(0x14, 14, 1)}},
-    {{0x5622, 0x5624}, AnyVersion, false, {SetWords(3, 16, 1)}},
-    {{0x5510}, AnyVersion, false, {SetWords(7, 10, 2)}},
+    {{0x5622, 0x5624}, kAnyVersion, false, {SetWords(3, 16, 1)}},
+    {{0x5510}, kAnyVersion, false, {SetWords(7, 10, 2)}},
     {{0x5510}, From(2, 0), false, {SetWords(0x1C, 12, 2)}},
-    {{TORVIK_HID_SETTINGS_MODELS}, AnyVersion, false, {SetFm(15, FmMagicWritten), SpeedDials(1)}},
-    {{0x5410, 0x5412, 0x5414, 0x5416}, AnyVersion, false,
+    {{TORVIK_HID_SETTINGS_MODELS}, kAnyVersion, false, {SetFm(15, kFmMagicWritten), SpeedDials(1)}},
+    {{0x5410, 0x5412, 0x5414, 0x5416}, kAnyVersion, false,
      {SetFeature(2, true), SetWords(0x14, 14, 1, true), SetWords(3, 16, 1, true)}},
-    {{0x5412, 0x5414, 0x5416}, AnyVersion, false, {SetFm(15, FmMagicDefault, true)}},
-    {{0x5410, 0x5412, 0x5414, 0x5416}, AnyVersion, false, {SpeedDials(1)}},
-    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, AnyVersion, false,
-     {{4, Words::FeatureAndWord2, 0, 4, 0, true}, SetWords(0x14, 14, 1, true), SetFm(FmBlockWordCountEleven, FmMagicDefault, true),
+    {{0x5412, 0x5414, 0x5416}, kAnyVersion, false, {SetFm(15, kFmMagicDefault, true)}},
+    {{0x5410, 0x5412, 0x5414, 0x5416}, kAnyVersion, false, {SpeedDials(1)}},
+    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, kAnyVersion, false,
+     {{4, Words::FeatureAndWord2, 0, 4, 0, true}, SetWords(0x14, 14, 1, true), SetFm(kFmBlockWordCountEleven, kFmMagicDefault, true),
       SpeedDials(1)}},
-    {{0x6020, 0x6022, 0x6024}, AnyVersion, false, {SetFeature(4, true), SetWords(0x12, 14, 1, true), SpeedDials(1)}},
+    {{0x6020, 0x6022, 0x6024}, kAnyVersion, false, {SetFeature(4, true), SetWords(0x12, 14, 1, true), SpeedDials(1)}},
 };
 
 #undef TORVIK_HID_SETTINGS_MODELS
 
 void RunSetStep(const SetStep& step, HANDLE* device, HANDLE* first, const DeviceSettings& saved)
 {
-    uint16_t words[FmBlockWordCount] = {};
+    uint16_t words[kFmBlockWordCount] = {};
     switch (step.words) {
     case Words::Settings:
         for (int i = 0; i < step.count; ++i) words[i] = static_cast<uint16_t>(saved.SettingWords[step.first + i]);
@@ -522,12 +522,12 @@ void RunSetStep(const SetStep& step, HANDLE* device, HANDLE* first, const Device
         words[2] = static_cast<uint16_t>(saved.SettingWords[2]);
         break;
     case Words::FmBlock:
-        FmBlockWords(saved, step.magic, step.count == FmBlockWordCountEleven ? FmElevenWordPresets : FmPresetCount,
+        FmBlockWords(saved, step.magic, step.count == kFmBlockWordCountEleven ? kFmElevenWordPresets : kFmPresetCount,
                      words);
         break;
     case Words::SpeedDials:
-        for (int n = 0; n < SpeedDialCount; ++n) {
-            uint16_t number[DeviceNameWordCount] = {};
+        for (int n = 0; n < kSpeedDialCount; ++n) {
+            uint16_t number[kDeviceNameWordCount] = {};
             const int count = std::max(EncodeDeviceName(number, saved.SpeedDialNumbers[n]) / 2, step.count);
             Set(first, kItemSpeedDials[n], number, count, false);
         }

@@ -33,10 +33,10 @@ const wchar_t kCameraDriveFile[] = L"lumen.bin";
 const char kDefaultName[] = "TKV8";
 
 // The link-manager masks (key 0x00EF).
-constexpr uint8_t kMaskA[PsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0x7E, 0x98, 0xFF, 0x59, 0x83};
-constexpr uint8_t kMaskB[PsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0x78, 0x18, 0x1E, 0x59, 0x83};
-constexpr uint8_t kMaskWidenA[PsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0xFE, 0x98, 0xFF, 0x59, 0x83};
-constexpr uint8_t kMaskWidenB[PsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83};
+constexpr uint8_t kMaskA[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0x7E, 0x98, 0xFF, 0x59, 0x83};
+constexpr uint8_t kMaskB[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0x78, 0x18, 0x1E, 0x59, 0x83};
+constexpr uint8_t kMaskWidenA[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0xFE, 0x98, 0xFF, 0x59, 0x83};
+constexpr uint8_t kMaskWidenB[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83};
 constexpr int kWidenWithOwnMasks = 0x4111;
 
 // ---------------------------------------------------------------------------
@@ -216,10 +216,10 @@ enum class MaskState { A, B, Other };
 
 MaskState ReadMaskState(Chip& chip, int productId)
 {
-    uint8_t mask[PsLocalFeaturesLength] = {};
-    if (!chip.Read(PsKeyLocalFeatures, mask, PsLocalFeaturesLength)) return MaskState::Other;
-    if (std::memcmp(mask, EdrFeatureMask(productId, false), PsLocalFeaturesLength) == 0) return MaskState::A;
-    if (std::memcmp(mask, EdrFeatureMask(productId, true), PsLocalFeaturesLength) == 0) return MaskState::B;
+    uint8_t mask[kPsLocalFeaturesLength] = {};
+    if (!chip.Read(PsKeyLocalFeatures, mask, kPsLocalFeaturesLength)) return MaskState::Other;
+    if (std::memcmp(mask, EdrFeatureMask(productId, false), kPsLocalFeaturesLength) == 0) return MaskState::A;
+    if (std::memcmp(mask, EdrFeatureMask(productId, true), kPsLocalFeaturesLength) == 0) return MaskState::B;
     return MaskState::Other;
 }
 
@@ -233,7 +233,7 @@ enum class ReadKind {
     TransmitGain,  // radio transmit gain and audio channel timeout
 };
 
-constexpr VersionBand Never = Below(0, 0);
+constexpr VersionBand kNever = Below(0, 0);
 
 struct ReadRow {
     ProductIdList<14> Ids;
@@ -264,35 +264,35 @@ constexpr uint16_t kFallbackNoMic = 0x0031;
 
 // Every row whose products and band hold the device runs, in table order.
 const ReadRow kReadRows[] = {
-    {{TORVIK_TKV8_FAMILIES}, Below(4, 0), ReadKind::VoxKeys, 0, 0, 0, Never, false, false},
+    {{TORVIK_TKV8_FAMILIES}, Below(4, 0), ReadKind::VoxKeys, 0, 0, 0, kNever, false, false},
     {{TORVIK_TKV8_FAMILIES}, Between(4, 0, 5, 0), ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 4, From(4, 3),
      false, false},
     {{TORVIK_TKV8_FAMILIES}, From(5, 0), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4,
-     AnyVersion, false, false},
-    {{0x5040, 0x5050}, AnyVersion, ReadKind::None, 0, 0, 0, Never, true, false},
-    {{0x4D75, 0x5011}, AnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, AnyVersion,
+     kAnyVersion, false, false},
+    {{0x5040, 0x5050}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, true, false},
+    {{0x4D75, 0x5011}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion,
      false, false},
-    {{0x4040}, AnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 0, Never,
+    {{0x4040}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 0, kNever,
      false, false},
-    {{0x2020}, Below(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, AnyVersion, false,
+    {{0x2020}, Below(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion, false,
      false},
-    {{0x2020}, From(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 4, AnyVersion,
+    {{0x2020}, From(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 4, kAnyVersion,
      false, false},
-    {{0x6110, 0x6111, 0x6120, 0x6121}, AnyVersion, ReadKind::FeatureWord, 0x007C | kSidetone | kCalmweave, 0x0070, 0,
-     AnyVersion, false, false},
-    {{0x4110, 0x4111}, AnyVersion, ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 0, AnyVersion, false, false},
-    {{0x4120}, AnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave | 0x0400, kFallbackWithMic, 0,
-     AnyVersion, false, false},
+    {{0x6110, 0x6111, 0x6120, 0x6121}, kAnyVersion, ReadKind::FeatureWord, 0x007C | kSidetone | kCalmweave, 0x0070, 0,
+     kAnyVersion, false, false},
+    {{0x4110, 0x4111}, kAnyVersion, ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 0, kAnyVersion, false, false},
+    {{0x4120}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave | 0x0400, kFallbackWithMic, 0,
+     kAnyVersion, false, false},
     {{TORVIK_TKV3_FAMILIES}, Below(2, 0), ReadKind::FeatureWord, kBits0To5, kFallbackNoMic, 1, From(1, 3), false,
      false},
     {{TORVIK_TKV3_FAMILIES}, From(2, 0), ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, From(1, 3),
      false, false},
-    {{0x4D35, 0x4D55}, AnyVersion, ReadKind::None, 0, 0, 0, Never, false, true},
-    {{0x4D15, 0x4D45, 0x4D65}, AnyVersion, ReadKind::None, 0, 0, 0, Never, true, false},
-    {{0x4D85}, AnyVersion, ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, AnyVersion, true, false},
-    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, AnyVersion, ReadKind::FeatureWord,
-     kBits0To5, 0x0035, 0, Never, false, false},
-    {{kTransmitGainModel}, AnyVersion, ReadKind::TransmitGain, 0, 0, 0, Never, false, false},
+    {{0x4D35, 0x4D55}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, false, true},
+    {{0x4D15, 0x4D45, 0x4D65}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, true, false},
+    {{0x4D85}, kAnyVersion, ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, kAnyVersion, true, false},
+    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, kAnyVersion, ReadKind::FeatureWord,
+     kBits0To5, 0x0035, 0, kNever, false, false},
+    {{kTransmitGainModel}, kAnyVersion, ReadKind::TransmitGain, 0, 0, 0, kNever, false, false},
 };
 
 // EDR by band n: on from n.2 up to below n.3, off elsewhere.
@@ -318,35 +318,35 @@ void ApplyMaskRule(Chip& chip, int productId, int edr)
 {
     const MaskState state = ReadMaskState(chip, productId);
     const bool matches = (state == MaskState::A && edr == 0) || (state == MaskState::B && edr == 1);
-    if (!matches) chip.Write(PsKeyLocalFeatures, EdrFeatureMask(productId, edr != 0), PsLocalFeaturesLength);
+    if (!matches) chip.Write(PsKeyLocalFeatures, EdrFeatureMask(productId, edr != 0), kPsLocalFeaturesLength);
 }
 
 void ReadSpeedDials(Chip& chip, DeviceSettings& s)
 {
-    for (int n = 0; n < SpeedDialCount; ++n) {
-        uint8_t bytes[PsSpeedDialLength] = {};
-        if (!chip.Read(static_cast<uint16_t>(PsKeySpeedDial + n), bytes, PsSpeedDialLength)) continue;
-        uint16_t words[DeviceNameWordCount] = {};
-        for (int i = 0; i < DeviceNameWordCount; ++i) words[i] = static_cast<uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    for (int n = 0; n < kSpeedDialCount; ++n) {
+        uint8_t bytes[kPsSpeedDialLength] = {};
+        if (!chip.Read(static_cast<uint16_t>(PsKeySpeedDial + n), bytes, kPsSpeedDialLength)) continue;
+        uint16_t words[kDeviceNameWordCount] = {};
+        for (int i = 0; i < kDeviceNameWordCount; ++i) words[i] = static_cast<uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
         DecodeDeviceName(&s.SpeedDialNumbers[n], words);
     }
 }
 
 void WriteFmBlock(Chip& chip, const DeviceSettings& s, int magic)
 {
-    uint16_t words[FmBlockWordCount] = {};
-    const int count = FmBlockWords(s, magic, FmPresetCount, words);
-    uint8_t bytes[PsFmBlockLength] = {};
+    uint16_t words[kFmBlockWordCount] = {};
+    const int count = FmBlockWords(s, magic, kFmPresetCount, words);
+    uint8_t bytes[kPsFmBlockLength] = {};
     for (int i = 0; i < count; ++i) {
         bytes[2 * i] = static_cast<uint8_t>(words[i]);
         bytes[2 * i + 1] = static_cast<uint8_t>(words[i] >> 8);
     }
-    chip.Write(PsKeyFmBlock, bytes, PsFmBlockLength);
+    chip.Write(PsKeyFmBlock, bytes, kPsFmBlockLength);
 }
 
 void ResetFmBlock(DeviceSettings& s)
 {
-    s.FmMagic = FmMagicDefault;
+    s.FmMagic = kFmMagicDefault;
     s.FmCurrentFrequency = 0;
     s.FmCurrentPreset = 0;
     std::fill(std::begin(s.FmPresets), std::end(s.FmPresets), 0);
@@ -357,17 +357,17 @@ void ResetFmBlock(DeviceSettings& s)
 // A block whose magic word is neither known one is reset on the headset.
 void ReadFmBlock(Chip& chip, DeviceSettings& s)
 {
-    uint8_t bytes[PsFmBlockLength] = {};
-    if (!chip.Read(PsKeyFmBlock, bytes, PsFmBlockLength)) {
+    uint8_t bytes[kPsFmBlockLength] = {};
+    if (!chip.Read(PsKeyFmBlock, bytes, kPsFmBlockLength)) {
         ResetFmBlock(s);
         return;
     }
-    int words[FmBlockWordCount] = {};
-    for (int i = 0; i < FmBlockWordCount; ++i) words[i] = bytes[2 * i] | (bytes[2 * i + 1] << 8);
-    SetFmBlockFromWords(s, words, FmBlockWordCount, FmPresetCount);
-    if (s.FmMagic != FmMagicDefault && s.FmMagic != FmMagicWritten) {
+    int words[kFmBlockWordCount] = {};
+    for (int i = 0; i < kFmBlockWordCount; ++i) words[i] = bytes[2 * i] | (bytes[2 * i + 1] << 8);
+    SetFmBlockFromWords(s, words, kFmBlockWordCount, kFmPresetCount);
+    if (s.FmMagic != kFmMagicDefault && s.FmMagic != kFmMagicWritten) {
         ResetFmBlock(s);
-        WriteFmBlock(chip, s, FmMagicDefault);
+        WriteFmBlock(chip, s, kFmMagicDefault);
     }
 }
 
@@ -454,18 +454,18 @@ const WriteRow kWriteBack[] = {
     {{TORVIK_TKV8_FAMILIES}, Below(4, 0), {StoreValue::VoxIntercom, StoreValue::VoxPhone, StoreValue::MaskByEdr}},
     {{TORVIK_TKV8_FAMILIES}, From(4, 0), {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
     {{TORVIK_TKV8_FAMILIES}, From(4, 3), {StoreValue::SpeedDials}},
-    {{0x5040, 0x5050}, AnyVersion, {StoreValue::FmBlock}},
-    {{0x4D75, 0x5011, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4110, 0x4120, 0x4111}, AnyVersion,
+    {{0x5040, 0x5050}, kAnyVersion, {StoreValue::FmBlock}},
+    {{0x4D75, 0x5011, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4110, 0x4120, 0x4111}, kAnyVersion,
      {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord, StoreValue::SpeedDials}},
-    {{0x4040}, AnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
-    {{TORVIK_TKV3_FAMILIES}, AnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
+    {{0x4040}, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
+    {{TORVIK_TKV3_FAMILIES}, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
     {{TORVIK_TKV3_FAMILIES}, From(1, 4), {StoreValue::SpeedDials}},
-    {{0x4D15, 0x4D45, 0x4D65}, AnyVersion, {StoreValue::FmBlock}},
-    {{0x4D85}, AnyVersion,
+    {{0x4D15, 0x4D45, 0x4D65}, kAnyVersion, {StoreValue::FmBlock}},
+    {{0x4D85}, kAnyVersion,
      {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord, StoreValue::SpeedDials, StoreValue::FmBlock}},
-    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, AnyVersion,
+    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, kAnyVersion,
      {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
-    {{kTransmitGainModel}, AnyVersion, {StoreValue::TransmitGain, StoreValue::ChannelTimeout}},
+    {{kTransmitGainModel}, kAnyVersion, {StoreValue::TransmitGain, StoreValue::ChannelTimeout}},
 };
 
 #undef TORVIK_TKV8_FAMILIES
@@ -478,22 +478,22 @@ void WriteValue(Chip& chip, int productId, StoreValue value, const DeviceSetting
     case StoreValue::VoxIntercom: chip.WriteWords(PsKeyVoxIntercom, {saved.IntercomVOX}); break;
     case StoreValue::VoxPhone: chip.WriteWords(PsKeyVoxPhone, {saved.HandsfreeVOX}); break;
     case StoreValue::MaskByEdr:
-        chip.Write(PsKeyLocalFeatures, EdrFeatureMask(productId, saved.EDR == 0), PsLocalFeaturesLength);
+        chip.Write(PsKeyLocalFeatures, EdrFeatureMask(productId, saved.EDR == 0), kPsLocalFeaturesLength);
         break;
     case StoreValue::FeatureWord: chip.WriteWords(PsKeyConfigWord, {featureWord, 0}); break;
     case StoreValue::MaskByFeatureWord:
-        chip.Write(PsKeyLocalFeatures, EdrFeatureMask(productId, (featureWord & 0x4) != 0), PsLocalFeaturesLength);
+        chip.Write(PsKeyLocalFeatures, EdrFeatureMask(productId, (featureWord & 0x4) != 0), kPsLocalFeaturesLength);
         break;
     case StoreValue::SpeedDials:
-        for (int n = 0; n < SpeedDialCount; ++n) {
-            uint16_t words[DeviceNameWordCount] = {};
+        for (int n = 0; n < kSpeedDialCount; ++n) {
+            uint16_t words[kDeviceNameWordCount] = {};
             EncodeDeviceName(words, saved.SpeedDialNumbers[n]);
-            uint8_t bytes[PsSpeedDialLength] = {};
-            for (int i = 0; i < DeviceNameWordCount; ++i) {
+            uint8_t bytes[kPsSpeedDialLength] = {};
+            for (int i = 0; i < kDeviceNameWordCount; ++i) {
                 bytes[2 * i] = static_cast<uint8_t>(words[i]);
                 bytes[2 * i + 1] = static_cast<uint8_t>(words[i] >> 8);
             }
-            chip.Write(static_cast<uint16_t>(PsKeySpeedDial + n), bytes, PsSpeedDialLength);
+            chip.Write(static_cast<uint16_t>(PsKeySpeedDial + n), bytes, kPsSpeedDialLength);
         }
         break;
     case StoreValue::FmBlock: WriteFmBlock(chip, saved, saved.FmMagic); break;
@@ -525,9 +525,9 @@ std::string NarrowPath(const CStringX& path)
 
 void WriteUsbIdentity(Chip& chip, int productId)
 {
-    chip.WriteWords(kIdentityVendorKey, {MakerVendorId});
+    chip.WriteWords(kIdentityVendorKey, {kMakerVendorId});
     chip.WriteWords(kIdentityProductKey, {productId});
-    chip.WriteWords(kIdentityUpdateModeKey, {productId | UpdateModeBit});
+    chip.WriteWords(kIdentityUpdateModeKey, {productId | kUpdateModeBit});
     for (uint16_t key : kIdentityWordKeys) chip.Write(key, kIdentityWords, sizeof kIdentityWords);
 }
 
@@ -600,8 +600,8 @@ private:
 
         const FirmwareVersionReading reading = ReadFirmwareVersionKeys(productId, chip.Reader());
         if (reading.ClearNewKey) {
-            const uint8_t zeros[FirmwareVersionKeyLength] = {};
-            chip.Write(PsKeyFirmwareVersion, zeros, FirmwareVersionKeyLength);
+            const uint8_t zeros[kFirmwareVersionKeyLength] = {};
+            chip.Write(PsKeyFirmwareVersion, zeros, kFirmwareVersionKeyLength);
         }
         m_kept.major = reading.Version.Major;
         m_kept.minor = reading.Version.Minor;
@@ -640,7 +640,7 @@ private:
         if (!differ) return;
         m_counts.twoUnitMismatch = true;
         m_productId = Target();
-        m_usbStatus = (m_systemId | UpdateModeBit) & 0xFFFF;
+        m_usbStatus = (m_systemId | kUpdateModeBit) & 0xFFFF;
         m_result.outcome = RecognitionOutcome::UpdateMode;
     }
 
@@ -744,7 +744,7 @@ void RecognizeOverStore(RecognitionHost& host, const DeviceSettings* saved, Reco
         const CStringX path = DFUTransportUSB::PathInternal(name);
         int vendorId = 0;
         int productId = 0;
-        if (!ParseDevicePathIds(NarrowPath(path).c_str(), &vendorId, &productId) || vendorId != MakerVendorId ||
+        if (!ParseDevicePathIds(NarrowPath(path).c_str(), &vendorId, &productId) || vendorId != kMakerVendorId ||
             !IsKnownUsbProductId(productId))
             continue;
 

@@ -22,9 +22,9 @@ inline constexpr uint16_t PsKeyProductId = 0x02A3;
 inline constexpr uint16_t PsKeyAudioChannelTimeout = 0x02AA;
 inline constexpr uint16_t PsKeyRadioTransmitGain = 0x02AC;
 inline constexpr uint16_t PsKeySpeedDial = 0x2280;  // numbers 1 to 3: 0x2280 to 0x2282
-inline constexpr int PsSpeedDialLength = 40;
-inline constexpr int PsFmBlockLength = 30;
-inline constexpr int PsLocalFeaturesLength = 8;
+inline constexpr int kPsSpeedDialLength = 40;
+inline constexpr int kPsFmBlockLength = 30;
+inline constexpr int kPsLocalFeaturesLength = 8;
 
 // The link-manager feature mask of key 0x00EF for EDR on or off: mask B for
 // on and mask A for off (product 0x4111 has a pair of its own).

@@ -123,7 +123,7 @@ TEST_F(HidRoadTest, V40FallbackFollowsTheFirmwareOfTheOlderModule)
                                              "\nhid.b.status.3.4=2\nhid.b.status.3.0x15=2\n", true));
         for (size_t i = 0; i < c.words.size(); ++i) EXPECT_EQ(r.settings.SettingWords[i], c.words[i]);
         EXPECT_EQ(r.settings.FmRegion, c.fmRegion);
-        EXPECT_EQ(r.settings.FmMagic, FmMagicDefault);
+        EXPECT_EQ(r.settings.FmMagic, kFmMagicDefault);
     }
 }
 
@@ -179,7 +179,7 @@ TEST_F(HidRoadTest, FmBlockOfFifteenAndOfElevenWords)
 
     // Fallbacks: the eleven-word block with RDS on; a short reply copies only its words.
     r = Road(0x6014, Headset(0x6014, "hid.a.status.3.0x15=2\n"));
-    EXPECT_EQ(r.settings.FmMagic, FmMagicDefault);
+    EXPECT_EQ(r.settings.FmMagic, kFmMagicDefault);
     EXPECT_EQ(r.settings.FmRds, 1);
     r = Road(0x5910, Headset(0x5910, "hid.a.item.0x15=0x66E9,9000\n"));
     EXPECT_EQ(r.settings.FmCurrentFrequency, 9000);

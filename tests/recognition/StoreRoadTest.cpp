@@ -207,7 +207,7 @@ TEST_F(RecognitionTest, FmBlockWithAnUnknownMagicWordIsReset)
     const std::string keys = "ps.0x02A3=words:0x5040\nps.0x02A4=2B\nps.0x029F=words:";
     Load(Chip("k", 0x5040, keys + "0x1234 9000 1 8750\n") + System({0x5040}));
     RecognitionResult r = Pass();
-    EXPECT_EQ(r.settings.FmMagic, FmMagicDefault);
+    EXPECT_EQ(r.settings.FmMagic, kFmMagicDefault);
     EXPECT_EQ(r.settings.FmCurrentFrequency, 0);
     EXPECT_EQ(JournalOf("ps-write k 029F"),
               std::vector<std::string>{"ps-write k 029F E9 56 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
@@ -216,7 +216,7 @@ TEST_F(RecognitionTest, FmBlockWithAnUnknownMagicWordIsReset)
     Simulation::Instance().Reset();
     Load(Chip("k", 0x5040, keys + "0x66E9 9000 1 8750\n") + System({0x5040}));
     r = Pass();
-    EXPECT_EQ(r.settings.FmMagic, FmMagicWritten);
+    EXPECT_EQ(r.settings.FmMagic, kFmMagicWritten);
     EXPECT_EQ(r.settings.FmPresets[0], 8750);
     EXPECT_TRUE(JournalOf("ps-write k 029F").empty());
 }

@@ -16,11 +16,11 @@ DeviceSettings Saved(int productId, int major, int minor)
     s.Firmware.Major = major;
     s.Firmware.Minor = minor;
     s.HandsfreeVOX = 1;
-    for (int i = 0; i < SettingWordCount && i < 18; ++i) s.SettingWords[i] = 0x100 + i;
+    for (int i = 0; i < kSettingWordCount && i < 18; ++i) s.SettingWords[i] = 0x100 + i;
     s.FmMagic = 0x66E9;
     s.FmCurrentFrequency = 10170;
     s.FmCurrentPreset = 3;
-    for (int i = 0; i < FmPresetCount; ++i) s.FmPresets[i] = 8750 + 20 * i;
+    for (int i = 0; i < kFmPresetCount; ++i) s.FmPresets[i] = 8750 + 20 * i;
     s.FmRds = 1;
     s.FmRegion = 4;
     s.SpeedDialNumbers[0] = L"+49";
