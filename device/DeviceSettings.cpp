@@ -437,6 +437,11 @@ int DeviceSettings::GetFeatureWord() const
     return word;
 }
 
+void DeviceSettings::SetSwitchesFromFeatureWord(int word)
+{
+    for (const SwitchBit& sb : kSwitchBits) this->*sb.Switch = (word >> sb.Bit) & 1;
+}
+
 int DeviceSettings::Differs(const DeviceSettings& other, int withFmBlock) const
 {
     const DiffersRow* row = FindProductRow(kDiffersTable, ProductId);

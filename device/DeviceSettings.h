@@ -97,6 +97,9 @@ public:
 
     // The 16-bit feature word the headset stores (upper bits are zero).
     int GetFeatureWord() const;
+    // The ten switches from the bits of a feature word (bits 0 to 6 and 8 to
+    // 10); the setting words are left alone.
+    void SetSwitchesFromFeatureWord(int word);
 
     // 1 when the two records differ in what this record's model has.
     int Differs(const DeviceSettings& other, int withFmBlock) const;

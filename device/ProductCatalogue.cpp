@@ -204,6 +204,21 @@ const char* FindTag(const char* text, const char* tag)
     return nullptr;
 }
 
+// "VID_" and then "PID_" after it, each followed by a hexadecimal number of
+// at most maxDigits digits (0: any number).
+bool ReadTaggedIds(const char* text, int maxDigits, int* vendorId, int* productId)
+{
+    const char* vid = FindTag(text, "VID_");
+    if (!vid)
+        return false;
+    const char* pid = FindTag(vid + 4, "PID_");
+    if (!pid)
+        return false;
+    *vendorId = ReadHex(vid + 4, maxDigits);
+    *productId = ReadHex(pid + 4, maxDigits);
+    return true;
+}
+
 }  // namespace
 
 const std::array<int, kKnownUsbProductIdCount> KnownUsbProductIds = MakeKnownUsbProductIds();
@@ -230,30 +245,12 @@ bool IsKnownUsbProductId(int productId)
 
 bool ParseUsbVendorProduct(const char* text, int* vendorId, int* productId)
 {
-    const char* vid = FindTag(text, "VID_");
-    if (!vid)
-        return false;
-    const char* pid = FindTag(vid + 4, "PID_");
-    if (!pid)
-        return false;
-    *vendorId = ReadHex(vid + 4);
-    *productId = ReadHex(pid + 4);
-    return true;
+    return ReadTaggedIds(text, 0, vendorId, productId);
 }
 
 bool ParseDevicePathIds(const char* path, int* vendorId, int* productId)
 {
-    if (!path || !*path)
-        return false;
-    const char* vid = FindTag(path + 1, "VID_");
-    if (!vid)
-        return false;
-    const char* pid = FindTag(vid + 4, "PID_");
-    if (!pid)
-        return false;
-    *vendorId = ReadHex(vid + 4, 4);
-    *productId = ReadHex(pid + 4, 4);
-    return true;
+    return path && *path && ReadTaggedIds(path + 1, 4, vendorId, productId);
 }
 
 int EnumerateUsbProducts(int ids[], int capacity)

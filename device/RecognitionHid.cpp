@@ -229,24 +229,16 @@ const V40FallbackRow kV40Fallbacks[] = {
     {kAnyVersion, {5, 3, 0xED20, 2}},
 };
 
-// Switches and setting words 18 to 24 from the decoded bits of a feature word.
+// Switches and setting words 18 to 24 from the decoded bits of a feature
+// word: over HID bit 10 is audio boost (word 18), not a switch.
 void StoreFeatureBits(DeviceSettings& s, int word, const Item4Row& row)
 {
     const int bits = word & row.bits;
-    auto bit = [bits](int n) { return (bits >> n) & 1; };
-    s.HandsfreeVOX = bit(0);
-    s.IntercomVOX = bit(1);
-    s.EDR = bit(2);
-    s.VoicePrompt = bit(3);
-    s.BitpoolRate = bit(5);
-    s.Sidetone = bit(8);
-    s.Calmweave = bit(9);
-    s.SettingWords[18] = bit(10);
-    s.SettingWords[19] = bit(11);
-    s.SettingWords[20] = bit(12);
-    if (row.bit13Word) s.SettingWords[row.bit13Word] = bit(13);
-    s.SettingWords[22] = bit(14);
-    s.SettingWords[23] = bit(15);
+    s.SetSwitchesFromFeatureWord(bits & 0x03FF);
+    for (int bit = 10; bit <= 15; ++bit) {
+        const int index = bit == 13 ? row.bit13Word : bit + 8;
+        if (index) s.SettingWords[index] = (bits >> bit) & 1;
+    }
 }
 
 void ReadSettingsItem(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)

@@ -298,21 +298,6 @@ const ReadRow kReadRows[] = {
 // EDR by band n: on from n.2 up to below n.3, off elsewhere.
 int EdrByBand(int band, int major, int minor) { return Between(band, 2, band, 3).Contains(major, minor) ? 1 : 0; }
 
-void StoreFeatureWord(DeviceSettings& s, int word)
-{
-    auto bit = [word](int n) { return (word >> n) & 1; };
-    s.HandsfreeVOX = bit(0);
-    s.IntercomVOX = bit(1);
-    s.EDR = bit(2);
-    s.VoicePrompt = bit(3);
-    s.PLC = bit(4);
-    s.BitpoolRate = bit(5);
-    s.MicrophoneBoost = bit(6);
-    s.Sidetone = bit(8);
-    s.Calmweave = bit(9);
-    s.AutoGainControl = bit(10);
-}
-
 // The mask of key 0x00EF follows the EDR switch just decoded.
 void ApplyMaskRule(Chip& chip, int productId, int edr)
 {
@@ -416,7 +401,7 @@ void ReadSettings(Chip& chip, int productId, int targetProductId, DeviceSettings
                 word = row.fallback;
                 if (row.edrBand) word |= EdrByBand(row.edrBand, major, minor) << 2;
             }
-            StoreFeatureWord(s, word & row.bits);
+            s.SetSwitchesFromFeatureWord(word & row.bits);
             ApplyMaskRule(chip, productId, s.EDR);
             break;
         }

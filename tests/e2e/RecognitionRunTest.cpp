@@ -40,29 +40,10 @@ int PressedTab(HWND main)
 
 bool Idle(HWND main) { return ::IsWindowEnabled(::GetDlgItem(main, kNext)) != FALSE; }
 
-struct FindBox {
-    DWORD pid;
-    HWND main;
-    HWND found;
-};
-
-BOOL CALLBACK FindBoxWindow(HWND hwnd, LPARAM param)
+// The program's message box (the one window that holds the box's text).
+HWND Box(const ProgramRunner& program, HWND main)
 {
-    auto* data = reinterpret_cast<FindBox*>(param);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == data->pid && hwnd != data->main && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, kBoxText)) {
-        data->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND Box(DWORD pid, HWND main)
-{
-    FindBox data{pid, main, nullptr};
-    ::EnumWindows(&FindBoxWindow, reinterpret_cast<LPARAM>(&data));
-    return data.found;
+    return program.FindProcessWindow([main](HWND hwnd) { return hwnd != main && ::GetDlgItem(hwnd, kBoxText) != nullptr; });
 }
 
 template <typename Done>
@@ -180,16 +161,18 @@ TEST(RecognitionRun, ScenariosOneAfterAnother)
         ::PostMessageW(main, WM_COMMAND, kNext, 0);
         if (c.box) {
             HWND box = nullptr;
-            ASSERT_TRUE(WaitFor([&] { return (box = Box(program.ProcessId(), main)) != nullptr; }, 30000)) << "no box";
+            ASSERT_TRUE(WaitFor([&] { return (box = Box(program, main)) != nullptr; }, 30000)) << "no box";
             EXPECT_EQ(ItemText(box, kBoxText).Left(static_cast<int>(wcslen(c.box))), CString(c.box));
             EXPECT_EQ(ItemText(main, kStatusText), CString(c.statusWithBox));
             ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, IDOK)));
-            ASSERT_TRUE(WaitFor([&] { return Box(program.ProcessId(), main) == nullptr; }, 10000));
+            ASSERT_TRUE(WaitFor([&] { return Box(program, main) == nullptr; }, 10000));
         }
         EXPECT_TRUE(WaitFor([&] { return ItemText(main, kStatusText) == CString(c.status) && PressedTab(main) == c.page; },
                             20000))
             << ItemText(main, kStatusText).ToUtf8() << " on page " << PressedTab(main);
-        if (!c.box) EXPECT_EQ(Box(program.ProcessId(), main), nullptr);
+        if (!c.box) {
+            EXPECT_EQ(Box(program, main), nullptr);
+        }
         if (c.caption) {
             EXPECT_EQ(ItemText(main, kDeviceCaption), CString(c.caption));
             EXPECT_EQ(ItemText(main, kDeviceText), CString(c.version));

@@ -11,33 +11,18 @@
 
 namespace {
 
-struct FindSaveDialog {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindSave(HWND hwnd, LPARAM param)
+// The save dialog is the one visible dialog of the program that holds the
+// file-name box.
+HWND WaitForSaveDialog(const ProgramRunner& program, DWORD timeoutMs)
 {
-    auto* data = reinterpret_cast<FindSaveDialog*>(param);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[64] = {};
-    ::GetClassNameW(hwnd, cls, 64);
-    // The save dialog is the one visible dialog that holds the file-name box.
-    if (pid == data->pid && ::IsWindowVisible(hwnd) && wcscmp(cls, L"#32770") == 0 && ::GetDlgItem(hwnd, 1148)) {
-        data->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND WaitForSaveDialog(DWORD pid, DWORD timeoutMs)
-{
+    auto isSaveDialog = [](HWND hwnd) {
+        wchar_t cls[64] = {};
+        ::GetClassNameW(hwnd, cls, 64);
+        return wcscmp(cls, L"#32770") == 0 && ::GetDlgItem(hwnd, 1148) != nullptr;
+    };
     ULONGLONG end = ::GetTickCount64() + timeoutMs;
     while (::GetTickCount64() < end) {
-        FindSaveDialog data{pid, nullptr};
-        ::EnumWindows(&FindSave, reinterpret_cast<LPARAM>(&data));
-        if (data.found) return data.found;
+        if (HWND found = program.FindProcessWindow(isSaveDialog)) return found;
         ::Sleep(100);
     }
     return nullptr;
@@ -61,7 +46,7 @@ TEST(SimulatedDevices, DiagnosticLogListsTheScenarioUsbDevices)
 
     // Popup menu: Diagnostic Log (refused while the start-up update check runs).
     ASSERT_TRUE(program.SendCommandUntilTaken(main, 32778, 30000));
-    HWND save = WaitForSaveDialog(program.ProcessId(), 30000);
+    HWND save = WaitForSaveDialog(program, 30000);
     ASSERT_NE(save, nullptr) << "no save dialog";
     CString log = program.Folder() + L"\\diagnostic.wqlnxlog";
     ::SendMessageW(::GetDlgItem(save, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(log.GetString()));

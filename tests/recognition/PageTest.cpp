@@ -267,7 +267,9 @@ TEST_F(RecognitionPageTest, AutomaticPassShowsCountFailuresOnlyThroughTheRetry)
         EXPECT_EQ(main->currentPage, c.page);
         const bool posted = ::PeekMessageW(&msg, main->m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE) != 0;
         EXPECT_EQ(posted, c.retry);
-        if (posted) EXPECT_EQ(LOWORD(msg.wParam), IDC_NEXT);
+        if (posted) {
+            EXPECT_EQ(LOWORD(msg.wParam), IDC_NEXT);
+        }
     }
 }
 
@@ -387,7 +389,9 @@ TEST(RecognitionTexts, CountTextsConnectionStepsAndLanguages)
         EXPECT_GE(SupportMailText(language).Find(TextDiagnosticLog(language)), 0);
         EXPECT_GE(PressButtonStepText(3, language).Find(TextNext(language)), 0);
         EXPECT_GE(MakerProductStepsText(language).Find(L"www.torvik.example"), 0);
-        if (language != LanguageEnglish) EXPECT_NE(OemProductStepsText(language), OemProductStepsText(LanguageEnglish));
+        if (language != LanguageEnglish) {
+            EXPECT_NE(OemProductStepsText(language), OemProductStepsText(LanguageEnglish));
+        }
     }
 }
 

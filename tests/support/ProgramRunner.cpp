@@ -65,7 +65,7 @@ ProgramRunner::~ProgramRunner()
 namespace {
 struct FindData {
     DWORD pid;
-    const wchar_t* caption;
+    const std::function<bool(HWND)>* match;
     HWND found;
 };
 
@@ -74,24 +74,29 @@ BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM param)
     auto* data = reinterpret_cast<FindData*>(param);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != data->pid || !::IsWindowVisible(hwnd)) return TRUE;
-    wchar_t text[256] = {};
-    ::GetWindowTextW(hwnd, text, 256);
-    if (wcscmp(text, data->caption) == 0) {
-        data->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    if (pid != data->pid || !::IsWindowVisible(hwnd) || !(*data->match)(hwnd)) return TRUE;
+    data->found = hwnd;
+    return FALSE;
 }
 }  // namespace
 
+HWND ProgramRunner::FindProcessWindow(const std::function<bool(HWND)>& match) const
+{
+    FindData data{m_pid, &match, nullptr};
+    ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
 HWND ProgramRunner::WaitForWindow(const wchar_t* caption, DWORD timeoutMs)
 {
+    auto hasCaption = [caption](HWND hwnd) {
+        wchar_t text[256] = {};
+        ::GetWindowTextW(hwnd, text, 256);
+        return wcscmp(text, caption) == 0;
+    };
     ULONGLONG end = ::GetTickCount64() + timeoutMs;
     while (::GetTickCount64() < end) {
-        FindData data{m_pid, caption, nullptr};
-        ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&data));
-        if (data.found) return data.found;
+        if (HWND found = FindProcessWindow(hasCaption)) return found;
         if (::WaitForSingleObject(m_process, 100) == WAIT_OBJECT_0) return nullptr;
     }
     return nullptr;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 
 #include "framework/CString.h"
@@ -18,6 +19,9 @@ public:
     bool Started() const { return m_process != nullptr; }
     // Waits (bounded) for a top-level window of the process with this caption.
     HWND WaitForWindow(const wchar_t* caption, DWORD timeoutMs);
+    // The first visible top-level window of the process that matches; null
+    // when there is none.
+    HWND FindProcessWindow(const std::function<bool(HWND)>& match) const;
     // Waits for the process to end; returns its exit code, or -1 on time-out.
     int WaitForExit(DWORD timeoutMs);
     // Closes the window and waits for the process to end. The program refuses
