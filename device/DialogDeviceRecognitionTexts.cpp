@@ -6,8 +6,6 @@
 #include <array>
 #include <string>
 
-const wchar_t kSupportEmailAddress[] = L"support@torvik.example";
-
 namespace {
 
 // The page of the maker with the Lumen Bar's firmware downloads.
@@ -473,8 +471,6 @@ const wchar_t* LessOrMore(RecognitionOutcome outcome, LanguageIndex language)
 }
 
 }  // namespace
-
-CString SupportMailLink() { return CString(L"mailto:") + kSupportEmailAddress; }
 
 CString GetActivatedTitleText(LanguageIndex language) { return CString(Literal(Text::ActivatedTitle, language)); }
 

@@ -5,11 +5,7 @@
 
 #include "app/Texts.h"
 #include "device/Recognition.h"
-
-// The maker's technical support: its address, and the "mailto:" link the
-// boxes' SEND Email button opens.
-extern const wchar_t kSupportEmailAddress[];
-CString SupportMailLink();
+#include "settings/HelpTexts.h"  // the support address and its link
 
 // Box titles and status details.
 CString GetActivatedTitleText(LanguageIndex language);
