@@ -414,7 +414,7 @@ constexpr Entry kTexts[] = {
       L"painikkeella valikosta [%s].\n"}},
     // Russian and Chinese take the found/obtained word first.
     {Text::CountMessage,
-     {L"USB interface(s) %s than expected is(are) %s.\n%s", L"%s d'interfaces USB que prévu ont été %s.\n%s",
+     {L"USB interface(s) %s than expected is(are) %s.\n%s", L"Il y a %s d'interfaces USB que prévu (%s).\n%s",
       L"Es wurden %s USB-Schnittstellen als erwartet %s.\n%s", L"Interfacce USB %s numerose del previsto (%s).\n%s",
       L"USBインターフェースが想定より%s（%s）。\n%s", L"USB 인터페이스가 예상보다 %s (%s).\n%s",
       L"Interfaces USB: %s de las esperadas (%s).\n%s", L"Er zijn %s USB-interfaces dan verwacht %s.\n%s",
