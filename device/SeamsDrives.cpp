@@ -35,8 +35,19 @@ IDrives& Drives()
 
 void SetDrives(IDrives* drives) { g_installed = drives; }
 
+DriveErrorBoxesOff::DriveErrorBoxesOff()
+{
+    m_set = SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &m_previous) != FALSE;
+}
+
+DriveErrorBoxesOff::~DriveErrorBoxesOff()
+{
+    if (m_set) SetThreadErrorMode(m_previous, nullptr);
+}
+
 wchar_t FindRemovableDriveWithFile(const wchar_t* fileName)
 {
+    DriveErrorBoxesOff quiet;
     IDrives& drives = Drives();
     DWORD present = drives.LogicalDrives();
     for (int n = 0; n < 26; ++n) {

@@ -25,6 +25,20 @@ IDrives& Drives();
 void SetDrives(IDrives* drives);
 IDrives& RealDrives();
 
+// While it lives, the calling thread gets no "no disk" box from the system
+// when it looks at a drive without a medium; the thread's mode before comes back.
+class DriveErrorBoxesOff {
+public:
+    DriveErrorBoxesOff();
+    ~DriveErrorBoxesOff();
+    DriveErrorBoxesOff(const DriveErrorBoxesOff&) = delete;
+    DriveErrorBoxesOff& operator=(const DriveErrorBoxesOff&) = delete;
+
+private:
+    DWORD m_previous = 0;
+    bool m_set = false;
+};
+
 // The letter of the first removable drive, A to Z, whose root holds the file;
-// 0 when none does.
+// 0 when none does. Drives without a medium raise no box.
 wchar_t FindRemovableDriveWithFile(const wchar_t* fileName);

@@ -1,5 +1,6 @@
 #include "sim/SimDrives.h"
 
+#include "sim/SimHid.h"
 #include "sim/Simulation.h"
 
 #include <cwctype>
@@ -33,13 +34,19 @@ bool Present(const Scenario& scenario, const std::string& id)
 
 }  // namespace
 
+bool SimDrives::Shown(const std::string& id)
+{
+    // A camera's drive is there only while its headset presents it.
+    return Present(m_sim.Current(), id) && m_sim.Hid().Flash().DriveShown(static_cast<wchar_t>(id[0]));
+}
+
 DWORD SimDrives::LogicalDrives()
 {
     m_sim.Refresh();
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     DWORD drives = 0;
     for (const std::string& id : m_sim.Current().Ids("drive")) {
-        if (id.size() == 1 && id[0] >= 'a' && id[0] <= 'z' && Present(m_sim.Current(), id)) drives |= 1u << (id[0] - 'a');
+        if (id.size() == 1 && id[0] >= 'a' && id[0] <= 'z' && Shown(id)) drives |= 1u << (id[0] - 'a');
     }
     return drives;
 }
@@ -48,7 +55,7 @@ UINT SimDrives::DriveType(const wchar_t* root)
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     std::string id = DriveId(root);
-    if (!Present(m_sim.Current(), id)) return DRIVE_NO_ROOT_DIR;
+    if (!Shown(id)) return DRIVE_NO_ROOT_DIR;
     std::string type = LowerKey(m_sim.Current().Get(Key(id, "type")));
     for (const DriveTypeName& known : kDriveTypes) {
         if (type == known.name) return known.type;
@@ -60,7 +67,7 @@ CString SimDrives::ResolvePath(const wchar_t* path)
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     std::string id = DriveId(path);
-    if (!Present(m_sim.Current(), id)) return CString(path);
+    if (!Shown(id)) return CString(path);
     CString folder(WideFromUtf8(m_sim.Current().Get(Key(id, "folder"))));
     if (folder.IsEmpty()) return CString(path);
     CString rest(path + 2);

@@ -2,6 +2,8 @@
 // of the scenario replace the machine's own.
 #pragma once
 
+#include <string>
+
 #include "device/SeamsDrives.h"
 
 class Simulation;
@@ -14,5 +16,8 @@ public:
     CString ResolvePath(const wchar_t* path) override;
 
 private:
+    // The drive is in the scenario, present, and not kept by a headset.
+    bool Shown(const std::string& id);
+
     Simulation& m_sim;
 };

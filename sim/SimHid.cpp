@@ -48,11 +48,10 @@ std::string GroupItemValue(const Scenario& scenario, const std::string& id, cons
     return found ? value : FieldValue(scenario, id, field, {group}, found);
 }
 
-// The device path of a simulated interface.
-std::string InterfacePath(const Scenario& scenario, const std::string& id)
+// The device path of a simulated interface enumerating with productId.
+std::string InterfacePath(const Scenario& scenario, const std::string& id, long productId)
 {
     long vendorId = scenario.Number(Key(id, "vid"), kMakerVendorId);
-    long productId = scenario.Number(Key(id, "pid"), 0);
     return scenario.Get(Key(id, "path"), DefaultHidPath(id, vendorId, productId));
 }
 
@@ -96,12 +95,14 @@ bool SimHidDevices::ListInterfaces(std::vector<HidInterfacePath>& out)
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     const Scenario& scenario = m_sim.Current();
     if (LowerKey(scenario.Get("hidlist")) == "fail") return false;  // the class list cannot be had
+    m_flash.Advance();
     for (const std::string& id : scenario.Ids("hid")) {
         if (!Present(scenario, id)) continue;
+        if (!m_flash.Listed(id)) continue;  // restarting, or not started yet
         // "hidden=<n>": the interface shows up only from the (n + 1)-th list on.
         if (m_listings[id]++ < scenario.Number(Key(id, "hidden"), 0)) continue;
         HidInterfacePath entry;
-        entry.pathA = InterfacePath(scenario, id);
+        entry.pathA = InterfacePath(scenario, id, ProductIdNow(scenario, id));
         entry.path = WideFromUtf8(entry.pathA);
         out.push_back(std::move(entry));
     }
@@ -114,8 +115,11 @@ HANDLE SimHidDevices::Open(const wchar_t* path)
     m_sim.Refresh();
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
     const Scenario& scenario = m_sim.Current();
+    m_flash.Advance();
     for (const std::string& id : scenario.Ids("hid")) {
-        if (!Present(scenario, id) || !SamePath(WideFromUtf8(InterfacePath(scenario, id)), path)) continue;
+        if (!Present(scenario, id) || !m_flash.Listed(id) ||
+            !SamePath(WideFromUtf8(InterfacePath(scenario, id, ProductIdNow(scenario, id))), path))
+            continue;
         if (LowerKey(scenario.Get(Key(id, "open"))) == "fail") {
             m_sim.Journal("hid-open " + id + " fail");
             return nullptr;
@@ -128,6 +132,7 @@ HANDLE SimHidDevices::Open(const wchar_t* path)
         open = OpenDevice{};
         open.id = id;
         open.plug = PlugNumber(scenario, id);
+        open.generation = m_flash.Generation(id);
         return handle;
     }
     return nullptr;
@@ -135,7 +140,14 @@ HANDLE SimHidDevices::Open(const wchar_t* path)
 
 void SimHidDevices::CheckStillPlugged(const Scenario& scenario, OpenDevice& open)
 {
-    if (!Present(scenario, open.id) || PlugNumber(scenario, open.id) != open.plug) open.gone = true;
+    if (!Present(scenario, open.id) || PlugNumber(scenario, open.id) != open.plug ||
+        m_flash.Generation(open.id) != open.generation)
+        open.gone = true;
+}
+
+long SimHidDevices::ProductIdNow(const Scenario& scenario, const std::string& id)
+{
+    return m_flash.ProductId(id, scenario.Number(Key(id, "pid"), 0));
 }
 
 void SimHidDevices::ScenarioApplied()
@@ -160,7 +172,7 @@ bool SimHidDevices::GetAttributes(HANDLE device, HidAttributes& out)
     if (id.empty()) return false;
     const Scenario& scenario = m_sim.Current();
     out.vendorId = static_cast<uint16_t>(scenario.Number(Key(id, "vid"), kMakerVendorId));
-    out.productId = static_cast<uint16_t>(scenario.Number(Key(id, "pid"), 0));
+    out.productId = static_cast<uint16_t>(ProductIdNow(scenario, id));
     out.versionNumber = static_cast<uint16_t>(scenario.Number(Key(id, "release"), 0x0100));
     return true;
 }
@@ -205,7 +217,8 @@ std::vector<uint16_t> SimHidDevices::ItemWords(const std::string& id, int item, 
     return {};
 }
 
-SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t* request, unsigned size)
+SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t* request, unsigned size,
+                                           int forcedStatus)
 {
     Reply reply{};
     reply[0] = request[0];
@@ -259,6 +272,7 @@ SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t*
     case 0x50:
         break;
     default:
+        if (m_flash.Reply(id, request, size, forcedStatus, reply.data())) return reply;
         status = kStatusFailure;
         break;
     }
@@ -269,6 +283,8 @@ SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t*
     std::string override = GroupItemValue(scenario, id, "status", group, item, found);
     std::vector<long> statuses = found ? ParseNumberList(override) : std::vector<long>();
     if (!statuses.empty()) status = static_cast<uint8_t>(statuses[std::min<size_t>(sent, statuses.size() - 1)]);
+    // "fail.<cmd>" of the flashing keys.
+    if (forcedStatus >= 0) status = static_cast<uint8_t>(forcedStatus);
     reply[2] = status;
     return reply;
 }
@@ -278,7 +294,26 @@ bool SimHidDevices::Write(HANDLE device, const uint8_t* data, unsigned size)
     // Every exchange starts with a write: the scenario file is read again here
     // too, so a headset can be unplugged while the program talks to it.
     m_sim.Refresh();
+    long latencyUs = 0;
+    bool written = WriteLocked(device, data, size, latencyUs);
+    // "latency.us": the time a report takes on the bus, kept exactly, so that
+    // the flashing benchmark has a device floor to measure against.
+    if (latencyUs > 0) {
+        LARGE_INTEGER frequency, start, now;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        const LONGLONG ticks = frequency.QuadPart * latencyUs / 1000000;
+        do {
+            QueryPerformanceCounter(&now);
+        } while (now.QuadPart - start.QuadPart < ticks);
+    }
+    return written;
+}
+
+bool SimHidDevices::WriteLocked(HANDLE device, const uint8_t* data, unsigned size, long& latencyUs)
+{
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
+    m_flash.Advance();
     std::string id = PresentId(device);
     if (id.empty() || !data || size < 4) return false;
     const Scenario& scenario = m_sim.Current();
@@ -288,7 +323,10 @@ bool SimHidDevices::Write(HANDLE device, const uint8_t* data, unsigned size)
         size_t count = std::min<size_t>(data[3], (size - 4) / 2);
         for (size_t i = 0; i < count; ++i) line += " " + Hex((data[4 + 2 * i] << 8) | data[5 + 2 * i], 4);
     }
-    if (scenario.Number(Key(id, "writefail"), 0) != 0) {
+    line += SimHidFlash::JournalSuffix(data, size);
+    const SimHidFlash::Intake intake = m_flash.Receive(id, data, size);
+    latencyUs = intake.latencyUs;
+    if (scenario.Number(Key(id, "writefail"), 0) != 0 || intake.writeFails) {
         m_sim.Journal(line + " write-failed");
         return false;
     }
@@ -304,7 +342,7 @@ bool SimHidDevices::Write(HANDLE device, const uint8_t* data, unsigned size)
     if (!found) busy = scenario.Get(Key(id, "busy"));
     long busyCount = 0;
     exchange.busyLeft = LowerKey(busy) == "forever" ? -1 : (ParseNumber(busy, busyCount) ? busyCount : 0);
-    exchange.reply = Answer(id, data, size);
+    exchange.reply = Answer(id, data, size, intake.forcedStatus);
     return true;
 }
 
@@ -352,6 +390,7 @@ void SimHidDevices::Reset()
     m_written.clear();
     m_requests.clear();
     m_listings.clear();
+    m_flash.Reset();
 }
 
 int SimHidDevices::OpenHandleCount()

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "device/HidDevices.h"
+#include "sim/SimHidFlash.h"
 
 class Scenario;
 class Simulation;
@@ -39,6 +40,8 @@ public:
     void ScenarioApplied();
     // How many handles are open (tests check that discovery closes what it opens).
     int OpenHandleCount();
+    // What the headsets do when they are flashed (lock held while using it).
+    SimHidFlash& Flash() { return m_flash; }
 
 private:
     using Reply = std::array<uint8_t, 67>;  // one input report
@@ -51,19 +54,27 @@ private:
     struct OpenDevice {
         std::string id;
         long plug = 0;      // the device's "plug" number when it was opened
+        long generation = 0;  // its identity when it was opened (SimHidFlash::Generation)
         bool gone = false;  // the device was unplugged since: the handle is dead
         Exchange exchange;
     };
 
+    // Write under the simulation's lock; latencyUs: how long the write takes.
+    bool WriteLocked(HANDLE device, const uint8_t* data, unsigned size, long& latencyUs);
     // The present device's id for an open handle; empty when unknown, unplugged,
     // or unplugged at any time since the handle was opened.
     std::string PresentId(HANDLE device);
-    // Marks the handle dead when its device is absent or was plugged in again.
-    static void CheckStillPlugged(const Scenario& scenario, OpenDevice& open);
-    Reply Answer(const std::string& id, const uint8_t* request, unsigned size);
+    // Marks the handle dead when its device is absent, was plugged in again or
+    // left or changed its identity since.
+    void CheckStillPlugged(const Scenario& scenario, OpenDevice& open);
+    // The product id the interface enumerates with just now.
+    long ProductIdNow(const Scenario& scenario, const std::string& id);
+    // forcedStatus: the status the scenario gives this request, -1 for none.
+    Reply Answer(const std::string& id, const uint8_t* request, unsigned size, int forcedStatus);
     std::vector<uint16_t> ItemWords(const std::string& id, int item, bool& known);
 
     Simulation& m_sim;
+    SimHidFlash m_flash{m_sim};
     std::map<HANDLE, OpenDevice> m_open;
     std::map<std::pair<std::string, int>, std::vector<uint16_t>> m_written;
     // Requests written per device, group and item (for status sequences).

@@ -4,11 +4,13 @@
 
 #include "dfu/DfuBackend.h"
 #include "device/HidDevices.h"
+#include "device/FtdiLibrary.h"
 #include "device/SeamsDrives.h"
 #include "device/UsbDeviceList.h"
 #include "framework/Clock.h"
 #include "sim/SimChips.h"
 #include "sim/SimDrives.h"
+#include "sim/SimFtdi.h"
 #include "sim/SimHid.h"
 #include "sim/SimUsb.h"
 
@@ -26,7 +28,8 @@ Simulation::Simulation()
     : m_hid(std::make_unique<SimHidDevices>(*this)),
       m_chips(std::make_unique<SimChips>(*this)),
       m_drives(std::make_unique<SimDrives>(*this)),
-      m_usb(std::make_unique<SimUsbDevices>(*this))
+      m_usb(std::make_unique<SimUsbDevices>(*this)),
+      m_ftdi(std::make_unique<SimFtdi>(*this))
 {
 }
 
@@ -79,6 +82,7 @@ void Simulation::Install()
     SetDfuBackend(m_chips.get());
     SetDrives(m_drives.get());
     SetUsbDeviceList(m_usb.get());
+    SetFtdi(m_ftdi.get());
 }
 
 void Simulation::Uninstall()
@@ -87,6 +91,7 @@ void Simulation::Uninstall()
     SetDfuBackend(nullptr);
     SetDrives(nullptr);
     SetUsbDeviceList(nullptr);
+    SetFtdi(nullptr);
 }
 
 void Simulation::Reset()

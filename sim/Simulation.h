@@ -18,6 +18,7 @@ class SimHidDevices;
 class SimChips;
 class SimDrives;
 class SimUsbDevices;
+class SimFtdi;
 
 class Simulation {
 public:
@@ -31,8 +32,8 @@ public:
     // Re-reads the scenario file when its content changed.
     void Refresh();
 
-    // Installs the simulated HID devices, DFU chips, drives and USB device
-    // list as the program's seams; Uninstall restores the real ones.
+    // Installs the simulated HID devices, DFU chips, drives, USB device list
+    // and serial bridge library as the program's seams; Uninstall restores the real ones.
     void Install();
     void Uninstall();
     // Forgets what was written to the devices and the journal in memory.
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<SimChips> m_chips;
     std::unique_ptr<SimDrives> m_drives;
     std::unique_ptr<SimUsbDevices> m_usb;
+    std::unique_ptr<SimFtdi> m_ftdi;
 };
 
 // Reads a whole file as bytes; false when it cannot be opened.

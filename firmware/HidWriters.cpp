@@ -1,0 +1,189 @@
+#include "firmware/HidWriters.h"
+
+#include <process.h>
+
+#include <algorithm>
+
+#include <exception>
+
+#include "device/DeviceSettings.h"
+#include "device/HidDiscovery.h"
+#include "device/ProductIdList.h"
+#include "firmware/UpdateMessages.h"
+#include "firmware/WriterRun.h"
+#include "framework/Clock.h"
+
+namespace {
+
+struct WriterRow {
+    WriterKind kind;
+    ProductIdList<25> Ids;
+};
+
+const WriterRow kWriterRows[] = {
+    {WriterKind::Package, {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x5410, 0x5412, 0x5414, 0x5416}},
+    {WriterKind::PackageAndDrive, {0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611,
+                                   0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5320,
+                                   0x5330, 0x5910, 0x5920, 0x3030, 0x3040, 0x3050, 0x6210}},
+    {WriterKind::Dual, {0x4310, 0x4330, 0x4410, 0x4430, 0x4510}},
+    {WriterKind::RevisionChecked, {0x4210}},
+    {WriterKind::TwoStage, {0x3110}},
+    {WriterKind::CombinedChip, {0x5345}},
+};
+
+// Hardware revisions of the 0x4210 headset that refuse packages below 1.7.5.
+constexpr int kOldRevisions[] = {16, 27};
+constexpr int kLeastVersionOfOldRevisions[] = {1, 7, 5};
+
+constexpr unsigned kPackageRestartWaitMs = 65000;
+constexpr unsigned kDualRestartWaitMs = 5000;
+
+constexpr ImageFailureFormats kPackageImageFailures = {L"%s. %s", L"%s. %s[9][0]", L"%s. %s[9][1]", L"%s. %s[9][2]"};
+
+// The writers of both interfaces: each image on the interface of its target,
+// the finish command on each interface that received a target-0 or target-1 image.
+void RunDual(WriterContext& c, PackageProductRule productRule)
+{
+    WriterRun run(c);
+    PackageRules rules;
+    rules.product = productRule;
+    rules.targetProductId = c.targetProductId;
+    if (!run.ReadPackage(rules)) return;
+    run.BackUpSettings();
+    run.BeginWriting();
+    for (uint32_t i = 0; i < run.package.ImageCount(); ++i) {
+        const PackageEntry entry = run.package.Entry(i);
+        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
+        if (!run.SendImage(device, entry, kUntaggedImageFailures)) return;
+    }
+    if (run.package.HasTarget(kImageTargetFirstWithFinish) && !run.Finish(&c.hidHandle1, L"%s. %s")) return;
+    if (run.package.HasTarget(kImageTargetSecondWithFinish) && !run.Finish(&c.hidHandle2, L"%s. %s")) return;
+    c.WriterUpdateStatus.State = UpdateStateRestarting;
+    Clock::Sleep(kDualRestartWaitMs);
+    c.RequestReturnTimer();
+}
+
+}  // namespace
+
+WriterKind WriterForProduct(int productId)
+{
+    const WriterRow* row = FindProductRow(kWriterRows, productId);
+    return row ? row->kind : WriterKind::None;
+}
+
+WriterProcedure WriterProcedureOf(WriterKind kind)
+{
+    switch (kind) {
+    case WriterKind::Package: return HidPackageWriteThread;
+    case WriterKind::PackageAndDrive: return HidAndDriveWriteThread;
+    case WriterKind::Dual: return DualHidWriteThread;
+    case WriterKind::RevisionChecked: return RevisionCheckedHidWriteThread;
+    case WriterKind::TwoStage: return TwoStageHidWriteThread;
+    case WriterKind::CombinedChip: return CombinedChipWriteThread;
+    case WriterKind::None: break;
+    }
+    return nullptr;
+}
+
+void RunWriter(WriterProcedure procedure, WriterContext& context)
+{
+    if (!procedure) return;
+    try {
+        procedure(context);
+    } catch (...) {
+        // Nothing leaves a thread; the page sees a failure and ends the update.
+        try {
+            context.Fail(L"%s. %s", TextFirmwareCorrupted);
+        } catch (...) {
+            context.WriterUpdateStatus.Error = UpdateErrorFailed;
+            context.WriterUpdateStatus.Finished = true;
+        }
+    }
+}
+
+namespace {
+
+struct WriterStart {
+    WriterProcedure procedure;
+    std::unique_ptr<WriterContext> context;
+};
+
+unsigned __stdcall WriterThreadMain(void* parameter)
+{
+    std::unique_ptr<WriterStart> start(static_cast<WriterStart*>(parameter));
+    RunWriter(start->procedure, *start->context);
+    return 0;
+}
+
+}  // namespace
+
+HANDLE StartWriterThread(std::unique_ptr<WriterContext> context)
+{
+    if (!context) return nullptr;
+    const WriterProcedure procedure = WriterProcedureOf(WriterForProduct(context->targetProductId));
+    if (!procedure) return nullptr;
+    auto start = std::make_unique<WriterStart>(WriterStart{procedure, std::move(context)});
+    const uintptr_t thread = _beginthreadex(nullptr, 0, WriterThreadMain, start.get(), 0, nullptr);
+    if (!thread) return nullptr;
+    start.release();  // the thread owns it now
+    return reinterpret_cast<HANDLE>(thread);
+}
+
+void HidPackageWriteThread(WriterContext& c)
+{
+    WriterRun run(c);
+    PackageRules rules;
+    rules.targetProductId = c.targetProductId;
+    if (!run.ReadPackage(rules)) return;
+    run.BackUpSettings();
+    run.BeginWriting();
+    for (uint32_t i = 0; i < run.package.ImageCount(); ++i) {
+        const PackageEntry entry = run.package.Entry(i);
+        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
+        if (!run.SendImage(device, entry, kPackageImageFailures)) return;
+    }
+    if (!run.AwaitReadiness(&c.hidHandle1, L"%s. %s[9][4]")) return;
+    if (run.package.HasTarget(kImageTargetFirstWithFinish)) {
+        if (!run.Finish(&c.hidHandle1, L"%s. %s[9][3]")) return;
+        c.WriterUpdateStatus.DeviceRestarting = false;
+    }
+    Clock::Sleep(kPackageRestartWaitMs);
+    run.HandOver(1);
+}
+
+void DualHidWriteThread(WriterContext& c) { RunDual(c, PackageProductRule::NotChecked); }
+
+void RevisionCheckedHidWriteThread(WriterContext& c)
+{
+    CountFileBytes(c.PackagePath());
+    const int revision = ReadHidItem5(&c.hidHandle1);
+    int version[3] = {};
+    if (std::find(std::begin(kOldRevisions), std::end(kOldRevisions), revision) != std::end(kOldRevisions) &&
+        PackageNameVersion(c.PackagePath(), &version[0], &version[1], &version[2]) &&
+        CompareVersion3(version[0], version[1], version[2], kLeastVersionOfOldRevisions[0],
+                        kLeastVersionOfOldRevisions[1], kLeastVersionOfOldRevisions[2]) < 0) {
+        c.FailComposed(L"%s.[0]", {TextFirmwareNotSupported});
+        return;
+    }
+    RunDual(c, PackageProductRule::RevisionChecked);
+}
+
+bool PackageNameVersion(const CString& packagePath, int* major, int* minor, int* build)
+{
+    CString name = packagePath.Mid(packagePath.ReverseFind(L'\\') + 1);
+    while (!name.IsEmpty() && CString(L".img").Find(name[name.GetLength() - 1]) >= 0) name = name.Left(name.GetLength() - 1);
+    const CString tail = name.Right(3);
+    if (tail.Find(L'-') >= 0) name = name.Left(name.ReverseFind(L'-'));
+    else if (tail.Find(L'_') >= 0) name = name.Left(name.ReverseFind(L'_'));
+    const CString text = name.Mid(name.ReverseFind(L'v') + 1);
+    if (text.Find(L'.') < 0) return false;
+    int* fields[] = {major, minor, build};
+    int start = 0;
+    for (int* field : fields) {
+        const int dot = start < 0 ? -1 : text.Find(L'.', start);
+        const CString part = start < 0 ? CString() : (dot < 0 ? text.Mid(start) : text.Mid(start, dot - start));
+        if (field) *field = StrToInt(part);
+        start = dot < 0 ? -1 : dot + 1;
+    }
+    return true;
+}
