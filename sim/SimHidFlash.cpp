@@ -116,7 +116,7 @@ void SimHidFlash::Advance()
             ++headset.generation;
             headset.away = change.leave;
             headset.pid = change.leave ? -1 : change.pid;
-            headset.until = change.lasting ? now + change.lasting : 0;
+            headset.until = change.lasting ? change.at + change.lasting : 0;
             m_sim.Journal(change.leave ? "hid-leave " + id : "hid-identity " + id + " " + Hex(change.pid, 4));
         }
         if ((headset.away || headset.pid >= 0) && headset.until && now >= headset.until) {
