@@ -288,12 +288,7 @@ void HidAndDriveWriteThread(WriterContext& c)
 
     const uint32_t images = camera ? kCameraImageEntry : run.package.ImageCount();
     bool finishFirst = false;
-    for (uint32_t i = 0; i < images; ++i) {
-        const PackageEntry entry = run.package.Entry(i);
-        finishFirst = finishFirst || entry.target == kImageTargetFirstWithFinish;
-        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
-        if (!run.SendImage(device, entry, kUntaggedImageFailures)) return;
-    }
+    if (!run.SendImages(images, kUntaggedImageFailures, &finishFirst)) return;
     if (quietEnd) {
         if (finishFirst && !run.Finish(&c.hidHandle1, L"%s. %s")) return;
         Clock::Sleep(kQuietEndPauseMs);

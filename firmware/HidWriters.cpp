@@ -51,11 +51,7 @@ void RunDual(WriterContext& c, PackageProductRule productRule)
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();
-    for (uint32_t i = 0; i < run.package.ImageCount(); ++i) {
-        const PackageEntry entry = run.package.Entry(i);
-        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
-        if (!run.SendImage(device, entry, kUntaggedImageFailures)) return;
-    }
+    if (!run.SendImages(run.package.ImageCount(), kUntaggedImageFailures)) return;
     if (run.package.HasTarget(kImageTargetFirstWithFinish) && !run.Finish(&c.hidHandle1, L"%s. %s")) return;
     if (run.package.HasTarget(kImageTargetSecondWithFinish) && !run.Finish(&c.hidHandle2, L"%s. %s")) return;
     c.WriterUpdateStatus.State = UpdateStateRestarting;
@@ -137,11 +133,7 @@ void HidPackageWriteThread(WriterContext& c)
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();
-    for (uint32_t i = 0; i < run.package.ImageCount(); ++i) {
-        const PackageEntry entry = run.package.Entry(i);
-        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
-        if (!run.SendImage(device, entry, kPackageImageFailures)) return;
-    }
+    if (!run.SendImages(run.package.ImageCount(), kPackageImageFailures)) return;
     if (!run.AwaitReadiness(&c.hidHandle1, L"%s. %s[9][4]")) return;
     if (run.package.HasTarget(kImageTargetFirstWithFinish)) {
         if (!run.Finish(&c.hidHandle1, L"%s. %s[9][3]")) return;

@@ -126,6 +126,18 @@ bool WriterRun::SendImage(HANDLE* device, const PackageEntry& entry, const Image
            EndImage(device, formats.end);
 }
 
+bool WriterRun::SendImages(uint32_t count, const ImageFailureFormats& formats, bool* targetZeroSent)
+{
+    if (targetZeroSent) *targetZeroSent = false;
+    for (uint32_t i = 0; i < count && i < package.ImageCount(); ++i) {
+        const PackageEntry entry = package.Entry(i);
+        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
+        if (!SendImage(device, entry, formats)) return false;
+        if (targetZeroSent && entry.target == kImageTargetFirstWithFinish) *targetZeroSent = true;
+    }
+    return true;
+}
+
 bool WriterRun::AwaitReadiness(HANDLE* first, const wchar_t* timeoutFormat)
 {
     c.WriterUpdateStatus.DeviceRestarting = true;

@@ -64,6 +64,10 @@ public:
     // bytes each followed by a status read, end image.
     bool SendImage(HANDLE* device, const PackageEntry& entry, const ImageFailureFormats& formats,
                    int chunkLimit = kMostChunkBytes);
+    // The first count image entries in file order, each on the interface of
+    // its target (0 and 2 the first, any other the second); whether one of
+    // them had target 0 (the finish command is owed on the first interface).
+    bool SendImages(uint32_t count, const ImageFailureFormats& formats, bool* targetZeroSent = nullptr);
     bool BeginImage(HANDLE* device, uint8_t type, const wchar_t* format);
     bool SendData(HANDLE* device, std::span<const uint8_t> bytes, int chunkLimit, const wchar_t* dataFormat,
                   const wchar_t* statusFormat);

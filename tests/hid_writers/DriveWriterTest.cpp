@@ -7,14 +7,7 @@ namespace {
 
 class DriveWriterTest : public WriterFixture {
 protected:
-    void Start(int product, const std::string& extra = "")
-    {
-        char text[128];
-        std::snprintf(text, sizeof text, "hid.a.pid=0x%X\nhid.b.pid=0x%X\n", product, product);
-        Load(text + extra);
-        OpenMain("a", product, "b", product);
-        main.targetProductId = product;
-    }
+    void Start(int product, const std::string& extra = "") { StartPair(product, extra); }
 
     // The camera headset with its drive K:, whose version file says version.
     void StartCamera(const char* version, const std::string& extra = "hid.a.camera.installs=3.4\n")
@@ -70,10 +63,7 @@ TEST_F(DriveWriterTest, TheQuietModelsEndWithoutPollOrRestartingFlag)
 {
     for (int product : {0x5720, 0x3050}) {
         SCOPED_TRACE(product);
-        Simulation::Instance().Reset();
-        CloseHidHandle(main.hidHandle1);
-        CloseHidHandle(main.hidHandle2);
-        sleeps.clear();
+        Again();
         bool raised = false;
         onSleep = [&](unsigned) { raised = raised || status.DeviceRestarting; };
         status.DeviceRestarting = true;  // as a previous run may have left it
@@ -95,11 +85,7 @@ TEST_F(DriveWriterTest, ImageFailuresCarryNoTagAndOnlyTheFinishIsLate)
                 {"hid.a.fail.8=1\n"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.scenario);
-        Simulation::Instance().Reset();
-        CloseHidHandle(main.hidHandle1);
-        CloseHidHandle(main.hidHandle2);
-        status.Finished = false;
-        status.Error = UpdateErrorNone;
+        Again();
         Start(0x5620, row.scenario);
         UsePackage(BuildPackage(0x5620, {{0, 1, PatternBytes(1, 100)}}));
         Run(HidAndDriveWriteThread);
@@ -149,10 +135,7 @@ TEST_F(DriveWriterTest, TheVersionFileIsReadAsMajorDotMinor)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        Simulation::Instance().Reset();
-        CloseHidHandle(main.hidHandle1);
-        CloseHidHandle(main.hidHandle2);
-        status.Finished = false;
+        Again();
         StartCamera(row.text, "hid.a.camera.installs=" + std::to_string(row.major) + "." + std::to_string(row.minor) + "\n");
         std::vector<uint8_t> bytes =
             BuildPackage(0x5510, {{0, 1, headsetImage}, {2, 2, PatternBytes(5, 30)}, {1, 9, cameraImage}});

@@ -7,14 +7,7 @@ namespace {
 
 class DualWriterTest : public WriterFixture {
 protected:
-    void Start(int product, const std::string& extra = "")
-    {
-        char text[128];
-        std::snprintf(text, sizeof text, "hid.a.pid=0x%X\nhid.b.pid=0x%X\n", product, product);
-        Load(text + extra);
-        OpenMain("a", product, "b", product);
-        main.targetProductId = product;
-    }
+    void Start(int product, const std::string& extra = "") { StartPair(product, extra); }
 };
 
 TEST_F(DualWriterTest, FinishesOnEachInterfaceThatTookAFinishingImage)
@@ -122,11 +115,7 @@ TEST_F(DualWriterTest, The4210WriterTakesItsThreeProductIds)
     } rows[] = {{0, true}, {0x4210, true}, {0x4220, true}, {0x4310, false}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.product);
-        status.Finished = false;
-        status.State = UpdateStateStarted;
-        Simulation::Instance().Reset();
-        CloseHidHandle(main.hidHandle1);
-        CloseHidHandle(main.hidHandle2);
+        Again();
         Start(0x4210);
         UsePackage(BuildPackage(row.product, {{0, 1, PatternBytes(1, 10)}}));
         Run(RevisionCheckedHidWriteThread);

@@ -89,8 +89,7 @@ TEST_F(TwoStageWriterTest, OlderHeadsetsGetPlainBlocks)
     } rows[] = {{"hid.s2.version=1.0.0.9\n"}, {"hid.s2.version=1.0.1.9\n"}, {"hid.s2.fail.1=1\n"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.scenario);
-        Simulation::Instance().Reset();
-        CloseHidHandle(main.hidHandle1);
+        Again();
         Start(row.scenario, 59);
         Run(TwoStageHidWriteThread);
         const std::vector<std::string> requests = Requests();
@@ -134,9 +133,7 @@ TEST_F(TwoStageWriterTest, APackageOfTwoImagesIsRefusedAndAFourthIsIgnored)
     ExpectFailure(L"Failed to update firmware. Firmware corrupted");
     EXPECT_TRUE(JournalOf("hid ").empty());
 
-    Simulation::Instance().Reset();
-    status.Finished = false;
-    CloseHidHandle(main.hidHandle1);
+    Again();
     Start();
     UsePackage(BuildPackage(0x3110, {{0, 1, PatternBytes(1, 20)}, {0, 2, PatternBytes(2, 20)},
                                      {0, 3, PatternBytes(3, 20)}, {0, 4, PatternBytes(4, 20)}}));

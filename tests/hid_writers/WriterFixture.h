@@ -23,16 +23,15 @@
 #include "firmware_package/PackageBuilder.h"
 #include "framework/Clock.h"
 #include "framework/File.h"
+#include "device_access/SimFixture.h"
 #include "sim/SimHid.h"
 #include "sim/Simulation.h"
 
-class WriterFixture : public testing::Test {
+class WriterFixture : public SimFixture {
 protected:
     void SetUp() override
     {
-        Simulation::Instance().Reset();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Install();
+        SimFixture::SetUp();
         Clock::SetSleepHook([this](unsigned ms) {
             sleeps.push_back(ms);
             slept += ms;
@@ -45,14 +44,32 @@ protected:
     {
         CloseHidHandle(main.hidHandle1);
         CloseHidHandle(main.hidHandle2);
-        Clock::SetSleepHook(nullptr);
-        Simulation::Instance().Uninstall();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Reset();
+        SimFixture::TearDown();
     }
 
-    static void Load(const std::string& text) { Simulation::Instance().LoadText(text); }
-    static int OpenHandles() { return Simulation::Instance().Hid().OpenHandleCount(); }
+    // Another run in the same test: the headsets forget what they were sent,
+    // the main window's handles are closed, and the record is open again.
+    void Again()
+    {
+        Simulation::Instance().Reset();
+        CloseHidHandle(main.hidHandle1);
+        CloseHidHandle(main.hidHandle2);
+        status.Finished = false;
+        status.Error = UpdateErrorNone;
+        status.State = UpdateStateStarted;
+        sleeps.clear();
+        slept = 0;
+    }
+
+    // A headset of the product with two interfaces, a and b, open in the main window.
+    void StartPair(int product, const std::string& extra = "")
+    {
+        char text[128];
+        std::snprintf(text, sizeof text, "hid.a.pid=0x%X\nhid.b.pid=0x%X\n", product, product);
+        Load(text + extra);
+        OpenMain("a", product, "b", product);
+        main.targetProductId = product;
+    }
 
     // Opens a simulated interface the way recognition leaves it in the main window.
     static HANDLE OpenSimulated(const char* id, long productId)
@@ -158,7 +175,6 @@ protected:
     int archiveWrites = 0;
     int archiveState = -1;
     int archiveResult = 1;
-    std::vector<unsigned> sleeps;
     uint64_t slept = 0;
     std::function<void(unsigned)> onSleep;
 };
