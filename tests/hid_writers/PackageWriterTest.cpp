@@ -60,6 +60,7 @@ TEST_F(PackageWriterTest, SendsEachImageToItsInterfaceThenPollsAndFinishes)
     // the headset's restart, after the finish took the restarting flag down.
     EXPECT_EQ(archiveWrites, 1);
     EXPECT_EQ(archiveState, UpdateStatePackageVerified);
+    EXPECT_EQ(requestsBeforeArchive, 0);
     EXPECT_EQ(waits, (std::vector<Wait>{{65000, UpdateStateWriting, false}}));
     EXPECT_EQ(status.State, UpdateStateRestarting);
     EXPECT_TRUE(status.DeviceRestarting);
@@ -71,6 +72,22 @@ TEST_F(PackageWriterTest, SendsEachImageToItsInterfaceThenPollsAndFinishes)
     EXPECT_EQ(std::wstring(EnglishText()), L"On updating firmware.");
     // The writer neither closed nor opened the main window's handles.
     EXPECT_EQ(OpenHandles(), 2);
+}
+
+TEST_F(PackageWriterTest, RunsOnAThreadOfItsOwn)
+{
+    Start();
+    UsePackage(BuildPackage(0x6010, ThreeImages()));
+    EXPECT_EQ(StartWriterThread(nullptr), nullptr);
+    main.targetProductId = 0x4D10;  // flashed by the DFU library, not by a writer
+    EXPECT_EQ(StartWriterThread(MakeContext()), nullptr);
+    main.targetProductId = 0x6010;
+    HANDLE thread = StartWriterThread(MakeContext());
+    ASSERT_NE(thread, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(thread, 30000), WAIT_OBJECT_0);
+    ::CloseHandle(thread);
+    EXPECT_EQ(status.State, UpdateStateRestarting);
+    EXPECT_EQ(timerRequests, 1);
 }
 
 TEST_F(PackageWriterTest, PollsUntilTheHeadsetIsReady)

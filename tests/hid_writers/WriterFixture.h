@@ -101,6 +101,7 @@ protected:
         context->writeSettingsArchive = [this](AppState&) {
             ++archiveWrites;
             archiveState = status.State;
+            requestsBeforeArchive = static_cast<int>(JournalOf("hid ").size());
             return archiveResult;
         };
         context->programFolder = folder.Path() + L"\\";
@@ -174,6 +175,7 @@ protected:
     int timerRequests = 0;
     int archiveWrites = 0;
     int archiveState = -1;
+    int requestsBeforeArchive = -1;
     int archiveResult = 1;
     uint64_t slept = 0;
     std::function<void(unsigned)> onSleep;
