@@ -188,7 +188,8 @@ private:
     // One scan for the drive; on it the image is written under the temporary
     // name, renamed to the name the camera takes, read back and measured. A
     // drive that is not found, or a file that cannot be created, writes
-    // nothing and the road goes on (the second search then finds the old version).
+    // nothing and the road goes on (the second search then finds the old
+    // version); an image file left from an earlier run goes first.
     bool WriteImage(const PackageEntry& image)
     {
         m_drive = FindRemovableDriveWithFile(kVersionFileName);
@@ -198,7 +199,11 @@ private:
         const std::span<const uint8_t> bytes = m_run.package.ImageBytes(image);
         {
             CFile file;
-            if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite)) return true;
+            if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite)) {
+                // No image of an earlier run may stand in for this one when the drive is released.
+                if (CFile::Exists(final)) CFile::Remove(final);
+                return true;
+            }
             const bool written = file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
             file.Close();
             if (!written) return Fail(L"%s. %s [2][0]. %s.", TextCannotGetStatus, CameraCleanUp::TemporaryWhenPresent);

@@ -201,6 +201,18 @@ TEST_F(DriveWriterTest, AnOldCameraImageOnTheDriveMakesTheRenameFail)
     EXPECT_FALSE(DriveHas(L"__kc5_firmware__.bin"));
 }
 
+TEST_F(DriveWriterTest, WhenNoFileCanBeCreatedNoOldImageIsTaken)
+{
+    StartCamera("3.3");
+    ASSERT_TRUE(::CreateDirectoryW(drive + L"\\__kc5_firmware__.bin", nullptr));
+    WriteDriveFile(L"FWCARCAM.bin", "old image");
+    UseCameraPackage();
+    Run(HidAndDriveWriteThread);
+    ExpectFailure(L"Failed to update firmware. Camera firmware update failed [2][2]. Try again.");
+    EXPECT_FALSE(DriveHas(L"FWCARCAM.bin"));
+    EXPECT_TRUE(JournalOf("camera ").empty());
+}
+
 TEST_F(DriveWriterTest, WithoutACameraDriveTheRiderIsToldToCheckTheCard)
 {
     Start(0x5510, "hid.a.camera=k\n");
