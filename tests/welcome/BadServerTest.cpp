@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -17,9 +18,9 @@ namespace {
 const wchar_t kCaption[] = L"TORVIK Bluetooth Device Manager";
 // Start-up, the check's 200 ms of timers and a busy machine, on top of the deadline.
 constexpr DWORD kSlack = 15000;
-// How long one probe may wait for an answer: a frozen window misses several
-// such probes before the deadline; a loaded machine does not hold a live one
-// that long.
+// How long one probe may wait for an answer. A window frozen until the
+// deadline misses several probes in a row; a loaded machine may hold up one
+// answer of a live window, never two in a row.
 constexpr UINT kProbeMs = 8000;
 
 // The welcome page is up, and the check under way, once the status line holds
@@ -77,7 +78,7 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
     const DWORD start = ::GetTickCount();
     std::vector<int> exitCodes(count, -1);
     std::vector<DWORD> endedAfter(count, 0);
-    std::vector<int> unanswered(count, 0);
+    std::vector<int> missedInARow(count, 0), mostMissedInARow(count, 0);
     size_t running = count;
     while (running > 0 && ::GetTickCount() - start < kHttpDownloadDeadlineMs + kSlack) {
         for (size_t i = 0; i < count; ++i) {
@@ -91,7 +92,8 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
                 --running;
                 continue;
             }
-            if (!answered) ++unanswered[i];
+            missedInARow[i] = answered ? 0 : missedInARow[i] + 1;
+            mostMissedInARow[i] = std::max(mostMissedInARow[i], missedInARow[i]);
             ::PostMessageW(windows[i], WM_CLOSE, 0, 0);
         }
         ::Sleep(200);
@@ -100,7 +102,7 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
     for (size_t i = 0; i < count; ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(unanswered[i], 0) << "the window did not answer";
+        EXPECT_LT(mostMissedInARow[i], 2) << "the window stopped answering";
         EXPECT_EQ(exitCodes[i], 0) << "the program did not close";
         EXPECT_LT(endedAfter[i], kHttpDownloadDeadlineMs + kSlack);
         // The misbehaviour was met: the close waited for the check.
