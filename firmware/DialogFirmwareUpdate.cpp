@@ -71,6 +71,12 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
     SetTimer(kProgressTimer, 1000);
 }
 
+void CDialogFirmwareUpdate::StartRestoredUpdate()
+{
+    StartUpdate();
+    SetTimer(kProgressTimer, 1000);
+}
+
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
 {
     CPageHost* main = MainDialog();

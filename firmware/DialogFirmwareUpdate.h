@@ -29,6 +29,10 @@ public:
     // ACTION on page 3, and the same start after the user confirmed it in a box.
     void BeginUpdate();
     void BeginUpdateConfirmed();
+    // The restore hands over its downloaded package (PackagePath of the restore
+    // page's record): the update starts with page 4 current and the progress
+    // timer takes it from there.
+    void StartRestoredUpdate();
 
     void OnTimer(UINT_PTR id);
 

@@ -129,6 +129,9 @@
 #define IDC_RESTORE_LANGUAGE 1034
 #define IDC_RESTORE_LANGUAGE_LABEL 1167
 #define IDC_RESTORE_LIST 1202
+// Posted by the restore page's download thread when the backup firmware has
+// arrived or failed; wParam is the outcome.
+#define WM_BACKUP_DOWNLOAD_DONE 0x07E8
 
 // Basic settings page (template 187); the legacy rows use 1037 to 1100, 1182 and 1183.
 #define IDC_SETTING_DEFAULT 1035
