@@ -153,8 +153,10 @@ void CDialogFirmwareRestore::RefreshRestorePage()
     CPageHost* main = MainDialog();
     if (!main) return;
     if (!archiveRead) {
-        // Redrawing comes back with the lookup.
+        // Only the title until the lookup, which brings redrawing back.
         HideRestorePageRows();
+        Show(languageCombo, false);
+        Show(languageLabel, false);
         return;
     }
     SetRedraw(FALSE);

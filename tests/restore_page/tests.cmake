@@ -1,0 +1,5 @@
+# The restore page's tests run against a local server of their own and open
+# the main window on the shared Wine desktop.
+include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/server.cmake)
+torvik_test_server(${name})
+set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
