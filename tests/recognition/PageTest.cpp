@@ -229,9 +229,11 @@ TEST_F(RecognitionPageTest, AutomaticPassGoesOnToThePageAskedFor)
     Simulation::Instance().LoadText("dfu.k.pid=0xCD10\ndfu.k.mode=update\nusb.1=USB\\VID_3E1F&PID_CD10\n");
     main->targetProductId = 0x4D10;
     main->GoToRecognition(0, nullptr, AutoRunGoingOnTo(PageFirmwareRestore));
-    FinishPageTimers();
     EXPECT_EQ(main->currentPage, PageFirmwareRestore);
     EXPECT_EQ(main->GetStatusText(), CString(L"Firmware restored successfully"));
+    // The restore page's lookup then tells what it found: here no archive.
+    FinishPageTimers();
+    EXPECT_EQ(main->GetStatusText(), CString(L"Failed to restore firmware. NO backup firmware"));
 }
 
 TEST_F(RecognitionPageTest, AutomaticPassShowsCountFailuresOnlyThroughTheRetry)
