@@ -282,6 +282,13 @@ TEST_F(RestorePageTest, VoicePromptVariantsAreOfferedInTheInterfaceLanguage)
     EXPECT_EQ(1, restore().languageCombo.GetCurSel());
     EXPECT_EQ(CString(L"fr.img"), restore().restoreStatus.ChosenFile);
     EXPECT_EQ(CString(L"Version: v5.0"), restore().versionCaption.GetWindowText());
+    EXPECT_TRUE(Enabled(restore().languageCombo));
+    // While the frame's section list is open the choice cannot be changed.
+    main->sectionListOpen = true;
+    restore().RefreshRestorePage();
+    EXPECT_FALSE(Enabled(restore().languageCombo));
+    EXPECT_EQ(1, restore().languageCombo.GetCurSel());
+    main->sectionListOpen = false;
 
     // A language change with the option set looks again and takes the new language's variant.
     main->ApplyLanguage(LanguageGerman, true);
