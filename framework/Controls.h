@@ -105,6 +105,13 @@ public:
     int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 };
 
+class CSpinButtonCtrl : public CWnd {
+public:
+    void SetRange32(int lower, int upper) { SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(lower), upper); }
+    int SetPos32(int pos) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, pos)); }
+    int GetPos32() const { return static_cast<int>(SendMessage(UDM_GETPOS32)); }
+};
+
 class CScrollBar : public CWnd {
 public:
     bool Create(DWORD style, const RECT& r, CWnd* parent, UINT id) { return CWnd::Create(L"SCROLLBAR", L"", style, r, parent, id); }

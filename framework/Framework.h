@@ -1,6 +1,7 @@
 // The framework in one include.
 #pragma once
 
+#include "framework/BitmapButton.h"
 #include "framework/CString.h"
 #include "framework/Clock.h"
 #include "framework/Controls.h"

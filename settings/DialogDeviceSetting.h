@@ -1,12 +1,14 @@
 // Page 5: the basic settings of the recognized headset, as fixed rows of
-// radio buttons (older models) or in the settings grid (newer models).
+// radio buttons (BlueCore headsets, the legacy layout) or in the settings grid
+// (HID headsets).
 #pragma once
 
 #include "controls/CellCtrl.h"
 #include "controls/ConfigListCtrl.h"
+#include "settings/LegacyLayout.h"
 #include "settings/SettingsPage.h"
 
-class CDialogDeviceSetting : public CSettingsPage {
+class CDialogDeviceSetting : public CSettingsPage, public CConfigListHost {
 public:
     explicit CDialogDeviceSetting(CWnd* parent = nullptr);
 
@@ -91,11 +93,14 @@ public:
     void ShowHelpBox(int buttonId);
     // ---- end of help texts and help boxes ------------------------------------
 
+    // Captions in the current language, the layout (legacy rows or grid) and
+    // which rows show, and every control disabled while the frame refuses.
     void RefreshTexts() override;
     int IsModified() override;
+    // The settings writer with the basic settings' requests and keys.
     int WriteToHeadset() override;
 
-    // Bold captions (and the smaller Japanese note) in the current language.
+    // Bold captions (and the smaller Japanese note). The fonts are made once.
     void ApplyBoldCaptions();
     // Places the rows of the model and sets them from the working copy, then
     // rebuilds the settings grid.
@@ -105,6 +110,9 @@ public:
     void SetListColumnWidths();
     // The working copy takes the device values again (CANCEL, a failed write).
     void RevertToDeviceSettings();
+    // Enables (and with alsoShow shows) or disables (and hides) every control
+    // of the legacy rows.
+    void SetLegacyControlsState(bool enable, bool alsoShow);
 
     // The settings grid: whether a drop-down popup of one of its cells is open,
     // and ending the cell editing (the main window closes the popup on a click
@@ -112,15 +120,89 @@ public:
     bool IsCellPopupOpen() const;
     void EndCellEdit();
 
+    // DEFAULT and CANCEL.
+    void OnBnClickedDefault();
+    void OnBnClickedCancel();
+    // The radios of the legacy rows: Enable and Disable of each row, the gain.
+    void OnBnClickedVoxPhoneEnable() { OnSwitchRadio(LegacyRow::VoxPhone, true); }
+    void OnBnClickedVoxPhoneDisable() { OnSwitchRadio(LegacyRow::VoxPhone, false); }
+    void OnBnClickedVoxIntercomEnable() { OnSwitchRadio(LegacyRow::VoxIntercom, true); }
+    void OnBnClickedVoxIntercomDisable() { OnSwitchRadio(LegacyRow::VoxIntercom, false); }
+    void OnBnClickedEdrEnable() { OnSwitchRadio(LegacyRow::Edr, true); }
+    void OnBnClickedEdrDisable() { OnSwitchRadio(LegacyRow::Edr, false); }
+    void OnBnClickedPlcEnable() { OnSwitchRadio(LegacyRow::Plc, true); }
+    void OnBnClickedPlcDisable() { OnSwitchRadio(LegacyRow::Plc, false); }
+    void OnBnClickedHighQualityA2dpEnable() { OnSwitchRadio(LegacyRow::HighQualityA2dp, true); }
+    void OnBnClickedHighQualityA2dpDisable() { OnSwitchRadio(LegacyRow::HighQualityA2dp, false); }
+    void OnBnClickedMicBoostEnable() { OnSwitchRadio(LegacyRow::MicrophoneBoost, true); }
+    void OnBnClickedMicBoostDisable() { OnSwitchRadio(LegacyRow::MicrophoneBoost, false); }
+    void OnBnClickedSidetoneEnable() { OnSwitchRadio(LegacyRow::Sidetone, true); }
+    void OnBnClickedSidetoneDisable() { OnSwitchRadio(LegacyRow::Sidetone, false); }
+    void OnBnClickedCalmweaveEnable() { OnSwitchRadio(LegacyRow::Calmweave, true); }
+    void OnBnClickedCalmweaveDisable() { OnSwitchRadio(LegacyRow::Calmweave, false); }
+    void OnBnClickedAgcEnable() { OnSwitchRadio(LegacyRow::AutoGainControl, true); }
+    void OnBnClickedAgcDisable() { OnSwitchRadio(LegacyRow::AutoGainControl, false); }
+    void OnBnClickedAudioBoostEnable() { OnSwitchRadio(LegacyRow::AudioBoost, true); }
+    void OnBnClickedAudioBoostDisable() { OnSwitchRadio(LegacyRow::AudioBoost, false); }
+    void OnBnClickedBlendcastEnable() { OnSwitchRadio(LegacyRow::Blendcast, true); }
+    void OnBnClickedBlendcastDisable() { OnSwitchRadio(LegacyRow::Blendcast, false); }
+    void OnBnClickedNavAppSupportEnable() { OnSwitchRadio(LegacyRow::NavAppSupport, true); }
+    void OnBnClickedNavAppSupportDisable() { OnSwitchRadio(LegacyRow::NavAppSupport, false); }
+    void OnBnClickedGainLow() { OnGainRadio(0); }
+    void OnBnClickedGainMedium() { OnGainRadio(1); }
+    void OnBnClickedGainHigh() { OnGainRadio(2); }
+    // The two lists and the time-out.
+    void OnCbnSelchangeMotionSensor() { OnListChoice(LegacyRow::MotionSensor); }
+    void OnCbnSelchangeOverlaySensitivity() { OnListChoice(LegacyRow::OverlaySensitivity); }
+    void OnEnChangeAudioChannelTimeout();
+    // The spare button does nothing.
+    void OnBnClickedMoreSettings() {}
+
+    // The notes in orange, every control over the page brush.
+    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
+
     CConfigListCtrl settingsGrid;  // control 1201
-    CButton defaultButton;  // control 1035
-    CButton cancelButton;   // control 1036
+    CButton defaultButton;         // control 1035
+    CButton cancelButton;          // control 1036
+    CButton noteButton;            // control 1075 "..."
+    CButton moreSettingsButton;    // control 1100
+    CComboBox motionSensorList;    // control 1182
+    CComboBox overlaySensitivityList;  // control 1183
+    CEdit timeoutEdit;             // control 1067
+    CSpinButtonCtrl timeoutSpin;   // control 1068
+    // The "?" buttons of the rows, in the order of HelpButtonIds.
+    static constexpr int HelpButtonCount = 14;
+    static const int HelpButtonIds[HelpButtonCount];
+    CBitmapButton helpButtons[HelpButtonCount];
 
     DECLARE_MESSAGE_MAP()
 
 protected:
     void ResetToDefaults() override;
     void FillControls() override;
+    void RevertAfterFailedWrite() override { RevertToDeviceSettings(); }
+
+private:
+    // The handlers of the legacy rows: store into the working copy, show the
+    // clicked radio alone checked, and let the frame re-evaluate ACTION.
+    void OnSwitchRadio(LegacyRow row, bool on);
+    void OnGainRadio(int choice);
+    void OnListChoice(LegacyRow row);
+    // Sets a row's radios, list or number from the working copy.
+    void ShowRowValue(LegacyRow row);
+    CComboBox& ListOf(LegacyRow row)
+    {
+        return row == LegacyRow::MotionSensor ? motionSensorList : overlaySensitivityList;
+    }
+    // Moves a control vertically into a slot of the page.
+    void PlaceInRow(const LegacyLayout& layout, double slot, int controlId);
+    // The record of the recognized headset: its product id and firmware decide
+    // the layout and the fields the rows edit.
+    const DeviceSettings& DeviceRecord() const;
+    int ProductId() const { return DeviceRecord().ProductId; }
+
+    CFont m_boldFont;
+    CFont m_japaneseNoteFont;
 };
 
 // The message-map rows of the help buttons (in the page's message map).

@@ -7,6 +7,8 @@
 #include "app/WizardPage.h"
 #include "device/DeviceSettings.h"
 
+class SettingsWriteBody;
+
 class CSettingsPage : public CWizardPage {
 public:
     CSettingsPage(UINT templateId, int page, CWnd* parent = nullptr);
@@ -31,6 +33,17 @@ public:
     int targetPage = 0;
 
 protected:
+    // The write procedure of every settings page with the page's body: the
+    // in-progress status under the busy flag, the write, then either the
+    // success road (the record takes the working copy and an automatic
+    // recognition reads the headset back, ending on this page or on the target
+    // page) or the failure road (the page reverted, the failure status and box,
+    // the welcome page). 1 on success.
+    int WriteWithBody(SettingsWriteBody& body);
+    // The failure road's revert: the working copy takes the device values and
+    // the controls show them.
+    virtual void RevertAfterFailedWrite();
+
     // The defaults of the page's part of the record, from the working copy.
     virtual void ResetToDefaults() = 0;
     // Shows the working copy in the page's controls.
