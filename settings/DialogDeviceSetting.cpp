@@ -291,7 +291,7 @@ void CDialogDeviceSetting::RefreshTexts()
                 for (int id : AllControlsOf(row)) {
                     if (CWnd* control = id ? GetDlgItem(id) : nullptr) {
                         control->ShowWindow(SW_HIDE);
-                        control->EnableWindow(FALSE);
+                        if (TakesInput(id)) control->EnableWindow(FALSE);
                     }
                 }
             }
