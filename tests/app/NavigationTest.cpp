@@ -452,7 +452,8 @@ TEST_F(FrameTest, LanguageChangeOnASettingsPageKeepsTheEditsAndRelabelsTheFrame)
 TEST_F(FrameTest, TabDeviceSettingFocusesTheGridOnlyOnTheBasicSettingsPage)
 {
     main->ShowWindow(SW_SHOW);
-    Recognize(0x4D10);
+    // A headset whose settings are in the grid (the radio-button models hide it).
+    Recognize(0x5910);
     main->GoToFirmwareUpdate(1);
     FinishPageTimers();
     Click(IDC_TAB_DEVICE_SETTING);
