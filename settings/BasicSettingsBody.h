@@ -23,5 +23,5 @@ private:
 };
 
 // The LMP feature mask a BlueCore headset gets with EDR on or off.
-inline constexpr int LmpFeatureMaskSize = 8;
+inline constexpr int kLmpFeatureMaskSize = 8;
 const uint8_t* LmpFeatureMask(int productId, bool edrOn);

@@ -22,20 +22,29 @@ struct RowControls {
     const LabelTable* label;
 };
 
-const RowControls RowControlTable[LegacyRowCount] = {
+const RowControls kRowControls[kLegacyRowCount] = {
     {IDC_VOX_PHONE_CAPTION, 0, {IDC_VOX_PHONE_ENABLE, IDC_VOX_PHONE_DISABLE}, &VoxPhoneLabels},
     {IDC_VOX_INTERCOM_CAPTION, 0, {IDC_VOX_INTERCOM_ENABLE, IDC_VOX_INTERCOM_DISABLE}, &VoxIntercomLabels},
     {IDC_EDR_CAPTION, IDC_EDR_HELP, {IDC_EDR_ENABLE, IDC_EDR_DISABLE}, &EdrLabels},
     {IDC_ONBOARD_AUDIO_NOTE, 0, {}, nullptr},
     {IDC_PLC_CAPTION, IDC_PLC_HELP, {IDC_PLC_ENABLE, IDC_PLC_DISABLE}, &PlcLabels},
     {IDC_A2DP_CAPTION, IDC_A2DP_HELP, {IDC_A2DP_ENABLE, IDC_A2DP_DISABLE}, &HighQualityA2dpLabels},
-    {IDC_MIC_BOOST_CAPTION, IDC_MIC_BOOST_HELP, {IDC_MIC_BOOST_ENABLE, IDC_MIC_BOOST_DISABLE}, &MicrophoneBoostingLabels},
+    {IDC_MIC_BOOST_CAPTION,
+     IDC_MIC_BOOST_HELP,
+     {IDC_MIC_BOOST_ENABLE, IDC_MIC_BOOST_DISABLE},
+     &MicrophoneBoostingLabels},
     {IDC_SIDETONE_CAPTION, IDC_SIDETONE_HELP, {IDC_SIDETONE_ENABLE, IDC_SIDETONE_DISABLE}, &SidetoneLabels},
     {IDC_CALMWEAVE_CAPTION, IDC_CALMWEAVE_HELP, {IDC_CALMWEAVE_ENABLE, IDC_CALMWEAVE_DISABLE}, &CalmweaveLabels},
     {IDC_AGC_CAPTION, IDC_AGC_HELP, {IDC_AGC_ENABLE, IDC_AGC_DISABLE}, &AutoGainControlLabels},
     {IDC_GAIN_CAPTION, IDC_GAIN_HELP, {IDC_GAIN_LOW, IDC_GAIN_MEDIUM, IDC_GAIN_HIGH}, &RadioTransmitGainLabels},
-    {IDC_TIMEOUT_CAPTION, IDC_TIMEOUT_HELP, {IDC_TIMEOUT_EDIT, IDC_TIMEOUT_SPIN, IDC_TIMEOUT_UNIT}, &AudioChannelTimeoutLabels},
-    {IDC_AUDIO_BOOST_CAPTION, IDC_AUDIO_BOOST_HELP, {IDC_AUDIO_BOOST_ENABLE, IDC_AUDIO_BOOST_DISABLE}, &AudioBoostLabels},
+    {IDC_TIMEOUT_CAPTION,
+     IDC_TIMEOUT_HELP,
+     {IDC_TIMEOUT_EDIT, IDC_TIMEOUT_SPIN, IDC_TIMEOUT_UNIT},
+     &AudioChannelTimeoutLabels},
+    {IDC_AUDIO_BOOST_CAPTION,
+     IDC_AUDIO_BOOST_HELP,
+     {IDC_AUDIO_BOOST_ENABLE, IDC_AUDIO_BOOST_DISABLE},
+     &AudioBoostLabels},
     {IDC_MOTION_SENSOR_CAPTION, IDC_MOTION_SENSOR_HELP, {IDC_MOTION_SENSOR_LIST}, &MotionSensorSensitivityLabels},
     {IDC_BLENDCAST_CAPTION, IDC_BLENDCAST_HELP, {IDC_BLENDCAST_ENABLE, IDC_BLENDCAST_DISABLE}, &BlendcastLabels},
     {IDC_OVERLAY_CAPTION, IDC_OVERLAY_HELP, {IDC_OVERLAY_LIST}, &IntercomOverlaySensitivityLabels},
@@ -43,7 +52,7 @@ const RowControls RowControlTable[LegacyRowCount] = {
     {IDC_RESTART_NOTE, IDC_NOTE_MORE, {}, nullptr},
 };
 
-const RowControls& ControlsOf(LegacyRow row) { return RowControlTable[static_cast<int>(row)]; }
+const RowControls& ControlsOf(LegacyRow row) { return kRowControls[static_cast<int>(row)]; }
 
 // Every control of a row, the unused slots 0.
 std::array<int, 5> AllControlsOf(LegacyRow row)
@@ -57,7 +66,7 @@ std::array<int, 5> AllControlsOf(LegacyRow row)
 bool TakesInput(int id)
 {
     return id != 0 && id != IDC_ONBOARD_AUDIO_NOTE && id != IDC_RESTART_NOTE && id != IDC_TIMEOUT_UNIT &&
-           std::none_of(std::begin(RowControlTable), std::end(RowControlTable),
+           std::none_of(std::begin(kRowControls), std::end(kRowControls),
                         [id](const RowControls& c) { return c.caption == id; });
 }
 
@@ -68,20 +77,20 @@ bool ShowsNoteButton(LanguageIndex language)
 }
 
 // The items of the overlay-sensitivity list, value 10 first.
-constexpr const wchar_t* OverlaySensitivityItems[] = {L" 1", L" 2", L" 3", L" 4", L" 5",
-                                                      L" 6", L" 7", L" 8", L" 9", L"10"};
+constexpr const wchar_t* kOverlaySensitivityItems[] = {L" 1", L" 2", L" 3", L" 4", L" 5",
+                                                       L" 6", L" 7", L" 8", L" 9", L"10"};
 
-constexpr COLORREF NoteColour = RGB(255, 112, 0);
-constexpr int TimeoutMinimum = 3;
-constexpr int TimeoutMaximum = 60;
+constexpr COLORREF kNoteColour = RGB(255, 112, 0);
+constexpr int kTimeoutMinimum = 3;
+constexpr int kTimeoutMaximum = 60;
 // The template's font size of the Japanese onboard-audio note, one unit apart.
-constexpr int JapaneseNoteHeightStep = 1;
+constexpr int kJapaneseNoteHeightStep = 1;
 
 }  // namespace
 
-const int CDialogDeviceSetting::HelpButtonIds[HelpButtonCount] = {
-    IDC_EDR_HELP,     IDC_PLC_HELP,          IDC_A2DP_HELP,      IDC_MIC_BOOST_HELP,     IDC_SIDETONE_HELP,
-    IDC_CALMWEAVE_HELP, IDC_AGC_HELP,        IDC_GAIN_HELP,      IDC_TIMEOUT_HELP,       IDC_AUDIO_BOOST_HELP,
+const int CDialogDeviceSetting::kHelpButtonIds[kHelpButtonCount] = {
+    IDC_EDR_HELP,           IDC_PLC_HELP,       IDC_A2DP_HELP,    IDC_MIC_BOOST_HELP, IDC_SIDETONE_HELP,
+    IDC_CALMWEAVE_HELP,     IDC_AGC_HELP,       IDC_GAIN_HELP,    IDC_TIMEOUT_HELP,   IDC_AUDIO_BOOST_HELP,
     IDC_MOTION_SENSOR_HELP, IDC_BLENDCAST_HELP, IDC_OVERLAY_HELP, IDC_NAV_APP_HELP,
 };
 
@@ -124,7 +133,9 @@ BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CSettingsPage)
     ON_BN_CLICKED(IDC_MORE_SETTINGS, OnBnClickedMoreSettings)
 END_MESSAGE_MAP()
 
-CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPage(IDD_DEVICE_SETTING, PageDeviceSetting, parent) {}
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPage(IDD_DEVICE_SETTING, PageDeviceSetting, parent)
+{
+}
 
 void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
 {
@@ -137,7 +148,7 @@ void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_OVERLAY_LIST, overlaySensitivityList);
     DDX_Control(dx, IDC_TIMEOUT_EDIT, timeoutEdit);
     DDX_Control(dx, IDC_TIMEOUT_SPIN, timeoutSpin);
-    for (int i = 0; i < HelpButtonCount; ++i) DDX_Control(dx, HelpButtonIds[i], helpButtons[i]);
+    for (int i = 0; i < kHelpButtonCount; ++i) DDX_Control(dx, kHelpButtonIds[i], helpButtons[i]);
 }
 
 BOOL CDialogDeviceSetting::OnInitDialog()
@@ -152,8 +163,8 @@ BOOL CDialogDeviceSetting::OnInitDialog()
         button.LoadBitmaps(IDB_HELP_MARK, IDB_HELP_MARK, IDB_HELP_MARK, IDB_HELP_MARK);
         button.SizeToContent();
     }
-    timeoutSpin.SetRange32(TimeoutMinimum, TimeoutMaximum);
-    for (const wchar_t* item : OverlaySensitivityItems) overlaySensitivityList.AddString(item);
+    timeoutSpin.SetRange32(kTimeoutMinimum, kTimeoutMaximum);
+    for (const wchar_t* item : kOverlaySensitivityItems) overlaySensitivityList.AddString(item);
     return TRUE;
 }
 
@@ -211,7 +222,7 @@ void CDialogDeviceSetting::ApplyBoldCaptions()
     if (japanese && !m_japaneseNoteFont.GetSafeHandle()) {
         LOGFONTW logFont{};
         m_boldFont.GetLogFont(&logFont);
-        logFont.lfHeight -= JapaneseNoteHeightStep;
+        logFont.lfHeight -= kJapaneseNoteHeightStep;
         m_japaneseNoteFont.CreateFontIndirect(&logFont);
     }
 
@@ -220,10 +231,11 @@ void CDialogDeviceSetting::ApplyBoldCaptions()
     defaultButton.SetFont(bold);
     cancelButton.SetFont(bold);
     noteButton.SetFont(bold);
-    for (int r = 0; r < LegacyRowCount; ++r) {
+    for (int r = 0; r < kLegacyRowCount; ++r) {
         for (int id : AllControlsOf(static_cast<LegacyRow>(r))) {
             // Not the "?" buttons (bitmaps) nor the up-down control.
-            const bool helpButton = std::find(std::begin(HelpButtonIds), std::end(HelpButtonIds), id) != std::end(HelpButtonIds);
+            const bool helpButton =
+                std::find(std::begin(kHelpButtonIds), std::end(kHelpButtonIds), id) != std::end(kHelpButtonIds);
             if (id == 0 || helpButton || id == IDC_TIMEOUT_SPIN) continue;
             if (CWnd* control = GetDlgItem(id)) control->SetFont(bold);
         }
@@ -246,7 +258,7 @@ void CDialogDeviceSetting::RefreshTexts()
     moreSettingsButton.SetWindowText(TextMoreSettings(language));
     const CString enable = TextEnable(language);
     const CString disable = TextDisable(language);
-    for (int r = 0; r < LegacyRowCount; ++r) {
+    for (int r = 0; r < kLegacyRowCount; ++r) {
         const LegacyRow row = static_cast<LegacyRow>(r);
         const RowControls& c = ControlsOf(row);
         if (c.label) SetDlgItemText(c.caption, (*c.label)[static_cast<size_t>(column)]);
@@ -285,7 +297,7 @@ void CDialogDeviceSetting::RefreshTexts()
             settingsGrid.EnableWindow(TRUE);
         } else if (layout) {
             // A row shows whole where the layout has it, else not at all.
-            for (int r = 0; r < LegacyRowCount; ++r) {
+            for (int r = 0; r < kLegacyRowCount; ++r) {
                 const LegacyRow row = static_cast<LegacyRow>(r);
                 if (layout->Find(row)) continue;
                 for (int id : AllControlsOf(row)) {
@@ -308,7 +320,7 @@ void CDialogDeviceSetting::SetLegacyControlsState(bool enable, bool alsoShow)
 {
     const CPageHost* main = MainDialog();
     const bool noteButtonShows = main && ShowsNoteButton(main->language);
-    for (int r = 0; r < LegacyRowCount; ++r) {
+    for (int r = 0; r < kLegacyRowCount; ++r) {
         for (int id : AllControlsOf(static_cast<LegacyRow>(r))) {
             CWnd* control = id ? GetDlgItem(id) : nullptr;
             if (!control) continue;
@@ -336,7 +348,8 @@ void CDialogDeviceSetting::ShowRowValue(LegacyRow row)
     }
     case LegacyRowKind::Gain: {
         const int choice = RadioTransmitGainToChoice(workingCopy.RadioTransmitGain);
-        for (int i = 0; i < 3; ++i) CheckDlgButton(c.values[static_cast<size_t>(i)], i == choice ? BST_CHECKED : BST_UNCHECKED);
+        for (int i = 0; i < 3; ++i)
+            CheckDlgButton(c.values[static_cast<size_t>(i)], i == choice ? BST_CHECKED : BST_UNCHECKED);
         break;
     }
     case LegacyRowKind::Timeout:
@@ -367,7 +380,7 @@ void CDialogDeviceSetting::LayoutLegacyControls()
     if (const LegacyLayout* layout = FindLegacyLayout(ProductId(), DeviceRecord())) {
         for (const PlacedRow& placed : layout->rows) {
             ShowRowValue(placed.row);
-            if (placed.slot == TemplatePosition) continue;
+            if (placed.slot == kTemplatePosition) continue;
             for (int id : AllControlsOf(placed.row))
                 if (id) PlaceInRow(*layout, placed.slot, id);
         }
@@ -413,7 +426,7 @@ void CDialogDeviceSetting::OnGainRadio(int choice)
 {
     CPageHost* main = MainDialog();
     if (!main || main->Refuses()) return;
-    workingCopy.RadioTransmitGain = RadioTransmitGains[choice];
+    workingCopy.RadioTransmitGain = kRadioTransmitGains[choice];
     ShowRowValue(LegacyRow::RadioTransmitGain);
     main->UpdateNavigation();
 }
@@ -439,7 +452,7 @@ HBRUSH CDialogDeviceSetting::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     HBRUSH brush = CWizardPage::OnCtlColor(dc, wnd, ctlColor);
     const int id = wnd ? wnd->GetDlgCtrlID() : 0;
-    if (id == IDC_ONBOARD_AUDIO_NOTE || id == IDC_RESTART_NOTE) dc->SetTextColor(NoteColour);
+    if (id == IDC_ONBOARD_AUDIO_NOTE || id == IDC_RESTART_NOTE) dc->SetTextColor(kNoteColour);
     return brush;
 }
 

@@ -161,19 +161,19 @@ public:
     // The notes in orange, every control over the page brush.
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
 
-    CConfigListCtrl settingsGrid;  // control 1201
-    CButton defaultButton;         // control 1035
-    CButton cancelButton;          // control 1036
-    CButton noteButton;            // control 1075 "..."
-    CButton moreSettingsButton;    // control 1100
-    CComboBox motionSensorList;    // control 1182
+    CConfigListCtrl settingsGrid;      // control 1201
+    CButton defaultButton;             // control 1035
+    CButton cancelButton;              // control 1036
+    CButton noteButton;                // control 1075 "..."
+    CButton moreSettingsButton;        // control 1100
+    CComboBox motionSensorList;        // control 1182
     CComboBox overlaySensitivityList;  // control 1183
-    CEdit timeoutEdit;             // control 1067
-    CSpinButtonCtrl timeoutSpin;   // control 1068
-    // The "?" buttons of the rows, in the order of HelpButtonIds.
-    static constexpr int HelpButtonCount = 14;
-    static const int HelpButtonIds[HelpButtonCount];
-    CBitmapButton helpButtons[HelpButtonCount];
+    CEdit timeoutEdit;                 // control 1067
+    CSpinButtonCtrl timeoutSpin;       // control 1068
+    // The "?" buttons of the rows, in the order of kHelpButtonIds.
+    static constexpr int kHelpButtonCount = 14;
+    static const int kHelpButtonIds[kHelpButtonCount];
+    CBitmapButton helpButtons[kHelpButtonCount];
 
     DECLARE_MESSAGE_MAP()
 

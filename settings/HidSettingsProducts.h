@@ -4,10 +4,10 @@
 #pragma once
 
 enum class HidSettingsFamily {
-    None,          // not a HID headset: persistent store
-    TwoInterfaces, // 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510: both interfaces' versions
-    Single3110,    // 0x3110: the first interface's version
-    Single,        // every other HID headset: the firmware version
+    None,           // not a HID headset: persistent store
+    TwoInterfaces,  // 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510: both interfaces' versions
+    Single3110,     // 0x3110: the first interface's version
+    Single,         // every other HID headset: the firmware version
 };
 
 HidSettingsFamily HidSettingsFamilyOf(int productId);

@@ -14,70 +14,68 @@ using R = LegacyRow;
 // ---------------------------------------------------------------------------
 // Row sets, each with its slot count and margin
 
-constexpr PlacedRow RowsVoxEdrNote[] = {{R::VoxPhone, 1}, {R::VoxIntercom, 2}, {R::Edr, 3}, {R::OnboardNote, 4},
-                                        {R::RestartNote, 7}};
-constexpr PlacedRow RowsVoxEdrNotePlc[] = {{R::VoxPhone, 1}, {R::VoxIntercom, 2},    {R::Edr, 3},
-                                           {R::OnboardNote, 4}, {R::Plc, 5.5}, {R::RestartNote, 7}};
-constexpr PlacedRow RowsVoxEdrNotePlcA2dp[] = {{R::VoxPhone, 1}, {R::VoxIntercom, 2},        {R::Edr, 3},
-                                               {R::OnboardNote, 4}, {R::Plc, 5.5},        {R::HighQualityA2dp, 6.5},
-                                               {R::RestartNote, 7.5}};
-constexpr PlacedRow RowsVoxEdrNotePlcA2dpMic[] = {{R::VoxPhone, 1},          {R::VoxIntercom, 2}, {R::Edr, 3},
-                                                  {R::OnboardNote, 4},       {R::Plc, 5.5},       {R::HighQualityA2dp, 6.5},
-                                                  {R::MicrophoneBoost, 7.5}, {R::RestartNote, 8.5}};
-constexpr PlacedRow RowsVoxEdrA2dp[] = {{R::VoxPhone, 1}, {R::VoxIntercom, 2}, {R::Edr, 3}, {R::HighQualityA2dp, 4},
-                                        {R::RestartNote, 7}};
-constexpr PlacedRow RowsVoxEdrA2dpMic[] = {{R::VoxPhone, 1},         {R::VoxIntercom, 2},        {R::Edr, 3},
-                                           {R::HighQualityA2dp, 4},  {R::MicrophoneBoost, 5},    {R::RestartNote, 7}};
-constexpr PlacedRow RowsVoxEdrA2dpSidetone[] = {{R::VoxPhone, 1},        {R::VoxIntercom, 2}, {R::Edr, 3},
-                                                {R::HighQualityA2dp, 4}, {R::Sidetone, 5},    {R::RestartNote, 7}};
-constexpr PlacedRow RowsVoxEdrA2dpSidetoneMic[] = {{R::VoxPhone, 1},        {R::VoxIntercom, 2},
-                                                   {R::Edr, 3},             {R::HighQualityA2dp, 4},
-                                                   {R::Sidetone, 5},        {R::MicrophoneBoost, 6},
-                                                   {R::RestartNote, 7}};
-constexpr PlacedRow RowsVoxEdrA2dpSidetoneCalmweave[] = {{R::VoxPhone, 1},        {R::VoxIntercom, 2}, {R::Edr, 3},
-                                                         {R::HighQualityA2dp, 4}, {R::Sidetone, 5},    {R::Calmweave, 6},
-                                                         {R::RestartNote, 7}};
-constexpr PlacedRow RowsSidetone[] = {{R::Sidetone, 1}, {R::RestartNote, 7}};
-constexpr PlacedRow RowsEdrA2dpSidetoneCalmweave[] = {{R::Edr, 1}, {R::HighQualityA2dp, 2}, {R::Sidetone, 3},
-                                                      {R::Calmweave, 4}, {R::RestartNote, 5}};
-constexpr PlacedRow RowsEdrA2dp[] = {{R::Edr, 1}, {R::HighQualityA2dp, 2}, {R::RestartNote, 7}};
-constexpr PlacedRow RowsEdrA2dpSidetoneCalmweaveAgc[] = {{R::Edr, 1},       {R::HighQualityA2dp, 2},
-                                                         {R::Sidetone, 3},  {R::Calmweave, 4},
-                                                         {R::AutoGainControl, 5}, {R::RestartNote, 7}};
-constexpr PlacedRow RowsPhoneEdrNotePlc[] = {{R::VoxPhone, 1}, {R::Edr, 2}, {R::OnboardNote, 3}, {R::Plc, 4.5},
-                                             {R::RestartNote, 7}};
-constexpr PlacedRow RowsPhoneEdrA2dp[] = {{R::VoxPhone, 1}, {R::Edr, 2}, {R::HighQualityA2dp, 3}, {R::RestartNote, 7}};
-constexpr PlacedRow RowsPhoneEdrA2dpSidetone[] = {{R::VoxPhone, 1}, {R::Edr, 2}, {R::HighQualityA2dp, 3},
-                                                  {R::Sidetone, 4}, {R::RestartNote, 7}};
-constexpr PlacedRow RowsRadio[] = {{R::RadioTransmitGain, TemplatePosition},
-                                   {R::AudioChannelTimeout, TemplatePosition},
-                                   {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrNote[] = {
+    {R::VoxPhone, 1}, {R::VoxIntercom, 2}, {R::Edr, 3}, {R::OnboardNote, 4}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrNotePlc[] = {{R::VoxPhone, 1},    {R::VoxIntercom, 2}, {R::Edr, 3},
+                                            {R::OnboardNote, 4}, {R::Plc, 5.5},       {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrNotePlcA2dp[] = {{R::VoxPhone, 1},     {R::VoxIntercom, 2}, {R::Edr, 3},
+                                                {R::OnboardNote, 4},  {R::Plc, 5.5},       {R::HighQualityA2dp, 6.5},
+                                                {R::RestartNote, 7.5}};
+constexpr PlacedRow kRowsVoxEdrNotePlcA2dpMic[] = {
+    {R::VoxPhone, 1},          {R::VoxIntercom, 2},       {R::Edr, 3},          {R::OnboardNote, 4}, {R::Plc, 5.5},
+    {R::HighQualityA2dp, 6.5}, {R::MicrophoneBoost, 7.5}, {R::RestartNote, 8.5}};
+constexpr PlacedRow kRowsVoxEdrA2dp[] = {
+    {R::VoxPhone, 1}, {R::VoxIntercom, 2}, {R::Edr, 3}, {R::HighQualityA2dp, 4}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrA2dpMic[] = {{R::VoxPhone, 1},        {R::VoxIntercom, 2},     {R::Edr, 3},
+                                            {R::HighQualityA2dp, 4}, {R::MicrophoneBoost, 5}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrA2dpSidetone[] = {{R::VoxPhone, 1},        {R::VoxIntercom, 2}, {R::Edr, 3},
+                                                 {R::HighQualityA2dp, 4}, {R::Sidetone, 5},    {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrA2dpSidetoneMic[] = {
+    {R::VoxPhone, 1}, {R::VoxIntercom, 2},     {R::Edr, 3},        {R::HighQualityA2dp, 4},
+    {R::Sidetone, 5}, {R::MicrophoneBoost, 6}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsVoxEdrA2dpSidetoneCalmweave[] = {
+    {R::VoxPhone, 1}, {R::VoxIntercom, 2}, {R::Edr, 3},        {R::HighQualityA2dp, 4},
+    {R::Sidetone, 5}, {R::Calmweave, 6},   {R::RestartNote, 7}};
+constexpr PlacedRow kRowsSidetone[] = {{R::Sidetone, 1}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsEdrA2dpSidetoneCalmweave[] = {
+    {R::Edr, 1}, {R::HighQualityA2dp, 2}, {R::Sidetone, 3}, {R::Calmweave, 4}, {R::RestartNote, 5}};
+constexpr PlacedRow kRowsEdrA2dp[] = {{R::Edr, 1}, {R::HighQualityA2dp, 2}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsEdrA2dpSidetoneCalmweaveAgc[] = {
+    {R::Edr, 1},       {R::HighQualityA2dp, 2}, {R::Sidetone, 3},
+    {R::Calmweave, 4}, {R::AutoGainControl, 5}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsPhoneEdrNotePlc[] = {
+    {R::VoxPhone, 1}, {R::Edr, 2}, {R::OnboardNote, 3}, {R::Plc, 4.5}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsPhoneEdrA2dp[] = {{R::VoxPhone, 1}, {R::Edr, 2}, {R::HighQualityA2dp, 3}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsPhoneEdrA2dpSidetone[] = {
+    {R::VoxPhone, 1}, {R::Edr, 2}, {R::HighQualityA2dp, 3}, {R::Sidetone, 4}, {R::RestartNote, 7}};
+constexpr PlacedRow kRowsRadio[] = {
+    {R::RadioTransmitGain, kTemplatePosition}, {R::AudioChannelTimeout, kTemplatePosition}, {R::RestartNote, 7}};
 
-constexpr LegacyLayout Old{6.5, 5, true, RowsVoxEdrNote};
-constexpr LegacyLayout Plc40{7.5, 5, true, RowsVoxEdrNotePlc};
-constexpr LegacyLayout A2dp41{9.5, 2, true, RowsVoxEdrNotePlcA2dp};
-constexpr LegacyLayout A2dp41Short{8.5, 2, true, RowsVoxEdrNotePlcA2dp};
-constexpr LegacyLayout Mic41{9.5, 2, true, RowsVoxEdrNotePlcA2dpMic};
-constexpr LegacyLayout A2dp42{8, 5, true, RowsVoxEdrA2dp};
-constexpr LegacyLayout A2dp42Short{7, 5, true, RowsVoxEdrA2dp};
-constexpr LegacyLayout Mic42{8, 5, true, RowsVoxEdrA2dpMic};
-constexpr LegacyLayout Sidetone50{8, 5, true, RowsVoxEdrA2dpSidetone};
-constexpr LegacyLayout Mic50{8, 5, true, RowsVoxEdrA2dpSidetoneMic};
-constexpr LegacyLayout Sidetone{7, 5, true, RowsVoxEdrA2dpSidetone};
-constexpr LegacyLayout SidetoneCalmweave{7, 5, true, RowsVoxEdrA2dpSidetoneCalmweave};
-constexpr LegacyLayout SidetoneOnly{7, 5, true, RowsSidetone};
-constexpr LegacyLayout EdrCalmweave{7, 5, true, RowsEdrA2dpSidetoneCalmweave};
-constexpr LegacyLayout EdrA2dp{7, 5, true, RowsEdrA2dp};
-constexpr LegacyLayout EdrAgc{7, 5, true, RowsEdrA2dpSidetoneCalmweaveAgc};
-constexpr LegacyLayout PhonePlc{6.5, 5, true, RowsPhoneEdrNotePlc};
-constexpr LegacyLayout PhoneA2dp{6, 2, true, RowsPhoneEdrA2dp};
-constexpr LegacyLayout PhoneSidetone{6, 2, true, RowsPhoneEdrA2dpSidetone};
-constexpr LegacyLayout Radio{4, 5, true, RowsRadio};
+constexpr LegacyLayout kLayoutOld{6.5, 5, true, kRowsVoxEdrNote};
+constexpr LegacyLayout kLayoutPlc40{7.5, 5, true, kRowsVoxEdrNotePlc};
+constexpr LegacyLayout kLayoutA2dp41{9.5, 2, true, kRowsVoxEdrNotePlcA2dp};
+constexpr LegacyLayout kLayoutA2dp41Short{8.5, 2, true, kRowsVoxEdrNotePlcA2dp};
+constexpr LegacyLayout kLayoutMic41{9.5, 2, true, kRowsVoxEdrNotePlcA2dpMic};
+constexpr LegacyLayout kLayoutA2dp42{8, 5, true, kRowsVoxEdrA2dp};
+constexpr LegacyLayout kLayoutA2dp42Short{7, 5, true, kRowsVoxEdrA2dp};
+constexpr LegacyLayout kLayoutMic42{8, 5, true, kRowsVoxEdrA2dpMic};
+constexpr LegacyLayout kLayoutSidetone50{8, 5, true, kRowsVoxEdrA2dpSidetone};
+constexpr LegacyLayout kLayoutMic50{8, 5, true, kRowsVoxEdrA2dpSidetoneMic};
+constexpr LegacyLayout kLayoutSidetone{7, 5, true, kRowsVoxEdrA2dpSidetone};
+constexpr LegacyLayout kLayoutSidetoneCalmweave{7, 5, true, kRowsVoxEdrA2dpSidetoneCalmweave};
+constexpr LegacyLayout kLayoutSidetoneOnly{7, 5, true, kRowsSidetone};
+constexpr LegacyLayout kLayoutEdrCalmweave{7, 5, true, kRowsEdrA2dpSidetoneCalmweave};
+constexpr LegacyLayout kLayoutEdrA2dp{7, 5, true, kRowsEdrA2dp};
+constexpr LegacyLayout kLayoutEdrAgc{7, 5, true, kRowsEdrA2dpSidetoneCalmweaveAgc};
+constexpr LegacyLayout kLayoutPhonePlc{6.5, 5, true, kRowsPhoneEdrNotePlc};
+constexpr LegacyLayout kLayoutPhoneA2dp{6, 2, true, kRowsPhoneEdrA2dp};
+constexpr LegacyLayout kLayoutPhoneSidetone{6, 2, true, kRowsPhoneEdrA2dpSidetone};
+constexpr LegacyLayout kLayoutRadio{4, 5, true, kRowsRadio};
 // The grid models: only DEFAULT and CANCEL are placed, or nothing at all.
-constexpr LegacyLayout Grid{7, 5, true, {}};
-constexpr LegacyLayout Grid4210Old{4, 5, true, {}};
-constexpr LegacyLayout Grid4210Mid{6, 5, true, {}};
-constexpr LegacyLayout GridUnplaced{7, 5, false, {}};
+constexpr LegacyLayout kLayoutGrid{7, 5, true, {}};
+constexpr LegacyLayout kLayoutGrid4210Old{4, 5, true, {}};
+constexpr LegacyLayout kLayoutGrid4210Mid{6, 5, true, {}};
+constexpr LegacyLayout kLayoutGridUnplaced{7, 5, false, {}};
 
 // ---------------------------------------------------------------------------
 // Models and firmware bands: a band runs from its version to the next band's.
@@ -88,55 +86,62 @@ struct LayoutBand {
     const LegacyLayout* layout;
 };
 
-constexpr LayoutBand BandsMic[] = {{0, 0, &Old}, {4, 0, &Plc40}, {4, 1, &Mic41}, {4, 2, &Mic42}, {5, 0, &Mic50}};
-constexpr LayoutBand BandsA2dp[] = {{0, 0, &Old}, {4, 0, &Plc40}, {4, 1, &A2dp41}, {4, 2, &A2dp42}, {5, 0, &Sidetone50}};
-constexpr LayoutBand BandsShort[] = {{0, 0, &Old}, {4, 0, &Plc40}, {4, 1, &A2dp41Short}, {4, 2, &A2dp42Short}};
-constexpr LayoutBand BandsSidetone[] = {{0, 0, &Sidetone}};
-constexpr LayoutBand BandsCalmweave[] = {{0, 0, &Sidetone}, {1, 1, &SidetoneCalmweave}};
-constexpr LayoutBand BandsSidetoneOnly[] = {{0, 0, &SidetoneOnly}};
-constexpr LayoutBand BandsEdrCalmweave[] = {{0, 0, &EdrCalmweave}};
-constexpr LayoutBand BandsEdrA2dp[] = {{0, 0, &EdrA2dp}};
-constexpr LayoutBand BandsEdrAgc[] = {{0, 0, &EdrAgc}};
-constexpr LayoutBand BandsPhone[] = {{0, 0, &PhonePlc}, {1, 2, &PhoneA2dp}, {2, 0, &PhoneSidetone}};
-constexpr LayoutBand BandsPhoneSidetone[] = {{0, 0, &PhoneSidetone}};
-constexpr LayoutBand BandsPhoneA2dp[] = {{0, 0, &PhoneA2dp}};
-constexpr LayoutBand BandsRadio[] = {{0, 0, &Radio}};
-constexpr LayoutBand BandsGrid4210[] = {{0, 0, &Grid4210Old}, {1, 1, &Grid4210Mid}, {1, 2, &Grid}};
-constexpr LayoutBand BandsGridUnplaced[] = {{0, 0, &GridUnplaced}};
-constexpr LayoutBand BandsGrid[] = {{0, 0, &Grid}};
+constexpr LayoutBand kBandsMic[] = {
+    {0, 0, &kLayoutOld}, {4, 0, &kLayoutPlc40}, {4, 1, &kLayoutMic41}, {4, 2, &kLayoutMic42}, {5, 0, &kLayoutMic50}};
+constexpr LayoutBand kBandsA2dp[] = {{0, 0, &kLayoutOld},
+                                     {4, 0, &kLayoutPlc40},
+                                     {4, 1, &kLayoutA2dp41},
+                                     {4, 2, &kLayoutA2dp42},
+                                     {5, 0, &kLayoutSidetone50}};
+constexpr LayoutBand kBandsShort[] = {
+    {0, 0, &kLayoutOld}, {4, 0, &kLayoutPlc40}, {4, 1, &kLayoutA2dp41Short}, {4, 2, &kLayoutA2dp42Short}};
+constexpr LayoutBand kBandsSidetone[] = {{0, 0, &kLayoutSidetone}};
+constexpr LayoutBand kBandsCalmweave[] = {{0, 0, &kLayoutSidetone}, {1, 1, &kLayoutSidetoneCalmweave}};
+constexpr LayoutBand kBandsSidetoneOnly[] = {{0, 0, &kLayoutSidetoneOnly}};
+constexpr LayoutBand kBandsEdrCalmweave[] = {{0, 0, &kLayoutEdrCalmweave}};
+constexpr LayoutBand kBandsEdrA2dp[] = {{0, 0, &kLayoutEdrA2dp}};
+constexpr LayoutBand kBandsEdrAgc[] = {{0, 0, &kLayoutEdrAgc}};
+constexpr LayoutBand kBandsPhone[] = {
+    {0, 0, &kLayoutPhonePlc}, {1, 2, &kLayoutPhoneA2dp}, {2, 0, &kLayoutPhoneSidetone}};
+constexpr LayoutBand kBandsPhoneSidetone[] = {{0, 0, &kLayoutPhoneSidetone}};
+constexpr LayoutBand kBandsPhoneA2dp[] = {{0, 0, &kLayoutPhoneA2dp}};
+constexpr LayoutBand kBandsRadio[] = {{0, 0, &kLayoutRadio}};
+constexpr LayoutBand kBandsGrid4210[] = {
+    {0, 0, &kLayoutGrid4210Old}, {1, 1, &kLayoutGrid4210Mid}, {1, 2, &kLayoutGrid}};
+constexpr LayoutBand kBandsGridUnplaced[] = {{0, 0, &kLayoutGridUnplaced}};
+constexpr LayoutBand kBandsGrid[] = {{0, 0, &kLayoutGrid}};
 
 struct LayoutFamily {
     ProductIdList<9> Ids;
     std::span<const LayoutBand> bands;
 };
 
-const LayoutFamily LayoutFamilies[] = {
-    {{0x4D10, 0x4D30, 0x4D40}, BandsMic},
-    {{0x4D20, 0x4D50, 0x5010, 0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5080}, BandsA2dp},
-    {{0x5020, 0x5070}, BandsShort},
-    {{0x4D75, 0x5011}, BandsSidetone},
-    {{0x2020}, BandsCalmweave},
-    {{0x4040}, BandsSidetoneOnly},
-    {{0x6110, 0x6111, 0x6120, 0x6121}, BandsEdrCalmweave},
-    {{0x4110, 0x4111}, BandsEdrA2dp},
-    {{0x4120}, BandsEdrAgc},
-    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65}, BandsPhone},
-    {{0x4D85}, BandsPhoneSidetone},
-    {{0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4021, 0x4030}, BandsPhoneA2dp},
-    {{0x5210}, BandsRadio},
-    {{0x4210}, BandsGrid4210},
-    {{0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x5410, 0x5412, 0x5414, 0x5416}, BandsGridUnplaced},
+const LayoutFamily kLayoutFamilies[] = {
+    {{0x4D10, 0x4D30, 0x4D40}, kBandsMic},
+    {{0x4D20, 0x4D50, 0x5010, 0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5080}, kBandsA2dp},
+    {{0x5020, 0x5070}, kBandsShort},
+    {{0x4D75, 0x5011}, kBandsSidetone},
+    {{0x2020}, kBandsCalmweave},
+    {{0x4040}, kBandsSidetoneOnly},
+    {{0x6110, 0x6111, 0x6120, 0x6121}, kBandsEdrCalmweave},
+    {{0x4110, 0x4111}, kBandsEdrA2dp},
+    {{0x4120}, kBandsEdrAgc},
+    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65}, kBandsPhone},
+    {{0x4D85}, kBandsPhoneSidetone},
+    {{0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4021, 0x4030}, kBandsPhoneA2dp},
+    {{0x5210}, kBandsRadio},
+    {{0x4210}, kBandsGrid4210},
+    {{0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x5410, 0x5412, 0x5414, 0x5416}, kBandsGridUnplaced},
 };
 
 // ---------------------------------------------------------------------------
 // What each row shows and edits
 
-constexpr LegacyRowKind RowKinds[LegacyRowCount] = {
-    LegacyRowKind::Switch, LegacyRowKind::Switch, LegacyRowKind::Switch,  LegacyRowKind::Note,
-    LegacyRowKind::Switch, LegacyRowKind::Switch, LegacyRowKind::Switch,  LegacyRowKind::Switch,
-    LegacyRowKind::Switch, LegacyRowKind::Switch, LegacyRowKind::Gain,    LegacyRowKind::Timeout,
-    LegacyRowKind::Switch, LegacyRowKind::List,   LegacyRowKind::Switch,  LegacyRowKind::List,
-    LegacyRowKind::Switch, LegacyRowKind::Note,
+constexpr LegacyRowKind kRowKinds[kLegacyRowCount] = {
+    LegacyRowKind::Switch, LegacyRowKind::Switch,  LegacyRowKind::Switch, LegacyRowKind::Note,   LegacyRowKind::Switch,
+    LegacyRowKind::Switch, LegacyRowKind::Switch,  LegacyRowKind::Switch, LegacyRowKind::Switch, LegacyRowKind::Switch,
+    LegacyRowKind::Gain,   LegacyRowKind::Timeout, LegacyRowKind::Switch, LegacyRowKind::List,   LegacyRowKind::Switch,
+    LegacyRowKind::List,   LegacyRowKind::Switch,  LegacyRowKind::Note,
 };
 
 // The field a switch row edits, and whether the Enable radio stands for 0.
@@ -150,47 +155,47 @@ struct SwitchField {
 #define ACCESSOR_FIELD(name) \
     [](const DeviceSettings& s) { return s.Get##name(); }, [](DeviceSettings& s, int v) { s.Set##name(v); }
 
-constexpr SwitchField NoField{nullptr, nullptr, false};
-constexpr SwitchField SwitchFields[LegacyRowCount] = {
-    {MEMBER_FIELD(HandsfreeVOX), false},     // VoxPhone
-    {MEMBER_FIELD(IntercomVOX), false},      // VoxIntercom
-    {MEMBER_FIELD(EDR), true},               // Edr: the switch holds 1 for EDR off
-    NoField,                                 // OnboardNote
-    {MEMBER_FIELD(PLC), false},              // Plc
-    {MEMBER_FIELD(BitpoolRate), false},      // HighQualityA2dp
-    {MEMBER_FIELD(MicrophoneBoost), false},  // MicrophoneBoost
-    {MEMBER_FIELD(Sidetone), false},         // Sidetone
-    {MEMBER_FIELD(Calmweave), true},         // Calmweave
-    {MEMBER_FIELD(AutoGainControl), true},   // AutoGainControl
-    NoField,                                 // RadioTransmitGain
-    NoField,                                 // AudioChannelTimeout
-    {MEMBER_FIELD(SettingWords[18]), true},  // AudioBoost
-    NoField,                                 // MotionSensor
-    {ACCESSOR_FIELD(BasicBlendcast), false}, // Blendcast
-    NoField,                                 // OverlaySensitivity
-    {ACCESSOR_FIELD(BasicWord2Bit9), false}, // NavAppSupport
-    NoField,                                 // RestartNote
+constexpr SwitchField kNoField{nullptr, nullptr, false};
+constexpr SwitchField kSwitchFields[kLegacyRowCount] = {
+    {MEMBER_FIELD(HandsfreeVOX), false},      // VoxPhone
+    {MEMBER_FIELD(IntercomVOX), false},       // VoxIntercom
+    {MEMBER_FIELD(EDR), true},                // Edr: the switch holds 1 for EDR off
+    kNoField,                                 // OnboardNote
+    {MEMBER_FIELD(PLC), false},               // Plc
+    {MEMBER_FIELD(BitpoolRate), false},       // HighQualityA2dp
+    {MEMBER_FIELD(MicrophoneBoost), false},   // MicrophoneBoost
+    {MEMBER_FIELD(Sidetone), false},          // Sidetone
+    {MEMBER_FIELD(Calmweave), true},          // Calmweave
+    {MEMBER_FIELD(AutoGainControl), true},    // AutoGainControl
+    kNoField,                                 // RadioTransmitGain
+    kNoField,                                 // AudioChannelTimeout
+    {MEMBER_FIELD(SettingWords[18]), true},   // AudioBoost
+    kNoField,                                 // MotionSensor
+    {ACCESSOR_FIELD(BasicBlendcast), false},  // Blendcast
+    kNoField,                                 // OverlaySensitivity
+    {ACCESSOR_FIELD(BasicWord2Bit9), false},  // NavAppSupport
+    kNoField,                                 // RestartNote
 };
 // The two-interface headsets keep VOX Phone and Sidetone in setting word 2.
-constexpr SwitchField WordTwoVoxPhone{ACCESSOR_FIELD(BasicVoxPhone), false};
-constexpr SwitchField WordTwoSidetone{ACCESSOR_FIELD(BasicSidetone), false};
+constexpr SwitchField kWordTwoVoxPhone{ACCESSOR_FIELD(BasicVoxPhone), false};
+constexpr SwitchField kWordTwoSidetone{ACCESSOR_FIELD(BasicSidetone), false};
 
 #undef MEMBER_FIELD
 #undef ACCESSOR_FIELD
 
-constexpr ProductIdList<6> WordTwoProducts = {0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510};
+constexpr ProductIdList<6> kWordTwoProducts = {0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510};
 // Below firmware 4.0 these headsets hold 1 in the EDR switch for EDR on.
-constexpr ProductIdList<14> EdrOnWhenSetProducts = {0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020,
-                                                    0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070, 0x5080};
+constexpr ProductIdList<14> kEdrOnWhenSetProducts = {0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020,
+                                                     0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070, 0x5080};
 
 SwitchField FieldOf(LegacyRow row, const DeviceSettings& device)
 {
-    if (ListHasProduct(WordTwoProducts, device.ProductId)) {
-        if (row == R::VoxPhone) return WordTwoVoxPhone;
-        if (row == R::Sidetone) return WordTwoSidetone;
+    if (ListHasProduct(kWordTwoProducts, device.ProductId)) {
+        if (row == R::VoxPhone) return kWordTwoVoxPhone;
+        if (row == R::Sidetone) return kWordTwoSidetone;
     }
-    SwitchField field = SwitchFields[static_cast<int>(row)];
-    if (row == R::Edr && ListHasProduct(EdrOnWhenSetProducts, device.ProductId) &&
+    SwitchField field = kSwitchFields[static_cast<int>(row)];
+    if (row == R::Edr && ListHasProduct(kEdrOnWhenSetProducts, device.ProductId) &&
         device.CompareFirmwareVersion(4, 0) < 0)
         field.onWhenZero = false;
     return field;
@@ -203,25 +208,25 @@ struct ListField {
     int offset;
 };
 // Motion sensor: items "Disable", "Low", "High" for word 3 = 1, 2, 3.
-constexpr ListField MotionSensorList{3, 1, -1};
+constexpr ListField kMotionSensorList{3, 1, -1};
 // Overlay sensitivity: items " 1" to "10" for word 0 = 10 down to 1.
-constexpr ListField OverlaySensitivityList{0, -1, 10};
+constexpr ListField kOverlaySensitivityList{0, -1, 10};
 
 const ListField* ListFieldOf(LegacyRow row)
 {
-    if (row == R::MotionSensor) return &MotionSensorList;
-    if (row == R::OverlaySensitivity) return &OverlaySensitivityList;
+    if (row == R::MotionSensor) return &kMotionSensorList;
+    if (row == R::OverlaySensitivity) return &kOverlaySensitivityList;
     return nullptr;
 }
 
-constexpr double MinimumSlotCount = 8.0;
+constexpr double kMinimumSlotCount = 8.0;
 
 }  // namespace
 
 LegacyRowKind KindOf(LegacyRow row)
 {
     const int index = static_cast<int>(row);
-    return index >= 0 && index < LegacyRowCount ? RowKinds[index] : LegacyRowKind::Note;
+    return index >= 0 && index < kLegacyRowCount ? kRowKinds[index] : LegacyRowKind::Note;
 }
 
 const PlacedRow* LegacyLayout::Find(LegacyRow row) const
@@ -232,8 +237,8 @@ const PlacedRow* LegacyLayout::Find(LegacyRow row) const
 
 const LegacyLayout* FindLegacyLayout(int productId, const DeviceSettings& device)
 {
-    const LayoutFamily* family = FindProductRow(LayoutFamilies, productId);
-    if (!family) return IsHidSettingsProduct(productId) ? &Grid : nullptr;
+    const LayoutFamily* family = FindProductRow(kLayoutFamilies, productId);
+    if (!family) return IsHidSettingsProduct(productId) ? &kLayoutGrid : nullptr;
     const LegacyLayout* layout = family->bands.front().layout;
     for (const LayoutBand& band : family->bands) {
         if (device.CompareFirmwareVersion(band.fromMajor, band.fromMinor) >= 0) layout = band.layout;
@@ -243,7 +248,7 @@ const LegacyLayout* FindLegacyLayout(int productId, const DeviceSettings& device
 
 int SlotTop(int areaTop, int areaHeight, double slotCount, int margin, double slot, int controlHeight)
 {
-    const double n = std::max(slotCount, MinimumSlotCount);
+    const double n = std::max(slotCount, kMinimumSlotCount);
     const double slotHeight = (areaHeight - 2.0 * margin) / n;
     const double gap = std::max(slotHeight - controlHeight, 0.0);
     return static_cast<int>(areaTop + margin + slotHeight * slot + gap / 2);
@@ -270,7 +275,8 @@ int LegacyListIndex(LegacyRow row, const DeviceSettings& working)
 
 void SetLegacyListIndex(LegacyRow row, int index, DeviceSettings& working)
 {
-    if (const ListField* list = ListFieldOf(row)) working.SettingWords[list->word] = list->sign * (index - list->offset);
+    if (const ListField* list = ListFieldOf(row))
+        working.SettingWords[list->word] = list->sign * (index - list->offset);
 }
 
 void BuildBasicDefaults(DeviceSettings& defaults, const DeviceSettings& working)

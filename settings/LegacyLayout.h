@@ -28,7 +28,7 @@ enum class LegacyRow : int {
     RestartNote,
     Count
 };
-inline constexpr int LegacyRowCount = static_cast<int>(LegacyRow::Count);
+inline constexpr int kLegacyRowCount = static_cast<int>(LegacyRow::Count);
 
 // What a row shows its value with.
 enum class LegacyRowKind {
@@ -41,16 +41,16 @@ enum class LegacyRowKind {
 LegacyRowKind KindOf(LegacyRow row);
 
 // A row of a layout in its slot; the slot may be fractional. A row at
-// TemplatePosition is shown where the dialog template has it.
+// kTemplatePosition is shown where the dialog template has it.
 struct PlacedRow {
     LegacyRow row;
     double slot;
 };
-inline constexpr double TemplatePosition = -1.0;
+inline constexpr double kTemplatePosition = -1.0;
 
 struct LegacyLayout {
-    double slotCount;  // the page's height divided into this many slots (at least 8 are used)
-    int margin;        // pixels above and below the slots
+    double slotCount;        // the page's height divided into this many slots (at least 8 are used)
+    int margin;              // pixels above and below the slots
     bool placesPageButtons;  // DEFAULT and CANCEL go to slot 0
     std::span<const PlacedRow> rows;
 
@@ -79,7 +79,7 @@ int LegacyListIndex(LegacyRow row, const DeviceSettings& working);
 void SetLegacyListIndex(LegacyRow row, int index, DeviceSettings& working);
 
 // The radio transmit gain of the three radios Low, Medium, High.
-inline constexpr int RadioTransmitGains[3] = {12, 15, 17};
+inline constexpr int kRadioTransmitGains[3] = {12, 15, 17};
 
 // DEFAULT of the basic settings page: the working copy with its basic
 // settings at the model's defaults; the FM block and the speed-dial numbers

@@ -15,14 +15,14 @@
 namespace {
 
 constexpr uint16_t PsKeyProductId = 0x02A3;
-constexpr int PsKeyBufferSize = 512;
+constexpr int kPsKeyBufferSize = 512;
 // A chip whose product-id key cannot be read counts as this product.
-constexpr int UnreadProductIdStandIn = 0x4D10;
+constexpr int kUnreadProductIdStandIn = 0x4D10;
 // The generic ids a BlueCore chip may be attached under.
-constexpr int GenericChipProductId = 0x0001;
-constexpr int UnconnectedChipProductId = 0xFFFF;
+constexpr int kGenericChipProductId = 0x0001;
+constexpr int kUnconnectedChipProductId = 0xFFFF;
 // The one product that is written as two chips.
-constexpr int TwoChipProductId = 0x5310;
+constexpr int kTwoChipProductId = 0x5310;
 
 bool SameVersion(const VersionGroup& a, const VersionGroup& b)
 {
@@ -64,8 +64,7 @@ bool IsSameHidHeadset(AppState& state, HidSettingsFamily family, const HidHeadse
                SameVersion(QueryInterfaceVersion(&state.hidHandle2), record.SecondInterface);
     case HidSettingsFamily::Single3110:
         return SameVersion(QueryInterfaceVersion(&state.hidHandle1), record.FirstInterface);
-    default:
-        return SameVersion(QueryInterfaceVersion(&state.hidHandle1), record.Firmware);
+    default: return SameVersion(QueryInterfaceVersion(&state.hidHandle1), record.Firmware);
     }
 }
 
@@ -86,7 +85,7 @@ bool UsbScanShowsHeadset(const AppState& state)
 {
     int ids[2] = {};
     const int count = EnumerateUsbProducts(ids, 2);
-    if (state.targetProductId == TwoChipProductId)
+    if (state.targetProductId == kTwoChipProductId)
         return count >= 2 && ids[0] == state.usbStatus && ids[1] == state.usbStatus;
     return count >= 1 && ids[0] == state.usbStatus;
 }
@@ -105,8 +104,8 @@ void ReadPathIds(const CStringX& path, int& vendorId, int& productId)
 
 bool IsMakerChipPath(int vendorId, int productId)
 {
-    return vendorId == MakerVendorId && (productId == GenericChipProductId || productId == UnconnectedChipProductId ||
-                                         IsKnownUsbProductId(productId));
+    return vendorId == kMakerVendorId && (productId == kGenericChipProductId ||
+                                          productId == kUnconnectedChipProductId || IsKnownUsbProductId(productId));
 }
 
 // A connected chip holds the record's product id and firmware version.
@@ -116,7 +115,7 @@ bool IsSameChip(DFUTransportCOM& chip, const DeviceSettings& record)
         return static_cast<bool>(chip.BCCMDGetPS(key, buffer, static_cast<uint16_t>(length), nullptr));
     };
     uint8_t idKey[2] = {};
-    const int productId = readKey(PsKeyProductId, idKey, 2) ? (idKey[0] | (idKey[1] << 8)) : UnreadProductIdStandIn;
+    const int productId = readKey(PsKeyProductId, idKey, 2) ? (idKey[0] | (idKey[1] << 8)) : kUnreadProductIdStandIn;
     if (productId != record.ProductId) return false;
     const VersionGroup version = ReadFirmwareVersion(productId, readKey);
     return record.CompareFirmwareVersionEx(version.Major, version.Minor, version.SecondaryType,
@@ -139,7 +138,7 @@ SettingsWriteOutcome WriteOverPersistentStore(AppState& state, SettingsWriteBody
     CStringListX devices;
     DFURequestsUSB::EnumerateDevices(devices);
     DFUTransportCOM chip;
-    const int limit = state.targetProductId == TwoChipProductId ? 2 : 1;
+    const int limit = state.targetProductId == kTwoChipProductId ? 2 : 1;
     int matching = 0;
     int written = 0;
     for (CStringListX::Position position = devices.GetHeadPosition(); static_cast<CStringX*>(position);) {
@@ -150,13 +149,13 @@ SettingsWriteOutcome WriteOverPersistentStore(AppState& state, SettingsWriteBody
         if (!IsMakerChipPath(vendorId, productId)) continue;
         // One chip is written (two for the two-chip product); a further one ends the write.
         if (++matching > limit) break;
-        if (productId == UnconnectedChipProductId) continue;
+        if (productId == kUnconnectedChipProductId) continue;
         if (!DFURequestsUSB::ConnectDevice(name, chip)) continue;
         if (!IsSameChip(chip, state.deviceSettings)) return SettingsWriteOutcome::NotSameDevice;
 
         const PsKeyWriter writeKey = [&chip](uint16_t key, const uint8_t* data, int length) {
-            uint8_t buffer[PsKeyBufferSize] = {};
-            if (length < 0 || length > PsKeyBufferSize) return false;
+            uint8_t buffer[kPsKeyBufferSize] = {};
+            if (length < 0 || length > kPsKeyBufferSize) return false;
             std::memcpy(buffer, data, static_cast<size_t>(length));
             return static_cast<bool>(chip.BCCMDSetPS(key, buffer, static_cast<uint16_t>(length)));
         };
@@ -215,7 +214,8 @@ VersionGroup QueryInterfaceVersion(HANDLE* device)
     return {reply[3], reply[4], reply[5], reply[6], 0};
 }
 
-SettingsWriteOutcome WriteSettingsToHeadset(AppState& state, SettingsWriteBody& body, const HidHeadsetFinder& findHeadset)
+SettingsWriteOutcome WriteSettingsToHeadset(AppState& state, SettingsWriteBody& body,
+                                            const HidHeadsetFinder& findHeadset)
 {
     const HidSettingsFamily family = HidSettingsFamilyOf(state.targetProductId);
     if (family != HidSettingsFamily::None) return WriteOverHid(state, family, body, findHeadset);

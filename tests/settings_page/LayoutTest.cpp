@@ -10,7 +10,7 @@ namespace {
 enum Row { VoxPhone, VoxIntercom, Edr, Note, Plc, A2dp, Mic, Sidetone, Calmweave, Agc, Gain, Timeout, Restart };
 
 // The controls of each row in the template.
-const std::map<Row, std::vector<int>> RowControls = {
+const std::map<Row, std::vector<int>> kRowControls = {
     {VoxPhone, {IDC_VOX_PHONE_CAPTION, IDC_VOX_PHONE_ENABLE, IDC_VOX_PHONE_DISABLE}},
     {VoxIntercom, {IDC_VOX_INTERCOM_CAPTION, IDC_VOX_INTERCOM_ENABLE, IDC_VOX_INTERCOM_DISABLE}},
     {Edr, {IDC_EDR_CAPTION, IDC_EDR_HELP, IDC_EDR_ENABLE, IDC_EDR_DISABLE}},
@@ -33,7 +33,7 @@ struct LayoutCase {
     std::vector<Row> rows;  // top to bottom
 };
 
-const LayoutCase LayoutCases[] = {
+const LayoutCase kLayoutCases[] = {
     {0x4D10, 3, 9, {VoxPhone, VoxIntercom, Edr, Note, Restart}},
     {0x4D30, 4, 0, {VoxPhone, VoxIntercom, Edr, Note, Plc, Restart}},
     {0x4D10, 4, 1, {VoxPhone, VoxIntercom, Edr, Note, Plc, A2dp, Mic, Restart}},
@@ -69,11 +69,12 @@ protected:
     CRect RowRect(Row row)
     {
         CRect united;
-        for (int id : RowControls.at(row)) {
+        for (int id : kRowControls.at(row)) {
             CRect r = Control(id).GetWindowRect();
             Page().ScreenToClient(&r);
-            united = united.IsRectEmpty() ? r : CRect(std::min(united.left, r.left), std::min(united.top, r.top),
-                                                      std::max(united.right, r.right), std::max(united.bottom, r.bottom));
+            united = united.IsRectEmpty() ? r
+                                          : CRect(std::min(united.left, r.left), std::min(united.top, r.top),
+                                                  std::max(united.right, r.right), std::max(united.bottom, r.bottom));
         }
         return united;
     }
@@ -82,12 +83,12 @@ protected:
 TEST_F(LayoutTest, EachModelAndBandShowsExactlyItsRows)
 {
     for (LanguageIndex language : {LanguageEnglish, LanguageRussian}) {
-        for (const LayoutCase& c : LayoutCases) {
+        for (const LayoutCase& c : kLayoutCases) {
             SCOPED_TRACE(testing::Message() << "product 0x" << std::hex << c.productId << std::dec << " firmware "
                                             << c.major << "." << c.minor << " language " << language);
             Open(c.productId, c.major, c.minor, language);
             std::set<int> expected = {IDC_SETTING_DEFAULT, IDC_SETTING_CANCEL};
-            for (Row row : c.rows) expected.insert(RowControls.at(row).begin(), RowControls.at(row).end());
+            for (Row row : c.rows) expected.insert(kRowControls.at(row).begin(), kRowControls.at(row).end());
             // The note's "..." button in French, Dutch and Russian.
             if (language == LanguageRussian && !c.rows.empty()) expected.insert(IDC_NOTE_MORE);
             if (c.productId == 0x5910 || c.productId == 0x4310) expected.insert(IDC_SETTINGS_GRID);
@@ -141,7 +142,7 @@ TEST_F(LayoutTest, RowsSitInTheirSlots)
 TEST_F(LayoutTest, TextsFitTheirControlsInEveryLanguage)
 {
     for (LanguageIndex language = 0; language < LanguageCount; ++language) {
-        for (const LayoutCase& c : {LayoutCases[2], LayoutCases[13], LayoutCases[17], LayoutCases[23]}) {
+        for (const LayoutCase& c : {kLayoutCases[2], kLayoutCases[13], kLayoutCases[17], kLayoutCases[23]}) {
             Open(c.productId, c.major, c.minor, language);
             for (int id : ShownControls()) {
                 CWnd& control = Control(id);

@@ -77,7 +77,8 @@ protected:
     void Choose(int listId, int index)
     {
         ::SendMessageW(Control(listId).m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        Page().SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(listId).m_hWnd));
+        Page().SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(Control(listId).m_hWnd));
     }
 
     static void Load(const std::string& scenario) { Simulation::Instance().LoadText(scenario); }

@@ -28,7 +28,8 @@ TEST_F(RowValuesTest, SwitchPolarities)
         {"on when clear", 0x2020, 1, 1, IDC_CALMWEAVE_ENABLE, IDC_CALMWEAVE_DISABLE, &DeviceSettings::Calmweave, 0},
         {"EDR below 4.0: on when set", 0x4D10, 3, 9, IDC_EDR_ENABLE, IDC_EDR_DISABLE, &DeviceSettings::EDR, 1},
         {"EDR from 4.0: on when clear", 0x4D10, 4, 0, IDC_EDR_ENABLE, IDC_EDR_DISABLE, &DeviceSettings::EDR, 0},
-        {"EDR of a model without the old polarity", 0x4D35, 1, 0, IDC_EDR_ENABLE, IDC_EDR_DISABLE, &DeviceSettings::EDR, 0},
+        {"EDR of a model without the old polarity", 0x4D35, 1, 0, IDC_EDR_ENABLE, IDC_EDR_DISABLE, &DeviceSettings::EDR,
+         0},
     };
     for (const SwitchCase& c : cases) {
         SCOPED_TRACE(c.name);

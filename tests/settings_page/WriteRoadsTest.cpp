@@ -10,15 +10,16 @@
 namespace {
 
 // A BlueCore headset 0x4D10 at firmware 3.0 on USB.
-const std::string ChipScenario = "usb.1=USB\\VID_3E1F&PID_4D10&REV_0100\ndfu.c.pid=0x4D10\n"
-                                 "dfu.c.ps.0x02A3=words:0x4D10\ndfu.c.ps.0x02A4=words:30, 0\n";
+const std::string kChipScenario =
+    "usb.1=USB\\VID_3E1F&PID_4D10&REV_0100\ndfu.c.pid=0x4D10\n"
+    "dfu.c.ps.0x02A3=words:0x4D10\ndfu.c.ps.0x02A4=words:30, 0\n";
 
 class WriteRoadsTest : public SettingsPageTest {
 protected:
     // The chip's page open.
     void OpenChip()
     {
-        Load(ChipScenario);
+        Load(kChipScenario);
         Open(0x4D10, 3, 0);
     }
 
@@ -30,7 +31,8 @@ protected:
     static bool AnyKeyWritten()
     {
         const auto lines = Simulation::Instance().JournalLines();
-        return std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("ps-write", 0) == 0; });
+        return std::any_of(lines.begin(), lines.end(),
+                           [](const std::string& l) { return l.rfind("ps-write", 0) == 0; });
     }
 
     // Answers every box: records it and presses the given button.
@@ -110,7 +112,7 @@ TEST_F(WriteRoadsTest, FailuresRevertThePageAndEndOnTheWelcomePage)
         Simulation::Instance().Reset();
         boxes.clear();
         OpenChip();
-        Load(ChipScenario + c.afterOpening);
+        Load(kChipScenario + c.afterOpening);
         Click(IDC_VOX_PHONE_ENABLE);
         AnswerBoxes(IDOK);
         main->PressButton(IDC_ACTION);

@@ -62,8 +62,8 @@ protected:
         if (!attachedAs) attachedAs = productId;
         char lines[512];
         std::snprintf(lines, sizeof lines,
-                      "usb.1=USB\\VID_3E1F&PID_%04X&REV_0100\ndfu.c.pid=0x%04X\ndfu.c.ps.0x02A3=words:0x%04X\n", attachedAs,
-                      attachedAs, productId);
+                      "usb.1=USB\\VID_3E1F&PID_%04X&REV_0100\ndfu.c.pid=0x%04X\ndfu.c.ps.0x02A3=words:0x%04X\n",
+                      attachedAs, attachedAs, productId);
         Load(std::string(lines) + extra);
         state.targetProductId = productId;
         state.usbStatus = attachedAs;
@@ -147,11 +147,13 @@ TEST_F(WriterTest, HidRequestsOfEachFamily)
         {"0x6020: four words and VOX sensitivity as item 0x12",
          0x6020,
          {1, 0},
-         {"hid h 04 04 0011 0000 0000 0000", "hid h 11 04 1100 0000 0000 0000", "hid h 04 12 0E01", "hid h 11 12 010E"}},
+         {"hid h 04 04 0011 0000 0000 0000", "hid h 11 04 1100 0000 0000 0000", "hid h 04 12 0E01",
+          "hid h 11 12 010E"}},
         {"0x6014: word 2 in the third place",
          0x6014,
          {1, 0},
-         {"hid h 04 04 0011 0000 0102 0000", "hid h 11 04 1100 0000 0201 0000", "hid h 04 14 0E01", "hid h 11 14 010E"}},
+         {"hid h 04 04 0011 0000 0102 0000", "hid h 11 04 1100 0000 0201 0000", "hid h 04 14 0E01",
+          "hid h 11 14 010E"}},
     };
     for (const HidBodyCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -180,11 +182,11 @@ TEST_F(WriterTest, HidRequestsGoOutAlsoWithoutChanges)
 struct HidCheckCase {
     const char* name;
     int productId;
-    std::string extra;      // scenario lines
-    VersionGroup record;    // the record's versions (all groups)
-    bool secondDiffers;     // the record's second interface one minor up
+    std::string extra;    // scenario lines
+    VersionGroup record;  // the record's versions (all groups)
+    bool secondDiffers;   // the record's second interface one minor up
     SettingsWriteOutcome outcome;
-    size_t requests;        // set and apply requests that went out
+    size_t requests;  // set and apply requests that went out
 };
 
 TEST_F(WriterTest, HidSameDeviceCheckAndFailedRequests)
@@ -192,18 +194,48 @@ TEST_F(WriterTest, HidSameDeviceCheckAndFailedRequests)
     const HidCheckCase cases[] = {
         {"versions as recorded", 0x5910, "", {1, 0}, false, SettingsWriteOutcome::Written, 1},
         {"another firmware version", 0x5910, "", {1, 1}, false, SettingsWriteOutcome::NotSameDevice, 0},
-        {"the second interface of a two-interface model differs", 0x4310, "", {1, 0}, true,
-         SettingsWriteOutcome::NotSameDevice, 0},
-        {"a failed information exchange counts as 1.0.0.0", 0x5910, "hid.h.status.1=2\n", {1, 0}, false,
-         SettingsWriteOutcome::Written, 1},
-        {"a failed information exchange against another record", 0x5910, "hid.h.status.1=2\n", {2, 0}, false,
-         SettingsWriteOutcome::NotSameDevice, 0},
-        {"a refused set request ends the write", 0x5410, "hid.h.status.4.0x14=2\n", {1, 0}, false,
-         SettingsWriteOutcome::WriteFailed, 3},
-        {"a refused apply request ends the write", 0x5410, "hid.h.status.0x11.4=2\n", {1, 0}, false,
-         SettingsWriteOutcome::WriteFailed, 2},
-        {"writes that fail: the version counts as 1.0.0.0, the request fails", 0x5910, "hid.h.writefail=1\n", {1, 0},
-         false, SettingsWriteOutcome::WriteFailed, 1},
+        {"the second interface of a two-interface model differs",
+         0x4310,
+         "",
+         {1, 0},
+         true,
+         SettingsWriteOutcome::NotSameDevice,
+         0},
+        {"a failed information exchange counts as 1.0.0.0",
+         0x5910,
+         "hid.h.status.1=2\n",
+         {1, 0},
+         false,
+         SettingsWriteOutcome::Written,
+         1},
+        {"a failed information exchange against another record",
+         0x5910,
+         "hid.h.status.1=2\n",
+         {2, 0},
+         false,
+         SettingsWriteOutcome::NotSameDevice,
+         0},
+        {"a refused set request ends the write",
+         0x5410,
+         "hid.h.status.4.0x14=2\n",
+         {1, 0},
+         false,
+         SettingsWriteOutcome::WriteFailed,
+         3},
+        {"a refused apply request ends the write",
+         0x5410,
+         "hid.h.status.0x11.4=2\n",
+         {1, 0},
+         false,
+         SettingsWriteOutcome::WriteFailed,
+         2},
+        {"writes that fail: the version counts as 1.0.0.0, the request fails",
+         0x5910,
+         "hid.h.writefail=1\n",
+         {1, 0},
+         false,
+         SettingsWriteOutcome::WriteFailed,
+         1},
     };
     for (const HidCheckCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -211,7 +243,8 @@ TEST_F(WriterTest, HidSameDeviceCheckAndFailedRequests)
         CloseHidHandle(state.hidHandle1);
         CloseHidHandle(state.hidHandle2);
         RecognizeHid(c.productId, {1, 0}, c.extra);
-        state.deviceSettings.Firmware = state.deviceSettings.FirstInterface = state.deviceSettings.SecondInterface = c.record;
+        state.deviceSettings.Firmware = state.deviceSettings.FirstInterface = state.deviceSettings.SecondInterface =
+            c.record;
         if (c.secondDiffers) state.deviceSettings.SecondInterface.Minor += 1;
         EXPECT_EQ(Write(), c.outcome);
         EXPECT_EQ(Lines("hid ").size(), c.requests);
@@ -262,19 +295,42 @@ TEST_F(WriterTest, KeysOfEachModelAndBand)
 {
     const KeyCase cases[] = {
         {"below 4.0 nothing changed: no key", 0x4D10, {3, 0}, [](DeviceSettings&) {}, {}},
-        {"below 4.0 VOX Phone", 0x4D10, {3, 0}, [](DeviceSettings& s) { s.HandsfreeVOX = 1; }, {"ps-write c 0299 01 00"}},
-        {"below 4.0 VOX Intercom", 0x5020, {3, 3}, [](DeviceSettings& s) { s.IntercomVOX = 1; }, {"ps-write c 0298 01 00"}},
-        {"below 4.0 EDR on: mask A", 0x4D10, {3, 0}, [](DeviceSettings& s) { s.EDR = 1; },
+        {"below 4.0 VOX Phone",
+         0x4D10,
+         {3, 0},
+         [](DeviceSettings& s) { s.HandsfreeVOX = 1; },
+         {"ps-write c 0299 01 00"}},
+        {"below 4.0 VOX Intercom",
+         0x5020,
+         {3, 3},
+         [](DeviceSettings& s) { s.IntercomVOX = 1; },
+         {"ps-write c 0298 01 00"}},
+        {"below 4.0 EDR on: mask A",
+         0x4D10,
+         {3, 0},
+         [](DeviceSettings& s) { s.EDR = 1; },
          {"ps-write c 00EF FF FE 8F 7E 98 FF 59 83"}},
-        {"from 4.0 a feature switch: feature word, then the mask", 0x4D10, {4, 1},
+        {"from 4.0 a feature switch: feature word, then the mask",
+         0x4D10,
+         {4, 1},
          [](DeviceSettings& s) { s.PLC = 1; },
          {"ps-write c 028E 10 00 00 00", "ps-write c 00EF FF FE 8F 7E 98 FF 59 83"}},
-        {"from 4.0 EDR bit set: mask B", 0x4D75, {1, 0}, [](DeviceSettings& s) { s.EDR = 1; },
+        {"from 4.0 EDR bit set: mask B",
+         0x4D75,
+         {1, 0},
+         [](DeviceSettings& s) { s.EDR = 1; },
          {"ps-write c 028E 04 00 00 00", "ps-write c 00EF FF FE 8F 78 18 1E 59 83"}},
-        {"0x4111 has masks of its own", 0x4111, {1, 0}, [](DeviceSettings& s) { s.EDR = 1; },
-         {"ps-write c 028E 04 00 00 00", "ps-write c 00EF FF FE 8F F8 18 1E 59 83"}, 0x4110},
+        {"0x4111 has masks of its own",
+         0x4111,
+         {1, 0},
+         [](DeviceSettings& s) { s.EDR = 1; },
+         {"ps-write c 028E 04 00 00 00", "ps-write c 00EF FF FE 8F F8 18 1E 59 83"},
+         0x4110},
         {"0x5210 gain", 0x5210, {1, 0}, [](DeviceSettings& s) { s.RadioTransmitGain = 17; }, {"ps-write c 02AC 11 00"}},
-        {"0x5210 time-out in milliseconds", 0x5210, {1, 0}, [](DeviceSettings& s) { s.AudioChannelTimeout = 5; },
+        {"0x5210 time-out in milliseconds",
+         0x5210,
+         {1, 0},
+         [](DeviceSettings& s) { s.AudioChannelTimeout = 5; },
          {"ps-write c 02AA 88 13"}},
         {"0x3010 has no keys", 0x3010, {1, 0}, [](DeviceSettings& s) { s.EDR = 1; }, {}},
     };
@@ -282,7 +338,8 @@ TEST_F(WriterTest, KeysOfEachModelAndBand)
         SCOPED_TRACE(c.name);
         Simulation::Instance().Reset();
         const int value = 10 * c.firmware.Major + c.firmware.Minor;
-        RecognizeChip(c.productId, c.firmware, "dfu.c.ps.0x02A4=words:" + std::to_string(value) + ", 0\n", c.attachedAs);
+        RecognizeChip(c.productId, c.firmware, "dfu.c.ps.0x02A4=words:" + std::to_string(value) + ", 0\n",
+                      c.attachedAs);
         c.edit(working);
         EXPECT_EQ(Write(), SettingsWriteOutcome::Written);
         EXPECT_EQ(Lines("ps-"), c.expected);
@@ -302,26 +359,53 @@ TEST_F(WriterTest, PersistentStoreSameDeviceCheck)
     const StoreCheckCase cases[] = {
         {"version as recorded", 0x4D10, {4, 1}, "dfu.c.ps.0x02A4=words:41, 0\n", SettingsWriteOutcome::Written},
         {"another version", 0x4D10, {4, 1}, "dfu.c.ps.0x02A4=words:42, 0\n", SettingsWriteOutcome::NotSameDevice},
-        {"another secondary version", 0x4D10, {4, 1}, "dfu.c.ps.0x02A4=words:41, 0x0103\n",
+        {"another secondary version",
+         0x4D10,
+         {4, 1},
+         "dfu.c.ps.0x02A4=words:41, 0x0103\n",
          SettingsWriteOutcome::NotSameDevice},
         {"unreadable version key: the model's default", 0x4D35, {1, 2}, "", SettingsWriteOutcome::Written},
         {"unreadable version key against another record", 0x4D35, {1, 3}, "", SettingsWriteOutcome::NotSameDevice},
-        {"a zero version byte: the older key", 0x4D10, {2, 7},
-         "dfu.c.ps.0x02A4=words:0, 0\ndfu.c.ps.0x0293=words:27, 0\n", SettingsWriteOutcome::Written},
+        {"a zero version byte: the older key",
+         0x4D10,
+         {2, 7},
+         "dfu.c.ps.0x02A4=words:0, 0\ndfu.c.ps.0x0293=words:27, 0\n",
+         SettingsWriteOutcome::Written},
         {"camera without a version key: 1.0.1.0", 0x3020, {1, 0, 1, 0}, "", SettingsWriteOutcome::Written},
-        {"another product in the chip", 0x4D10, {4, 1}, "dfu.c.ps.0x02A3=words:0x4D20\ndfu.c.ps.0x02A4=words:41, 0\n",
+        {"another product in the chip",
+         0x4D10,
+         {4, 1},
+         "dfu.c.ps.0x02A3=words:0x4D20\ndfu.c.ps.0x02A4=words:41, 0\n",
          SettingsWriteOutcome::NotSameDevice},
-        {"unreadable product id counts as 0x4D10", 0x4D10, {4, 1},
-         "dfu.c.unreadable=0x02A3\ndfu.c.ps.0x02A4=words:41, 0\n", SettingsWriteOutcome::Written},
-        {"the USB scan does not show the headset", 0x4D10, {4, 1}, "usb.1.present=0\ndfu.c.ps.0x02A4=words:41, 0\n",
+        {"unreadable product id counts as 0x4D10",
+         0x4D10,
+         {4, 1},
+         "dfu.c.unreadable=0x02A3\ndfu.c.ps.0x02A4=words:41, 0\n",
+         SettingsWriteOutcome::Written},
+        {"the USB scan does not show the headset",
+         0x4D10,
+         {4, 1},
+         "usb.1.present=0\ndfu.c.ps.0x02A4=words:41, 0\n",
          SettingsWriteOutcome::NotSameDevice},
-        {"attached under another product id", 0x4D10, {4, 1},
-         "usb.1=USB\\VID_3E1F&PID_4D20\ndfu.c.ps.0x02A4=words:41, 0\n", SettingsWriteOutcome::NotSameDevice},
-        {"the chip is in update mode", 0x4D10, {4, 1}, "dfu.c.mode=update\ndfu.c.ps.0x02A4=words:41, 0\n",
+        {"attached under another product id",
+         0x4D10,
+         {4, 1},
+         "usb.1=USB\\VID_3E1F&PID_4D20\ndfu.c.ps.0x02A4=words:41, 0\n",
          SettingsWriteOutcome::NotSameDevice},
-        {"a chip of another maker only", 0x4D10, {4, 1}, "dfu.c.vid=0x0A12\ndfu.c.ps.0x02A4=words:41, 0\n",
+        {"the chip is in update mode",
+         0x4D10,
+         {4, 1},
+         "dfu.c.mode=update\ndfu.c.ps.0x02A4=words:41, 0\n",
          SettingsWriteOutcome::NotSameDevice},
-        {"a refused key", 0x4D10, {4, 1}, "dfu.c.ps.0x02A4=words:41, 0\ndfu.c.refused=0x00EF\n",
+        {"a chip of another maker only",
+         0x4D10,
+         {4, 1},
+         "dfu.c.vid=0x0A12\ndfu.c.ps.0x02A4=words:41, 0\n",
+         SettingsWriteOutcome::NotSameDevice},
+        {"a refused key",
+         0x4D10,
+         {4, 1},
+         "dfu.c.ps.0x02A4=words:41, 0\ndfu.c.refused=0x00EF\n",
          SettingsWriteOutcome::WriteFailed},
     };
     for (const StoreCheckCase& c : cases) {
