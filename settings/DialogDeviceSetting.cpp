@@ -177,20 +177,9 @@ const DeviceSettings& CDialogDeviceSetting::DeviceRecord() const
 
 void CDialogDeviceSetting::ResetToDefaults() { BuildBasicDefaults(defaultsCopy, workingCopy); }
 
-void CDialogDeviceSetting::FillControls()
+void CDialogDeviceSetting::FocusOnEntry()
 {
-    LayoutLegacyControls();
     if (settingsGrid.m_hWnd) settingsGrid.SetFocus();
-}
-
-void CDialogDeviceSetting::RevertToDeviceSettings()
-{
-    CPageHost* main = MainDialog();
-    if (!main) return;
-    workingCopy.CopyFrom(main->deviceSettings, 0);
-    main->UpdateNavigation();
-    LayoutLegacyControls();
-    RefreshTexts();
 }
 
 void CDialogDeviceSetting::SetListColumnWidths()

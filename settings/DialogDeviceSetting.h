@@ -108,8 +108,6 @@ public:
     void FillSettingsList();
     // The grid's columns: help mark, setting name, value.
     void SetListColumnWidths();
-    // The working copy takes the device values again (CANCEL, a failed write).
-    void RevertToDeviceSettings();
     // Enables (and with alsoShow shows) or disables (and hides) every control
     // of the legacy rows.
     void SetLegacyControlsState(bool enable, bool alsoShow);
@@ -179,8 +177,8 @@ public:
 
 protected:
     void ResetToDefaults() override;
-    void FillControls() override;
-    void RevertAfterFailedWrite() override { RevertToDeviceSettings(); }
+    void FillControls() override { LayoutLegacyControls(); }
+    void FocusOnEntry() override;
 
 private:
     // The handlers of the legacy rows: store into the working copy, show the

@@ -17,6 +17,7 @@ void CSettingsPage::LoadSettings()
     main->currentSection = main->SettingSectionIndexOfPage(m_page);
     FillControls();
     RefreshTexts();
+    FocusOnEntry();
 }
 
 void DiscardSettingsPageChanges(CSettingsPage& page)
@@ -67,7 +68,7 @@ int CSettingsPage::WriteWithBody(SettingsWriteBody& body)
     return 0;
 }
 
-void CSettingsPage::RevertAfterFailedWrite()
+void CSettingsPage::RevertToDeviceSettings()
 {
     CPageHost* main = MainDialog();
     if (!main) return;

@@ -26,6 +26,9 @@ public:
     int HasUnsavedChanges() { return IsModified(); }
     // Writes the working copy to the headset (ACTION, or YES in the save prompt).
     virtual int WriteToHeadset() = 0;
+    // The working copy takes the device values again (CANCEL, a failed write)
+    // and the controls show them.
+    void RevertToDeviceSettings();
 
     DeviceSettings workingCopy;
     DeviceSettings defaultsCopy;
@@ -40,14 +43,16 @@ protected:
     // page) or the failure road (the page reverted, the failure status and box,
     // the welcome page). 1 on success.
     int WriteWithBody(SettingsWriteBody& body);
-    // The failure road's revert: the working copy takes the device values and
-    // the controls show them.
-    virtual void RevertAfterFailedWrite();
+    // The failure road's revert (RevertToDeviceSettings unless the page has
+    // its own).
+    virtual void RevertAfterFailedWrite() { RevertToDeviceSettings(); }
 
     // The defaults of the page's part of the record, from the working copy.
     virtual void ResetToDefaults() = 0;
     // Shows the working copy in the page's controls.
     virtual void FillControls() = 0;
+    // Where the keyboard goes when the page is entered.
+    virtual void FocusOnEntry() {}
 
 private:
     int m_page;

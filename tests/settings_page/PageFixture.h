@@ -5,16 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
 
-#include "app/UpdaterDlg.h"
+#include "app/MainWindowFixture.h"
 #include "framework/Clock.h"
-#include "res/resource.h"
 #include "sim/Simulation.h"
 
-class SettingsPageTest : public ::testing::Test {
+class SettingsPageTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
@@ -22,18 +20,12 @@ protected:
         Simulation::Instance().LoadText("");
         Simulation::Instance().Install();
         Clock::SetSleepHook([](unsigned) {});
-        main = std::make_unique<CUpdaterDlg>();
-        ASSERT_TRUE(main->Create(IDD_MAIN, nullptr));
-        main->selectionPage.updateCheckDone = 1;
-        main->SendMessage(WM_TIMER, kStartupTimer);
-        ASSERT_EQ(PageWelcome, main->currentPage);
+        MainWindowTest::SetUp();
     }
 
     void TearDown() override
     {
-        SetModalDialogHook(nullptr);
-        if (main && main->m_hWnd) main->DestroyWindow();
-        main.reset();
+        MainWindowTest::TearDown();
         Clock::SetSleepHook(nullptr);
         Simulation::Instance().Uninstall();
         Simulation::Instance().LoadText("");
@@ -57,8 +49,6 @@ protected:
     CDialogDeviceSetting& Page() { return main->deviceSettingPage; }
     CWnd& Control(int id) { return *Page().GetDlgItem(id); }
 
-    static bool Shown(const CWnd& wnd) { return (wnd.GetStyle() & WS_VISIBLE) != 0; }
-    static bool Enabled(const CWnd& wnd) { return (wnd.GetStyle() & WS_DISABLED) == 0; }
     bool Checked(int id) { return Page().IsDlgButtonChecked(id) == BST_CHECKED; }
 
     // The ids of the page's controls that are shown.
@@ -72,7 +62,7 @@ protected:
     }
 
     // A click on a control of the page, as the control sends it.
-    void Click(int id) { Page().PressButton(id); }
+    void Press(int id) { Page().PressButton(id); }
     // A choice in a drop-down list of the page.
     void Choose(int listId, int index)
     {
@@ -82,6 +72,4 @@ protected:
     }
 
     static void Load(const std::string& scenario) { Simulation::Instance().LoadText(scenario); }
-
-    std::unique_ptr<CUpdaterDlg> main;
 };

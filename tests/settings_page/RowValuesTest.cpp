@@ -39,13 +39,13 @@ TEST_F(RowValuesTest, SwitchPolarities)
         EXPECT_TRUE(Checked(c.enableId));
         EXPECT_FALSE(Checked(c.disableId));
 
-        Click(c.disableId);
+        Press(c.disableId);
         EXPECT_EQ(Page().workingCopy.*c.field, 1 - c.storedForEnable);
         EXPECT_FALSE(Checked(c.enableId));
         EXPECT_TRUE(Checked(c.disableId));
         EXPECT_TRUE(Enabled(main->actionButton));
 
-        Click(c.enableId);
+        Press(c.enableId);
         EXPECT_EQ(Page().workingCopy.*c.field, c.storedForEnable);
         EXPECT_TRUE(Checked(c.enableId));
         EXPECT_FALSE(Checked(c.disableId));
@@ -108,10 +108,10 @@ TEST_F(RowValuesTest, GainAndTimeout)
         Page().LoadSettings();
         for (int id : {IDC_GAIN_LOW, IDC_GAIN_MEDIUM, IDC_GAIN_HIGH}) EXPECT_EQ(Checked(id), id == shown) << stored;
     }
-    Click(IDC_GAIN_MEDIUM);
+    Press(IDC_GAIN_MEDIUM);
     EXPECT_EQ(Page().workingCopy.RadioTransmitGain, 15);
     EXPECT_FALSE(Checked(IDC_GAIN_LOW));
-    Click(IDC_GAIN_LOW);
+    Press(IDC_GAIN_LOW);
     EXPECT_EQ(Page().workingCopy.RadioTransmitGain, 12);
     EXPECT_FALSE(Checked(IDC_GAIN_MEDIUM));
 
@@ -135,7 +135,7 @@ TEST_F(RowValuesTest, DefaultKeepsVersionFmBlockAndSpeedDial)
     main->deviceSettings.FmPresets[0] = 9010;
     main->deviceSettings.SpeedDialNumbers[1] = L"555";
     Page().LoadSettings();
-    Click(IDC_SETTING_DEFAULT);
+    Press(IDC_SETTING_DEFAULT);
     const DeviceSettings& working = Page().workingCopy;
     EXPECT_EQ(working.Firmware.Major, 2);
     EXPECT_EQ(working.FmPresets[0], 9010);
@@ -144,7 +144,7 @@ TEST_F(RowValuesTest, DefaultKeepsVersionFmBlockAndSpeedDial)
     // DEFAULT on a headset at its defaults leaves nothing to save.
     main->deviceSettings.CopyFrom(working, 0);
     Page().LoadSettings();
-    Click(IDC_SETTING_DEFAULT);
+    Press(IDC_SETTING_DEFAULT);
     EXPECT_EQ(Page().IsModified(), 0);
     EXPECT_FALSE(Enabled(main->actionButton));
 }
@@ -152,11 +152,11 @@ TEST_F(RowValuesTest, DefaultKeepsVersionFmBlockAndSpeedDial)
 TEST_F(RowValuesTest, CancelRestoresEveryControl)
 {
     Open(0x4D10, 4, 1);
-    Click(IDC_VOX_PHONE_ENABLE);
-    Click(IDC_PLC_ENABLE);
-    Click(IDC_MIC_BOOST_ENABLE);
+    Press(IDC_VOX_PHONE_ENABLE);
+    Press(IDC_PLC_ENABLE);
+    Press(IDC_MIC_BOOST_ENABLE);
     ASSERT_TRUE(Enabled(main->actionButton));
-    Click(IDC_SETTING_CANCEL);
+    Press(IDC_SETTING_CANCEL);
     for (int id : {IDC_VOX_PHONE_DISABLE, IDC_PLC_DISABLE, IDC_MIC_BOOST_DISABLE}) EXPECT_TRUE(Checked(id)) << id;
     EXPECT_EQ(Page().IsModified(), 0);
     EXPECT_FALSE(Enabled(main->actionButton));
@@ -173,8 +173,8 @@ TEST_F(RowValuesTest, BusyLocksThePage)
     EXPECT_EQ(ShownControls(), shown);
     for (int id : {IDC_VOX_PHONE_ENABLE, IDC_EDR_HELP, IDC_A2DP_DISABLE}) EXPECT_FALSE(Enabled(Control(id))) << id;
     EXPECT_FALSE(Enabled(Page().settingsGrid));
-    Click(IDC_VOX_PHONE_ENABLE);
-    Click(IDC_SETTING_DEFAULT);
+    Press(IDC_VOX_PHONE_ENABLE);
+    Press(IDC_SETTING_DEFAULT);
     EXPECT_EQ(Page().IsModified(), 0);
 
     main->busy = false;
@@ -208,9 +208,9 @@ TEST_F(RowValuesTest, NoGdiObjectGrows)
     auto gdiObjects = [] { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); };
     auto round = [this](int i) {
         main->ApplyLanguage(i % 2 ? LanguageJapanese : LanguageFrench, 1);
-        Click(i % 2 ? IDC_VOX_PHONE_ENABLE : IDC_VOX_PHONE_DISABLE);
-        Click(IDC_SETTING_DEFAULT);
-        Click(IDC_SETTING_CANCEL);
+        Press(i % 2 ? IDC_VOX_PHONE_ENABLE : IDC_VOX_PHONE_DISABLE);
+        Press(IDC_SETTING_DEFAULT);
+        Press(IDC_SETTING_CANCEL);
     };
     for (int i = 0; i < 4; ++i) round(i);
     const DWORD before = gdiObjects();

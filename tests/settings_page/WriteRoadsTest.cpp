@@ -66,7 +66,7 @@ protected:
 TEST_F(WriteRoadsTest, ActionWritesTheChangeAndRecognizesAgain)
 {
     OpenChip();
-    Click(IDC_VOX_PHONE_ENABLE);
+    Press(IDC_VOX_PHONE_ENABLE);
     ASSERT_TRUE(main->actionButton.IsWindowEnabled());
     AnswerBoxes(IDOK);
     main->PressButton(IDC_ACTION);
@@ -113,7 +113,7 @@ TEST_F(WriteRoadsTest, FailuresRevertThePageAndEndOnTheWelcomePage)
         boxes.clear();
         OpenChip();
         Load(kChipScenario + c.afterOpening);
-        Click(IDC_VOX_PHONE_ENABLE);
+        Press(IDC_VOX_PHONE_ENABLE);
         AnswerBoxes(IDOK);
         main->PressButton(IDC_ACTION);
 
@@ -140,7 +140,7 @@ TEST_F(WriteRoadsTest, FailuresRevertThePageAndEndOnTheWelcomePage)
 TEST_F(WriteRoadsTest, SavePromptAnswers)
 {
     OpenChip();
-    Click(IDC_VOX_PHONE_ENABLE);
+    Press(IDC_VOX_PHONE_ENABLE);
     AnswerBoxes(IDOK);
     main->PressButton(IDC_TAB_FIRMWARE_UPDATE);
     ASSERT_EQ(boxes.size(), 1u);
@@ -153,7 +153,7 @@ TEST_F(WriteRoadsTest, SavePromptAnswers)
     Simulation::Instance().Reset();
     boxes.clear();
     OpenChip();
-    Click(IDC_VOX_PHONE_ENABLE);
+    Press(IDC_VOX_PHONE_ENABLE);
     AnswerBoxes(IDCANCEL);
     main->PressButton(IDC_TAB_FIRMWARE_UPDATE);
     ASSERT_EQ(boxes.size(), 1u);
