@@ -1,7 +1,7 @@
 #include "framework/BitmapButton.h"
 
 BEGIN_MESSAGE_MAP(CBitmapButton, CButton)
-ON_WM_DRAWITEM_REFLECT()
+    ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
 
 bool CBitmapButton::LoadBitmaps(UINT up, UINT pressed, UINT focused, UINT disabled)

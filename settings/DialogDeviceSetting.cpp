@@ -259,7 +259,9 @@ void CDialogDeviceSetting::RefreshTexts()
     for (int i = 0; i < 3; ++i)
         SetDlgItemText(ControlsOf(LegacyRow::RadioTransmitGain).values[static_cast<size_t>(i)],
                        LowMediumHighLabels[static_cast<size_t>(column)][static_cast<size_t>(i)]);
-    SetDlgItemText(IDC_TIMEOUT_UNIT, CString::FillPlaceholders(L"%s (3 ~ 60)", {TextSeconds(language).GetString()}));
+    SetDlgItemText(IDC_TIMEOUT_UNIT, FormatTimeoutRangeText());
+    SetDlgItemText(IDC_ONBOARD_AUDIO_NOTE, GetOnboardAudioNoteText());
+    SetDlgItemText(IDC_RESTART_NOTE, GetRestartNoteText());
 
     motionSensorList.ResetContent();
     motionSensorList.AddString(disable);

@@ -74,8 +74,13 @@ TEST_F(WriteRoadsTest, ActionWritesTheChangeAndRecognizesAgain)
     EXPECT_TRUE(Journaled("ps-write c 0299 01 00"));
     EXPECT_FALSE(Journaled("ps-write c 0298 00 00")) << "an unchanged key was written";
     EXPECT_FALSE(main->busy);
-    // The automatic pass comes back to this page.
+    // The automatic pass reads the headset back and comes back to this page.
     EXPECT_EQ(main->recognitionPage.autoRunCode, PageDeviceSetting);
+    EXPECT_EQ(main->currentPage, PageDeviceSetting);
+    EXPECT_EQ(main->statusLine.Get(LanguageEnglish), CString(L"Device setting saved successfully"));
+    EXPECT_EQ(main->deviceSettings.HandsfreeVOX, 1);
+    EXPECT_TRUE(Checked(IDC_VOX_PHONE_ENABLE));
+    EXPECT_EQ(Page().IsModified(), 0);
 }
 
 // A HID headset: the discovery of recognition finds it, its version is the
@@ -147,8 +152,9 @@ TEST_F(WriteRoadsTest, SavePromptAnswers)
     EXPECT_EQ(boxes[0].text, TextSaveChangesQuestion(LanguageEnglish));
     EXPECT_TRUE(Journaled("ps-write c 0299 01 00"));
     EXPECT_EQ(main->recognitionPage.autoRunCode, AutoRunGoingOnTo(PageFirmwareUpdate));
-    // What the automatic pass left posted runs before the next round.
-    PumpMessagesUntil([] { return false; }, 100);
+    EXPECT_EQ(main->currentPage, PageFirmwareUpdate);
+    // The update page reads its index (and frees the frame) before the next round.
+    FinishPageTimers();
 
     Simulation::Instance().Reset();
     boxes.clear();
