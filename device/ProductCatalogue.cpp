@@ -253,6 +253,14 @@ bool ParseDevicePathIds(const char* path, int* vendorId, int* productId)
     return path && *path && ReadTaggedIds(path + 1, 4, vendorId, productId);
 }
 
+bool ParseDevicePathIds(const wchar_t* path, int* vendorId, int* productId)
+{
+    if (!path) return false;
+    std::string narrow;
+    for (const wchar_t* p = path; *p; ++p) narrow += *p > 0 && *p < 0x80 ? static_cast<char>(*p) : '?';
+    return ParseDevicePathIds(narrow.c_str(), vendorId, productId);
+}
+
 int EnumerateUsbProducts(int ids[], int capacity)
 {
     std::vector<std::string> hardwareIds;

@@ -36,6 +36,8 @@ bool ParseUsbVendorProduct(const char* text, int* vendorId, int* productId);
 // other character). Compared without regard to case; false when a tag is
 // missing.
 bool ParseDevicePathIds(const char* path, int* vendorId, int* productId);
+// The same for a path as the DFU library gives it (wide; its paths are ASCII).
+bool ParseDevicePathIds(const wchar_t* path, int* vendorId, int* productId);
 
 // The USB scan: stores the product ids (bit 15 included) of the present
 // devices of the maker that are known, at most capacity of them, and returns

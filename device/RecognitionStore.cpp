@@ -499,15 +499,6 @@ struct ScanKept {
     bool productIdRead = true;
 };
 
-// The device's path as 8-bit text (the library's paths are ASCII).
-std::string NarrowPath(const CStringX& path)
-{
-    std::string narrow;
-    narrow.reserve(static_cast<size_t>(path.GetLength()));
-    for (const wchar_t* p = path.GetBuffer(); *p; ++p) narrow += *p < 0x80 ? static_cast<char>(*p) : '?';
-    return narrow;
-}
-
 void WriteUsbIdentity(Chip& chip, int productId)
 {
     chip.WriteWords(kIdentityVendorKey, {kMakerVendorId});
@@ -729,7 +720,7 @@ void RecognizeOverStore(RecognitionHost& host, const DeviceSettings* saved, Reco
         const CStringX path = DFUTransportUSB::PathInternal(name);
         int vendorId = 0;
         int productId = 0;
-        if (!ParseDevicePathIds(NarrowPath(path).c_str(), &vendorId, &productId) || vendorId != kMakerVendorId ||
+        if (!ParseDevicePathIds(path.GetBuffer(), &vendorId, &productId) || vendorId != kMakerVendorId ||
             !IsKnownUsbProductId(productId))
             continue;
 

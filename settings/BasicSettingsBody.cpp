@@ -3,26 +3,12 @@
 #include <array>
 
 #include "device/ProductIdList.h"
+#include "device/Recognition.h"
 
 namespace {
 
 // ---------------------------------------------------------------------------
 // HID requests
-
-// A band of the record's firmware: from (inclusive) up to below (exclusive).
-struct Band {
-    int fromMajor = 0;
-    int fromMinor = 0;
-    int belowMajor = 1000;
-    int belowMinor = 0;
-};
-constexpr Band kAlways{};
-constexpr Band Below(int major, int minor) { return {0, 0, major, minor}; }
-constexpr Band From(int major, int minor) { return {major, minor, 1000, 0}; }
-constexpr Band Between(int fromMajor, int fromMinor, int belowMajor, int belowMinor)
-{
-    return {fromMajor, fromMinor, belowMajor, belowMinor};
-}
 
 // A word of a request: a setting word of the working copy (0 to 31), its
 // feature word, or zero.
@@ -33,7 +19,7 @@ struct HidStep {
     uint8_t item;
     std::array<int8_t, 10> words;
     int count;
-    Band band = kAlways;
+    VersionBand band = kAnyVersion;
     bool reuseReport = false;
 };
 
@@ -51,9 +37,9 @@ constexpr HidStep kStepsFeatureVox[] = {{4, {kFeatureWord, kZero}, 2}, {0x14, {1
 constexpr HidStep kSteps5510[] = {{4, {kFeatureWord, kZero}, 2}, {7, {10, 11}, 2}, {0x1C, {12, 13}, 2, From(2, 0)}};
 constexpr HidStep kSteps5622[] = {{4, {kFeatureWord, kZero}, 2}, {3, {16}, 1}, {0x14, {14}, 1, From(1, 1)}};
 constexpr HidStep kSteps5623[] = {{4, {kFeatureWord, kZero}, 2}, {0x14, {14}, 1, From(1, 1)}};
-constexpr HidStep kSteps5410[] = {{4, {kFeatureWord, kZero}, 2}, {0x14, {14}, 1, kAlways, true}, {3, {16}, 1}};
-constexpr HidStep kSteps6020[] = {{4, {kFeatureWord, kZero, kZero, kZero}, 4}, {0x12, {14}, 1, kAlways, true}};
-constexpr HidStep kSteps6010[] = {{4, {kFeatureWord, kZero, 2, kZero}, 4}, {0x14, {14}, 1, kAlways, true}};
+constexpr HidStep kSteps5410[] = {{4, {kFeatureWord, kZero}, 2}, {0x14, {14}, 1, kAnyVersion, true}, {3, {16}, 1}};
+constexpr HidStep kSteps6020[] = {{4, {kFeatureWord, kZero, kZero, kZero}, 4}, {0x12, {14}, 1, kAnyVersion, true}};
+constexpr HidStep kSteps6010[] = {{4, {kFeatureWord, kZero, 2, kZero}, 4}, {0x14, {14}, 1, kAnyVersion, true}};
 
 struct HidBodyRow {
     ProductIdList<16> Ids;
@@ -77,12 +63,6 @@ const HidBodyRow kHidBodies[] = {
     {{0x6020, 0x6022, 0x6024}, 1, kSteps6020},
     {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, 1, kSteps6010},
 };
-
-bool InBand(const DeviceSettings& device, const Band& band)
-{
-    return device.CompareFirmwareVersion(band.fromMajor, band.fromMinor) >= 0 &&
-           device.CompareFirmwareVersion(band.belowMajor, band.belowMinor) < 0;
-}
 
 // ---------------------------------------------------------------------------
 // Persistent-store keys
@@ -138,7 +118,7 @@ bool BasicSettingsWriteBody::WriteHid(int productId, HidSettingsRequests& reques
     const HidBodyRow* row = FindProductRow(kHidBodies, productId);
     if (!row) return true;
     for (const HidStep& step : row->steps) {
-        if (!InBand(m_device, step.band)) continue;
+        if (!step.band.Contains(m_device.Firmware.Major, m_device.Firmware.Minor)) continue;
         std::array<int, 10> words{};
         for (int i = 0; i < step.count; ++i) {
             const int8_t source = step.words[static_cast<size_t>(i)];

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 #include "app/AppState.h"
 #include "device/FirmwareVersionKey.h"
@@ -90,18 +89,6 @@ bool UsbScanShowsHeadset(const AppState& state)
     return count >= 1 && ids[0] == state.usbStatus;
 }
 
-// The vendor and product id in a device path of the DFU library; 0 for what
-// the path does not hold.
-void ReadPathIds(const CStringX& path, int& vendorId, int& productId)
-{
-    vendorId = 0;
-    productId = 0;
-    std::string narrow;
-    narrow.reserve(path.str().size());
-    for (wchar_t c : path.str()) narrow.push_back(c > 0 && c < 0x80 ? static_cast<char>(c) : '?');
-    ParseUsbVendorProduct(narrow.c_str(), &vendorId, &productId);
-}
-
 bool IsMakerChipPath(int vendorId, int productId)
 {
     return vendorId == kMakerVendorId && (productId == kGenericChipProductId ||
@@ -145,7 +132,7 @@ SettingsWriteOutcome WriteOverPersistentStore(AppState& state, SettingsWriteBody
         const CStringX& name = devices.GetNext(position);
         int vendorId = 0;
         int productId = 0;
-        ReadPathIds(DFUTransportUSB::PathInternal(name), vendorId, productId);
+        ParseDevicePathIds(DFUTransportUSB::PathInternal(name).GetBuffer(), &vendorId, &productId);
         if (!IsMakerChipPath(vendorId, productId)) continue;
         // One chip is written (two for the two-chip product); a further one ends the write.
         if (++matching > limit) break;
