@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "app/UpdaterDlg.h"
+#include "framework/Clock.h"
 #include "res/resource.h"
+#include "sim/Simulation.h"
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -70,4 +72,29 @@ protected:
         ::GetObjectW(control.GetFontHandle(), sizeof font, &font);
         return font;
     }
+};
+
+// The main window over simulated devices (an empty scenario to begin with),
+// every wait of the program recorded instead of spent.
+class SimulatedMainWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        Simulation::Instance().Reset();
+        Simulation::Instance().LoadText("");
+        Simulation::Instance().Install();
+        Clock::SetSleepHook([](unsigned) {});
+        MainWindowTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        Clock::SetSleepHook(nullptr);
+        Simulation::Instance().Uninstall();
+        Simulation::Instance().LoadText("");
+        Simulation::Instance().Reset();
+    }
+
+    static void Load(const std::string& scenario) { Simulation::Instance().LoadText(scenario); }
 };

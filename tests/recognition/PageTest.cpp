@@ -28,27 +28,15 @@ struct BoxSeen {
     int statusNotWarning = -1;
 };
 
-class RecognitionPageTest : public MainWindowTest {
+class RecognitionPageTest : public SimulatedMainWindowTest {
 protected:
     void SetUp() override
     {
-        Simulation::Instance().Reset();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Install();
-        Clock::SetSleepHook([](unsigned) {});
-        MainWindowTest::SetUp();
+        SimulatedMainWindowTest::SetUp();
         SetShellOpenHook([this](const CString& verb, const CString& target) {
             opened.push_back(target);
             return static_cast<INT_PTR>(33);
         });
-    }
-    void TearDown() override
-    {
-        MainWindowTest::TearDown();
-        Clock::SetSleepHook(nullptr);
-        Simulation::Instance().Uninstall();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Reset();
     }
 
     // Answers every box with the button given and records what it showed.

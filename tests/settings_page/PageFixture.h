@@ -9,29 +9,9 @@
 #include <string>
 
 #include "app/MainWindowFixture.h"
-#include "framework/Clock.h"
-#include "sim/Simulation.h"
 
-class SettingsPageTest : public MainWindowTest {
+class SettingsPageTest : public SimulatedMainWindowTest {
 protected:
-    void SetUp() override
-    {
-        Simulation::Instance().Reset();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Install();
-        Clock::SetSleepHook([](unsigned) {});
-        MainWindowTest::SetUp();
-    }
-
-    void TearDown() override
-    {
-        MainWindowTest::TearDown();
-        Clock::SetSleepHook(nullptr);
-        Simulation::Instance().Uninstall();
-        Simulation::Instance().LoadText("");
-        Simulation::Instance().Reset();
-    }
-
     // The basic settings page of a recognized headset at a firmware version.
     void Open(int productId, int major, int minor, LanguageIndex language = LanguageEnglish)
     {
@@ -70,6 +50,4 @@ protected:
         Page().SendMessage(WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
                            reinterpret_cast<LPARAM>(Control(listId).m_hWnd));
     }
-
-    static void Load(const std::string& scenario) { Simulation::Instance().LoadText(scenario); }
 };
