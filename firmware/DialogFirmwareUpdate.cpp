@@ -1,14 +1,43 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
+#include "app/Configuration.h"
 #include "app/PageHost.h"
+#include "app/StatusLine.h"
+#include "firmware/DialogNewUpdateFound.h"
+#include "firmware/FirmwarePageTexts.h"
+#include "firmware/UpdateMessages.h"
 #include "res/resource.h"
+#include "settingslist/LabelTables.h"
 
 int OfferArmed = 1;
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
+    ON_WM_CTLCOLOR()
     ON_WM_SETCURSOR()
+    ON_BN_CLICKED(IDC_FW_BROWSE, OnBrowse)
+    ON_BN_CLICKED(IDC_FW_DOWNLOAD, OnDownload)
     ON_WM_TIMER()
+    ON_MESSAGE(WM_FIRMWARE_INDEX_DONE, OnIndexFetched)
+    ON_MESSAGE(WM_FIRMWARE_DOWNLOAD_DONE, OnDownloadEnded)
 END_MESSAGE_MAP()
+
+namespace {
+
+// The controls that take the page's bold font, in this order.
+constexpr int kBoldControls[] = {IDC_FW_TITLE,    IDC_FW_FILE,     IDC_FW_BROWSE,         IDC_FW_VERSION,
+                                 IDC_FW_DOWNLOAD, IDC_FW_LANGUAGE, IDC_FW_LANGUAGE_LABEL, IDC_FW_STEPS};
+
+// "%s %s" and "%s. %s" of a title and a detail.
+CString InProgress(const CString& title, const CString& detail)
+{
+    return CString::FillPlaceholders(L"%s %s", {title, detail});
+}
+CString Failure(const CString& title, const CString& detail)
+{
+    return CString::FillPlaceholders(L"%s. %s", {title, detail});
+}
+
+}  // namespace
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWizardPage(IDD_FIRMWARE_UPDATE, parent) {}
 
@@ -28,8 +57,24 @@ BOOL CDialogFirmwareUpdate::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
     ReturnTimer = 0;
-    RestartSeen = 0;
+    RestartSeen = false;
+    // One bold copy of the dialog font, kept for the life of the page.
+    if (m_boldFont.CreateBoldOf(GetFontHandle())) {
+        for (int id : kBoldControls) {
+            SendDlgItemMessageW(m_hWnd, id, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_boldFont)),
+                                id == IDC_FW_STEPS);
+        }
+    }
     return TRUE;
+}
+
+HBRUSH CDialogFirmwareUpdate::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
+{
+    HBRUSH brush = CWizardPage::OnCtlColor(dc, wnd, ctlColor);
+    if (wnd && wnd->m_hWnd == versionStatic.m_hWnd) {
+        dc->SetTextColor(HasFirmwareOffer(PageStatus) ? RGB(0, 0, 0) : kNoOfferColour);
+    }
+    return brush;
 }
 
 void CDialogFirmwareUpdate::ShowPage()
@@ -37,13 +82,77 @@ void CDialogFirmwareUpdate::ShowPage()
     CPageHost* main = MainDialog();
     if (!main) return;
     main->transferPercent = -1;
-    NewerOffered = 0;
+    DfuPhase = 0;
+    PrimaryEngineOpen = false;
+    SecondaryEngineOpen = false;
+    NewerOffered = false;
     PageStatus.Reset(UpdateResetModeUpdatePage);
     fileEdit.SetWindowText(L"");
     languageCombo.ResetContent();
+    // A fetch still under way belongs to an earlier showing.
+    m_indexFetch.Abandon();
     main->SetBusy(true);
     RefreshLabels();
-    SetTimer(kIndexTimer, 500);
+    SetTimer(kIndexTimer, kIndexDelayMs);
+}
+
+void CDialogFirmwareUpdate::RefreshLabels()
+{
+    const CPageHost* main = MainDialog();
+    if (!main) return;
+    const LanguageIndex language = main->language;
+    SetRedraw(FALSE);
+    const CRect browse = browseButton.GetWindowRect();
+    const CRect combo = languageCombo.GetWindowRect();
+    CRect download = downloadButton.GetWindowRect();
+    const int downloadTop = combo.top + (combo.Height() - download.Height()) / 2;
+    download = CRect(download.left, downloadTop, download.right, downloadTop + browse.Height());
+
+    titleStatic.SetWindowText(TextFirmwareToUpdate(language));
+    browseButton.SetWindowText(TextBrowse(language));
+    downloadButton.SetWindowText(TextDownload(language));
+    stepsStatic.SetWindowText(TextVoicePromptSteps(language));
+    const bool idle = !main->busy;
+    browseButton.EnableWindow(idle);
+    downloadButton.EnableWindow(idle);
+    languageCombo.EnableWindow(idle);
+
+    const bool offered = HasFirmwareOffer(PageStatus);
+    const bool variants = offered && PageStatus.EntryCount() >= 2;
+    if (!offered) downloadButton.EnableWindow(FALSE);
+    if (variants) {
+        FillLanguageCombo(languageCombo.GetCurSel());
+        languageLabel.SetWindowText(GetLabelText(VoicePromptLabels, language));
+        download.OffsetRect(0, combo.bottom - browse.bottom);
+    }
+    const int show = variants ? SW_SHOW : SW_HIDE;
+    languageCombo.ShowWindow(show);
+    languageLabel.ShowWindow(show);
+    stepsStatic.ShowWindow(show);
+
+    ScreenToClient(&download);
+    downloadButton.MoveWindow(download);
+    versionStatic.SetWindowText(LatestVersionLine(PageStatus, main->targetProductId, language));
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+void CDialogFirmwareUpdate::FillLanguageCombo(int selection)
+{
+    const CPageHost* main = MainDialog();
+    const LanguageIndex language = main ? main->language : LanguageEnglish;
+    languageCombo.ResetContent();
+    for (int i = 0; i < PageStatus.EntryCount(); ++i) {
+        languageCombo.AddString(LocalizeLanguageName(PageStatus.EntryLanguage(i), language));
+    }
+    if (selection >= 0 && selection < PageStatus.EntryCount()) languageCombo.SetCurSel(selection);
+}
+
+int CDialogFirmwareUpdate::SelectedEntry() const
+{
+    const int selection = languageCombo.GetCurSel();
+    return (selection >= 0 && selection < languageCombo.GetCount() && selection < PageStatus.EntryCount()) ? selection
+                                                                                                          : -1;
 }
 
 void CDialogFirmwareUpdate::BeginUpdate() { BeginUpdateWith(false); }
@@ -57,18 +166,24 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
         KillTimer(static_cast<UINT_PTR>(ReturnTimer));
         ReturnTimer = 0;
     }
-    RestartSeen = 0;
+    RestartSeen = false;
     PageStatus.State = UpdateStateStarted;
     PageStatus.ClearStatusTexts();
     main->SetBusy(true);
     RefreshLabels();
-    int choice = languageCombo.GetCurSel();
-    if (languageCombo.GetCount() > 0 && choice >= 0 && choice < PageStatus.EntryCount())
-        main->firmwareLanguage = PageStatus.EntryLanguage(choice);
+    const int entry = SelectedEntry();
+    if (entry >= 0) main->firmwareLanguage = PageStatus.EntryLanguage(entry);
     PageStatus.PackagePath = fileEdit.GetWindowText();
     if (confirmed) StartUpdateConfirmed();
     else StartUpdate();
     SetTimer(kProgressTimer, 1000);
+}
+
+int CDialogFirmwareUpdate::IsNewerFirmwareOffered()
+{
+    const CPageHost* main = MainDialog();
+    if (!main || !HasFirmwareOffer(PageStatus)) return 0;
+    return IsNewerFirmwareVersion(main->targetProductId, main->deviceSettings, PageStatus, m_tmWpr6Batch) ? 1 : 0;
 }
 
 void CDialogFirmwareUpdate::StartRestoredUpdate()
@@ -80,19 +195,225 @@ void CDialogFirmwareUpdate::StartRestoredUpdate()
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
 {
     CPageHost* main = MainDialog();
-    if (main && (id == kIndexTimer || (id == kProgressTimer && PageStatus.Finished))) {
-        // Until the index reader and the update roads are built, both end at
-        // once: nothing offered, nothing written.
+    if (main && id == kIndexTimer) StartIndexFetch();
+    if (main && id == kDownloadTimer) {
+        if (DownloadRunning()) PollDownload();
+        else if (m_downloadPending) StartDownload();
+        else KillTimer(id);
+    }
+    if (main && id == kProgressTimer && PageStatus.Finished) {
+        // Until the update roads are built, an update ends at once: nothing written.
         KillTimer(id);
-        if (id == kProgressTimer) PageStatus.State = UpdateStateIdle;
+        PageStatus.State = UpdateStateIdle;
         main->SetBusy(false);
         RefreshLabels();
     }
     CWnd::OnTimer(id);
 }
 
-// Not built yet: the labels and version line, and the update roads.
-void CDialogFirmwareUpdate::RefreshLabels() {}
+void CDialogFirmwareUpdate::StartIndexFetch()
+{
+    KillTimer(kIndexTimer);
+    CPageHost* main = MainDialog();
+    if (IndexFetchRunning()) return;
+    // The page stays busy until the fetch has ended.
+    if (!main->busy) main->SetBusy(true);
+    const IndexModel model = FindIndexModel(main->targetProductId);
+    m_tmWpr6Batch = model.tmWpr6Batch;
+    FirmwareIndexQuery query;
+    query.modelName = model.name;
+    query.fourPartVersion = main->targetProductId == kActionCameraProduct;
+    query.firmwareLanguage = main->firmwareLanguage;
+    if (main->applyToFirmwareLanguage) query.interfaceLanguage = EnglishLanguageName(main->language);
+    // The fetch runs on a worker, so the window keeps answering; the worker
+    // only posts a message when it is done.
+    const HWND page = m_hWnd;
+    const bool started = m_indexFetch.Start([query] { return FetchFirmwareIndex(query); },
+                                            [page] { ::PostMessageW(page, WM_FIRMWARE_INDEX_DONE, 0, 0); });
+    if (!started) EndIndexFetch(FirmwareIndexResult{});
+}
+
+LRESULT CDialogFirmwareUpdate::OnIndexFetched(WPARAM, LPARAM)
+{
+    if (std::optional<FirmwareIndexResult> result = m_indexFetch.Take()) EndIndexFetch(*result);
+    return 0;
+}
+
+void CDialogFirmwareUpdate::EndIndexFetch(const FirmwareIndexResult& result)
+{
+    CPageHost* main = MainDialog();
+    if (!main) return;
+    // Not fetched: nothing is offered (the version stays 0.0.0.0).
+    if (result.fetched) {
+        StoreFirmwareOffer(result.offer, PageStatus);
+        FillLanguageCombo(result.offer.selection);
+    }
+    if (OfferArmed) {
+        NewerOffered = IsNewerFirmwareOffered() != 0;
+        if (NewerOffered) {
+            RefreshLabels();
+            CDialogNewUpdateFound offer(main->HostWindow());
+            if (offer.DoModal() == IDOK) {
+                PostMessage(WM_COMMAND, MAKEWPARAM(IDC_FW_DOWNLOAD, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(downloadButton.m_hWnd));
+            } else {
+                NewerOffered = false;
+            }
+        }
+    } else {
+        OfferArmed = 1;
+    }
+    PageStatus.State = UpdateStateIdle;
+    main->SetBusy(false);
+    RefreshLabels();
+}
+
+CString CDialogFirmwareUpdate::FileDialogFolder() const
+{
+    const CPageHost* main = MainDialog();
+    return main->currentPath.IsEmpty() ? ProgramImgFolder() : main->currentPath;
+}
+
+void CDialogFirmwareUpdate::KeepFolderOf(const CString& path)
+{
+    MainDialog()->currentPath = path.Left(path.ReverseFind(L'\\') + 1);
+}
+
+void CDialogFirmwareUpdate::ShowPackagePath(const CString& path)
+{
+    fileEdit.SetWindowText(path);
+    fileEdit.SetSel(path.GetLength(), path.GetLength());
+}
+
+template <typename Compose>
+void CDialogFirmwareUpdate::ShowEveryStatus(Compose&& compose, int warning)
+{
+    CPageHost* main = MainDialog();
+    for (LanguageIndex language = 0; language < LanguageCount; ++language) main->SetStatusText(compose(language), language);
+    main->ShowStatus(main->GetStatusText(), warning);
+}
+
+void CDialogFirmwareUpdate::OnBrowse()
+{
+    CPageHost* main = MainDialog();
+    if (!main || main->busy) return;
+    CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kBrowseFileFilter, main->HostWindow());
+    open.m_initialDir = FileDialogFolder();
+    if (open.DoModal() != IDOK) return;
+    const CString path = open.GetPathName();
+    KeepFolderOf(path);
+    ShowPackagePath(path);
+    ShowEveryStatus(TextPressUpdateButton, 0);
+    PageStatus.Percent = -1;
+    PageStatus.Finished = false;
+    main->UpdateNavigation();
+    RefreshLabels();
+}
+
+void CDialogFirmwareUpdate::OnDownload()
+{
+    CPageHost* main = MainDialog();
+    if (!main || main->busy) return;
+    if (languageCombo.GetCount() > 0) {
+        const int entry = SelectedEntry();
+        if (entry >= 0) PageStatus.ChosenFile = PageStatus.EntryFile(entry);
+    }
+    // Nothing offered: there is no file to fetch (never the bare folder).
+    if (!HasFirmwareOffer(PageStatus)) return;
+    PageStatus.State = UpdateStateDownloading;
+    main->SetBusy(true);
+    RefreshLabels();
+
+    CFileDialog save(FALSE, nullptr, PageStatus.ChosenFile,
+                     OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
+                     TextFirmwareFileFilter(main->language), main->HostWindow());
+    save.m_initialDir = FileDialogFolder();
+    if (save.DoModal() != IDOK) {
+        NewerOffered = false;
+        main->SetBusy(false);
+        RefreshLabels();
+        return;
+    }
+    const CString path = save.GetPathName();
+    KeepFolderOf(path);
+    PageStatus.PackagePath = path;
+    const int page = main->currentPage;
+    const int usbStatus = main->usbStatus;
+    auto compose = [page, usbStatus](LanguageIndex language) {
+        return InProgress(StatusInProgressText(page, usbStatus, language), TextAboutToDownloadLatestFirmware(language));
+    };
+    PageStatus.SetStatusTexts(compose);
+    ShowEveryStatus(compose, 0);
+    m_downloadPending = true;
+    SetTimer(kDownloadTimer, kDownloadDelayMs);
+}
+
+void CDialogFirmwareUpdate::StartDownload()
+{
+    KillTimer(kDownloadTimer);
+    m_downloadPending = false;
+    CPageHost* main = MainDialog();
+    const HWND page = m_hWnd;
+    if (!m_download.Start(PageStatus.ChosenFile, PageStatus.PackagePath,
+                          [page] { ::PostMessageW(page, WM_FIRMWARE_DOWNLOAD_DONE, 0, 0); })) {
+        EndDownload(FirmwareFileDownload::Outcome::CannotConnect);
+        return;
+    }
+    main->transferPercent = 0;
+    main->UpdateNavigation();
+    SetTimer(kDownloadTimer, kDownloadPollMs);
+}
+
+void CDialogFirmwareUpdate::PollDownload()
+{
+    CPageHost* main = MainDialog();
+    const int percent = m_download.Percent();
+    if (percent >= 0 && percent != main->transferPercent) {
+        main->transferPercent = percent;
+        main->UpdateNavigation();
+    }
+}
+
+LRESULT CDialogFirmwareUpdate::OnDownloadEnded(WPARAM, LPARAM)
+{
+    const FirmwareFileDownload::Outcome outcome = m_download.TakeOutcome();
+    if (outcome != FirmwareFileDownload::Outcome::Running) EndDownload(outcome);
+    return 0;
+}
+
+void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
+{
+    using Outcome = FirmwareFileDownload::Outcome;
+    KillTimer(kDownloadTimer);
+    CPageHost* main = MainDialog();
+    const bool downloaded = outcome == Outcome::Downloaded;
+    if (downloaded) {
+        if (NewerOffered) {
+            main->ComposeProgressStatus();
+        } else {
+            for (LanguageIndex language = 0; language < LanguageCount; ++language) {
+                main->SetStatusText(TextPressUpdateButton(language), language);
+            }
+        }
+        ShowPackagePath(PageStatus.PackagePath);
+    } else {
+        const auto detail = outcome == Outcome::CannotOpenFile ? TextCannotOpenFile : TextCannotConnectToServer;
+        for (LanguageIndex language = 0; language < LanguageCount; ++language) {
+            main->SetStatusText(Failure(TextFailedToDownloadLatestFirmware(language), detail(language)), language);
+        }
+    }
+    PageStatus.State = UpdateStateIdle;
+    main->transferPercent = -1;
+    main->SetBusy(false);
+    RefreshLabels();
+    main->ShowStatus(main->GetStatusText(), downloaded ? 0 : 1);
+    // An accepted offer goes on to the update by itself.
+    if (NewerOffered && downloaded) {
+        CWnd* action = main->HostWindow()->GetDlgItem(IDC_ACTION);
+        main->HostWindow()->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED),
+                                        reinterpret_cast<LPARAM>(action ? action->m_hWnd : nullptr));
+    }
+}
 
 void CDialogFirmwareUpdate::StartUpdate()
 {

@@ -13,6 +13,7 @@
 #define IDD_FIRMWARE_UPDATE 185
 #define IDD_FIRMWARE_RESTORE 186
 #define IDD_DEVICE_SETTING 187
+#define IDD_NEW_UPDATE_FOUND 188
 #define IDD_DEVICE_SETTING_SECOND 189
 #define IDD_LANGUAGE_MANAGER 190
 #define IDD_DEVICE_SETTING_SPEED_DIAL 193
@@ -105,6 +106,19 @@
 #define IDC_FW_LANGUAGE 1032
 #define IDC_FW_LANGUAGE_LABEL 1035
 #define IDC_FW_STEPS 1207
+// Messages the page's workers post to it when they end (above WM_APP, 0x8000)
+#define WM_FIRMWARE_INDEX_DONE 0x8111
+#define WM_FIRMWARE_DOWNLOAD_DONE 0x8112
+
+// New-firmware offer (template 188)
+#define IDC_OFFER_LOGO 1025
+#define IDC_OFFER_QUESTION 1026
+#define IDC_OFFER_CURRENT_LABEL 1027
+#define IDC_OFFER_NEW_LABEL 1028
+#define IDC_OFFER_CURRENT 1029
+#define IDC_OFFER_NEW 1030
+#define IDC_OFFER_LANGUAGE 1032
+#define IDC_OFFER_LANGUAGE_LABEL 1168
 
 // Firmware restore page (template 186): the title, the version and date rows,
 // six name/value pairs (a pair's value follows its name), the voice-prompt

@@ -41,10 +41,15 @@ protected:
         main->deviceSettings.ProductId = productId;
     }
 
-    // Page timers that read the server end at once in these tests.
+    // Page timers that read the server end at once in these tests (the update
+    // page's fetch ends on a worker, within a bounded wait).
     void FinishPageTimers()
     {
-        if (main->currentPage == PageFirmwareUpdate) main->firmwareUpdatePage.SendMessage(WM_TIMER, kIndexTimer);
+        if (main->currentPage == PageFirmwareUpdate) {
+            CDialogFirmwareUpdate& page = main->firmwareUpdatePage;
+            page.SendMessage(WM_TIMER, kIndexTimer);
+            PumpMessagesUntil([&page] { return !page.IndexFetchRunning(); }, 30000);
+        }
         if (main->currentPage == PageFirmwareRestore) main->firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
     }
 

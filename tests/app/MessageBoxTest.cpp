@@ -153,7 +153,7 @@ TEST_F(MessageBoxOnMainTest, WaitForUserContinuesTheUpdateOfDfuModels)
     Recognize(0x4D10);
     main->GoToFirmwareUpdate(1);
     FinishPageTimers();
-    ASSERT_EQ(1, main->firmwareUpdatePage.PageStatus.State);
+    ASSERT_EQ(UpdateStateIdle, main->firmwareUpdatePage.PageStatus.State);
     main->waitForUser = 1;
     EXPECT_EQ(IDOK, RunOkBox());
     EXPECT_EQ(0, main->waitForUser);
@@ -169,7 +169,7 @@ TEST_F(MessageBoxOnMainTest, WaitForUserOnlyReleasesTheWorkerOfHidModels)
     main->waitForUser = 1;
     EXPECT_EQ(IDOK, RunOkBox());
     EXPECT_EQ(0, main->waitForUser);
-    EXPECT_EQ(1, main->firmwareUpdatePage.PageStatus.State);
+    EXPECT_EQ(UpdateStateIdle, main->firmwareUpdatePage.PageStatus.State);  // nothing started
     EXPECT_EQ(0, main->busy);
 }
 

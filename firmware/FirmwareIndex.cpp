@@ -1,0 +1,289 @@
+#include "firmware/FirmwareIndex.h"
+
+#include <cstdint>
+
+#include "dfu/DFUTransport.h"
+#include "device/HidAddress.h"
+#include "device/ProductCatalogue.h"
+#include "firmware/FirmwarePageTexts.h"
+#include "firmware/FirmwareServer.h"
+#include "framework/File.h"
+
+namespace {
+
+constexpr int kMaxFields = 4;
+constexpr int kTmWpr6Product = 0x5060;
+constexpr int kTmWpr6BatchProduct = 0x5011;
+constexpr int kTwoStageProduct = 0x3110;
+// Models whose offered version always shows its third part.
+constexpr int kThreePartProducts[] = {0x5345, 0x5346};
+// Bluetooth address key of a BlueCore chip, read whole.
+constexpr uint16_t kAddressKey = 1;
+constexpr uint16_t kAddressKeyLength = 8;
+
+// One index line cut into its fields, each trimmed. A line without usable
+// fields has a count of 1.
+struct IndexLine {
+    int count = 0;
+    CString fields[kMaxFields];
+};
+
+CString Trimmed(std::wstring_view text)
+{
+    CString field(text);
+    field.Trim();
+    return field;
+}
+
+// Cuts at most four fields; a separator at the first place of the remaining
+// text does not count, and the last field keeps any colons.
+IndexLine SplitLine(std::wstring_view line)
+{
+    IndexLine out;
+    if (line.size() > static_cast<size_t>(kMaxIndexLineLength)) {
+        out.count = 1;
+        return out;
+    }
+    std::wstring_view rest = line;
+    while (out.count < kMaxFields - 1) {
+        const size_t colon = rest.size() > 1 ? rest.find(L':', 1) : std::wstring_view::npos;
+        if (colon == std::wstring_view::npos) break;
+        out.fields[out.count++] = Trimmed(rest.substr(0, colon));
+        rest = rest.substr(colon + 1);
+    }
+    out.fields[out.count++] = Trimmed(rest);
+    // A file that may not become a file name, or a variant without a
+    // language, makes the line unusable.
+    const bool badFile = (out.count == 3 || out.count == 4) && !IsPlainFileName(out.fields[out.count - 1]);
+    const bool noLanguage = out.count == 4 && out.fields[2].IsEmpty();
+    if (badFile || noLanguage) out.count = 1;
+    return out;
+}
+
+void ReadVersion(const CString& field, bool fourPart, FirmwareOffer& offer)
+{
+    const CString version = field.Mid(1);  // without its "v"
+    if (fourPart) {
+        ParseVersion4(version, &offer.secondaryType, &offer.secondaryVersion, &offer.major, &offer.minor);
+    } else {
+        ParseVersion2(version, &offer.major, &offer.minor);
+    }
+}
+
+int FindEntry(const FirmwareOffer& offer, const wchar_t* language)
+{
+    for (size_t i = 0; i < offer.entries.size(); ++i) {
+        if (offer.entries[i].language.CompareNoCase(language) == 0) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void Select(FirmwareOffer& offer, int entry)
+{
+    if (entry < 0 || entry >= static_cast<int>(offer.entries.size())) return;
+    offer.selection = entry;
+    offer.chosenFile = offer.entries[static_cast<size_t>(entry)].file;
+}
+
+// Reads the lines until one ends the parse.
+void ReadLines(std::wstring_view text, const FirmwareIndexQuery& query, FirmwareOffer& offer)
+{
+    bool threeFieldMatch = false;
+    bool fourFieldMatch = false;
+    size_t pos = 0;
+    while (text.size() - pos >= 2) {
+        if (text[pos] == L'\n') {
+            ++pos;
+            continue;
+        }
+        size_t end = text.find(L'\n', pos);
+        if (end == std::wstring_view::npos) end = text.size();
+        const IndexLine line = SplitLine(text.substr(pos, end - pos));
+        pos = end;
+
+        const bool matched = threeFieldMatch || fourFieldMatch;
+        const bool ours = !query.modelName.IsEmpty() && line.fields[0] == query.modelName;
+        switch (line.count) {
+        case 3:
+            if (matched) return;
+            if (!ours) continue;
+            threeFieldMatch = true;
+            ReadVersion(line.fields[1], query.fourPartVersion, offer);
+            offer.chosenFile = line.fields[2];
+            continue;
+        case 4: {
+            if (threeFieldMatch) return;
+            if (!ours) {
+                if (fourFieldMatch) return;
+                continue;
+            }
+            const CString& language = line.fields[2];
+            if (FindEntry(offer, language) >= 0) continue;
+            offer.entries.push_back({line.fields[3], language});
+            if (!fourFieldMatch) {
+                fourFieldMatch = true;
+                ReadVersion(line.fields[1], query.fourPartVersion, offer);
+                Select(offer, 0);
+            } else if (language.CompareNoCase(query.firmwareLanguage) == 0) {
+                Select(offer, FindEntry(offer, LocalizeLanguageName(language, LanguageEnglish)));
+            }
+            continue;
+        }
+        case 2:
+            if (!matched) continue;
+            if (ours) offer.secondaryVersion = StrToInt(line.fields[1]);
+            return;
+        default:
+            if (matched) return;
+            continue;
+        }
+    }
+}
+
+}  // namespace
+
+FirmwareOffer ParseFirmwareIndex(std::wstring_view text, const FirmwareIndexQuery& query)
+{
+    FirmwareOffer offer;
+    text = text.substr(0, text.find(L'\0'));
+    ReadLines(text, query, offer);
+    if (!offer.entries.empty() && !query.interfaceLanguage.IsEmpty()) {
+        Select(offer, FindEntry(offer, query.interfaceLanguage));
+    }
+    return offer;
+}
+
+void StoreFirmwareOffer(const FirmwareOffer& offer, UpdateStatus& status)
+{
+    status.OfferedMajor = offer.major;
+    status.OfferedMinor = offer.minor;
+    status.OfferedSecondaryType = offer.secondaryType;
+    status.OfferedSecondaryVersion = offer.secondaryVersion;
+    status.ChosenFile = offer.chosenFile;
+    for (const FirmwareIndexEntry& entry : offer.entries) status.AddEntry(entry.file, entry.language);
+}
+
+bool HasFirmwareOffer(const UpdateStatus& status)
+{
+    const bool someVersion = status.OfferedMajor || status.OfferedMinor || status.OfferedSecondaryType ||
+                             status.OfferedSecondaryVersion;
+    return someVersion && IsPlainFileName(status.ChosenFile);
+}
+
+CString SecondaryVersionSuffix(int productId, int secondaryVersion)
+{
+    if (secondaryVersion != 0) return CString::Formatted(L".%d", secondaryVersion);
+    for (int product : kThreePartProducts) {
+        if (product == productId) return CString(L".0");
+    }
+    return CString();
+}
+
+CString OfferedVersionText(int productId, int major, int minor, int secondaryType, int secondaryVersion)
+{
+    if (productId == kActionCameraProduct) {
+        return CString::Formatted(L"%d.%d.%d.%d", secondaryType, secondaryVersion, major, minor);
+    }
+    return CString::Formatted(L"%d.%d", major, minor) + SecondaryVersionSuffix(productId, secondaryVersion);
+}
+
+CString CurrentVersionText(int productId, const VersionGroup& version)
+{
+    if (productId == kActionCameraProduct) {
+        return OfferedVersionText(productId, version.Major, version.Minor, version.SecondaryType,
+                                  version.SecondaryVersion);
+    }
+    CString text = CString::Formatted(L"%d.%d", version.Major, version.Minor);
+    switch (version.SecondaryType) {
+    case 1:
+        text += L"rc";
+        if (version.SecondaryVersion != 0) text.AppendFormat(L"%d", version.SecondaryVersion);
+        return text;
+    case 2:
+        return text + SecondaryVersionSuffix(productId, version.SecondaryVersion);
+    default:
+        return text;
+    }
+}
+
+CString LatestVersionLine(const UpdateStatus& status, int productId, LanguageIndex language)
+{
+    if (!HasFirmwareOffer(status)) return TextCannotConnectToServer(language);
+    const CString version = OfferedVersionText(productId, status.OfferedMajor, status.OfferedMinor,
+                                               status.OfferedSecondaryType, status.OfferedSecondaryVersion);
+    const CString title = TextLatestVersion(language);
+    if (status.EntryCount() < 2) {
+        return CString::FillPlaceholders(L"%s: v%s (%s)", {title, version, status.ChosenFile});
+    }
+    return CString::FillPlaceholders(L"%s: v%s", {title, version});
+}
+
+bool IsNewerFirmwareVersion(int productId, const DeviceSettings& recorded, const UpdateStatus& offered,
+                            bool tmWpr6Batch)
+{
+    if (productId == kActionCameraProduct) {
+        return recorded.CompareFirmwareVersionEx(offered.OfferedMajor, offered.OfferedMinor,
+                                                 offered.OfferedSecondaryType, offered.OfferedSecondaryVersion) < 0;
+    }
+    if (productId == kTmWpr6Product && tmWpr6Batch) return true;
+    const int d = recorded.CompareFirmwareVersion(offered.OfferedMajor, offered.OfferedMinor);
+    const int type = recorded.Firmware.SecondaryType;
+    const int recordedVersion = recorded.Firmware.SecondaryVersion;
+    const int offeredVersion = offered.OfferedSecondaryVersion;
+    if (type == 1) return d <= 0;
+    if (productId == kTwoStageProduct && type != 2) return d < 0 || (d == 0 && offeredVersion > 0);
+    return d < 0 || (d == 0 && recordedVersion < offeredVersion);
+}
+
+bool ReadFirstDfuAddressPart(CString& lap)
+{
+    DFUTransportUSB::init();
+    bool read = false;
+    CStringListX devices;
+    DFURequestsUSB::EnumerateDevices(devices);
+    for (CStringListX::Position p = devices.GetHeadPosition(); p;) {
+        const CStringX& name = devices.GetNext(p);
+        CString path(DFUTransportUSB::PathInternal(name).str());
+        path.MakeUpper();
+        int vendor = 0;
+        int product = 0;
+        if (!ParseUsbVendorProduct(path.ToAnsi().c_str(), &vendor, &product)) continue;
+        if (vendor != kMakerVendorId || !IsKnownUsbProductId(product)) continue;
+        // The first of the maker's devices only.
+        DFUTransportCOM transport;
+        if (DFURequestsUSB::ConnectDevice(Device::Canonicalise(name, true), transport)) {
+            uint8_t key[kAddressKeyLength] = {};
+            uint16_t got = 0;
+            if (transport.BCCMDGetPS(kAddressKey, key, kAddressKeyLength, &got)) {
+                lap.Format(L"%02X%02X%02X", key[0], key[3], key[2]);
+                read = true;
+            }
+        }
+        break;
+    }
+    DFUTransportUSB::deinit();
+    return read;
+}
+
+IndexModel FindIndexModel(int targetProductId)
+{
+    IndexModel model;
+    if (targetProductId != kTmWpr6Product) {
+        model.name = GetModelName(targetProductId, 1);
+        return model;
+    }
+    CString lap;
+    if (!ReadFirstDfuAddressPart(lap)) return model;
+    model.tmWpr6Batch = IsTmWpr6Address(targetProductId, lap) == 1;
+    model.name = GetModelName(model.tmWpr6Batch ? kTmWpr6BatchProduct : kTmWpr6Product, 1);
+    return model;
+}
+
+FirmwareIndexResult FetchFirmwareIndex(const FirmwareIndexQuery& query)
+{
+    FirmwareIndexResult result;
+    CString text;
+    result.fetched = FetchServerIndex(FirmwareIndexUrl(), text);
+    if (result.fetched) result.offer = ParseFirmwareIndex(std::wstring_view(text.str()), query);
+    return result;
+}

@@ -1,0 +1,91 @@
+#include "firmware/FirmwareServer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/ManagerUpdate.h"
+#include "framework/File.h"
+
+namespace {
+
+constexpr int kHttpOk = 200;
+
+// The temporary name a download fills before it is renamed into place.
+CString PartialPath(const CString& path) { return path + L".part"; }
+
+// The download itself, on the worker.
+FirmwareFileDownload::Outcome Fetch(const CString& url, const CString& path, DownloadProgress& progress)
+{
+    using Outcome = FirmwareFileDownload::Outcome;
+    const CString partial = PartialPath(path);
+    int status = 0;
+    const int result = HttpDownload(url, nullptr, partial, &progress, &status);
+    if (result < 0) progress.done = result;
+    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
+    if (result <= 0 || status != kHttpOk) {
+        // An error answer or an empty body is no firmware file.
+        CFile::Remove(partial);
+        return Outcome::CannotConnect;
+    }
+    if (!CFile::Rename(partial, path)) {
+        CFile::Remove(partial);
+        return Outcome::CannotOpenFile;
+    }
+    return Outcome::Downloaded;
+}
+
+}  // namespace
+
+CString UpdateBaseFolderFile(const wchar_t* name)
+{
+    return CString::Formatted(L"%s%s", ManagerUpdateBaseFolder().GetString(), name ? name : L"");
+}
+
+CString FirmwareIndexUrl() { return UpdateBaseFolderFile(kFirmwareIndexName); }
+
+CString RevisionsIndexUrl() { return UpdateBaseFolderFile(kRevisionsIndexName); }
+
+CString FirmwareFileUrl(const CString& name)
+{
+    return IsPlainFileName(name) ? UpdateBaseFolderFile(name) : CString();
+}
+
+bool FetchServerIndex(const CString& url, CString& text)
+{
+    char* raw = nullptr;
+    int status = 0;
+    const int result = HttpDownload(url, &raw, nullptr, nullptr, &status);
+    DownloadBuffer buffer(raw);  // freed on every way out
+    if (result <= 0 || status != kHttpOk || !buffer) return false;
+    // The buffer is zero past the data; the text ends at its first NUL.
+    const size_t length = strnlen(buffer.get(), static_cast<size_t>(result));
+    text = CString::FromAnsi(buffer.get(), static_cast<int>(length));
+    return true;
+}
+
+bool FirmwareFileDownload::Start(const CString& name, const CString& path, std::function<void()> done)
+{
+    const CString url = FirmwareFileUrl(name);
+    if (url.IsEmpty() || path.IsEmpty() || m_job.Running()) return false;
+    auto progress = std::make_shared<DownloadProgress>();
+    if (!m_job.Start([url, path, progress] { return Fetch(url, path, *progress); }, std::move(done))) return false;
+    m_progress = std::move(progress);
+    return true;
+}
+
+int FirmwareFileDownload::Percent() const
+{
+    if (!m_progress) return -1;
+    const int32_t total = m_progress->total.load();
+    const int32_t done = m_progress->done.load();
+    if (done < 0 || total <= 0) return -1;
+    return static_cast<int>(std::min<int64_t>(100, static_cast<int64_t>(done) * 100 / total));
+}
+
+FirmwareFileDownload::Outcome FirmwareFileDownload::TakeOutcome()
+{
+    std::optional<Outcome> outcome = m_job.Take();
+    if (!outcome) return Outcome::Running;
+    m_progress.reset();
+    return *outcome;
+}
