@@ -1,0 +1,5 @@
+# The firmware update page runs against a local server of its own and opens
+# dialogs on the shared Wine desktop.
+include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/server.cmake)
+torvik_test_server(${name})
+set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
