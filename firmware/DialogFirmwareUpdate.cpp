@@ -82,9 +82,9 @@ void CDialogFirmwareUpdate::ShowPage()
     CPageHost* main = MainDialog();
     if (!main) return;
     main->transferPercent = -1;
-    DfuPhase = 0;
-    PrimaryEngineOpen = false;
-    SecondaryEngineOpen = false;
+    engines.DfuPhase = 0;
+    engines.PrimaryEngineOpen = false;
+    engines.SecondaryEngineOpen = false;
     NewerOffered = false;
     PageStatus.Reset(UpdateResetModeUpdatePage);
     fileEdit.SetWindowText(L"");
@@ -182,8 +182,9 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
 int CDialogFirmwareUpdate::IsNewerFirmwareOffered()
 {
     const CPageHost* main = MainDialog();
+    // Nothing matched in the index: nothing to offer, whatever the model.
     if (!main || !HasFirmwareOffer(PageStatus)) return 0;
-    return IsNewerFirmwareVersion(main->targetProductId, main->deviceSettings, PageStatus, m_tmWpr6Batch) ? 1 : 0;
+    return ::IsNewerFirmwareOffered(*main, PageStatus) ? 1 : 0;
 }
 
 void CDialogFirmwareUpdate::StartRestoredUpdate()
@@ -218,10 +219,8 @@ void CDialogFirmwareUpdate::StartIndexFetch()
     if (IndexFetchRunning()) return;
     // The page stays busy until the fetch has ended.
     if (!main->busy) main->SetBusy(true);
-    const IndexModel model = FindIndexModel(main->targetProductId);
-    m_tmWpr6Batch = model.tmWpr6Batch;
     FirmwareIndexQuery query;
-    query.modelName = model.name;
+    query.modelName = IndexModelName(main->targetProductId);
     query.fourPartVersion = main->targetProductId == kActionCameraProduct;
     query.firmwareLanguage = main->firmwareLanguage;
     if (main->applyToFirmwareLanguage) query.interfaceLanguage = EnglishLanguageName(main->language);

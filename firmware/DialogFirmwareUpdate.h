@@ -7,6 +7,7 @@
 
 #include "app/WizardPage.h"
 #include "dfu/DFUEngine.h"
+#include "firmware/DfuRoad.h"
 #include "firmware/FirmwareIndex.h"
 #include "firmware/FirmwareServer.h"
 #include "firmware/UpdateStatus.h"
@@ -81,14 +82,11 @@ public:
     // DFU callbacks waiting for the user-interface thread, under QueueLock.
     std::list<std::shared_ptr<CCallbackData>> CallbackQueue;
     CCriticalSection QueueLock;
-    // 0 no DFU-library update runs, 1 the first reconfiguration was started,
-    // 2 the second engine took over.
-    int DfuPhase = 0;
-    DFUEngine PrimaryEngine;
-    bool PrimaryEngineOpen = false;
-    // The engine of the second device, or of the second attempt.
-    DFUEngine SecondaryEngine;
-    bool SecondaryEngineOpen = false;
+    // The DFU library's two engines (the second for the second device, or the
+    // second attempt), whether each holds a device, and DfuPhase: 0 no
+    // DFU-library update runs, 1 the first reconfiguration was started, 2 the
+    // second engine took over.
+    DfuEngines engines;
     UpdateStatus PageStatus;
     // Set while the server offers a version newer than the headset's.
     bool NewerOffered = false;
@@ -150,6 +148,4 @@ private:
     FirmwareFileDownload m_download;
     // Set from the save dialog's OK until timer 206 starts the download.
     bool m_downloadPending = false;
-    // A 0x5060 headset of the batch that is offered every version.
-    bool m_tmWpr6Batch = false;
 };

@@ -1,11 +1,9 @@
 #include "firmware/FirmwareIndex.h"
 
-#include <cstdint>
-
-#include "dfu/DFUTransport.h"
 #include "device/HidAddress.h"
 #include "device/ProductCatalogue.h"
 #include "firmware/FirmwarePageTexts.h"
+#include "firmware/DfuRoad.h"
 #include "firmware/FirmwareServer.h"
 #include "framework/File.h"
 
@@ -14,12 +12,8 @@ namespace {
 constexpr int kMaxFields = 4;
 constexpr int kTmWpr6Product = 0x5060;
 constexpr int kTmWpr6BatchProduct = 0x5011;
-constexpr int kTwoStageProduct = 0x3110;
 // Models whose offered version always shows its third part.
 constexpr int kThreePartProducts[] = {0x5345, 0x5346};
-// Bluetooth address key of a BlueCore chip, read whole.
-constexpr uint16_t kAddressKey = 1;
-constexpr uint16_t kAddressKeyLength = 8;
 
 // One index line cut into its fields, each trimmed. A line without usable
 // fields has a count of 1.
@@ -218,65 +212,14 @@ CString LatestVersionLine(const UpdateStatus& status, int productId, LanguageInd
     return CString::FillPlaceholders(L"%s: v%s", {title, version});
 }
 
-bool IsNewerFirmwareVersion(int productId, const DeviceSettings& recorded, const UpdateStatus& offered,
-                            bool tmWpr6Batch)
+CString IndexModelName(int targetProductId)
 {
-    if (productId == kActionCameraProduct) {
-        return recorded.CompareFirmwareVersionEx(offered.OfferedMajor, offered.OfferedMinor,
-                                                 offered.OfferedSecondaryType, offered.OfferedSecondaryVersion) < 0;
-    }
-    if (productId == kTmWpr6Product && tmWpr6Batch) return true;
-    const int d = recorded.CompareFirmwareVersion(offered.OfferedMajor, offered.OfferedMinor);
-    const int type = recorded.Firmware.SecondaryType;
-    const int recordedVersion = recorded.Firmware.SecondaryVersion;
-    const int offeredVersion = offered.OfferedSecondaryVersion;
-    if (type == 1) return d <= 0;
-    if (productId == kTwoStageProduct && type != 2) return d < 0 || (d == 0 && offeredVersion > 0);
-    return d < 0 || (d == 0 && recordedVersion < offeredVersion);
-}
-
-bool ReadFirstDfuAddressPart(CString& lap)
-{
-    DFUTransportUSB::init();
-    bool read = false;
-    CStringListX devices;
-    DFURequestsUSB::EnumerateDevices(devices);
-    for (CStringListX::Position p = devices.GetHeadPosition(); p;) {
-        const CStringX& name = devices.GetNext(p);
-        CString path(DFUTransportUSB::PathInternal(name).str());
-        path.MakeUpper();
-        int vendor = 0;
-        int product = 0;
-        if (!ParseUsbVendorProduct(path.ToAnsi().c_str(), &vendor, &product)) continue;
-        if (vendor != kMakerVendorId || !IsKnownUsbProductId(product)) continue;
-        // The first of the maker's devices only.
-        DFUTransportCOM transport;
-        if (DFURequestsUSB::ConnectDevice(Device::Canonicalise(name, true), transport)) {
-            uint8_t key[kAddressKeyLength] = {};
-            uint16_t got = 0;
-            if (transport.BCCMDGetPS(kAddressKey, key, kAddressKeyLength, &got)) {
-                lap.Format(L"%02X%02X%02X", key[0], key[3], key[2]);
-                read = true;
-            }
-        }
-        break;
-    }
-    DFUTransportUSB::deinit();
-    return read;
-}
-
-IndexModel FindIndexModel(int targetProductId)
-{
-    IndexModel model;
-    if (targetProductId != kTmWpr6Product) {
-        model.name = GetModelName(targetProductId, 1);
-        return model;
-    }
+    if (targetProductId != kTmWpr6Product) return GetModelName(targetProductId, 1);
+    DfuLibrarySession library;
+    DFUTransportCOM transport;
     CString lap;
-    if (!ReadFirstDfuAddressPart(lap)) return model;
-    model.tmWpr6Batch = IsTmWpr6Address(targetProductId, lap) == 1;
-    model.name = GetModelName(model.tmWpr6Batch ? kTmWpr6BatchProduct : kTmWpr6Product, 1);
-    return model;
+    if (!library.ReadFirstAddress(transport, lap)) return CString();
+    return GetModelName(IsTmWpr6Address(targetProductId, lap) ? kTmWpr6BatchProduct : kTmWpr6Product, 1);
 }
 
 FirmwareIndexResult FetchFirmwareIndex(const FirmwareIndexQuery& query)

@@ -1,7 +1,8 @@
 // The server's firmware index ("Firmware"): the lines of the connected model,
 // the version and file they offer, the voice-prompt variants and which of them
-// is preselected; the texts that show an offered version; and whether the
-// offer is newer than the headset's firmware.
+// is preselected; and the texts that show an offered version. Whether an offer
+// is newer than the headset's firmware is the DFU road's decision
+// (IsNewerFirmwareOffered, firmware/DfuRoad.h).
 //
 // Index lines have up to four fields separated by ":" (a separator at the
 // first place of the remaining text does not count, so no field is empty
@@ -100,21 +101,11 @@ CString CurrentVersionText(int productId, const VersionGroup& version);
 // server cannot be reached when nothing is offered.
 CString LatestVersionLine(const UpdateStatus& status, int productId, LanguageIndex language);
 
-// Whether the offered version is newer than the recorded one, by the rules of
-// the model (secondary type 1 offers the same version again). tmWpr6Batch: a
-// 0x5060 headset of the batch that is offered every version.
-bool IsNewerFirmwareVersion(int productId, const DeviceSettings& recorded, const UpdateStatus& offered,
-                            bool tmWpr6Batch);
-
-// The model name the index is searched for. For 0x5060 the first of the
+// The model name the index is searched for: for 0x5060 the first of the
 // maker's devices behind the DFU library is asked for its Bluetooth address,
-// which tells the 0x5011 batch apart; empty when no device answers. For every
+// which tells the 0x5011 batch apart (empty when no device answers); for every
 // other product its file-name form.
-struct IndexModel {
-    CString name;
-    bool tmWpr6Batch = false;
-};
-IndexModel FindIndexModel(int targetProductId);
+CString IndexModelName(int targetProductId);
 
 // What a fetch of the index gave: fetched is false when the server could not
 // be reached, sent nothing, sent an error answer or broke off.
@@ -125,8 +116,3 @@ struct FirmwareIndexResult {
 // Fetches the index from the server and reads it for the query (blocking,
 // within the bounds of HttpDownload: run it on a worker).
 FirmwareIndexResult FetchFirmwareIndex(const FirmwareIndexQuery& query);
-
-// The lower three bytes of the Bluetooth address of the first of the maker's
-// devices that the DFU library lists, as six hexadecimal digits; false when
-// none connects or its address cannot be read.
-bool ReadFirstDfuAddressPart(CString& lap);

@@ -239,7 +239,7 @@ static_assert(std::size(kTexts) == static_cast<size_t>(FirmwarePageTextId::Count
 
 const wchar_t* Literal(FirmwarePageTextId id, LanguageIndex language)
 {
-    return kTexts[static_cast<size_t>(id)].text[static_cast<size_t>(TextColumn(language))];
+    return TableLiteral(std::span<const FirmwarePageTextEntry>(kTexts), static_cast<int>(id), language);
 }
 
 }  // namespace

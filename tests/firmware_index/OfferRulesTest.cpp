@@ -1,5 +1,4 @@
-// What the page and the offer show of a version, and which offered versions
-// count as newer for a headset.
+// What the page and the offer show of a version, and the page's texts.
 #include <gtest/gtest.h>
 
 #include "app/Texts.h"
@@ -84,41 +83,6 @@ TEST(LatestVersionLine, NothingOfferedReadsAsNoConnection)
     status.OfferedMajor = 2;
     EXPECT_FALSE(HasFirmwareOffer(status));
     EXPECT_EQ(LatestVersionLine(status, 0x5910, LanguageEnglish), L"Cannot connect to the server");
-}
-
-TEST(NewerFirmware, DecisionByModelAndSecondaryType)
-{
-    const struct {
-        const char* name;
-        int product;
-        VersionGroup recorded;
-        int major, minor, type, version;
-        bool batch;
-        bool offered;
-    } cases[] = {
-        {"type 1 is offered the same version", 0x4D10, {2, 1, 1, 0}, 2, 1, 0, 0, false, true},
-        {"type 1 is not offered an older one", 0x4D10, {2, 1, 1, 0}, 2, 0, 0, 0, false, false},
-        {"a higher secondary version", 0x4D10, {2, 1, 0, 3}, 2, 1, 0, 4, false, true},
-        {"the same secondary version", 0x4D10, {2, 1, 0, 3}, 2, 1, 0, 3, false, false},
-        {"a newer minor", 0x5910, {1, 2, 0, 0}, 1, 3, 0, 0, false, true},
-        {"an older major", 0x5910, {2, 0, 0, 9}, 1, 9, 0, 0, false, false},
-        {"0x3110 other type, secondary version 0", 0x3110, {1, 0, 5, 0}, 1, 0, 0, 0, false, false},
-        {"0x3110 other type, secondary version 1", 0x3110, {1, 0, 5, 0}, 1, 0, 0, 1, false, true},
-        {"0x3110 type 2 compares secondary versions", 0x3110, {1, 0, 2, 4}, 1, 0, 0, 4, false, false},
-        {"0x3110 type 1", 0x3110, {1, 0, 1, 0}, 1, 0, 0, 0, false, true},
-        {"the camera compares four parts, type first", 0x3020, {2, 5, 1, 0}, 1, 0, 1, 1, false, true},
-        {"the camera at the same version", 0x3020, {2, 5, 1, 0}, 2, 5, 1, 0, false, false},
-        {"the 0x5011 batch is offered even an older version", 0x5060, {3, 0, 0, 0}, 2, 0, 0, 0, true, true},
-        {"other 0x5060 headsets by the usual rows", 0x5060, {3, 0, 0, 0}, 2, 0, 0, 0, false, false},
-    };
-    for (const auto& c : cases) {
-        DeviceSettings recorded;
-        recorded.ProductId = c.product;
-        recorded.Firmware = c.recorded;
-        UpdateStatus offered;
-        Offer(offered, c.major, c.minor, c.type, c.version, 0);
-        EXPECT_EQ(IsNewerFirmwareVersion(c.product, recorded, offered, c.batch), c.offered) << c.name;
-    }
 }
 
 TEST(FirmwarePageTexts, EveryTextInEveryLanguageWithItsPlaceholders)

@@ -97,8 +97,8 @@ TEST_F(FirmwarePageTest, NothingOfferedWhenTheIndexCannotBeHad)
     Recognize(0x5910, {1, 0, 0, 0});
     ServeIndex(kOstrel + ":v1.3:Ostrel.img\n");
     const CString base = testserver::HttpBase();
-    // A base address whose query shapes the answer to the index's path.
-    auto shaped = [&](const wchar_t* query) { return base + L"/malvobluetoothmanager/Firmware?" + query + L"&x="; };
+    // A base address that shapes the server's answers to the paths below it.
+    auto shaped = [&](const wchar_t* options) { return base + L"/with/" + options; };
     const struct {
         const char* name;
         CString server;
