@@ -93,8 +93,13 @@ void CDialogNewUpdateFound::OnOK()
     EndDialog(IDOK);
 }
 
-HBRUSH CDialogNewUpdateFound::OnCtlColor(CDC* dc, CWnd*, UINT)
+HBRUSH CDialogNewUpdateFound::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
+    // The voice-prompt choice keeps the system's colours: light text on its
+    // white field would not read.
+    const bool choice = ctlColor == CTLCOLOR_LISTBOX || ctlColor == CTLCOLOR_EDIT ||
+                        (wnd && wnd->m_hWnd == languageCombo.m_hWnd);
+    if (choice) return CWnd::OnCtlColor(dc, wnd, ctlColor);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(kOfferTextColour);
     if (const CPageHost* main = Host()) return main->MessageBoxBrush(false);

@@ -14,6 +14,13 @@ constexpr int kButtonMargin = 8;
 
 int ClientWidth(const CWnd& control) { return control.GetClientRect().Width(); }
 
+int Weight(const CWnd& control)
+{
+    LOGFONTW font{};
+    ::GetObjectW(control.GetFontHandle(), sizeof font, &font);
+    return font.lfWeight;
+}
+
 // Height of a text wrapped at the control's width in the control's font.
 int WrappedHeight(const CWnd& control, const CString& text)
 {
@@ -56,6 +63,8 @@ TEST_F(FirmwarePageTest, PageTextsFitInEveryLanguage)
         SCOPED_TRACE(testing::Message() << "language " << language);
         main->language = language;
         page().RefreshLabels();
+        EXPECT_EQ(Weight(page().titleStatic), FW_BOLD);
+        EXPECT_EQ(Weight(page().stepsStatic), FW_BOLD);
         ExpectLineFits(page().titleStatic, 0, "title");
         ExpectLineFits(page().browseButton, kButtonMargin, "Browse");
         ExpectLineFits(page().downloadButton, kButtonMargin, "Download");
@@ -76,6 +85,10 @@ TEST_F(FirmwarePageTest, OfferTextsFitInEveryLanguage)
         int measured = 0;
         SetModalDialogHook([&](CDialog& dialog, UINT) {
             auto& offer = dynamic_cast<CDialogNewUpdateFound&>(dialog);
+            for (const CWnd* control : {static_cast<const CWnd*>(&offer.questionStatic), static_cast<const CWnd*>(&offer.newVersion),
+                                        static_cast<const CWnd*>(&offer.yesButton)}) {
+                EXPECT_EQ(Weight(*control), FW_BOLD);
+            }
             ExpectLineFits(offer.currentLabel, 0, "current label");
             ExpectLineFits(offer.newLabel, 0, "new label");
             ExpectLineFits(offer.currentVersion, 0, "current version");
