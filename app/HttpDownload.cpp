@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <vector>
 
 #include "framework/File.h"
 #include "framework/Internet.h"
@@ -14,6 +15,8 @@ const wchar_t kDefaultServerBaseAddress[] = L"https://update.torvik.example";
 
 // Publish done once every 102 blocks.
 constexpr int kProgressBlockInterval = 100;
+// Blocks gathered for one write to the file.
+constexpr int kWriteBlocks = 64;
 
 // How long the caller sleeps at most between two looks at the clock.
 constexpr DWORD kWatchSliceMs = 1000;
@@ -160,21 +163,30 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
     return kHttpDownloadCannotOpenUrl;
 }
 
-// Writes the body to the file block by block, publishing progress; the byte
-// count, or a negative code when the body did not arrive and land whole.
+// Writes the body to the file, publishing progress; the byte count, or a
+// negative code when the body did not arrive and land whole. Blocks are read
+// one by one into a larger buffer that is written whenever it is full, so the
+// file sees one write per kWriteBlocks blocks.
 int CopyIntoFile(Transfer& t, CHttpFile& file)
 {
     long long received = 0;
     int counter = 0;
-    char block[kHttpDownloadBlockSize];
+    std::vector<char> pending(static_cast<size_t>(kHttpDownloadBlockSize) * kWriteBlocks);
+    size_t filled = 0;
+    auto writePending = [&] {
+        const bool written = filled == 0 || t.target.Write(pending.data(), static_cast<UINT>(filled));
+        filled = 0;
+        return written;
+    };
     for (;;) {
-        int got = ReadBlock(t, file, block);
+        int got = ReadBlock(t, file, pending.data() + filled);
         if (got < 0 || (got == 0 && IsShortBody(file, received))) return kHttpDownloadCannotOpenUrl;
         CSingleLock hold(&t.lock, true);
         if (t.abandoned) return kHttpDownloadCannotOpenUrl;
-        if (got == 0) return t.target.Flush() ? static_cast<int>(received) : kHttpDownloadCannotWriteFile;
+        if (got == 0) return writePending() && t.target.Flush() ? static_cast<int>(received) : kHttpDownloadCannotWriteFile;
         if (received + got > INT_MAX) return kHttpDownloadCannotOpenUrl;  // more than a count can tell
-        if (!t.target.Write(block, static_cast<UINT>(got))) return kHttpDownloadCannotWriteFile;
+        filled += static_cast<size_t>(got);
+        if (filled + kHttpDownloadBlockSize > pending.size() && !writePending()) return kHttpDownloadCannotWriteFile;
         received += got;
         if (counter <= kProgressBlockInterval) {
             ++counter;
