@@ -19,6 +19,17 @@
 struct DownloadProgress {
     std::atomic<int32_t> total{0};
     std::atomic<int32_t> done{0};
+
+    // done against total, 0 to 100; -1 before the transfer has begun or after
+    // a failure stored in done.
+    int Percent() const
+    {
+        const int32_t all = total.load();
+        const int32_t part = done.load();
+        if (part < 0 || all <= 0) return -1;
+        const int64_t percent = static_cast<int64_t>(part) * 100 / all;
+        return static_cast<int>(percent < 100 ? percent : 100);
+    }
 };
 
 inline constexpr int32_t kDownloadProgressTotal = 104857600;

@@ -97,30 +97,21 @@ bool FetchManagerVersion(ManagerVersionLine& line)
 
 bool ManagerVersionCheck::Start(std::function<void()> done)
 {
-    if (m_shared) return false;
-    auto shared = std::make_shared<Shared>();
-    HANDLE thread = StartThread([shared, done = std::move(done)] {
-        try {
-            shared->fetched = FetchManagerVersion(shared->line);
-        } catch (...) {
-            ReportCaughtException(L"the manager's version check");
-            shared->fetched = false;  // still report, so the page never stays busy
-        }
-        shared->finished = true;
-        if (done) done();
-    });
-    if (!thread) return false;
-    ::CloseHandle(thread);
-    m_shared = std::move(shared);
-    return true;
+    return m_job.Start(
+        [] {
+            Result result;
+            result.fetched = FetchManagerVersion(result.line);
+            return result;
+        },
+        std::move(done));
 }
 
 bool ManagerVersionCheck::TakeResult(bool& fetched, ManagerVersionLine& line)
 {
-    if (!m_shared || !m_shared->finished.load()) return false;
-    fetched = m_shared->fetched;
-    line = m_shared->line;
-    m_shared.reset();
+    std::optional<Result> result = m_job.Take();
+    if (!result) return false;
+    fetched = result->fetched;
+    line = result->line;
     return true;
 }
 
@@ -150,11 +141,7 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
 
 int ManagerInstallerDownload::Percent() const
 {
-    if (!m_shared) return -1;
-    int32_t total = m_shared->progress.total.load();
-    int32_t done = m_shared->progress.done.load();
-    if (done < 0 || total <= 0) return -1;
-    return static_cast<int>(std::min<int64_t>(100, static_cast<int64_t>(done) * 100 / total));
+    return m_shared ? m_shared->progress.Percent() : -1;
 }
 
 ManagerInstallerDownload::Outcome ManagerInstallerDownload::GetOutcome() const

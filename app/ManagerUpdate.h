@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/HttpDownload.h"
+#include "framework/BackgroundJob.h"
 #include "framework/CString.h"
 
 // The name that keys the manager's lines in the version file.
@@ -49,19 +50,18 @@ public:
     // Starts the worker; false when it cannot start (or one runs already).
     bool Start(std::function<void()> done);
     // True from Start until the result has been taken.
-    bool Running() const { return m_shared != nullptr; }
+    bool Running() const { return m_job.Running(); }
     // False while the worker runs. Once it has ended: true, and the check is
     // over; fetched tells whether the version file came whole with HTTP
     // status 200, and line holds what it says.
     bool TakeResult(bool& fetched, ManagerVersionLine& line);
 
 private:
-    struct Shared {
-        std::atomic<bool> finished{false};
-        bool fetched = false;
+    struct Result {
+        bool fetched = false;  // also after an exception stopped the check
         ManagerVersionLine line;
     };
-    std::shared_ptr<Shared> m_shared;
+    BackgroundJob<Result> m_job{L"the manager's version check"};
 };
 
 // The installer download. A worker thread fetches the file; the user-interface

@@ -1,6 +1,5 @@
 #include "firmware/FirmwareServer.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "app/ManagerUpdate.h"
@@ -75,11 +74,7 @@ bool FirmwareFileDownload::Start(const CString& name, const CString& path, std::
 
 int FirmwareFileDownload::Percent() const
 {
-    if (!m_progress) return -1;
-    const int32_t total = m_progress->total.load();
-    const int32_t done = m_progress->done.load();
-    if (done < 0 || total <= 0) return -1;
-    return static_cast<int>(std::min<int64_t>(100, static_cast<int64_t>(done) * 100 / total));
+    return m_progress ? m_progress->Percent() : -1;
 }
 
 FirmwareFileDownload::Outcome FirmwareFileDownload::TakeOutcome()

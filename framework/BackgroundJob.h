@@ -17,17 +17,20 @@
 template <typename Result>
 class BackgroundJob {
 public:
+    // what names the work where a debugger is told of an exception it stopped.
+    explicit BackgroundJob(const wchar_t* what = L"a background job") : m_what(what) {}
+
     // Starts the worker; false when one runs already or it cannot start. A work
     // that throws ends with a default Result, which must read as a failure.
     bool Start(std::function<Result()> work, std::function<void()> done = nullptr)
     {
         if (m_shared) return false;
         auto shared = std::make_shared<Shared>();
-        HANDLE thread = StartThread([shared, work = std::move(work), done = std::move(done)] {
+        HANDLE thread = StartThread([shared, what = m_what, work = std::move(work), done = std::move(done)] {
             try {
                 shared->result = work();
             } catch (...) {
-                ReportCaughtException(L"a background job");
+                ReportCaughtException(what);
                 shared->result = Result{};
             }
             shared->finished = true;
@@ -63,5 +66,6 @@ private:
         std::atomic<bool> finished{false};
         Result result{};
     };
+    const wchar_t* m_what;
     std::shared_ptr<Shared> m_shared;
 };
