@@ -518,7 +518,7 @@ void CUpdaterDlg::ApplyLanguage(LanguageIndex newLanguage, bool newApplyToFirmwa
             OfferArmed = 0;
             firmwareUpdatePage.PageStatus.Reset(UpdateResetModeUpdatePage);
             firmwareUpdatePage.languageCombo.ResetContent();
-            firmwareUpdatePage.SetTimer(kIndexTimer, 10);
+            firmwareUpdatePage.SetTimer(kIndexTimer, kIndexAfterLanguageMs);
         } else {
             firmwareUpdatePage.RefreshLabels();
         }

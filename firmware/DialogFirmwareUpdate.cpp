@@ -56,7 +56,7 @@ void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
 BOOL CDialogFirmwareUpdate::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
-    ReturnTimer = 0;
+    shared.ReturnTimer = 0;
     RestartSeen = false;
     // One bold copy of the dialog font, kept for the life of the page.
     if (m_boldFont.CreateBoldOf(GetFontHandle())) {
@@ -85,7 +85,7 @@ void CDialogFirmwareUpdate::ShowPage()
     engines.DfuPhase = 0;
     engines.PrimaryEngineOpen = false;
     engines.SecondaryEngineOpen = false;
-    NewerOffered = false;
+    shared.NewerOffered = 0;
     PageStatus.Reset(UpdateResetModeUpdatePage);
     fileEdit.SetWindowText(L"");
     languageCombo.ResetContent();
@@ -162,9 +162,9 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    if (ReturnTimer) {
-        KillTimer(static_cast<UINT_PTR>(ReturnTimer));
-        ReturnTimer = 0;
+    if (shared.ReturnTimer) {
+        KillTimer(static_cast<UINT_PTR>(shared.ReturnTimer.load()));
+        shared.ReturnTimer = 0;
     }
     RestartSeen = false;
     PageStatus.State = UpdateStateStarted;
@@ -248,15 +248,15 @@ void CDialogFirmwareUpdate::EndIndexFetch(const FirmwareIndexResult& result)
         FillLanguageCombo(result.offer.selection);
     }
     if (OfferArmed) {
-        NewerOffered = IsNewerFirmwareOffered() != 0;
-        if (NewerOffered) {
+        shared.NewerOffered = IsNewerFirmwareOffered();
+        if (shared.NewerOffered) {
             RefreshLabels();
             CDialogNewUpdateFound offer(main->HostWindow());
             if (offer.DoModal() == IDOK) {
                 PostMessage(WM_COMMAND, MAKEWPARAM(IDC_FW_DOWNLOAD, BN_CLICKED),
                             reinterpret_cast<LPARAM>(downloadButton.m_hWnd));
             } else {
-                NewerOffered = false;
+                shared.NewerOffered = 0;
             }
         }
     } else {
@@ -328,7 +328,7 @@ void CDialogFirmwareUpdate::OnDownload()
                      TextFirmwareFileFilter(main->language), main->HostWindow());
     save.m_initialDir = FileDialogFolder();
     if (save.DoModal() != IDOK) {
-        NewerOffered = false;
+        shared.NewerOffered = 0;
         main->SetBusy(false);
         RefreshLabels();
         return;
@@ -387,7 +387,7 @@ void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
     CPageHost* main = MainDialog();
     const bool downloaded = outcome == Outcome::Downloaded;
     if (downloaded) {
-        if (NewerOffered) {
+        if (shared.NewerOffered) {
             main->ComposeProgressStatus();
         } else {
             for (LanguageIndex language = 0; language < LanguageCount; ++language) {
@@ -407,7 +407,7 @@ void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
     RefreshLabels();
     main->ShowStatus(main->GetStatusText(), downloaded ? 0 : 1);
     // An accepted offer goes on to the update by itself.
-    if (NewerOffered && downloaded) {
+    if (shared.NewerOffered && downloaded) {
         CWnd* action = main->HostWindow()->GetDlgItem(IDC_ACTION);
         main->HostWindow()->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED),
                                         reinterpret_cast<LPARAM>(action ? action->m_hWnd : nullptr));

@@ -11,6 +11,7 @@
 #include "firmware/FirmwareIndex.h"
 #include "firmware/FirmwareServer.h"
 #include "firmware/UpdateStatus.h"
+#include "firmware/WriterContext.h"
 #include "framework/BackgroundJob.h"
 #include "framework/Sync.h"
 
@@ -88,12 +89,13 @@ public:
     // second engine took over.
     DfuEngines engines;
     UpdateStatus PageStatus;
-    // Set while the server offers a version newer than the headset's.
-    bool NewerOffered = false;
-    // DFU state events that came while the headset was not yet back in normal USB mode.
-    int DfuWaitEvents = 0;
-    // Set after a DFU step was started, cleared by a state event.
-    bool DfuStepActive = false;
+    // The fields the writer threads share with the page: NewerOffered (1
+    // while the server offers a version newer than the headset's),
+    // DfuWaitEvents (DFU state events that came while the headset was not yet
+    // back in normal USB mode), DfuStepActive (1 after a DFU step was started,
+    // 0 after a state event), ReturnTimer (the running device-return timer
+    // 205, 0 when none) and the ToolLog of the external flashing programs.
+    UpdatePageState shared;
 
     CStatic titleStatic;      // 1027
     CEdit fileEdit;           // 1028
@@ -103,14 +105,10 @@ public:
     CComboBox languageCombo;  // 1032
     CStatic languageLabel;    // 1035
 
-    // The running device-return timer 205, 0 when none.
-    int ReturnTimer = 0;
     // Ticks at 98 percent at the end of a DFU-library update.
     int FinalTicks = 0;
     // Set once the DFU library reported that the device restarts.
     bool RestartSeen = false;
-    // Output of the external flashing programs.
-    CString ToolLog;
 
     CStatic stepsStatic;      // 1207
 

@@ -116,7 +116,7 @@ TEST_F(FirmwarePageTest, NothingOfferedWhenTheIndexCannotBeHad)
         Open();
         EXPECT_FALSE(main->busy);
         EXPECT_TRUE(offers.empty());
-        EXPECT_FALSE(page().NewerOffered);
+        EXPECT_FALSE(page().shared.NewerOffered);
         EXPECT_EQ(VersionLine(), L"Cannot connect to the server");
         EXPECT_EQ(VersionColour(), kNoOfferColour);
         EXPECT_FALSE(Enabled(page().downloadButton));
@@ -317,7 +317,7 @@ TEST_F(FirmwarePageTest, DownloadUsesOnlyARealSelectionOfTheChoice)
     ASSERT_EQ(fileDialogs.size(), 1u);
     EXPECT_EQ(fileDialogs[0].fileName, L"Ostrel_de.img");
     EXPECT_FALSE(main->busy);
-    EXPECT_FALSE(page().NewerOffered);
+    EXPECT_FALSE(page().shared.NewerOffered);
     EXPECT_EQ(page().PageStatus.State, UpdateStateDownloading);  // as it was left
 
     // No selection: the file chosen before stays.

@@ -55,7 +55,7 @@ TEST_F(FirmwarePageTest, NewerFirmwareIsOfferedWithBothVersions)
         EXPECT_EQ(seen.no, L"NO");
         EXPECT_FALSE(seen.comboShown);
         // NO: the offer is withdrawn and nothing is fetched.
-        EXPECT_FALSE(page().NewerOffered);
+        EXPECT_FALSE(page().shared.NewerOffered);
         EXPECT_TRUE(fileDialogs.empty());
         EXPECT_FALSE(main->busy);
     }
@@ -112,7 +112,7 @@ TEST_F(FirmwarePageTest, VoicePromptChoiceGoesBackOnYesOnly)
     EXPECT_EQ(page().languageCombo.GetCurSel(), 2);
     ASSERT_EQ(fileDialogs.size(), 1u);
     EXPECT_EQ(fileDialogs[0].fileName, CString::FromUtf8(kOstrel + "_German.img"));
-    EXPECT_FALSE(page().NewerOffered);
+    EXPECT_FALSE(page().shared.NewerOffered);
     EXPECT_FALSE(main->busy);
 }
 
@@ -143,7 +143,7 @@ TEST_F(FirmwarePageTest, AcceptedOfferDownloadsAndStartsTheUpdate)
     ASSERT_EQ(offers.size(), 1u);
     ASSERT_EQ(fileDialogs.size(), 1u);
     EXPECT_EQ(fileDialogs[0].fileName, L"Ostrel_v1.3.img");
-    EXPECT_TRUE(page().NewerOffered);
+    EXPECT_TRUE(page().shared.NewerOffered);
     EXPECT_TRUE(main->busy);
     RunDownload();
     std::string saved;
