@@ -191,7 +191,5 @@ void CDialogDeviceSelection::EndManagerUpdate()
 template <typename Compose>
 void CDialogDeviceSelection::ShowEveryStatus(Compose&& compose, int warning)
 {
-    CPageHost* main = MainDialog();
-    for (LanguageIndex language = 0; language < LanguageCount; ++language) main->SetStatusText(compose(language), language);
-    main->ShowStatus(main->GetStatusText(), warning);
+    MainDialog()->ShowEveryStatus(compose, warning);
 }

@@ -183,7 +183,9 @@ int CopyIntoFile(Transfer& t, CHttpFile& file)
         if (got < 0 || (got == 0 && IsShortBody(file, received))) return kHttpDownloadCannotOpenUrl;
         CSingleLock hold(&t.lock, true);
         if (t.abandoned) return kHttpDownloadCannotOpenUrl;
-        if (got == 0) return writePending() && t.target.Flush() ? static_cast<int>(received) : kHttpDownloadCannotWriteFile;
+        if (got == 0) {
+            return writePending() && t.target.Flush() ? static_cast<int>(received) : kHttpDownloadCannotWriteFile;
+        }
         if (received + got > INT_MAX) return kHttpDownloadCannotOpenUrl;  // more than a count can tell
         filled += static_cast<size_t>(got);
         if (filled + kHttpDownloadBlockSize > pending.size() && !writePending()) return kHttpDownloadCannotWriteFile;

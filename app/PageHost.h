@@ -44,6 +44,15 @@ public:
     virtual CString ComposeProgressStatus() = 0;
     virtual void ComposePageStatus() = 0;
     int LastStatusNotWarning() const { return statusLine.LastStatusNotWarning(); }
+    // Every language's status := compose(language), then the current one shown.
+    template <typename Compose>
+    void ShowEveryStatus(Compose&& compose, int warning)
+    {
+        for (LanguageIndex language = 0; language < LanguageCount; ++language) {
+            SetStatusText(compose(language), language);
+        }
+        ShowStatus(GetStatusText(), warning);
+    }
 
     // Navigation.
     virtual void GoToPage(int page) = 0;

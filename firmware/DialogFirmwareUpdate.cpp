@@ -284,14 +284,6 @@ void CDialogFirmwareUpdate::ShowPackagePath(const CString& path)
     fileEdit.SetSel(path.GetLength(), path.GetLength());
 }
 
-template <typename Compose>
-void CDialogFirmwareUpdate::ShowEveryStatus(Compose&& compose, int warning)
-{
-    CPageHost* main = MainDialog();
-    for (LanguageIndex language = 0; language < LanguageCount; ++language) main->SetStatusText(compose(language), language);
-    main->ShowStatus(main->GetStatusText(), warning);
-}
-
 void CDialogFirmwareUpdate::OnBrowse()
 {
     CPageHost* main = MainDialog();
@@ -302,7 +294,7 @@ void CDialogFirmwareUpdate::OnBrowse()
     const CString path = open.GetPathName();
     KeepFolderOf(path);
     ShowPackagePath(path);
-    ShowEveryStatus(TextPressUpdateButton, 0);
+    main->ShowEveryStatus(TextPressUpdateButton, 0);
     PageStatus.Percent = -1;
     PageStatus.Finished = false;
     main->UpdateNavigation();
@@ -342,7 +334,7 @@ void CDialogFirmwareUpdate::OnDownload()
         return InProgress(StatusInProgressText(page, usbStatus, language), TextAboutToDownloadLatestFirmware(language));
     };
     PageStatus.SetStatusTexts(compose);
-    ShowEveryStatus(compose, 0);
+    main->ShowEveryStatus(compose, 0);
     m_downloadPending = true;
     SetTimer(kDownloadTimer, kDownloadDelayMs);
 }
@@ -386,26 +378,22 @@ void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
     KillTimer(kDownloadTimer);
     CPageHost* main = MainDialog();
     const bool downloaded = outcome == Outcome::Downloaded;
-    if (downloaded) {
-        if (shared.NewerOffered) {
-            main->ComposeProgressStatus();
-        } else {
-            for (LanguageIndex language = 0; language < LanguageCount; ++language) {
-                main->SetStatusText(TextPressUpdateButton(language), language);
-            }
-        }
-        ShowPackagePath(PageStatus.PackagePath);
-    } else {
-        const auto detail = outcome == Outcome::CannotOpenFile ? TextCannotOpenFile : TextCannotConnectToServer;
-        for (LanguageIndex language = 0; language < LanguageCount; ++language) {
-            main->SetStatusText(Failure(TextFailedToDownloadLatestFirmware(language), detail(language)), language);
-        }
-    }
+    if (downloaded) ShowPackagePath(PageStatus.PackagePath);
     PageStatus.State = UpdateStateIdle;
     main->transferPercent = -1;
     main->SetBusy(false);
     RefreshLabels();
-    main->ShowStatus(main->GetStatusText(), downloaded ? 0 : 1);
+    if (downloaded && shared.NewerOffered) {
+        main->ShowStatus(main->ComposeProgressStatus(), 0);
+    } else if (downloaded) {
+        main->ShowEveryStatus(TextPressUpdateButton, 0);
+    } else {
+        const auto detail = outcome == Outcome::CannotOpenFile ? TextCannotOpenFile : TextCannotConnectToServer;
+        auto failure = [detail](LanguageIndex language) {
+            return Failure(TextFailedToDownloadLatestFirmware(language), detail(language));
+        };
+        main->ShowEveryStatus(failure, 1);
+    }
     // An accepted offer goes on to the update by itself.
     if (shared.NewerOffered && downloaded) {
         CWnd* action = main->HostWindow()->GetDlgItem(IDC_ACTION);

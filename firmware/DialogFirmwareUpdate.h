@@ -137,9 +137,6 @@ private:
     void KeepFolderOf(const CString& path);
     // The file box shows the path with its end in view.
     void ShowPackagePath(const CString& path);
-    // Every language's status := compose(language), shown in the current one.
-    template <typename Compose>
-    void ShowEveryStatus(Compose&& compose, int warning);
 
     CFont m_boldFont;
     BackgroundJob<FirmwareIndexResult> m_indexFetch;
