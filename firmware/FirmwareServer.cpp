@@ -12,27 +12,6 @@ constexpr int kHttpOk = 200;
 // The temporary name a download fills before it is renamed into place.
 CString PartialPath(const CString& path) { return path + L".part"; }
 
-// The download itself, on the worker.
-FirmwareFileDownload::Outcome Fetch(const CString& url, const CString& path, DownloadProgress& progress)
-{
-    using Outcome = FirmwareFileDownload::Outcome;
-    const CString partial = PartialPath(path);
-    int status = 0;
-    const int result = HttpDownload(url, nullptr, partial, &progress, &status);
-    if (result < 0) progress.done = result;
-    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
-    if (result <= 0 || status != kHttpOk) {
-        // An error answer or an empty body is no firmware file.
-        CFile::Remove(partial);
-        return Outcome::CannotConnect;
-    }
-    if (!CFile::Rename(partial, path)) {
-        CFile::Remove(partial);
-        return Outcome::CannotOpenFile;
-    }
-    return Outcome::Downloaded;
-}
-
 }  // namespace
 
 CString UpdateBaseFolderFile(const wchar_t* name)
@@ -49,6 +28,12 @@ CString FirmwareFileUrl(const CString& name)
     return IsPlainFileName(name) ? UpdateBaseFolderFile(name) : CString();
 }
 
+CString ServerIndexText(const char* bytes, int count)
+{
+    if (!bytes || count <= 0) return CString();
+    return CString::FromAnsi(bytes, static_cast<int>(strnlen(bytes, static_cast<size_t>(count))));
+}
+
 bool FetchServerIndex(const CString& url, CString& text)
 {
     char* raw = nullptr;
@@ -56,10 +41,30 @@ bool FetchServerIndex(const CString& url, CString& text)
     const int result = HttpDownload(url, &raw, nullptr, nullptr, &status);
     DownloadBuffer buffer(raw);  // freed on every way out
     if (result <= 0 || status != kHttpOk || !buffer) return false;
-    // The buffer is zero past the data; the text ends at its first NUL.
-    const size_t length = strnlen(buffer.get(), static_cast<size_t>(result));
-    text = CString::FromAnsi(buffer.get(), static_cast<int>(length));
+    text = ServerIndexText(buffer.get(), result);
     return true;
+}
+
+FirmwareFileOutcome FetchFirmwareFile(const CString& url, const CString& path, DownloadProgress* progress)
+{
+    using Outcome = FirmwareFileOutcome;
+    if (url.IsEmpty()) return Outcome::CannotConnect;
+    if (path.IsEmpty()) return Outcome::CannotOpenFile;
+    const CString partial = PartialPath(path);
+    int status = 0;
+    const int result = HttpDownload(url, nullptr, partial, progress, &status);
+    if (result < 0 && progress) progress->done = result;
+    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
+    if (result <= 0 || status != kHttpOk) {
+        // An error answer or an empty body is no firmware file.
+        CFile::Remove(partial);
+        return Outcome::CannotConnect;
+    }
+    if (!CFile::Rename(partial, path)) {
+        CFile::Remove(partial);
+        return Outcome::CannotOpenFile;
+    }
+    return Outcome::Downloaded;
 }
 
 bool FirmwareFileDownload::Start(const CString& name, const CString& path, std::function<void()> done)
@@ -67,7 +72,9 @@ bool FirmwareFileDownload::Start(const CString& name, const CString& path, std::
     const CString url = FirmwareFileUrl(name);
     if (url.IsEmpty() || path.IsEmpty() || m_job.Running()) return false;
     auto progress = std::make_shared<DownloadProgress>();
-    if (!m_job.Start([url, path, progress] { return Fetch(url, path, *progress); }, std::move(done))) return false;
+    if (!m_job.Start([url, path, progress] { return FetchFirmwareFile(url, path, progress.get()); }, std::move(done))) {
+        return false;
+    }
     m_progress = std::move(progress);
     return true;
 }

@@ -24,10 +24,23 @@ CString RevisionsIndexUrl();
 // a plain file name (a folder, a drive or ".." in it), which is never fetched.
 CString FirmwareFileUrl(const CString& name);
 
-// Fetches an index into text (8-bit text in the user's code page, up to its
-// first NUL); false when the server cannot be reached, sends nothing, sends an
-// error answer or breaks off.
+// An index as the server sent it: 8-bit text in the user's code page, up to
+// its first NUL; empty for no bytes.
+CString ServerIndexText(const char* bytes, int count);
+// Fetches an index into text (ServerIndexText); false when the server cannot
+// be reached, sends nothing, sends an error answer or breaks off.
 bool FetchServerIndex(const CString& url, CString& text);
+
+// The outcome of a firmware file's download; a failure first, the outcome of
+// a worker that broke off.
+enum class FirmwareFileOutcome { CannotConnect, CannotOpenFile, Downloaded, Running };
+
+// Fetches a firmware file from url into path (blocking, within the bounds of
+// HttpDownload) through a temporary file beside path, which replaces path only
+// once the whole answer has come with HTTP status 200 and at least one byte:
+// a failed download leaves no file and keeps a file that was there before.
+// progress, when given, follows the transfer. Never Running.
+FirmwareFileOutcome FetchFirmwareFile(const CString& url, const CString& path, DownloadProgress* progress);
 
 // The download of a firmware file. A worker fetches it into a temporary file
 // beside the target and renames that into place once the whole answer has come
@@ -35,8 +48,7 @@ bool FetchServerIndex(const CString& url, CString& text);
 // that was there before. The user-interface thread polls Percent and GetOutcome.
 class FirmwareFileDownload {
 public:
-    // A failure first: the outcome of a worker that broke off.
-    enum class Outcome { CannotConnect, CannotOpenFile, Downloaded, Running };
+    using Outcome = FirmwareFileOutcome;
 
     // Starts fetching the server file name into path; done, when given, is
     // called on the worker at its end (it should only post a message). False

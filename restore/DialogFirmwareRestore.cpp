@@ -1,11 +1,10 @@
 #include "restore/DialogFirmwareRestore.h"
 
 #include "app/Configuration.h"
-#include "app/HttpDownload.h"
-#include "app/ManagerUpdate.h"
 #include "app/PageHost.h"
 #include "app/StatusLine.h"
 #include "firmware/DialogFirmwareUpdate.h"
+#include "firmware/FirmwareServer.h"
 #include "firmware/SettingsArchive.h"
 #include "firmware/UpdateMessages.h"
 #include "res/resource.h"
@@ -22,8 +21,6 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr COLORREF kTitleColour = 0xD77538;
-constexpr const wchar_t* kRevisionsFile = L"Revisions";
-constexpr int kHttpOk = 200;
 
 // The first name label; pair n's labels are kFirstPairName + 2(n-1) and the id after it.
 constexpr int kFirstPairName = IDC_RESTORE_PAIR1_NAME;
@@ -284,11 +281,8 @@ void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
 CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::LookUpRevisions()
 {
     CPageHost* main = MainDialog();
-    char* bytes = nullptr;
-    int httpStatus = 0;
-    const int received = HttpDownload(ManagerUpdateBaseFolder() + kRevisionsFile, &bytes, nullptr, nullptr, &httpStatus);
-    const DownloadBuffer buffer(bytes);
-    if (received < 1 || httpStatus != kHttpOk || !buffer) return TextCannotConnectToServer;
+    CString index;
+    if (!FetchServerIndex(RevisionsIndexUrl(), index)) return TextCannotConnectToServer;
 
     const int productId = main->targetProductId;
     RevisionsQuery query;
@@ -297,7 +291,7 @@ CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::LookUpRevisions()
     query.archived = archivedSettings.Firmware;
     query.firmwareLanguage = main->firmwareLanguage;
     if (main->applyToFirmwareLanguage) query.interfaceLanguage = EnglishLanguageName(main->language);
-    const RevisionsMatch match = ParseRevisionsIndex(RevisionsIndexText(buffer.get(), received).str(), query);
+    const RevisionsMatch match = ParseRevisionsIndex(index.str(), query);
 
     StoreRevisionsMatch(match, query.fourPartVersion, restoreStatus);
     for (const RevisionsEntry& entry : match.entries)

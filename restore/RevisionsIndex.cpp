@@ -1,7 +1,6 @@
 #include "restore/RevisionsIndex.h"
 
-#include <cstring>
-
+#include "firmware/FirmwareServer.h"
 #include "framework/File.h"
 
 namespace {
@@ -148,13 +147,7 @@ RevisionsMatch ParseRevisionsIndex(std::wstring_view text, const RevisionsQuery&
     return match;
 }
 
-CString RevisionsIndexText(const char* bytes, int count)
-{
-    if (!bytes || count <= 0) return CString();
-    const void* nul = std::memchr(bytes, 0, static_cast<size_t>(count));
-    const int length = nul ? static_cast<int>(static_cast<const char*>(nul) - bytes) : count;
-    return CString::FromAnsi(bytes, length);
-}
+CString RevisionsIndexText(const char* bytes, int count) { return ServerIndexText(bytes, count); }
 
 void StoreRevisionsMatch(const RevisionsMatch& match, bool fourPartVersion, UpdateStatus& status)
 {
