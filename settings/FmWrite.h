@@ -1,0 +1,37 @@
+// What the FM radio page writes to a headset: the FM block as a HID set
+// request of item 0x15 or as the persistent-store key 0x029F, by product.
+#pragma once
+
+#include <cstdint>
+
+#include "device/DeviceSettings.h"
+
+inline constexpr uint8_t kFmBlockItem = 0x15;
+inline constexpr uint16_t PsKeyFmBlock = 0x029F;
+// Magic word, current frequency, current preset, ten presets, RDS AF, region.
+inline constexpr int kFmBlockWords = 15;
+inline constexpr int kFmBlockKeyLength = 2 * kFmBlockWords;
+
+enum class FmBlockRoad {
+    None,              // the headset has no FM block to write
+    Hid,               // a set request of item 0x15
+    PersistentStore,   // key 0x029F of each matched chip
+};
+
+// How a product's FM block is written.
+struct FmBlockForm {
+    FmBlockRoad road = FmBlockRoad::None;
+    int interfaceNumber = 1;       // HID: the main window's first or second handle
+    int presets = kFmPresetCount;  // 10, or 6 in the eleven-word block
+    int magic = kFmMagicWritten;
+};
+
+FmBlockForm FmBlockFormOf(int productId);
+
+// The block of the settings in the form's size with the form's magic word
+// (the region, presets and RDS AF as edited; current frequency and current
+// preset as recorded). Returns the word count: 15, or 11 with six presets.
+int BuildFmBlock(const DeviceSettings& settings, const FmBlockForm& form, uint16_t words[kFmBlockWords]);
+
+// The persistent-store form of the fifteen-word block: each word low byte first.
+void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kFmBlockKeyLength]);

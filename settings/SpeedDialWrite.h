@@ -1,0 +1,20 @@
+// What the speed-dial page writes to a headset: each of the three numbers as
+// a HID set request (items 0x5A to 0x5C) or as a persistent-store key (0x2280
+// to 0x2282), twenty UTF-16 units at most.
+#pragma once
+
+#include <cstdint>
+
+#include "device/DeviceSettings.h"
+#include "framework/CString.h"
+
+inline constexpr uint8_t kSpeedDialItems[kSpeedDialCount] = {0x5A, 0x5B, 0x5C};
+inline constexpr uint16_t PsKeySpeedDial = 0x2280;  // numbers 1 to 3: 0x2280 to 0x2282
+inline constexpr int kSpeedDialKeyLength = 2 * kDeviceNameWordCount;
+
+// The words of a number's set request: one per character (20 at most), but
+// never fewer than minimumWords, the missing ones zero. Returns the count.
+int BuildSpeedDialRequestWords(const CString& number, int minimumWords, uint16_t words[kDeviceNameWordCount]);
+
+// The key of a number: its 20 units, each low byte first, zeros after the text.
+void BuildSpeedDialKey(const CString& number, uint8_t bytes[kSpeedDialKeyLength]);
