@@ -176,6 +176,7 @@ TEST_F(FmPageTest, TypedPresetsAreRoundedOrRefusedWithTheRegionsBand)
     const Case cases[] = {
         {L"88.15", 8750, L"87.5", 2},   // 88.2 is not an Americas channel
         {L"88.1", 8810, L"88.1", 0},
+        {L"88.14", 8810, L"88.1", 0},  // the same channel: shown as the preset again
         {L"88.0", 8810, L"88.1", 2},
         {L"107.94", 10790, L"107.9", 0},
         {L"abc", 10790, L"107.9", 1},

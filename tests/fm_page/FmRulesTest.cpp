@@ -225,10 +225,13 @@ TEST(FmTexts, RangeMessageNamesTheRegionsBand)
 
 TEST(FmTexts, EveryLanguageHasItsOwnTranslation)
 {
-    for (const TextRow* row : {&FmPresetRangeErrorTexts(), &FmPresetInvalidTexts(), &HelpRdsAfTexts()}) {
+    ASSERT_EQ(FmTextTable().size(), static_cast<size_t>(FmTextId::Count));
+    for (size_t i = 0; i < FmTextTable().size(); ++i) {
+        const FmTextEntry& entry = FmTextTable()[i];
+        EXPECT_EQ(static_cast<size_t>(entry.id), i);
         for (LanguageIndex language = 1; language < LanguageCount; ++language) {
-            ASSERT_NE((*row)[language], nullptr);
-            EXPECT_STRNE((*row)[language], (*row)[0]) << language;
+            ASSERT_NE(entry.text[language], nullptr);
+            EXPECT_STRNE(entry.text[language], entry.text[0]) << language;
         }
     }
     EXPECT_EQ(GetFmPresetInvalidText(LanguageEnglish), CString(L"FM Radio preset is not valid. Enter valid value again."));

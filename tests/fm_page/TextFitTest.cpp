@@ -1,8 +1,11 @@
 // The texts of the FM radio page and the speed-dial page fit their controls in
-// every language, measured in the font each control draws with.
+// every language, measured in the font each control draws with; the FM page's
+// warnings and help fit their boxes.
 #include <string>
 
+#include "app/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
+#include "settings/FmTexts.h"
 
 namespace {
 
@@ -54,6 +57,31 @@ TEST_F(PageTextFitTest, FmAndSpeedDialPagesInEveryLanguage)
         ASSERT_EQ(main->currentPage, PageSpeedDial);
         ExpectTextsFit(main->speedDialPage, language);
     }
+}
+
+// Wrapped as the box's text control wraps it, in its font, within the text
+// area of a box of that size.
+TEST(FmBoxFit, WarningsAndHelpFitTheirBoxes)
+{
+    CDialogMessageBox box;
+    box.Setup(L"", 1, nullptr, L"OK", CSize(415, 130));
+    ASSERT_TRUE(box.CreateModeless(nullptr));
+    CClientDC dc(&box.textStatic);
+    CSelectObject font(dc, box.textStatic.GetFontHandle());
+    const auto expectFits = [&dc](const CString& text, CSize size) {
+        const CRect area = ComputeMessageBoxLayout(size.cx, size.cy, true).text;
+        RECT needed = {0, 0, area.Width(), 0};
+        ::DrawTextW(dc, text, -1, &needed, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_CALCRECT);
+        EXPECT_LE(needed.right, area.Width()) << text.ToUtf8();
+        EXPECT_LE(needed.bottom, area.Height()) << text.ToUtf8();
+    };
+    for (LanguageIndex language = 0; language < LanguageCount; ++language) {
+        for (int region = 0; region < kFmRegionCount; ++region)
+            expectFits(GetFmPresetRangeErrorText(language, region), CSize(415, 130));
+        expectFits(GetFmPresetInvalidText(language), CSize(415, 130));
+        expectFits(GetHelpRdsAf(language), CSize(540, 195));
+    }
+    box.DestroyWindow();
 }
 
 }  // namespace
