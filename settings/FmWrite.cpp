@@ -11,15 +11,13 @@ struct FmFormRow {
     FmBlockForm Form;
 };
 
-constexpr int kSixPresets = 6;
-
 const FmFormRow kFmForms[] = {
     {{0x4210, 0x4310, 0x4330, 0x4430, 0x4410, 0x4510}, {FmBlockRoad::Hid, 2, kFmPresetCount, kFmMagicWritten}},
     {{0x5412, 0x5414, 0x5416}, {FmBlockRoad::Hid, 1, kFmPresetCount, kFmMagicDefault}},
     {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x3110, 0x5710,
       0x5623, 0x5622, 0x5624, 0x5524, 0x5522, 0x3030, 0x3050, 0x3040, 0x6210, 0x5910, 0x5920},
      {FmBlockRoad::Hid, 1, kFmPresetCount, kFmMagicWritten}},
-    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, {FmBlockRoad::Hid, 1, kSixPresets, kFmMagicDefault}},
+    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, {FmBlockRoad::Hid, 1, kFmElevenWordPresets, kFmMagicDefault}},
     {{0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x5040, 0x5050},
      {FmBlockRoad::PersistentStore, 1, kFmPresetCount, kFmMagicWritten}},
 };
@@ -32,23 +30,10 @@ FmBlockForm FmBlockFormOf(int productId)
     return row ? row->Form : FmBlockForm{};
 }
 
-int BuildFmBlock(const DeviceSettings& settings, const FmBlockForm& form, uint16_t words[kFmBlockWords])
+void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kPsFmBlockLength])
 {
-    const int presets = form.presets < 0 ? 0 : (form.presets > kFmPresetCount ? kFmPresetCount : form.presets);
-    int n = 0;
-    words[n++] = static_cast<uint16_t>(form.magic);
-    words[n++] = static_cast<uint16_t>(settings.FmCurrentFrequency);
-    words[n++] = static_cast<uint16_t>(settings.FmCurrentPreset);
-    for (int i = 0; i < presets; ++i) words[n++] = static_cast<uint16_t>(settings.FmPresets[i]);
-    words[n++] = static_cast<uint16_t>(settings.FmRds);
-    words[n++] = static_cast<uint16_t>(settings.FmRegion);
-    return n;
-}
-
-void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kFmBlockKeyLength])
-{
-    uint16_t words[kFmBlockWords] = {};
-    BuildFmBlock(settings, FmBlockForm{FmBlockRoad::PersistentStore, 1, kFmPresetCount, kFmMagicWritten}, words);
+    uint16_t words[kFmBlockWordCount] = {};
+    FmBlockWords(settings, kFmMagicWritten, kFmPresetCount, words);
     // The byte image of the words: Windows keeps them low byte first.
     std::memcpy(bytes, words, sizeof words);
 }

@@ -5,12 +5,10 @@
 #include <cstdint>
 
 #include "device/DeviceSettings.h"
+#include "device/Recognition.h"
+#include "device/RecognitionStore.h"
 
 inline constexpr uint8_t kFmBlockItem = 0x15;
-inline constexpr uint16_t PsKeyFmBlock = 0x029F;
-// Magic word, current frequency, current preset, ten presets, RDS AF, region.
-inline constexpr int kFmBlockWords = 15;
-inline constexpr int kFmBlockKeyLength = 2 * kFmBlockWords;
 
 enum class FmBlockRoad {
     None,              // the headset has no FM block to write
@@ -31,7 +29,11 @@ FmBlockForm FmBlockFormOf(int productId);
 // The block of the settings in the form's size with the form's magic word
 // (the region, presets and RDS AF as edited; current frequency and current
 // preset as recorded). Returns the word count: 15, or 11 with six presets.
-int BuildFmBlock(const DeviceSettings& settings, const FmBlockForm& form, uint16_t words[kFmBlockWords]);
+inline int BuildFmBlock(const DeviceSettings& settings, const FmBlockForm& form, uint16_t words[kFmBlockWordCount])
+{
+    return FmBlockWords(settings, form.magic, form.presets, words);
+}
 
-// The persistent-store form of the fifteen-word block: each word low byte first.
-void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kFmBlockKeyLength]);
+// Key 0x029F: the fifteen-word block with the magic word 0x66E9, each word
+// low byte first.
+void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kPsFmBlockLength]);

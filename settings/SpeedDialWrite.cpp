@@ -9,7 +9,7 @@ int BuildSpeedDialRequestWords(const CString& number, int minimumWords, uint16_t
     return std::clamp(std::max(used, minimumWords), 0, kDeviceNameWordCount);
 }
 
-void BuildSpeedDialKey(const CString& number, uint8_t bytes[kSpeedDialKeyLength])
+void BuildSpeedDialKey(const CString& number, uint8_t bytes[kPsSpeedDialLength])
 {
     uint16_t words[kDeviceNameWordCount] = {};
     EncodeDeviceName(words, number);

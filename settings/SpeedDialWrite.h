@@ -6,15 +6,14 @@
 #include <cstdint>
 
 #include "device/DeviceSettings.h"
+#include "device/RecognitionStore.h"
 #include "framework/CString.h"
 
 inline constexpr uint8_t kSpeedDialItems[kSpeedDialCount] = {0x5A, 0x5B, 0x5C};
-inline constexpr uint16_t PsKeySpeedDial = 0x2280;  // numbers 1 to 3: 0x2280 to 0x2282
-inline constexpr int kSpeedDialKeyLength = 2 * kDeviceNameWordCount;
 
 // The words of a number's set request: one per character (20 at most), but
 // never fewer than minimumWords, the missing ones zero. Returns the count.
 int BuildSpeedDialRequestWords(const CString& number, int minimumWords, uint16_t words[kDeviceNameWordCount]);
 
 // The key of a number: its 20 units, each low byte first, zeros after the text.
-void BuildSpeedDialKey(const CString& number, uint8_t bytes[kSpeedDialKeyLength]);
+void BuildSpeedDialKey(const CString& number, uint8_t bytes[kPsSpeedDialLength]);

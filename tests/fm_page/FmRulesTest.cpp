@@ -185,7 +185,7 @@ TEST(FmBlock, FormsByProduct)
 TEST(FmBlock, FifteenAndElevenWords)
 {
     const DeviceSettings s = SampleBlock();
-    uint16_t words[kFmBlockWords] = {};
+    uint16_t words[kFmBlockWordCount] = {};
     ASSERT_EQ(BuildFmBlock(s, FmBlockFormOf(0x5910), words), 15);
     const std::vector<uint16_t> fifteen(words, words + 15);
     EXPECT_EQ(fifteen, (std::vector<uint16_t>{0x66E9, 9310, 3, 8750, 8850, 8950, 9050, 9150, 9250, 9350, 9450, 9550,
@@ -199,9 +199,9 @@ TEST(FmBlock, FifteenAndElevenWords)
 
 TEST(FmBlock, KeyIsTheFifteenWordsLowByteFirst)
 {
-    uint8_t bytes[kFmBlockKeyLength] = {};
+    uint8_t bytes[kPsFmBlockLength] = {};
     BuildFmBlockKey(SampleBlock(), bytes);
-    const std::vector<uint8_t> key(bytes, bytes + kFmBlockKeyLength);
+    const std::vector<uint8_t> key(bytes, bytes + kPsFmBlockLength);
     EXPECT_EQ(key, (std::vector<uint8_t>{0xE9, 0x66, 0x5E, 0x24, 0x03, 0x00, 0x2E, 0x22, 0x92, 0x22, 0xF6, 0x22,
                                          0x5A, 0x23, 0xBE, 0x23, 0x22, 0x24, 0x86, 0x24, 0xEA, 0x24, 0x4E, 0x25,
                                          0xB2, 0x25, 0x01, 0x00, 0x04, 0x00}));

@@ -82,20 +82,20 @@ TEST(SpeedDialForms, RequestWordsByLengthAndFamily)
 
 TEST(SpeedDialForms, KeyIsTwentyUnitsLowByteFirstWithoutTerminator)
 {
-    uint8_t bytes[kSpeedDialKeyLength];
+    uint8_t bytes[kPsSpeedDialLength];
     std::fill(std::begin(bytes), std::end(bytes), 0xAA);
     BuildSpeedDialKey(L"+4#", bytes);
-    std::vector<uint8_t> expected(kSpeedDialKeyLength, 0);
+    std::vector<uint8_t> expected(kPsSpeedDialLength, 0);
     expected[0] = '+';
     expected[2] = '4';
     expected[4] = '#';
-    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + kSpeedDialKeyLength), expected);
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + kPsSpeedDialLength), expected);
 
     BuildSpeedDialKey(std::wstring(20, L'5').c_str(), bytes);
-    for (int i = 0; i < kSpeedDialKeyLength; ++i) EXPECT_EQ(bytes[i], i % 2 == 0 ? '5' : 0) << i;
+    for (int i = 0; i < kPsSpeedDialLength; ++i) EXPECT_EQ(bytes[i], i % 2 == 0 ? '5' : 0) << i;
 
     BuildSpeedDialKey(L"", bytes);
-    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + kSpeedDialKeyLength), std::vector<uint8_t>(kSpeedDialKeyLength, 0));
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + kPsSpeedDialLength), std::vector<uint8_t>(kPsSpeedDialLength, 0));
 }
 
 }  // namespace
