@@ -63,7 +63,11 @@ int CSettingsPage::WriteWithBody(SettingsWriteBody& body)
     CDialogMessageBox box(main->HostWindow());
     box.Setup(TextWrongDevice(main->language), 1, nullptr, TextOk(main->language), CSize(400, 165));
     box.DoModal();
-    // The page holds the device values again: the welcome page asks nothing.
+    // The page holds the device values again and is no longer the one being
+    // left, so the welcome page asks nothing: a page that shows the device
+    // values in its own way (the FM page empties presets off the band) would
+    // still count as changed.
+    main->currentPage = PageWelcome;
     main->GoToWelcome();
     return 0;
 }

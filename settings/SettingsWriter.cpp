@@ -73,7 +73,7 @@ SettingsWriteOutcome WriteOverHid(AppState& state, HidSettingsFamily family, Set
     if (!IsSameHidHeadset(state, family, find ? find : RecognitionFinder(state)))
         return SettingsWriteOutcome::NotSameDevice;
     const int productId = state.targetProductId;
-    HidSettingsRequests requests(&state.hidHandle1, &state.hidHandle2, HidSettingsWantApply(productId));
+    HidSettingsRequests requests(&state.hidHandle1, &state.hidHandle2, body.WantsApply(productId));
     const bool written = body.WriteHid(productId, requests);
     return written && !requests.Failed() ? SettingsWriteOutcome::Written : SettingsWriteOutcome::WriteFailed;
 }

@@ -13,6 +13,7 @@
 
 #include "device/DeviceSettings.h"
 #include "device/HidTransport.h"
+#include "settings/HidSettingsProducts.h"
 
 struct AppState;
 
@@ -59,6 +60,9 @@ public:
     // The keys for one BlueCore chip of the product; false at the first key
     // the chip refuses.
     virtual bool WriteKeys(int productId, const PsKeyWriter& writeKey) = 0;
+    // Whether the body's set requests are followed by apply requests on a
+    // product: on the headsets that want them, unless the body says otherwise.
+    virtual bool WantsApply(int productId) const { return HidSettingsWantApply(productId); }
 };
 
 // Finds the headset's HID interface without touching the main window's
