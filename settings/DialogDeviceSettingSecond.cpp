@@ -5,6 +5,7 @@
 #include "app/DialogMessageBox.h"
 #include "app/PageHost.h"
 #include "res/resource.h"
+#include "settings/FmWrite.h"
 #include "settings/FmRules.h"
 #include "settings/FmTexts.h"
 #include "settingslist/LabelTables.h"
@@ -136,8 +137,11 @@ int CDialogDeviceSettingSecond::IsModified()
     return main ? main->deviceSettings.Differs(workingCopy, 1) : 0;
 }
 
-// Not built yet: the FM writer.
-int CDialogDeviceSettingSecond::WriteToHeadset() { return 0; }
+int CDialogDeviceSettingSecond::WriteToHeadset()
+{
+    FmWriteBody body(workingCopy);
+    return WriteWithBody(body);
+}
 
 // ---------------------------------------------------------------------------
 // Filling and labelling
@@ -233,15 +237,7 @@ void CDialogDeviceSettingSecond::OnBnClickedDefault()
     RefreshTexts();
 }
 
-void CDialogDeviceSettingSecond::OnBnClickedCancel()
-{
-    CPageHost* main = MainDialog();
-    if (!main) return;
-    workingCopy.CopyFrom(main->deviceSettings, 0);
-    main->UpdateNavigation();
-    FillControls();
-    RefreshTexts();
-}
+void CDialogDeviceSettingSecond::OnBnClickedCancel() { RevertToDeviceSettings(); }
 
 void CDialogDeviceSettingSecond::OnBnClickedRdsOn()
 {

@@ -2,6 +2,7 @@
 
 #include "app/PageHost.h"
 #include "res/resource.h"
+#include "settings/SpeedDialWrite.h"
 #include "settings/SpeedDialRules.h"
 #include "settingslist/LabelTables.h"
 
@@ -81,8 +82,11 @@ int CDialogDeviceSettingSpeedDial::IsModified()
     return 0;
 }
 
-// Not built yet: the speed-dial writer.
-int CDialogDeviceSettingSpeedDial::WriteToHeadset() { return 0; }
+int CDialogDeviceSettingSpeedDial::WriteToHeadset()
+{
+    SpeedDialWriteBody body(workingCopy);
+    return WriteWithBody(body);
+}
 
 void CDialogDeviceSettingSpeedDial::OnBnClickedDefault()
 {
@@ -94,15 +98,7 @@ void CDialogDeviceSettingSpeedDial::OnBnClickedDefault()
     RefreshTexts();
 }
 
-void CDialogDeviceSettingSpeedDial::OnBnClickedCancel()
-{
-    CPageHost* main = MainDialog();
-    if (!main) return;
-    workingCopy.CopyFrom(main->deviceSettings, 0);
-    main->UpdateNavigation();
-    FillControls();
-    RefreshTexts();
-}
+void CDialogDeviceSettingSpeedDial::OnBnClickedCancel() { RevertToDeviceSettings(); }
 
 void CDialogDeviceSettingSpeedDial::OnEnChangeNumber(int index)
 {

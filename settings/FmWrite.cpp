@@ -1,5 +1,6 @@
 #include "settings/FmWrite.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "device/ProductIdList.h"
@@ -36,4 +37,23 @@ void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kPsFmBlockLen
     FmBlockWords(settings, kFmMagicWritten, kFmPresetCount, words);
     // The byte image of the words: Windows keeps them low byte first.
     std::memcpy(bytes, words, sizeof words);
+}
+
+bool FmWriteBody::WriteHid(int productId, HidSettingsRequests& requests)
+{
+    const FmBlockForm form = FmBlockFormOf(productId);
+    if (form.road != FmBlockRoad::Hid) return true;
+    uint16_t words[kFmBlockWordCount] = {};
+    const int count = BuildFmBlock(m_working, form, words);
+    int values[kFmBlockWordCount] = {};
+    std::copy(words, words + count, values);
+    return requests.Set(form.interfaceNumber, kFmBlockItem, std::span<const int>(values, static_cast<size_t>(count)));
+}
+
+bool FmWriteBody::WriteKeys(int productId, const PsKeyWriter& writeKey)
+{
+    if (FmBlockFormOf(productId).road != FmBlockRoad::PersistentStore) return true;
+    uint8_t bytes[kPsFmBlockLength] = {};
+    BuildFmBlockKey(m_working, bytes);
+    return writeKey(PsKeyFmBlock, bytes, kPsFmBlockLength);
 }

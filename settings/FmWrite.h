@@ -7,6 +7,7 @@
 #include "device/DeviceSettings.h"
 #include "device/Recognition.h"
 #include "device/RecognitionStore.h"
+#include "settings/SettingsWriter.h"
 
 inline constexpr uint8_t kFmBlockItem = 0x15;
 
@@ -37,3 +38,18 @@ inline int BuildFmBlock(const DeviceSettings& settings, const FmBlockForm& form,
 // Key 0x029F: the fifteen-word block with the magic word 0x66E9, each word
 // low byte first.
 void BuildFmBlockKey(const DeviceSettings& settings, uint8_t bytes[kPsFmBlockLength]);
+
+// The FM radio page's body of the settings writer: the block of the working
+// copy on every write, changed or not, on the products that have one; the
+// apply request follows on the headsets that want it.
+class FmWriteBody : public SettingsWriteBody {
+public:
+    // The page's working copy; it must outlive the body.
+    explicit FmWriteBody(const DeviceSettings& working) : m_working(working) {}
+
+    bool WriteHid(int productId, HidSettingsRequests& requests) override;
+    bool WriteKeys(int productId, const PsKeyWriter& writeKey) override;
+
+private:
+    const DeviceSettings& m_working;
+};

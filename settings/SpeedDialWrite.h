@@ -8,6 +8,7 @@
 #include "device/DeviceSettings.h"
 #include "device/RecognitionStore.h"
 #include "framework/CString.h"
+#include "settings/SettingsWriter.h"
 
 inline constexpr uint8_t kSpeedDialItems[kSpeedDialCount] = {0x5A, 0x5B, 0x5C};
 
@@ -17,3 +18,20 @@ int BuildSpeedDialRequestWords(const CString& number, int minimumWords, uint16_t
 
 // The key of a number: its 20 units, each low byte first, zeros after the text.
 void BuildSpeedDialKey(const CString& number, uint8_t bytes[kPsSpeedDialLength]);
+
+// The speed-dial page's body of the settings writer: the three numbers on
+// every write, changed or not, as set requests on the first interface (an
+// empty number as one zero word, but for the two-interface headsets) without
+// apply requests, or as keys of each matched chip.
+class SpeedDialWriteBody : public SettingsWriteBody {
+public:
+    // The page's working copy; it must outlive the body.
+    explicit SpeedDialWriteBody(const DeviceSettings& working) : m_working(working) {}
+
+    bool WriteHid(int productId, HidSettingsRequests& requests) override;
+    bool WriteKeys(int productId, const PsKeyWriter& writeKey) override;
+    bool WantsApply(int) const override { return false; }
+
+private:
+    const DeviceSettings& m_working;
+};

@@ -39,7 +39,7 @@ TEST_F(NavigationTest, NextBackAndTabsLeadToThePageOfTheRules)
         {"BACK on restore", 0x4D10, -1, PageFirmwareRestore, IDC_BACK, PageRecognition},
         {"BACK on basic settings", 0x4D10, -1, PageDeviceSetting, IDC_BACK, PageFirmwareUpdate},
         {"BACK on speed dial", 0x4111, -1, PageSpeedDial, IDC_BACK, PageFirmwareUpdate},
-        {"NEXT on FM radio", 0x4D10, -1, PageDeviceSettingSecond, IDC_NEXT, PageWelcome},
+        {"NEXT on FM radio", 0x5040, -1, PageDeviceSettingSecond, IDC_NEXT, PageWelcome},
         {"tab welcome", 0x4D10, -1, PageDeviceSetting, IDC_TAB_WELCOME, PageWelcome},
         {"tab recognition", 0x4D10, -1, PageFirmwareUpdate, IDC_TAB_RECOGNITION, PageRecognition},
         {"tab update", 0x4D10, -1, PageDeviceSetting, IDC_TAB_FIRMWARE_UPDATE, PageFirmwareUpdate},
@@ -204,7 +204,8 @@ TEST_F(NavigationTest, LeavingAChangedSettingsPageAsksToSave)
 
 TEST_F(NavigationTest, TwoSectionsSwitchWithoutAList)
 {
-    Recognize(0x4D10);
+    // A headset with an FM radio page.
+    Recognize(0x5040);
     main->sectionCount = 2;
     main->sectionKinds[0] = kSectionBasic;
     main->sectionKinds[1] = kSectionFmRadio;
@@ -229,7 +230,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        Recognize(0x4D10);
+        Recognize(0x5040);
         main->sectionCount = 3;
         main->sectionKinds[0] = kSectionBasic;
         main->sectionKinds[1] = kSectionSpeedDial;
@@ -321,7 +322,7 @@ TEST_F(FrameTest, SectionIndexOfEachPage)
 
 TEST_F(FrameTest, LeavingAChangedPageForAnotherSectionCarriesOnAfterNo)
 {
-    Recognize(0x4D10);
+    Recognize(0x5040);
     SetSections({kSectionBasic, kSectionFmRadio});
     main->GoToDeviceSetting(1);
     main->deviceSettingPage.workingCopy.HandsfreeVOX ^= 1;
