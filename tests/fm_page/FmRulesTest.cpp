@@ -97,7 +97,8 @@ TEST(FmSpin, HeldSpinStaysOnTheGridAndWraps)
         {5, 9500, 10, 7600},      // Japan's band ends at 95.0 MHz
         {0, 7600, -10, 10800},
     };
-    for (const Case& c : cases) EXPECT_EQ(Click(c.region, c.preset, c.delta), c.expected) << c.region << " " << c.preset;
+    for (const Case& c : cases)
+        EXPECT_EQ(Click(c.region, c.preset, c.delta), c.expected) << c.region << " " << c.preset;
 }
 
 // A position the spin holds off the grid (such as a preset typed for another
@@ -234,7 +235,8 @@ TEST(FmTexts, EveryLanguageHasItsOwnTranslation)
             EXPECT_STRNE(entry.text[language], entry.text[0]) << language;
         }
     }
-    EXPECT_EQ(GetFmPresetInvalidText(LanguageEnglish), CString(L"FM Radio preset is not valid. Enter valid value again."));
+    EXPECT_EQ(GetFmPresetInvalidText(LanguageEnglish),
+              CString(L"FM Radio preset is not valid. Enter valid value again."));
     for (LanguageIndex language = 0; language < LanguageCount; ++language) {
         const CString help = GetHelpRdsAf(language);
         EXPECT_EQ(help.Left(5), CString(L"[RDS ")) << language;

@@ -54,7 +54,8 @@ protected:
         ASSERT_EQ(main->sectionCount, 3);
         Click(IDC_SECTION_DROPDOWN);
         ASSERT_TRUE(main->sectionListOpen);
-        const int index = static_cast<int>(std::find(main->sectionKinds, main->sectionKinds + 3, kind) - main->sectionKinds);
+        const int* kinds = main->sectionKinds;
+        const int index = static_cast<int>(std::find(kinds, kinds + 3, kind) - kinds);
         ::SendMessageW(main->GetDlgItem(IDC_SECTION_LIST)->m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         main->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SECTION_LIST, LBN_SELCHANGE),
                           reinterpret_cast<LPARAM>(main->GetDlgItem(IDC_SECTION_LIST)->m_hWnd));
@@ -99,7 +100,8 @@ protected:
     static bool AnyWriteOf(const std::string& prefix)
     {
         const auto lines = Simulation::Instance().JournalLines();
-        return std::any_of(lines.begin(), lines.end(), [&prefix](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+        return std::any_of(lines.begin(), lines.end(),
+                           [&prefix](const std::string& l) { return l.rfind(prefix, 0) == 0; });
     }
 
     std::vector<CString> boxes;
@@ -165,9 +167,13 @@ TEST_F(FmSpeedDialRoadsTest, SpeedDialsSavedOverBothTransportsAndReadBack)
         std::vector<std::string> journal;
     };
     const Case cases[] = {
-        {"HID", kOstrel, L"112", {"hid o 04 5A 0031 0031 0032 0034", "hid o 04 5B 002B 0034 0039 0023", "hid o 04 5C 0000"}},
+        {"HID",
+         kOstrel,
+         L"112",
+         {"hid o 04 5A 0031 0031 0032 0034", "hid o 04 5B 002B 0034 0039 0023", "hid o 04 5C 0000"}},
         {"persistent store", kTkv3, L"0800",
-         {"ps-write t 2280 30 00 38 00 30 00 30 00 34 00" + Zeros(30), "ps-write t 2281 2B 00 34 00 39 00 23 00" + Zeros(32),
+         {"ps-write t 2280 30 00 38 00 30 00 30 00 34 00" + Zeros(30),
+          "ps-write t 2281 2B 00 34 00 39 00 23 00" + Zeros(32),
           "ps-write t 2282" + Zeros(40)}},
     };
     for (const Case& c : cases) {
