@@ -239,23 +239,16 @@ void CDialogDeviceSettingSecond::OnBnClickedDefault()
 
 void CDialogDeviceSettingSecond::OnBnClickedCancel() { RevertToDeviceSettings(); }
 
-void CDialogDeviceSettingSecond::OnBnClickedRdsOn()
-{
-    CPageHost* main = MainDialog();
-    if (!main) return;
-    workingCopy.FmRds = 1;
-    rdsEnable.SetCheck(BST_CHECKED);
-    rdsDisable.SetCheck(BST_UNCHECKED);
-    main->UpdateNavigation();
-}
+void CDialogDeviceSettingSecond::OnBnClickedRdsOn() { SetRds(true); }
+void CDialogDeviceSettingSecond::OnBnClickedRdsOff() { SetRds(false); }
 
-void CDialogDeviceSettingSecond::OnBnClickedRdsOff()
+void CDialogDeviceSettingSecond::SetRds(bool on)
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    workingCopy.FmRds = 0;
-    rdsEnable.SetCheck(BST_UNCHECKED);
-    rdsDisable.SetCheck(BST_CHECKED);
+    workingCopy.FmRds = on ? 1 : 0;
+    rdsEnable.SetCheck(on ? BST_CHECKED : BST_UNCHECKED);
+    rdsDisable.SetCheck(on ? BST_UNCHECKED : BST_CHECKED);
     main->UpdateNavigation();
 }
 

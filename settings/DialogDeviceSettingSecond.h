@@ -81,6 +81,8 @@ private:
     // The spin of a row at a position; its buddy edit follows, and the
     // buddy's change notification runs OnPresetSpin.
     void SetSpinPosition(int row, int position);
+    // RDS AF on or off, and the radios that show it.
+    void SetRds(bool on);
     int Region() const { return SafeFmRegion(workingCopy.FmRegion); }
     LanguageIndex Language() const;
 

@@ -47,6 +47,17 @@ protected:
         ASSERT_EQ(main->currentPage, PageFirmwareUpdate);
     }
 
+    // Back to the welcome page with a new scenario and nothing written, and
+    // its headset recognized.
+    void StartOver(const std::string& scenario)
+    {
+        SetModalDialogHook(nullptr);
+        main->GoToWelcome();
+        Simulation::Instance().Reset();
+        boxes.clear();
+        RecognizeHeadset(scenario);
+    }
+
     // A section of the settings tab: the tab, then the chooser's list.
     void ChooseSection(int kind)
     {
@@ -178,11 +189,7 @@ TEST_F(FmSpeedDialRoadsTest, SpeedDialsSavedOverBothTransportsAndReadBack)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetModalDialogHook(nullptr);
-        main->GoToWelcome();
-        Simulation::Instance().Reset();
-        boxes.clear();
-        RecognizeHeadset(c.scenario);
+        StartOver(c.scenario);
         ChooseSection(kSectionSpeedDial);
         ASSERT_EQ(main->currentPage, PageSpeedDial);
         EXPECT_EQ(SpeedDial().numberEdits[0].GetWindowText(), CString(c.before));
@@ -224,11 +231,7 @@ TEST_F(FmSpeedDialRoadsTest, RefusedWritesEndOnTheWelcomePageWithoutASecondPromp
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetModalDialogHook(nullptr);
-        main->GoToWelcome();
-        Simulation::Instance().Reset();
-        boxes.clear();
-        RecognizeHeadset(c.scenario);
+        StartOver(c.scenario);
         ChooseSection(c.section);
         if (c.section == kSectionFmRadio) {
             Fm().PressButton(IDC_FM_DEFAULT);
