@@ -153,36 +153,6 @@ DeviceSettings SampleBlock()
     return s;
 }
 
-TEST(FmBlock, FormsByProduct)
-{
-    struct Case {
-        int productId;
-        FmBlockRoad road;
-        int interfaceNumber;
-        int presets;
-        int magic;
-    };
-    const Case cases[] = {
-        {0x4210, FmBlockRoad::Hid, 2, 10, 0x66E9},  {0x4510, FmBlockRoad::Hid, 2, 10, 0x66E9},
-        {0x5412, FmBlockRoad::Hid, 1, 10, 0x56E9},  {0x5416, FmBlockRoad::Hid, 1, 10, 0x56E9},
-        {0x5910, FmBlockRoad::Hid, 1, 10, 0x66E9},  {0x3110, FmBlockRoad::Hid, 1, 10, 0x66E9},
-        {0x5624, FmBlockRoad::Hid, 1, 10, 0x66E9},  {0x6010, FmBlockRoad::Hid, 1, 6, 0x56E9},
-        {0x6018, FmBlockRoad::Hid, 1, 6, 0x56E9},   {0x4D15, FmBlockRoad::PersistentStore, 1, 10, 0x66E9},
-        {0x5050, FmBlockRoad::PersistentStore, 1, 10, 0x66E9},
-        {0x5410, FmBlockRoad::None, 1, 10, 0x66E9}, {0x6020, FmBlockRoad::None, 1, 10, 0x66E9},
-        {0x4D10, FmBlockRoad::None, 1, 10, 0x66E9}, {0x4111, FmBlockRoad::None, 1, 10, 0x66E9},
-    };
-    for (const Case& c : cases) {
-        const FmBlockForm form = FmBlockFormOf(c.productId);
-        EXPECT_EQ(form.road, c.road) << std::hex << c.productId;
-        EXPECT_EQ(IsFmProduct(c.productId), c.road != FmBlockRoad::None) << std::hex << c.productId;
-        if (c.road == FmBlockRoad::None) continue;
-        EXPECT_EQ(form.interfaceNumber, c.interfaceNumber) << std::hex << c.productId;
-        EXPECT_EQ(form.presets, c.presets) << std::hex << c.productId;
-        EXPECT_EQ(form.magic, c.magic) << std::hex << c.productId;
-    }
-}
-
 TEST(FmBlock, FifteenAndElevenWords)
 {
     const DeviceSettings s = SampleBlock();
