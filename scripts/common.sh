@@ -32,7 +32,7 @@ need_root() {
 
 # Settings of our Wine prefixes; raise the number when they change, so that
 # existing prefixes take the new settings.
-PREFIX_SETTINGS=3
+PREFIX_SETTINGS=4
 
 # The dialog face of the program's templates ("MS Shell Dlg" stands for Tahoma):
 # Wine's own Tahoma from the fonts-wine package, which Debian's Wine does not
@@ -42,6 +42,10 @@ PREFIX_FONTS=(tahoma.ttf tahomabd.ttf)
 # Faces whose missing glyphs (Chinese, Japanese, Korean) come from WenQuanYi;
 # bold text asks for "Tahoma Bold", which needs a link of its own.
 LINKED_FACES=(Tahoma 'Tahoma Bold' 'MS Shell Dlg' 'MS Shell Dlg 2')
+# Edit controls shape their text with the script shaper, which takes missing
+# Chinese, Japanese and Korean glyphs from its fallback face SimSun rather than
+# from the font links: SimSun stands for WenQuanYi too.
+SUBSTITUTED_FACES=(SimSun)
 
 # make_prefix DIR null|x11: creates a Wine prefix once and keeps its settings
 # current: the graphics driver, the dialog face's font files, and font links so
@@ -71,6 +75,10 @@ make_prefix() {
   for face in "${LINKED_FACES[@]}"; do
     WINEPREFIX=$dir wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
+  for face in "${SUBSTITUTED_FACES[@]}"; do
+    WINEPREFIX=$dir wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v "$face" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
   timeout 120 env WINEPREFIX=$dir wineserver -w || true
   echo "$PREFIX_SETTINGS" > "$dir/.torvik-ready"

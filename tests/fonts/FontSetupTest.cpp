@@ -1,6 +1,8 @@
 // The fonts the program draws with come from the set-up, not from the host:
 // the dialog face resolves to Tahoma, regular and bold, and Chinese, Japanese
-// and Korean characters drawn in it show real glyphs, not the missing-glyph box.
+// and Korean characters drawn in it show real glyphs, not the missing-glyph box,
+// also in an edit control, which draws through the script shaper and its
+// fallback faces rather than the font links.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,9 +18,9 @@ namespace {
 
 const char kSetupHint[] =
     "\nscripts/setup puts tahoma.ttf and tahomabd.ttf (package fonts-wine) into the prefix's "
-    "drive_c/windows/Fonts and links \"Tahoma\" and \"Tahoma Bold\" to WenQuanYi Micro Hei "
-    "(package fonts-wqy-microhei); an existing prefix takes a change when PREFIX_SETTINGS "
-    "in scripts/common.sh is raised";
+    "drive_c/windows/Fonts, links \"Tahoma\" and \"Tahoma Bold\" to WenQuanYi Micro Hei "
+    "(package fonts-wqy-microhei) and makes the shaper's fallback faces stand for it; an "
+    "existing prefix takes a change when PREFIX_SETTINGS in scripts/common.sh is raised";
 
 std::string Utf8(const std::wstring& text) { return CString(text.c_str()).ToUtf8(); }
 
@@ -59,6 +61,23 @@ public:
 private:
     TextCanvas m_canvas{40, 40};
 };
+
+// An edit control in the dialog face showing one character, printed into a
+// white canvas.
+std::vector<DWORD> DrawInEdit(HFONT font, wchar_t character)
+{
+    TextCanvas canvas(60, 30);
+    HWND edit = ::CreateWindowExW(0, L"EDIT", nullptr, WS_POPUP | ES_CENTER | ES_READONLY, 0, 0, 60, 30, nullptr,
+                                  nullptr, nullptr, nullptr);
+    if (!edit || !canvas.Ready()) return {};
+    ::SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const wchar_t text[2] = {character, 0};
+    ::SetWindowTextW(edit, text);
+    canvas.Clear();
+    ::SendMessageW(edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    ::DestroyWindow(edit);
+    return canvas.Pixels();
+}
 
 struct Weight {
     int value;
@@ -111,6 +130,31 @@ TEST(FontSetup, ChineseJapaneseAndKoreanShowInTheDialogFace)
                                   << " dialog face shows as the missing-glyph box" << kSetupHint;
             EXPECT_TRUE(drawn != blank) << sample.script << " in the " << weight.name << " dialog face draws nothing";
         }
+    }
+}
+
+// The edit control shapes its text and takes missing glyphs from the shaper's
+// fallback face, not from the font links: that face must stand for a font that
+// has them. Missing glyphs of any fallback come out as one box, so two
+// characters of each script must differ.
+TEST(FontSetup, ChineseJapaneseAndKoreanShowInAnEditControl)
+{
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(-12, FW_NORMAL, kDialogFace));
+    const std::vector<DWORD> box = DrawInEdit(font, L'\uFFFF');
+    ASSERT_FALSE(box.empty());
+    const struct {
+        const char* script;
+        wchar_t first, second;
+    } samples[] = {
+        {"Chinese", L'\u7A7A', L'\u4E2D'},   // "empty", "middle"
+        {"Japanese", L'\u3042', L'\u3044'},  // hiragana a, i
+        {"Korean", L'\uD55C', L'\uAE00'},    // han, geul
+    };
+    for (const auto& sample : samples) {
+        const std::vector<DWORD> first = DrawInEdit(font, sample.first);
+        EXPECT_TRUE(first != box && first != DrawInEdit(font, sample.second))
+            << sample.script << " in an edit control shows as the missing-glyph box" << kSetupHint;
     }
 }
 
