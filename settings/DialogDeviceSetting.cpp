@@ -446,18 +446,3 @@ HBRUSH CDialogDeviceSetting::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
     if (id == IDC_ONBOARD_AUDIO_NOTE || id == IDC_RESTART_NOTE) dc->SetTextColor(kNoteColour);
     return brush;
 }
-
-bool CDialogDeviceSetting::IsCellPopupOpen() const { return settingsGrid.IsPopupOpen(); }
-void CDialogDeviceSetting::EndCellEdit() { settingsGrid.EndCellEdit(); }
-
-// ---------------------------------------------------------------------------
-// The grid's rows and the comparison of the grid models' settings, until the
-// settings list content provides them.
-
-int CDialogDeviceSetting::IsModified()
-{
-    const CPageHost* main = MainDialog();
-    return main ? main->deviceSettings.Differs(workingCopy, 0) : 0;
-}
-
-void CDialogDeviceSetting::FillSettingsList() {}

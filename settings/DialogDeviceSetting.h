@@ -7,6 +7,7 @@
 #include "controls/ConfigListCtrl.h"
 #include "settings/LegacyLayout.h"
 #include "settings/SettingsPage.h"
+#include "settingslist/SettingsRows.h"
 
 class CDialogDeviceSetting : public CSettingsPage, public CConfigListHost {
 public:
@@ -91,12 +92,13 @@ public:
     void OnBnClickedNoteMore();
     // The box of a button of the help-box table.
     void ShowHelpBox(int buttonId);
+    // A help box of the given text and size (the settings grid's rows).
+    void ShowHelpText(const CString& text, CSize size);
     // ---- end of help texts and help boxes ------------------------------------
 
     // Captions in the current language, the layout (legacy rows or grid) and
     // which rows show, and every control disabled while the frame refuses.
     void RefreshTexts() override;
-    int IsModified() override;
     // The settings writer with the basic settings' requests and keys.
     int WriteToHeadset() override;
 
@@ -105,18 +107,31 @@ public:
     // Places the rows of the model and sets them from the working copy, then
     // rebuilds the settings grid.
     void LayoutLegacyControls();
-    void FillSettingsList();
     // The grid's columns: help mark, setting name, value.
     void SetListColumnWidths();
     // Enables (and with alsoShow shows) or disables (and hides) every control
     // of the legacy rows.
     void SetLegacyControlsState(bool enable, bool alsoShow);
 
-    // The settings grid: whether a drop-down popup of one of its cells is open,
-    // and ending the cell editing (the main window closes the popup on a click
-    // elsewhere).
+    // ---- The settings grid (DialogDeviceSettingGrid.cpp) -----------------------
+    // Rebuilds the grid from the working copy: the rows of the product in the
+    // firmware band of the headset's record, empty for a product without rows.
+    void FillSettingsList();
+    // Non-zero while the working copy differs from the headset's record in the
+    // basic settings of the model.
+    int IsModified() override;
+    // A click in the grid: column 0 opens the row's help box, column 2 stores
+    // a check box's new half into the working copy and enables or disables the
+    // rows it gates. A popup's result stores the combo's item.
+    void OnGridClick(CConfigListCtrl& grid, int row, int column) override;
+    void OnGridPopupSelect(CConfigListCtrl& grid, int row, int column) override;
+    // The rows the grid shows now.
+    SettingsRows GridRows() const;
+    // Whether a drop-down popup of one of the grid's cells is open, and ending
+    // the cell editing (the main window closes the popup on a click elsewhere).
     bool IsCellPopupOpen() const;
     void EndCellEdit();
+    // ---- end of the settings grid ---------------------------------------------
 
     // DEFAULT and CANCEL.
     void OnBnClickedDefault();
@@ -192,6 +207,9 @@ private:
     {
         return row == LegacyRow::MotionSensor ? motionSensorList : overlaySensitivityList;
     }
+    // The grid's check boxes show the working copy again (a store may have
+    // changed other rows), and every gated row is enabled or disabled anew.
+    void SyncGridCells(const SettingsRows& rows);
     // Moves a control vertically into a slot of the page.
     void PlaceInRow(const LegacyLayout& layout, double slot, int controlId);
     // The record of the recognized headset: its product id and firmware decide

@@ -101,6 +101,11 @@ void CDialogDeviceSetting::ShowHelpBox(int buttonId)
     RunHelpBox(*main, ComposeHelpBoxText(*box, context), HelpBoxSize(*box, main->language), nullptr);
 }
 
+void CDialogDeviceSetting::ShowHelpText(const CString& text, CSize size)
+{
+    if (CPageHost* main = MainDialog()) RunHelpBox(*main, text, size, nullptr);
+}
+
 void CDialogDeviceSetting::OnBnClickedHelpEdr()
 {
     CPageHost* main = MainDialog();

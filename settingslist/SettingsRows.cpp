@@ -431,7 +431,7 @@ RowHelp SettingsRows::Help(int row, int language, int productId) const
 {
     RowHelp help;
     const RowKind* kind = Kind(row);
-    if (!kind || kind->help == HelpId::None)
+    if (!kind || kind->help == kNoHelp)
         return help;
     help.id = kind->help;
     help.height = kind->helpHeight;

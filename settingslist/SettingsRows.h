@@ -20,6 +20,7 @@
 
 #include "device/DeviceSettings.h"
 #include "framework/CString.h"
+#include "settings/HelpTexts.h"
 #include "settingslist/LabelTables.h"
 
 // Where a row's value lives in the record.
@@ -107,21 +108,8 @@ enum class IndexMapping : uint8_t {
     TenMinusValue,  // index = 10 - value ("Level 1" is 10, "Level 10" is 1)
 };
 
-// The help texts of the grid's rows, one per help getter of the settings page.
-enum class HelpId : uint8_t {
-    None,
-    HighQualityA2dp, Sidetone, Calmweave, MotionSensorSensitivity, NavigationAppSupport, Blendcast,
-    OverlaySensitivity10, OverlaySensitivity5, AudioBoost, VoxSensitivityDefault3, VoxSensitivityDefault2,
-    VoxSensitivityLowMedHigh, VoxPhone, HdIntercom, EightWayIntercom, VoicePrompt, VoxIntercom, PhotoMode,
-    VideoResolution, TimelapseInterval, VideoTaggingInterval, LoopRecordingInterval, VideoMicrophoneGain,
-    DateCaption, SpeakerSoundRecording, AutoCameraSleep, SmartVolume, FmStationGuide, HdVoice,
-    AudioSourcePriority, LayerlyFull, LayerlyGps, SmartNaviSystem, GuestMode, LayerlyVolumeManagement,
-    VoiceCommand, VideoMode, EssStatus, EssSensitivity,
-    Count
-};
-inline constexpr int kHelpIdCount = static_cast<int>(HelpId::Count);
-// The getter's name without "GetHelp" ("VoxPhone"), for diagnostics and tests.
-const char* HelpName(HelpId id);
+// A row without a help button.
+inline constexpr HelpTextId kNoHelp = HelpTextId::Count;
 
 // Every row kind of every product. The suffix names where the value lives when
 // one setting is kept in different places on different products: W0, W1 and W2
@@ -162,7 +150,7 @@ struct RowKind {
     Polarity polarity = Polarity::EnableTrue;          // check box
     IndexMapping mapping = IndexMapping::Value;        // combo
     std::span<const RowText> items;                    // combo, in display order
-    HelpId help = HelpId::None;                        // None: no help button
+    HelpTextId help = kNoHelp;                         // kNoHelp: no help button
     RowText helpArguments[kMaxHelpArguments] = {};      // fill the help text's "%s" in order
     int helpHeight = 0;                                // help box height; the width is kHelpBoxWidth
     // Kinds whose rows this row disables while its value is 0, or, reversed,
@@ -177,10 +165,10 @@ const RowKind& GetRowKind(RowKindId id);
 
 inline constexpr int kHelpBoxWidth = 520;
 
-// A row's help box: the getter, its arguments already in the language, and
-// the box's size.
+// A row's help box: its text, the arguments of the text's "%s" already in the
+// language, and the box's size.
 struct RowHelp {
-    HelpId id = HelpId::None;
+    HelpTextId id = kNoHelp;
     CString arguments[kMaxHelpArguments];
     int argumentCount = 0;
     int width = kHelpBoxWidth;
@@ -236,7 +224,7 @@ public:
     // for a check-box row or a row outside the band.
     bool StoreChoice(int row, DeviceSettings& working, int index) const;
 
-    // The row's help box; id None when the row has no help button.
+    // The row's help box; id kNoHelp when the row has no help button.
     RowHelp Help(int row, int language, int productId) const;
 
 private:

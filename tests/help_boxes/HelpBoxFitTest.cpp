@@ -15,7 +15,7 @@
 #include "app/MainWindowFixture.h"
 #include "device/ProductCatalogue.h"
 #include "settings/HelpTexts.h"
-#include "settingslist/LabelTables.h"
+#include "settingslist/SettingsRows.h"
 
 namespace {
 
@@ -93,62 +93,6 @@ bool IsKnownEnglishException(HelpTextId id, CSize box)
     return false;
 }
 
-// The settings grid's help boxes: 520 pixels wide, each text at its rows'
-// height, filled with the labels the rows give (the model's name where a row
-// names the model).
-struct GridHelp {
-    HelpTextId text;
-    int height;
-    std::vector<const LabelTable*> labels;  // in placeholder order; null: the model's name
-};
-
-const std::vector<GridHelp>& GridHelps()
-{
-    static const std::vector<GridHelp> helps = {
-        {HelpTextId::HelpHighQualityA2dp, 160, {}},
-        {HelpTextId::HelpSidetone, 160, {}},
-        {HelpTextId::HelpCalmweave, 160, {&CalmweaveLabels}},
-        {HelpTextId::HelpMotionSensorSensitivity, 170, {nullptr}},
-        {HelpTextId::HelpNavigationAppSupport, 190, {&BlendcastLabels, &BlendcastLabels}},
-        {HelpTextId::HelpBlendcast, 260, {&BlendcastLabels, &FmRadioLabels}},
-        {HelpTextId::HelpOverlaySensitivity10, 240, {&BlendcastLabels}},
-        {HelpTextId::HelpOverlaySensitivity5, 240, {}},
-        {HelpTextId::HelpAudioBoost, 150, {&AudioBoostLabels}},
-        {HelpTextId::HelpVoxSensitivityDefault3, 180, {}},
-        {HelpTextId::HelpVoxSensitivityDefault2, 180, {}},
-        {HelpTextId::HelpVoxSensitivityLowMedHigh, 180, {}},
-        {HelpTextId::HelpVoxPhone, 150, {}},
-        {HelpTextId::HelpHdIntercom, 160, {&HdIntercomLabels}},
-        {HelpTextId::HelpEightWayIntercom, 190, {&EightWayIntercomLabels, &EightWayIntercomLabels}},
-        {HelpTextId::HelpVoicePrompt, 130, {}},
-        {HelpTextId::HelpVoxIntercom, 230, {&VoxIntercomLabels, &VoxIntercomLabels}},
-        {HelpTextId::HelpPhotoMode, 170, {}},
-        {HelpTextId::HelpVideoModeTwoModes, 190, {}},
-        {HelpTextId::HelpVideoModeThreeModes, 250, {}},
-        {HelpTextId::HelpVideoResolution, 160, {}},
-        {HelpTextId::HelpTimelapseInterval, 160, {}},
-        {HelpTextId::HelpVideoTaggingInterval, 160, {}},
-        {HelpTextId::HelpLoopRecordingInterval, 160, {}},
-        {HelpTextId::HelpVideoMicrophoneGain, 160, {}},
-        {HelpTextId::HelpDateCaption, 170, {}},
-        {HelpTextId::HelpSpeakerSoundRecording, 190, {&SpeakerSoundRecordingLabels, &SpeakerSoundRecordingLabels}},
-        {HelpTextId::HelpAutoCameraSleep, 200, {&AutoCameraSleepLabels, &AutoCameraSleepLabels}},
-        {HelpTextId::HelpSmartVolume, 170, {}},
-        {HelpTextId::HelpFmStationGuide, 190, {}},
-        {HelpTextId::HelpHdVoice, 160, {}},
-        {HelpTextId::HelpAudioSourcePriority, 230, {}},
-        {HelpTextId::HelpLayerlyFull, 280, {}},
-        {HelpTextId::HelpLayerlyGps, 280, {}},
-        {HelpTextId::HelpSmartNaviSystem, 180, {}},
-        {HelpTextId::HelpGuestMode, 260, {}},
-        {HelpTextId::HelpLayerlyVolumeManagement, 220, {}},
-        {HelpTextId::HelpVoiceCommand, 180, {}},
-        {HelpTextId::HelpEssStatus, 200, {}},
-        {HelpTextId::HelpEssSensitivity, 200, {}},
-    };
-    return helps;
-}
-
 // Measures in the font of a message box's text.
 class HelpBoxFit : public ::testing::Test {
 protected:
@@ -193,19 +137,26 @@ TEST_F(HelpBoxFit, TextsOfTheHelpButtonsFitTheirBoxes)
     }
 }
 
+// Every row kind's help box, filled with the labels the row gives (the widest
+// model name where the row names the model).
 TEST_F(HelpBoxFit, TextsOfTheSettingsGridFitTheirBoxes)
 {
     const CString model = WidestModelName(*measure);
-    for (const GridHelp& help : GridHelps()) {
+    for (int index = 0; index < kRowKindCount; ++index) {
+        const RowKind& kind = GetRowKind(static_cast<RowKindId>(index));
+        if (kind.help == kNoHelp) continue;
         for (int language = 0; language < LanguageCount; ++language) {
-            std::vector<CString> values;
-            for (const LabelTable* table : help.labels) values.push_back(table ? CString(GetLabelText(*table, language)) : model);
-            values.resize(2);
+            CString values[kMaxHelpArguments];
+            for (int i = 0; i < kMaxHelpArguments; ++i) {
+                const RowText& argument = kind.helpArguments[i];
+                values[i] = argument.source == RowText::Source::ModelName ? model : argument.Text(language);
+            }
             const CString text =
-                CString::FillPlaceholders(HelpTextLiteral(help.text, language), {values[0], values[1]});
-            const CSize size(520, help.height);
-            if (language == LanguageEnglish && IsKnownEnglishException(help.text, size)) continue;
-            EXPECT_TRUE(Fits(*measure, text, size)) << HelpTextName(help.text) << ", language " << language;
+                CString::FillPlaceholders(HelpTextLiteral(kind.help, language), {values[0], values[1]});
+            EXPECT_EQ(-1, text.Find(L"%s")) << HelpTextName(kind.help) << " has more placeholders than arguments";
+            const CSize size(kHelpBoxWidth, kind.helpHeight);
+            if (language == LanguageEnglish && IsKnownEnglishException(kind.help, size)) continue;
+            EXPECT_TRUE(Fits(*measure, text, size)) << HelpTextName(kind.help) << ", language " << language;
         }
     }
 }

@@ -298,50 +298,50 @@ TEST(SettingsRowStore, HelpBoxes)
 {
     struct Case {
         int productId, major, minor, row, language;
-        HelpId id;
+        HelpTextId id;
         int height;
         std::vector<std::wstring> arguments;
     };
     const std::wstring model4210 = GetModelName(0x4210, 0).str();
     const Case cases[] = {
-        {0x4210, 1, 5, 0, 0, HelpId::Blendcast, 260, {L"Blendcast\u2122", L"FM Radio"}},
-        {0x4210, 1, 5, 0, 2, HelpId::Blendcast, 260, {L"Blendcast\u2122", L"FM-Radio"}},
-        {0x4210, 1, 5, 1, 0, HelpId::OverlaySensitivity10, 240, {L"Blendcast\u2122"}},
-        {0x4210, 1, 5, 2, 0, HelpId::NavigationAppSupport, 190, {L"Blendcast\u2122", L"Blendcast\u2122"}},
-        {0x4210, 1, 5, 5, 0, HelpId::MotionSensorSensitivity, 170, {model4210}},
-        {0x4310, 1, 0, 2, 0, HelpId::LayerlyVolumeManagement, 220, {}},
-        {0x4310, 1, 0, 5, 0, HelpId::VoxPhone, 150, {}},
-        {0x4410, 1, 0, 5, 0, HelpId::HdIntercom, 160, {L"HD Intercom"}},
-        {0x5520, 1, 3, 2, 0, HelpId::VoxIntercom, 230, {L"VOX Intercom", L"VOX Intercom"}},
-        {0x5520, 1, 3, 0, 0, HelpId::AudioBoost, 150, {L"Audio Boost"}},
-        {0x5520, 1, 3, 4, 0, HelpId::VoxSensitivityDefault3, 180, {}},
-        {0x6020, 1, 0, 2, 0, HelpId::VoxSensitivityDefault2, 180, {}},
-        {0x5622, 1, 1, 5, 0, HelpId::VoxSensitivityLowMedHigh, 180, {}},
-        {0x3030, 1, 0, 1, 0, HelpId::FmStationGuide, 190, {}},
-        {0x3110, 1, 0, 9, 0, HelpId::GuestMode, 260, {}},
-        {0x3110, 1, 0, 13, 0, HelpId::OverlaySensitivity5, 240, {}},
-        {0x5410, 1, 0, 3, 0, HelpId::LayerlyGps, 280, {}},
-        {0x5412, 1, 0, 4, 0, HelpId::LayerlyFull, 280, {}},
-        {0x5510, 1, 9, 8, 0, HelpId::VideoMode, 190, {}},
-        {0x5510, 2, 0, 9, 0, HelpId::VideoMode, 250, {}},
-        {0x5510, 2, 2, 17, 0, HelpId::SpeakerSoundRecording, 190,
+        {0x4210, 1, 5, 0, 0, HelpTextId::HelpBlendcast, 260, {L"Blendcast\u2122", L"FM Radio"}},
+        {0x4210, 1, 5, 0, 2, HelpTextId::HelpBlendcast, 260, {L"Blendcast\u2122", L"FM-Radio"}},
+        {0x4210, 1, 5, 1, 0, HelpTextId::HelpOverlaySensitivity10, 240, {L"Blendcast\u2122"}},
+        {0x4210, 1, 5, 2, 0, HelpTextId::HelpNavigationAppSupport, 190, {L"Blendcast\u2122", L"Blendcast\u2122"}},
+        {0x4210, 1, 5, 5, 0, HelpTextId::HelpMotionSensorSensitivity, 170, {model4210}},
+        {0x4310, 1, 0, 2, 0, HelpTextId::HelpLayerlyVolumeManagement, 220, {}},
+        {0x4310, 1, 0, 5, 0, HelpTextId::HelpVoxPhone, 150, {}},
+        {0x4410, 1, 0, 5, 0, HelpTextId::HelpHdIntercom, 160, {L"HD Intercom"}},
+        {0x5520, 1, 3, 2, 0, HelpTextId::HelpVoxIntercom, 230, {L"VOX Intercom", L"VOX Intercom"}},
+        {0x5520, 1, 3, 0, 0, HelpTextId::HelpAudioBoost, 150, {L"Audio Boost"}},
+        {0x5520, 1, 3, 4, 0, HelpTextId::HelpVoxSensitivityDefault3, 180, {}},
+        {0x6020, 1, 0, 2, 0, HelpTextId::HelpVoxSensitivityDefault2, 180, {}},
+        {0x5622, 1, 1, 5, 0, HelpTextId::HelpVoxSensitivityLowMedHigh, 180, {}},
+        {0x3030, 1, 0, 1, 0, HelpTextId::HelpFmStationGuide, 190, {}},
+        {0x3110, 1, 0, 9, 0, HelpTextId::HelpGuestMode, 260, {}},
+        {0x3110, 1, 0, 13, 0, HelpTextId::HelpOverlaySensitivity5, 240, {}},
+        {0x5410, 1, 0, 3, 0, HelpTextId::HelpLayerlyGps, 280, {}},
+        {0x5412, 1, 0, 4, 0, HelpTextId::HelpLayerlyFull, 280, {}},
+        {0x5510, 1, 9, 8, 0, HelpTextId::HelpVideoModeTwoModes, 190, {}},
+        {0x5510, 2, 0, 9, 0, HelpTextId::HelpVideoModeThreeModes, 250, {}},
+        {0x5510, 2, 2, 17, 0, HelpTextId::HelpSpeakerSoundRecording, 190,
          {L"Speaker Sound Recording", L"Speaker Sound Recording"}},
-        {0x5510, 2, 2, 18, 0, HelpId::None, 0, {}},  // the sources have no help button
-        {0x5510, 2, 2, 21, 0, HelpId::None, 0, {}},
-        {0x5510, 2, 2, 22, 0, HelpId::AutoCameraSleep, 200, {L"Auto Camera Sleep", L"Auto Camera Sleep"}},
-        {0x6010, 1, 2, 0, 0, HelpId::SmartNaviSystem, 180, {}},
-        {0x6010, 1, 2, 11, 0, HelpId::EssSensitivity, 200, {}},
-        {0x5610, 1, 1, 7, 0, HelpId::Calmweave, 160, {L"Calmweave\u2122"}},
+        {0x5510, 2, 2, 18, 0, kNoHelp, 0, {}},  // the sources have no help button
+        {0x5510, 2, 2, 21, 0, kNoHelp, 0, {}},
+        {0x5510, 2, 2, 22, 0, HelpTextId::HelpAutoCameraSleep, 200, {L"Auto Camera Sleep", L"Auto Camera Sleep"}},
+        {0x6010, 1, 2, 0, 0, HelpTextId::HelpSmartNaviSystem, 180, {}},
+        {0x6010, 1, 2, 11, 0, HelpTextId::HelpEssSensitivity, 200, {}},
+        {0x5610, 1, 1, 7, 0, HelpTextId::HelpCalmweave, 160, {L"Calmweave\u2122"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.productId << std::dec << " row " << c.row);
         const RowHelp help = RowsOf(c.productId, c.major, c.minor).Help(c.row, c.language, c.productId);
-        EXPECT_STREQ(HelpName(help.id), HelpName(c.id));
+        EXPECT_STREQ(HelpTextName(help.id), HelpTextName(c.id));
         EXPECT_EQ(help.height, c.height);
         ASSERT_EQ(help.argumentCount, static_cast<int>(c.arguments.size()));
         for (int i = 0; i < help.argumentCount; ++i)
             EXPECT_EQ(help.arguments[i].str(), c.arguments[static_cast<size_t>(i)]);
-        if (help.id != HelpId::None) {
+        if (help.id != kNoHelp) {
             EXPECT_EQ(help.width, 520);
         }
     }

@@ -267,7 +267,7 @@ TEST(SettingsRowTable, ProductsWithoutRows)
         DeviceSettings working;
         EXPECT_FALSE(rows.StoreCheck(0, working, true));
         EXPECT_FALSE(rows.StoreChoice(0, working, 0));
-        EXPECT_EQ(rows.Help(0, 0, productId).id, HelpId::None);
+        EXPECT_EQ(rows.Help(0, 0, productId).id, kNoHelp);
     }
 }
 
