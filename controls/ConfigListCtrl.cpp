@@ -319,6 +319,9 @@ void CConfigListCtrl::AutoFitColumn(int column)
 
 int CConfigListCtrl::InsertItem(int row, const wchar_t* text)
 {
+    // The list counts its scroll range in the item height it knows when a row
+    // is inserted: the grid's own height must be known before the first row.
+    LayOutOnce();
     InsertCellRow(row);
     return CListCtrl::InsertItem(row, text);
 }
@@ -379,12 +382,16 @@ void CConfigListCtrl::ForceHeaderLayout()
     SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
 }
 
+void CConfigListCtrl::LayOutOnce()
+{
+    if (m_headerLayoutDone) return;
+    m_headerLayoutDone = true;
+    ForceHeaderLayout();
+}
+
 void CConfigListCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
 {
-    if (!m_headerLayoutDone) {
-        m_headerLayoutDone = true;
-        ForceHeaderLayout();
-    }
+    LayOutOnce();
     CDC dc(dis->hDC);
     int saved = dc.SaveDC();
     int row = static_cast<int>(dis->itemID);

@@ -172,6 +172,8 @@ private:
     BOOL HandleTab(bool backward);
     void DrawPlainCell(CDC& dc, int row, int column, const CRect& rect);
     void ForceHeaderLayout();
+    // The first draw or row insertion makes the list ask for the item height.
+    void LayOutOnce();
     void CreateCellCaret();
     void DestroyCellCaret();
     int GetColumnCount() const;

@@ -332,6 +332,21 @@ TEST_F(GridTest, RowsTakeTheGridHeightAfterTheFirstPaint)
     EXPECT_EQ(CConfigListCtrl::ItemHeight(), ::GetSystemMetrics(SM_CYVTHUMB) + 5 * ::GetSystemMetrics(SM_CYEDGE));
 }
 
+// Rows inserted before the grid is first drawn count at the grid's row
+// height, so the scroll range reaches the last row.
+TEST_F(GridTest, RowsInsertedBeforeTheFirstPaintScrollToTheLast)
+{
+    AddCheckRows(20);
+    page.Paint();
+    const int perPage = static_cast<int>(grid().SendMessage(LVM_GETCOUNTPERPAGE));
+    ASSERT_LT(perPage, 20);
+    SCROLLINFO info{sizeof info, SIF_ALL};
+    ASSERT_TRUE(::GetScrollInfo(grid().m_hWnd, SB_VERT, &info));
+    EXPECT_EQ(static_cast<int>(info.nPage), perPage);
+    for (int i = 0; i < 40; ++i) grid().SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(grid().GetTopIndex(), 20 - perPage);
+}
+
 TEST_F(GridTest, ClickOnCheckBoxTogglesAndReachesTheHost)
 {
     page.FillRows();
