@@ -1,13 +1,15 @@
-// The real program saves a setting of a simulated BlueCore headset: the rider
-// goes from the welcome page through recognition to the basic settings page,
-// changes a row and saves; the key reaches the chip, the automatic recognition
-// reads it back, and the failures end on the welcome page.
+// The real program saves a setting of a simulated headset: the rider goes from
+// the welcome page through recognition to the basic settings page, changes a
+// row (a radio button of a BlueCore headset, a row of the settings grid of a
+// HID headset) and saves; the key or the report reaches the headset, the
+// automatic recognition reads it back, and the failures end on the welcome page.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "e2e/SettingsSaveFixture.h"
+#include "support/RemoteListView.h"
 
 namespace {
 
@@ -32,6 +34,13 @@ const std::string kRadio =
     "dfu.c.ps.0x02A4=words:10, 0\n"
     "dfu.c.ps.0x02AC=words:15\n"
     "dfu.c.ps.0x02AA=words:5000\n";
+// A HID headset 0x5910 at firmware 1.2, every switch of its feature word off.
+const std::string kOstrel =
+    "usb.1=USB\\VID_3E1F&PID_5910&REV_0100\n"
+    "hid.o.pid=0x5910\n"
+    "hid.o.name=Torvik Ostrel\n"
+    "hid.o.version=1.2.0.0.17\n"
+    "hid.o.item.4=0\n";
 
 constexpr wchar_t kSaved[] = L"Device setting saved successfully";
 
@@ -65,6 +74,42 @@ TEST_F(SettingsSave, RadioGainIsWrittenAndReadBack)
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(Checked(IDC_GAIN_HIGH));
     EXPECT_EQ(TextOf(::GetDlgItem(page, IDC_TIMEOUT_EDIT)), L"5");
+}
+
+// Voice Prompt off in the grid of a HID headset: the feature word with its
+// bit 3 reaches the headset, and the grid shows the row off again after the
+// automatic recognition.
+TEST_F(SettingsSave, GridRowIsWrittenAndReadBack)
+{
+    Start(kOstrel);
+    GoToSettingsPage();
+    const HWND gridWindow = ::GetDlgItem(page, IDC_SETTINGS_GRID);
+    RemoteListView grid(program->ProcessId(), gridWindow);
+    ASSERT_TRUE(grid.IsOpen());
+    const int row = grid.FindRow(1, L"Voice Prompt");
+    ASSERT_GE(row, 0);
+    ASSERT_EQ(grid.ItemText(row, 2), L"0") << "the Enable half";
+
+    // The cell knows its halves once drawn; a click on the Disable half.
+    ::InvalidateRect(gridWindow, nullptr, TRUE);
+    ::UpdateWindow(gridWindow);
+    const CRect cell = grid.SubItemRect(row, 2);
+    ASSERT_FALSE(cell.IsRectEmpty());
+    const LPARAM at = MAKELPARAM(cell.left + cell.Width() * 3 / 4, cell.top + cell.Height() / 2);
+    ::PostMessageW(gridWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageW(gridWindow, WM_LBUTTONUP, 0, at);
+    Sync();
+    ASSERT_EQ(grid.ItemText(row, 2), L"1");
+
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitFor([&] { return Status().rfind(kSaved, 0) == 0; })) << "status: " << Status().c_str();
+    EXPECT_EQ(Journal("hid o 04"), std::vector<std::string>{"hid o 04 04 0008 0000"});
+    Sync();
+    page = PageWith(IDC_SETTINGS_GRID);
+    ASSERT_NE(page, nullptr);
+    RemoteListView readBack(program->ProcessId(), ::GetDlgItem(page, IDC_SETTINGS_GRID));
+    EXPECT_EQ(readBack.ItemText(row, 1), L"Voice Prompt");
+    EXPECT_EQ(readBack.ItemText(row, 2), L"1") << "the value read back";
 }
 
 // One rider's roads in one run: NO and YES of the save prompt, a headset
