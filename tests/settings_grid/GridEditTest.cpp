@@ -16,7 +16,8 @@ Field Word(int word) { return [word](const DeviceSettings& s) { return s.Setting
 Field Bit(int word, int bit) { return [word, bit](const DeviceSettings& s) { return (s.SettingWords[word] >> bit) & 1; }; }
 Field Switch(int DeviceSettings::*field) { return [field](const DeviceSettings& s) { return s.*field; }; }
 
-// One check-box row of each value source and polarity: a click on one half
+// A check-box row of each value source and polarity (Voice Prompt in each of
+// its three places): a click on one half
 // stores that half's value; a click on the other half stores the former value
 // again, and the page has no change left.
 TEST_F(GridTest, CheckBoxStoresItsHalfUnderTheFieldsPolarity)
@@ -31,20 +32,12 @@ TEST_F(GridTest, CheckBoxStoresItsHalfUnderTheFieldsPolarity)
     const Case cases[] = {
         {"Voice Prompt switch: 1 for Disable", 0x5910, 1, 2, 4, true, Switch(&DeviceSettings::VoicePrompt), 1},
         {"VOX Phone switch: 1 for Enable", 0x5910, 1, 2, 1, false, Switch(&DeviceSettings::HandsfreeVOX), 1},
-        {"High Quality A2DP: the bitpool switch", 0x5910, 1, 2, 6, false, Switch(&DeviceSettings::BitpoolRate), 1},
-        {"Calmweave switch: 1 for Disable", 0x5910, 1, 2, 8, true, Switch(&DeviceSettings::Calmweave), 1},
         {"Audio Boost word 18: 1 for Disable", 0x5910, 1, 2, 0, true, Word(18), 1},
         {"HD Intercom word 19: 1 for Enable", 0x5910, 1, 2, 3, false, Word(19), 1},
-        {"FM Station Guide word 20", 0x5910, 1, 2, 5, false, Word(20), 1},
-        {"HD Voice word 21", 0x5530, 1, 4, 3, false, Word(21), 1},
-        {"Layerly word 23", 0x5410, 1, 0, 3, false, Word(23), 1},
-        {"navigation system word 24", 0x6010, 1, 2, 0, false, Word(24), 1},
         {"VOX Phone in word 2 bit 15", 0x4210, 1, 5, 6, false, Bit(2, 15), 1},
         {"Voice Prompt in word 2 bit 10: 1 for Enable", 0x4210, 1, 5, 9, false, Bit(2, 10), 1},
-        {"Blendcast in word 2 bit 11", 0x4310, 1, 0, 0, false, Bit(2, 11), 1},
         {"Voice Prompt in word 0 bit 3: 1 for Disable", 0x3110, 1, 0, 4, true, Bit(0, 3), 1},
         {"Guest Mode in word 0 bit 15", 0x3110, 1, 0, 9, false, Bit(0, 15), 1},
-        {"Voice Command in word 1 bit 10", 0x3110, 1, 0, 14, false, Bit(1, 10), 1},
         {"Date Caption in word 10 bit 5", 0x5510, 2, 2, 16, false, Bit(10, 5), 1},
     };
     for (const Case& c : cases) {
@@ -178,7 +171,6 @@ TEST_F(GridTest, PopupChoiceStoresTheItemsValue)
         {"smart volume in word 2 bits 1 to 4", 0x4310, 1, 0, 4, 3, Field([](const DeviceSettings& s) {
              return s.GetBasicWord2Bits1To4();
          }), 3, L"High"},
-        {"VOX sensitivity from 1", 0x5520, 1, 3, 4, 4, Word(14), 5, L"Level 5"},
         {"audio source priority: the index", 0x5416, 1, 0, 4, 1, Word(22), 1, L"Music"},
         {"ESS sensitivity in word 2 bits 2 and 3", 0x6010, 1, 2, 11, 2, Field([](const DeviceSettings& s) {
              return s.GetBasicWord2Bits2To3();
@@ -189,7 +181,6 @@ TEST_F(GridTest, PopupChoiceStoresTheItemsValue)
         {"Loop Recording Mode: bit 6 clear, bit 7 set", 0x5510, 2, 2, 10, 2, Field([](const DeviceSettings& s) {
              return s.SettingWords[12] & 0x00C0;
          }), 0x0080, L"Loop Recording Mode"},
-        {"Burst Shot: word 10 bit 0", 0x5510, 1, 9, 7, 1, Bit(10, 0), 1, L"Burst Shot"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -300,6 +291,20 @@ TEST_F(GridTest, HelpBoxes)
     ClickCell(3, 1);   // a label
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(Page().IsModified(), 0);
+}
+
+// The Video Mode rows name the help text that the headset's firmware calls
+// for: loop recording from 2.0 on.
+TEST(GridRows, VideoModeHelpFollowsTheHeadsetsFirmware)
+{
+    for (const auto& [major, minor] : {std::pair{1, 0}, {1, 9}, {2, 0}, {2, 1}, {2, 2}, {3, 0}}) {
+        const DeviceSettings record = RecordOf(0x5510, major, minor);
+        const SettingsRows rows = ResolveSettingsRows(0x5510, record);
+        int row = 0;
+        while (row < rows.Count() && rows.Label(row, LanguageEnglish) != L"Video Mode") ++row;
+        ASSERT_LT(row, rows.Count());
+        EXPECT_EQ(rows.Help(row, LanguageEnglish, 0x5510).id, VideoModeHelp(record)) << major << "." << minor;
+    }
 }
 
 }  // namespace
