@@ -40,9 +40,6 @@ constexpr int AutoRunGoingOnTo(int page) { return kAutoRunGoOn + page; }
 constexpr bool IsAutoRunGoingOn(int code) { return code > kAutoRunGoOn; }
 constexpr int AutoRunPage(int code) { return IsAutoRunGoingOn(code) ? code - kAutoRunGoOn : code; }
 
-// The USB status word of a headset in firmware-update mode has bit 15 set.
-inline constexpr int kUpdateModeFlag = 0x8000;
-constexpr bool IsUpdateModeStatus(int usbStatus) { return usbStatus >= kUpdateModeFlag; }
 
 struct AppState {
     int currentPage = PageNone;

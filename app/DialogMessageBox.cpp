@@ -1,4 +1,5 @@
 #include "app/DialogMessageBox.h"
+#include "device/ProductCatalogue.h"
 
 #include <algorithm>
 #include <iterator>
@@ -18,7 +19,6 @@ namespace {
 
 constexpr COLORREF kBoxTextColour = RGB(236, 236, 216);
 constexpr unsigned kCameraHoldMs = 10000;
-constexpr int kCameraProduct = 0x3020;
 
 // Targets whose update does not wait for the box's OK to go on.
 constexpr int kNoContinuationTargets[] = {
@@ -168,7 +168,7 @@ void CDialogMessageBox::OnOK()
     // pump; the hold ends the box itself.
     if (m_holding) return;
     CPageHost* main = MainWindow();
-    if (main && main->targetProductId == kCameraProduct && main->cameraPending) {
+    if (main && main->targetProductId == kActionCameraProductId && main->cameraPending) {
         // The action camera finishes its own update: keep the user here a while.
         main->cameraPending = false;
         okButton.EnableWindow(FALSE);

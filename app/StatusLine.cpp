@@ -1,9 +1,9 @@
 // Status texts, button captions and the eleven-language status line.
 #include "app/StatusLine.h"
+#include "device/ProductCatalogue.h"
 
 namespace {
 
-constexpr int kUpdateModeStatus = 0x8000;
 constexpr int kRecognitionPage = 2;
 
 // The in-progress, success and failure texts of pages 1 to 7; TextId::Count stands
@@ -49,7 +49,7 @@ CString StatusReadyFormat(int page, int usbStatus, LanguageIndex language)
         return FillOne(TextLiteral(TextId::ReadyPressTemplate, language), TextNext(language));
     }
     const CString title = PageTitle(page, language);
-    if ((page == 3 || page == 4) && usbStatus >= kUpdateModeStatus) {
+    if ((page == 3 || page == 4) && IsUpdateModeStatus(usbStatus)) {
         // The title and the reason are both filled literally into one template, so
         // neither is ever read as a format.
         return CString::FillPlaceholders(TextLiteral(TextId::ReadyForUpdateModeTemplate, language),

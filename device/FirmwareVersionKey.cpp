@@ -1,10 +1,10 @@
 #include "device/FirmwareVersionKey.h"
+#include "device/ProductCatalogue.h"
 
 #include "device/ProductIdList.h"
 
 namespace {
 
-constexpr int kCameraProductId = 0x3020;
 
 struct DefaultVersionRow {
     ProductIdList<23> Ids;
@@ -32,7 +32,7 @@ const DefaultVersionRow kDefaultVersions[] = {
 
 bool DecodeFirmwareVersionKey(int productId, const uint8_t key[kFirmwareVersionKeyLength], VersionGroup& out)
 {
-    if (productId == kCameraProductId) {
+    if (productId == kActionCameraProductId) {
         out = {key[3], key[2], key[1], key[0]};
         return true;
     }
@@ -79,7 +79,7 @@ FirmwareVersionReading ReadFirmwareVersionKeys(int productId, const PsKeyReader&
     const bool read = readKey(PsKeyFirmwareVersion, key, kFirmwareVersionKeyLength);
 
     FirmwareVersionReading reading;
-    if (productId == kCameraProductId) {
+    if (productId == kActionCameraProductId) {
         if (read)
             DecodeFirmwareVersionKey(productId, key, reading.Version);
         else

@@ -158,13 +158,13 @@ int FindHidDevice(HidMainState& main, int toMainWindow, int* productIdOut, HANDL
 int PollHidInterfaces(HidMainState& main)
 {
     bool done = ForEachMakerInterface(
-        {kCombinedChipProductId, kCombinedChipSecondProductId, kHidUpdateModeProductId},
+        {kCombinedChipProductId, kCombinedChipSecondProductId, kCombinedChipDfuProductId},
         [&](HANDLE device, int productId) {
             bool isFirst = main.hidHandle1 == nullptr;
             HANDLE& slot = isFirst ? main.hidHandle1 : main.hidHandle2;
             StoreHandle(slot, device);
             VersionGroup version{1, 0, 2, 0, 0};
-            if (productId != kHidUpdateModeProductId) {
+            if (productId != kCombinedChipDfuProductId) {
                 version = QueryPollVersion(&slot);
                 SendCommand(&slot, kPollFollowUpCommand);
             }
@@ -184,7 +184,7 @@ int CountHidDfuDevices(int maximum)
     int count = 0;
     if (maximum <= 0) return 0;
     ForEachOpenedInterface([&](HANDLE, const HidAttributes& attributes, const std::wstring&) {
-        if (attributes.vendorId == kMakerVendorId && attributes.productId == kHidUpdateModeProductId) ++count;
+        if (attributes.vendorId == kMakerVendorId && attributes.productId == kCombinedChipDfuProductId) ++count;
         return count >= maximum;
     });
     return count;

@@ -17,9 +17,7 @@ constexpr int kHidPathSize = 260;
 
 // Product ids the finders look for.
 constexpr int kHidHeadsetProductId = 0x5910;        // FindHidDevice
-constexpr int kCombinedChipProductId = 0x5345;      // PollHidInterfaces: first module
 constexpr int kCombinedChipSecondProductId = 0x5346;
-constexpr int kHidUpdateModeProductId = 0xD340;     // PollHidInterfaces, CountHidDfuDevices
 
 // The main-window members that discovery reads and writes.
 struct HidMainState {

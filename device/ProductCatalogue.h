@@ -10,8 +10,20 @@
 // The maker's USB vendor id.
 inline constexpr int kMakerVendorId = 0x3E1F;
 
-// Bit 15 of a product id: the same model in firmware-update mode.
+// Bit 15 of a product id: the same model in firmware-update mode. A USB status
+// word with it set means the headset is attached in update mode.
 inline constexpr int kUpdateModeBit = 0x8000;
+constexpr bool IsUpdateModeStatus(int usbStatus) { return usbStatus >= kUpdateModeBit; }
+
+// Products that the code treats apart by name.
+inline constexpr int kActionCameraProductId = 0x3020;     // four-part version, camera package
+inline constexpr int kTwoChipHeadsetProductId = 0x5310;   // two BlueCore units written one after the other
+inline constexpr int kCombinedChipProductId = 0x5345;     // Bluetooth chip and microcontroller
+inline constexpr int kCombinedChipDfuProductId = 0xD340;  // its Bluetooth chip in update mode
+// The generic ids a BlueCore chip may be attached under before its USB
+// identity is written, and when it cannot be connected.
+inline constexpr int kGenericChipProductId = 0x0001;
+inline constexpr int kUnconnectedChipProductId = 0xFFFF;
 
 // The display name (fileNameForm 0) or the file-name form (non-zero) of a
 // model; empty for an id missing from the catalogue. Give the id with bit 15

@@ -1,4 +1,5 @@
 #include "device/Recognition.h"
+#include "device/ProductCatalogue.h"
 
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr int kTwoUnitHeadset = 0x5310;
 
 // The HID products: their default names are their catalogue names.
 constexpr ProductIdList<45> kHidProducts = {
@@ -44,7 +44,7 @@ CString DefaultDeviceName(int productId)
 
 RecognitionOutcome CheckDeviceCounts(const UsbScanCounts& counts, int productId, RecognitionOutcome outcome)
 {
-    const int expected = productId == kTwoUnitHeadset ? 2 : 1;
+    const int expected = productId == kTwoChipHeadsetProductId ? 2 : 1;
     if (counts.systemCount < expected) return RecognitionOutcome::FewerInterfaces;
     if (counts.systemCount > expected) return RecognitionOutcome::MoreInterfaces;
     int normalMode = 0;

@@ -1,4 +1,5 @@
 #include "device/RecognitionStore.h"
+#include "device/ProductCatalogue.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,11 +15,7 @@
 
 namespace {
 
-constexpr int kCamera = 0x3020;
-constexpr int kTwoUnitHeadset = 0x5310;
 constexpr int kTwoUnitUpdateMode = 0xD310;
-constexpr int kGenericProductId = 0x0001;
-constexpr int kUnconnectableProductId = 0xFFFF;
 constexpr int kTransmitGainModel = 0x5210;
 constexpr int kTkv8 = 0x4D10;
 constexpr int kWpr6 = 0x5010;
@@ -528,7 +525,7 @@ public:
     {
         const int index = m_counts.libraryCount - 1;
         m_systemId = index < 2 ? m_counts.systemIds[index] : 0;
-        const bool connected = usbProductId != kUnconnectableProductId &&
+        const bool connected = usbProductId != kUnconnectedChipProductId &&
                                static_cast<bool>(DFURequestsUSB::ConnectDevice(path, transport));
         const bool goOn = connected ? ExamineConnected(transport) : ExamineUnconnected();
         if (goOn) Store();
@@ -548,9 +545,9 @@ private:
             productId = kTkv8;
             m_kept.productIdRead = false;
         }
-        if (Target() == kGenericProductId || Target() == kUnconnectableProductId) Target() = productId;
+        if (Target() == kGenericChipProductId || Target() == kUnconnectedChipProductId) Target() = productId;
 
-        if (productId == kCamera && !CameraDrivePresent()) {
+        if (productId == kActionCameraProductId && !CameraDrivePresent()) {
             m_result.outcome = RecognitionOutcome::NoCameraDrive;
             return false;
         }
@@ -591,14 +588,14 @@ private:
             return false;
         }
         m_result.outcome = RecognitionOutcome::NormalMode;
-        if (m_systemId == kGenericProductId && m_kept.productIdRead) {
+        if (m_systemId == kGenericChipProductId && m_kept.productIdRead) {
             WriteUsbIdentity(chip, productId);
             m_result.outcome = RecognitionOutcome::Activated;
             return false;
         }
         m_productId = productId;
         m_usbStatus = m_systemId;
-        if (Target() == kTwoUnitHeadset && m_counts.libraryCount == 2) CompareWithFirstUnit();
+        if (Target() == kTwoChipHeadsetProductId && m_counts.libraryCount == 2) CompareWithFirstUnit();
         return true;
     }
 
@@ -624,7 +621,7 @@ private:
     {
         ++m_counts.unconnectedCount;
         const int s = m_systemId;
-        if (s != kUnconnectableProductId && !IsSameDeviceFamily(Target(), s & kProductIdMask)) {
+        if (s != kUnconnectedChipProductId && !IsSameDeviceFamily(Target(), s & kProductIdMask)) {
             const bool firstIsPair = m_counts.systemIds[0] == kTwoUnitUpdateMode;
             const bool secondIsPair = m_counts.systemIds[1] == kTwoUnitUpdateMode;
             if (firstIsPair == secondIsPair) {
@@ -646,7 +643,7 @@ private:
 
     void Store()
     {
-        if (Target() == kTwoUnitHeadset && m_counts.libraryCount == 2 && m_counts.systemIds[0] == kTwoUnitUpdateMode)
+        if (Target() == kTwoChipHeadsetProductId && m_counts.libraryCount == 2 && m_counts.systemIds[0] == kTwoUnitUpdateMode)
             return;
         DeviceSettings& s = m_result.settings;
         s = m_device;
@@ -726,7 +723,7 @@ void RecognizeOverStore(RecognitionHost& host, const DeviceSettings* saved, Reco
 
         ++counts.libraryCount;
         if (host.targetProductId == 0) host.targetProductId = productId & kProductIdMask;
-        const int most = host.targetProductId == kTwoUnitHeadset ? 2 : 1;
+        const int most = host.targetProductId == kTwoChipHeadsetProductId ? 2 : 1;
         if (counts.libraryCount > most) {
             result.outcome = RecognitionOutcome::MoreLibraryDevices;
             break;

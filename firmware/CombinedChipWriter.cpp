@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr int kFirstProduct = 0x5345;
 constexpr int kSecondProduct = 0x5346;
 
 enum CombinedChipCommand : uint8_t {
@@ -293,22 +292,22 @@ void WriterHidInterfaces::Close()
 
 int FindHidInterfaces(CString* path1, CString* path2, int wanted)
 {
-    return FindInterfaces({kFirstProduct, kSecondProduct}, path1, path2, wanted);
+    return FindInterfaces({kCombinedChipProductId, kSecondProduct}, path1, path2, wanted);
 }
 
 int FindHidInterfacesWithDfu(CString* path1, CString* path2, int wanted)
 {
-    return FindInterfaces({kCombinedChipDfuProductId, kFirstProduct, kSecondProduct}, path1, path2, wanted);
+    return FindInterfaces({kCombinedChipDfuProductId, kCombinedChipProductId, kSecondProduct}, path1, path2, wanted);
 }
 
 bool OpenHidInterfaces(HANDLE& handle1, HANDLE& handle2, int count)
 {
-    return OpenInterfaces({kFirstProduct, kSecondProduct}, handle1, handle2, count);
+    return OpenInterfaces({kCombinedChipProductId, kSecondProduct}, handle1, handle2, count);
 }
 
 bool OpenHidInterfacesWithDfu(HANDLE& handle1, HANDLE& handle2, int count)
 {
-    return OpenInterfaces({kCombinedChipDfuProductId, kFirstProduct, kSecondProduct}, handle1, handle2, count);
+    return OpenInterfaces({kCombinedChipDfuProductId, kCombinedChipProductId, kSecondProduct}, handle1, handle2, count);
 }
 
 void IdentifyHidInterfaces(WriterRun& run, WriterHidInterfaces& interfaces)

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
+#include "device/ProductCatalogue.h"
 #include "framework/CString.h"
 
 class WriterRun;
 
-inline constexpr int kCombinedChipDfuProductId = 0xD340;
 
 // The two HID handles of the combined-chip headset that its writer holds
 // alone, closed when they go; PrimaryHidInterface is the index (0 or 1) of

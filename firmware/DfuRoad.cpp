@@ -34,10 +34,6 @@ constexpr uint8_t kEdrOnFeatureMask[8] = {0xFF, 0xFE, 0x8F, 0x7E, 0x98, 0xFF, 0x
 constexpr int kUsbProductNameBytes = 32;
 
 constexpr int kUnreadProductId = 0x4D10;
-constexpr int kGenericProductId = 0xFFFF;
-constexpr int kCameraProductId = 0x3020;
-constexpr int kPairProductId = 0x5310;
-constexpr int kCombinedChipProduct = 0x5345;
 constexpr int kWpr6ProductId = 0x5060;
 constexpr int kWpr6VariantProductId = 0x5011;
 
@@ -153,7 +149,7 @@ bool IsRecognized(const ChipIdentity& identity, const DeviceSettings& recorded)
 // Connects to an accepted device other than the generic 0xFFFF.
 bool ConnectAccepted(const DfuRoadDevice& device, DFUTransportCOM& transport)
 {
-    return device.productId != kGenericProductId && DFURequestsUSB::ConnectDevice(device.name, transport);
+    return device.productId != kUnconnectedChipProductId && DFURequestsUSB::ConnectDevice(device.name, transport);
 }
 
 // "%s#%04X" of a model's file-name form and a product id.
@@ -329,7 +325,7 @@ DfuRoadResult StartDfuReconfigure(DfuEngines& engines, DFUEngine::Callback* call
         engine.SetCallback(callback);
         ++kept;
     }
-    if (kept != (targetProductId == kPairProductId ? 2 : 1))
+    if (kept != (targetProductId == kTwoChipHeadsetProductId ? 2 : 1))
         return Failure(DfuRoadOutcome::UsbNotMatch, CString::Formatted(L"(%d)", kept), UpdateErrorFailed);
     if (!engines.PrimaryEngine.StartReconfigure(false, true, CStringX(status.PackagePath)))
         return Failure(DfuRoadOutcome::CannotGetDevice, restarted ? L"[8][1]" : L"[8][3]", UpdateErrorFailed);
@@ -356,7 +352,7 @@ bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
 {
     const DeviceSettings& recorded = app.deviceSettings;
     const int target = app.targetProductId;
-    if (target == kCameraProductId)
+    if (target == kActionCameraProductId)
         return recorded.CompareFirmwareVersionEx(status.OfferedMajor, status.OfferedMinor, status.OfferedSecondaryType,
                                                  status.OfferedSecondaryVersion) < 0;
     if (target == kWpr6ProductId) {
@@ -386,12 +382,12 @@ bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
 bool IsDeviceBack(AppState& app, int dfuPhase)
 {
     const int target = app.targetProductId;
-    if (ListHasProduct(kHidReturnTargets, target) || target == kCombinedChipProduct) {
+    if (ListHasProduct(kHidReturnTargets, target) || target == kCombinedChipProductId) {
         CloseHidHandle(app.hidHandle1);
         CloseHidHandle(app.hidHandle2);
         HidMainState main{app.hidHandle1, app.hidHandle2, app.targetProductId, app.deviceSettings};
         const bool found =
-            (target == kCombinedChipProduct ? PollHidInterfaces(main) : FindHidDevice(main, 1, nullptr, nullptr)) != 0;
+            (target == kCombinedChipProductId ? PollHidInterfaces(main) : FindHidDevice(main, 1, nullptr, nullptr)) != 0;
         if (!found) {
             CloseHidHandle(app.hidHandle1);
             CloseHidHandle(app.hidHandle2);
@@ -400,6 +396,6 @@ bool IsDeviceBack(AppState& app, int dfuPhase)
     }
     int ids[2] = {};
     const int present = EnumerateUsbProducts(ids, 2);
-    if (target == kPairProductId) return present >= 2 && InNormalMode(ids[dfuPhase == 2 ? 1 : 0]);
+    if (target == kTwoChipHeadsetProductId) return present >= 2 && InNormalMode(ids[dfuPhase == 2 ? 1 : 0]);
     return present >= 1 && InNormalMode(ids[0]);
 }

@@ -221,7 +221,7 @@ void CDialogFirmwareUpdate::StartIndexFetch()
     if (!main->busy) main->SetBusy(true);
     FirmwareIndexQuery query;
     query.modelName = IndexModelName(main->targetProductId);
-    query.fourPartVersion = main->targetProductId == kActionCameraProduct;
+    query.fourPartVersion = main->targetProductId == kActionCameraProductId;
     query.firmwareLanguage = main->firmwareLanguage;
     if (main->applyToFirmwareLanguage) query.interfaceLanguage = EnglishLanguageName(main->language);
     // The fetch runs on a worker, so the window keeps answering; the worker

@@ -175,7 +175,7 @@ CString SecondaryVersionSuffix(int productId, int secondaryVersion)
 
 CString OfferedVersionText(int productId, int major, int minor, int secondaryType, int secondaryVersion)
 {
-    if (productId == kActionCameraProduct) {
+    if (productId == kActionCameraProductId) {
         return CString::Formatted(L"%d.%d.%d.%d", secondaryType, secondaryVersion, major, minor);
     }
     return CString::Formatted(L"%d.%d", major, minor) + SecondaryVersionSuffix(productId, secondaryVersion);
@@ -183,7 +183,7 @@ CString OfferedVersionText(int productId, int major, int minor, int secondaryTyp
 
 CString CurrentVersionText(int productId, const VersionGroup& version)
 {
-    if (productId == kActionCameraProduct) {
+    if (productId == kActionCameraProductId) {
         return OfferedVersionText(productId, version.Major, version.Minor, version.SecondaryType,
                                   version.SecondaryVersion);
     }

@@ -16,12 +16,12 @@
 #include <string_view>
 #include <vector>
 
+#include "device/ProductCatalogue.h"
 #include "device/DeviceSettings.h"
 #include "firmware/UpdateStatus.h"
 #include "framework/CString.h"
 
 // The action camera: four-part versions, secondary type and version first.
-inline constexpr int kActionCameraProduct = 0x3020;
 
 // A line longer than this counts as a line without a usable colon.
 inline constexpr int kMaxIndexLineLength = 4096;

@@ -166,7 +166,7 @@ PackageResult SplitCameraPackage(const wchar_t* packagePath, const CString& fold
     PackageRules rules;
     rules.table = PackageTable::Short;
     rules.product = PackageProductRule::EqualsTarget;
-    rules.targetProductId = kCameraPackageProduct;
+    rules.targetProductId = kActionCameraProductId;
     rules.minimumImages = 2;
     result = package.Check(rules);
     if (result != PackageResult::Ok) return result;

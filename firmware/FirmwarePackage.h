@@ -24,6 +24,7 @@
 #include <span>
 #include <vector>
 
+#include "device/ProductCatalogue.h"
 #include "firmware/Md5.h"
 #include "framework/CString.h"
 
@@ -35,7 +36,6 @@ inline constexpr uint32_t kPackageTextFieldSize = 24;
 inline constexpr uint64_t kPackageMaximumSize = 256ull << 20;
 
 // The action camera, whose package is split into a Bluetooth part and a camera part.
-inline constexpr int kCameraPackageProduct = 0x3020;
 inline constexpr const wchar_t* kCameraBluetoothPartName = L"__lumen_dfu_bluetooth__.img";
 inline constexpr const wchar_t* kCameraFirmwarePartName = L"__lumen_firmware__.bin";
 

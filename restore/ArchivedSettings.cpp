@@ -606,7 +606,7 @@ void FillPairs(ArchivedLabels& out, std::span<const ArchivedRow> pairs, const De
 
 CString VersionText(int productId, const VersionGroup& v)
 {
-    if (productId == kFourPartVersionProduct)
+    if (productId == kActionCameraProductId)
         return CString::Formatted(L"v%d.%d.%d.%d", v.SecondaryType, v.SecondaryVersion, v.Major, v.Minor);
     if (productId == 0x5345 || productId == 0x5346)
         return CString::Formatted(L"v%d.%d.%d", v.Major, v.Minor, v.SecondaryVersion);

@@ -17,6 +17,7 @@
 #include <span>
 #include <vector>
 
+#include "device/ProductCatalogue.h"
 #include "app/Texts.h"
 #include "device/DeviceSettings.h"
 #include "framework/CString.h"
@@ -24,7 +25,6 @@
 
 // The action camera, whose versions have four parts: secondary type and
 // secondary version first, then major and minor.
-inline constexpr int kFourPartVersionProduct = 0x3020;
 
 // How a value reads as text.
 enum class ArchivedValueRendering : uint8_t {

@@ -287,7 +287,7 @@ CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::LookUpRevisions()
     const int productId = main->targetProductId;
     RevisionsQuery query;
     query.modelName = GetModelName(productId, 1);
-    query.fourPartVersion = productId == kFourPartVersionProduct;
+    query.fourPartVersion = productId == kActionCameraProductId;
     query.archived = archivedSettings.Firmware;
     query.firmwareLanguage = main->firmwareLanguage;
     if (main->applyToFirmwareLanguage) query.interfaceLanguage = EnglishLanguageName(main->language);

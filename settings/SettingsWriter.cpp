@@ -18,10 +18,7 @@ constexpr int kPsKeyBufferSize = 512;
 // A chip whose product-id key cannot be read counts as this product.
 constexpr int kUnreadProductIdStandIn = 0x4D10;
 // The generic ids a BlueCore chip may be attached under.
-constexpr int kGenericChipProductId = 0x0001;
-constexpr int kUnconnectedChipProductId = 0xFFFF;
 // The one product that is written as two chips.
-constexpr int kTwoChipProductId = 0x5310;
 
 bool SameVersion(const VersionGroup& a, const VersionGroup& b)
 {
@@ -84,7 +81,7 @@ bool UsbScanShowsHeadset(const AppState& state)
 {
     int ids[2] = {};
     const int count = EnumerateUsbProducts(ids, 2);
-    if (state.targetProductId == kTwoChipProductId)
+    if (state.targetProductId == kTwoChipHeadsetProductId)
         return count >= 2 && ids[0] == state.usbStatus && ids[1] == state.usbStatus;
     return count >= 1 && ids[0] == state.usbStatus;
 }
@@ -125,7 +122,7 @@ SettingsWriteOutcome WriteOverPersistentStore(AppState& state, SettingsWriteBody
     CStringListX devices;
     DFURequestsUSB::EnumerateDevices(devices);
     DFUTransportCOM chip;
-    const int limit = state.targetProductId == kTwoChipProductId ? 2 : 1;
+    const int limit = state.targetProductId == kTwoChipHeadsetProductId ? 2 : 1;
     int matching = 0;
     int written = 0;
     for (CStringListX::Position position = devices.GetHeadPosition(); static_cast<CStringX*>(position);) {

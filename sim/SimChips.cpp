@@ -1,4 +1,5 @@
 #include "sim/SimChips.h"
+#include "device/ProductCatalogue.h"
 
 #include "framework/Clock.h"
 #include "sim/Simulation.h"
@@ -14,9 +15,7 @@
 namespace {
 
 constexpr long kDefaultVendorId = 0x3E1F;
-constexpr long kUpdateModeBit = 0x8000;
 constexpr uint16_t kFirmwareVersionKey = 0x02A4;
-constexpr long kCameraProductId = 0x3020;
 constexpr long kDefaultDownloadMs = 3000;
 constexpr long kDefaultRestartMs = 3000;
 
@@ -56,7 +55,7 @@ bool WordListed(const std::string& list, const char* word)
 std::vector<uint8_t> FirmwareVersionKeyBytes(long productId, const DfuFileInfo& image)
 {
     auto byte = [](int value) { return static_cast<uint8_t>(std::clamp(value, 0, 255)); };
-    if (productId == kCameraProductId)
+    if (productId == kActionCameraProductId)
         return {byte(image.secondaryVersion), byte(image.secondaryType), byte(image.minor), byte(image.major)};
     return {byte(image.major * 10 + image.minor), 0, byte(image.secondaryVersion), byte(image.secondaryType)};
 }

@@ -222,8 +222,8 @@ TEST(FirmwarePackage, GeneratedSamples)
         {L"hid_wrong_model.img", ImageRules(kHidProduct), PackageResult::WrongProduct},
         {L"v40_valid.img", v40, PackageResult::Ok},
         {L"v40_valid.img", ImageRules(0x4210), PackageResult::WrongProduct},
-        {L"camera.img", ShortRules(kCameraPackageProduct), PackageResult::Ok},
-        {L"camera_corrupt.img", ShortRules(kCameraPackageProduct), PackageResult::DigestMismatch},
+        {L"camera.img", ShortRules(kActionCameraProductId), PackageResult::Ok},
+        {L"camera_corrupt.img", ShortRules(kActionCameraProductId), PackageResult::DigestMismatch},
     };
     for (const Case& c : cases) {
         FirmwarePackage package;
@@ -264,7 +264,7 @@ TEST_F(CameraSplit, WritesBothPartsAndNamesTheBluetoothPart)
 
     FirmwarePackage package;
     ASSERT_EQ(PackageResult::Ok, package.Load(SamplePath(L"camera.img")));
-    ASSERT_EQ(PackageResult::Ok, package.Check(ShortRules(kCameraPackageProduct)));
+    ASSERT_EQ(PackageResult::Ok, package.Check(ShortRules(kActionCameraProductId)));
     const wchar_t* parts[] = {kCameraBluetoothPartName, kCameraFirmwarePartName};
     for (uint32_t i = 0; i < 2; ++i) {
         const std::span<const uint8_t> image = package.ImageBytes(package.Entry(i));
