@@ -5,28 +5,19 @@
 // TORVIK_SHOT_BOX=1 for a message box over the window.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
+#include "support/Screenshot.h"
 
 namespace {
-
-int EnvNumber(const char* name, int fallback)
-{
-    const char* value = std::getenv(name);
-    return value ? std::atoi(value) : fallback;
-}
 
 TEST(Screenshot, DISABLED_ShowPage)
 {
     CUpdaterDlg main;
-    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
-    main.selectionPage.updateCheckDone = 1;  // no manager update check
-    main.SendMessage(WM_TIMER, kStartupTimer);
-    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
-    const int page = EnvNumber("TORVIK_SHOT_PAGE", 1);
+    ASSERT_TRUE(OpenShotWindow(main));
+    const int page = ShotNumber("TORVIK_SHOT_PAGE", 1);
     main.targetProductId = 0x4D10;
     main.recognized = page > 2;
     main.usbStatus = 0x4D10;
@@ -45,11 +36,11 @@ TEST(Screenshot, DISABLED_ShowPage)
     if (page == PageFirmwareRestore) main.firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
     main.UpdateNavigation();
     main.ShowWindow(SW_SHOW);
-    if (EnvNumber("TORVIK_SHOT_BOX", 0)) {
+    if (ShotNumber("TORVIK_SHOT_BOX", 0)) {
         CDialogMessageBox box(&main);
         box.Setup(TextSaveChangesQuestion(main.language), 0, TextNo(main.language), TextYes(main.language),
                   CSize(400, 130));
-        SetModalDialogHook([](CDialog& dialog, UINT) { PumpMessagesFor(8000); dialog.EndDialog(IDOK); });
+        HoldBoxesForScreenshot();
         box.DoModal();
         SetModalDialogHook(nullptr);
     }

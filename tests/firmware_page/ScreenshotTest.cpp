@@ -7,32 +7,23 @@
 // at an older version, so that the offer opens over the page.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
+#include "support/Screenshot.h"
 
 namespace {
-
-int EnvNumber(const char* name, int fallback)
-{
-    const char* value = std::getenv(name);
-    return value ? std::atoi(value) : fallback;
-}
 
 TEST(FirmwarePageShot, DISABLED_Show)
 {
     CUpdaterDlg main;
-    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
-    main.selectionPage.updateCheckDone = 1;
-    main.SendMessage(WM_TIMER, kStartupTimer);
-    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
+    ASSERT_TRUE(OpenShotWindow(main));
     main.targetProductId = 0x5910;
     main.recognized = true;
     main.usbStatus = 0x5910;
     main.deviceSettings.ProductId = 0x5910;
     main.deviceSettings.DeviceName = L"Torvik Ostrel";
-    main.deviceSettings.Firmware = {1, EnvNumber("TORVIK_SHOT_OFFER", 0) ? 2 : 3, 0, 0};
+    main.deviceSettings.Firmware = {1, ShotNumber("TORVIK_SHOT_OFFER", 0) ? 2 : 3, 0, 0};
     main.ShowWindow(SW_SHOW);
     main.GoToFirmwareUpdate(1);
     main.firmwareUpdatePage.SendMessage(WM_TIMER, kIndexTimer);

@@ -7,28 +7,19 @@
 // RDS AF help) for a box over the window.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
 #include "settings/FmTexts.h"
+#include "support/Screenshot.h"
 
 namespace {
-
-int EnvNumber(const char* name, int fallback)
-{
-    const char* value = std::getenv(name);
-    return value ? std::atoi(value) : fallback;
-}
 
 TEST(Screenshot, DISABLED_ShowFmPage)
 {
     CUpdaterDlg main;
-    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
-    main.selectionPage.updateCheckDone = 1;
-    main.SendMessage(WM_TIMER, kStartupTimer);
-    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
+    ASSERT_TRUE(OpenShotWindow(main));
     main.targetProductId = 0x5910;
     main.recognized = 1;
     main.usbStatus = 0x5910;
@@ -46,9 +37,9 @@ TEST(Screenshot, DISABLED_ShowFmPage)
     for (int i = 0; i < kFmPresetCount; ++i) record.FmPresets[i] = presets[i];
     record.SpeedDialNumbers[0] = L"+4930123456";
     record.SpeedDialNumbers[2] = L"*31#112";
-    main.GoToPage(EnvNumber("TORVIK_SHOT_PAGE", PageDeviceSettingSecond));
+    main.GoToPage(ShotNumber("TORVIK_SHOT_PAGE", PageDeviceSettingSecond));
     main.ShowWindow(SW_SHOW);
-    if (const int box = EnvNumber("TORVIK_SHOT_BOX", 0)) {
+    if (const int box = ShotNumber("TORVIK_SHOT_BOX", 0)) {
         const LanguageIndex language = main.language;
         CDialogMessageBox dialog(&main);
         if (box == 3)
@@ -56,7 +47,7 @@ TEST(Screenshot, DISABLED_ShowFmPage)
         else
             dialog.Setup(box == 1 ? GetFmPresetRangeErrorText(language, 4) : GetFmPresetInvalidText(language), 1,
                          nullptr, TextOk(language), CSize(415, 130));
-        SetModalDialogHook([](CDialog& d, UINT) { PumpMessagesFor(8000); d.EndDialog(IDOK); });
+        HoldBoxesForScreenshot();
         dialog.DoModal();
         SetModalDialogHook(nullptr);
     }

@@ -15,14 +15,9 @@
 #include "res/resource.h"
 #include "sim/Simulation.h"
 #include "support/ProgramRunner.h"
+#include "support/Screenshot.h"
 
 namespace {
-
-int EnvNumber(const char* name, int fallback)
-{
-    const char* value = std::getenv(name);
-    return value ? std::atoi(value) : fallback;
-}
 
 TEST(RecognitionScreenshot, DISABLED_ShowPass)
 {
@@ -32,15 +27,12 @@ TEST(RecognitionScreenshot, DISABLED_ShowPass)
     Simulation::Instance().Install();
 
     CUpdaterDlg main;
-    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
-    main.selectionPage.updateCheckDone = 1;  // no manager update check
-    main.SendMessage(WM_TIMER, kStartupTimer);
-    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
+    ASSERT_TRUE(OpenShotWindow(main));
     main.ShowWindow(SW_SHOW);
     main.PressButton(IDC_NEXT);
     // Boxes stay up for the picture, then close.
     SetModalDialogHook([](CDialog& dialog, UINT) { PumpMessagesFor(6000); dialog.EndDialog(IDOK); });
-    if (EnvNumber("TORVIK_SHOT_NEXT", 0)) main.PressButton(IDC_NEXT);
+    if (ShotNumber("TORVIK_SHOT_NEXT", 0)) main.PressButton(IDC_NEXT);
     if (main.currentPage == PageFirmwareUpdate) main.firmwareUpdatePage.SendMessage(WM_TIMER, kIndexTimer);
     PumpMessagesUntil([] { return false; }, 8000);
     SetModalDialogHook(nullptr);

@@ -8,7 +8,6 @@
 // voice-prompt choice.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/UpdaterDlg.h"
@@ -17,20 +16,15 @@
 #include "framework/File.h"
 #include "res/resource.h"
 #include "support/TempFolder.h"
+#include "support/Screenshot.h"
 
 namespace {
-
-int EnvNumber(const char* name, int fallback, int base = 10)
-{
-    const char* value = std::getenv(name);
-    return value ? static_cast<int>(std::strtol(value, nullptr, base)) : fallback;
-}
 
 TEST(Screenshot, DISABLED_ShowRestorePage)
 {
     REQUIRE_TEST_SERVER();
     ::SetEnvironmentVariableW(L"TORVIK_SERVER", testserver::HttpBase());
-    const int product = EnvNumber("TORVIK_SHOT_PRODUCT", 0x5510, 16);
+    const int product = ShotNumber("TORVIK_SHOT_PRODUCT", 0x5510, 16);
     TempFolder folder(L"restore_shot");
 
     DeviceSettings archived;
@@ -42,15 +36,12 @@ TEST(Screenshot, DISABLED_ShowRestorePage)
     ASSERT_TRUE(WriteWholeFile(SettingsArchivePath(folder.Path() + L"\\", product), SettingsArchiveText(archived).ToAnsi()));
     const std::string model = GetModelName(product, 1).ToAnsi();
     std::string revisions = model + ":v2.2:" + model + "_2_2.img\n";
-    if (EnvNumber("TORVIK_SHOT_VARIANTS", 0))
+    if (ShotNumber("TORVIK_SHOT_VARIANTS", 0))
         revisions = model + ":v2.2:English:en.img\n" + model + ":v2.2:French:fr.img\n" + model + ":v2.2:German:de.img\n";
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Revisions", revisions));
 
     CUpdaterDlg main;
-    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
-    main.selectionPage.updateCheckDone = 1;
-    main.SendMessage(WM_TIMER, kStartupTimer);
-    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
+    ASSERT_TRUE(OpenShotWindow(main));
     main.firmwareRestorePage.archiveFolder = folder.Path() + L"\\";
     main.targetProductId = product;
     main.recognized = 1;
@@ -58,13 +49,11 @@ TEST(Screenshot, DISABLED_ShowRestorePage)
     main.deviceSettings = archived;
     main.GoToFirmwareRestore(1);
     main.firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
-    main.firmwareRestorePage.currentSection = EnvNumber("TORVIK_SHOT_SECTION", 0);
+    main.firmwareRestorePage.currentSection = ShotNumber("TORVIK_SHOT_SECTION", 0);
     main.firmwareRestorePage.FillBackupInfoLabels();
     main.firmwareRestorePage.RefreshRestorePage();
     main.UpdateNavigation();
-    main.ShowWindow(SW_SHOW);
-    PumpMessagesUntil([] { return false; }, 8000);
-    main.DestroyWindow();
+    HoldForScreenshot(main);
 }
 
 }  // namespace
