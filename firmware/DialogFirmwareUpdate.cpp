@@ -1,12 +1,19 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "app/Configuration.h"
+#include "app/DialogMessageBox.h"
 #include "app/PageHost.h"
 #include "app/StatusLine.h"
+#include "device/ProductIdList.h"
 #include "firmware/DialogNewUpdateFound.h"
 #include "firmware/FirmwarePageTexts.h"
 #include "firmware/UpdateMessages.h"
+#include "framework/Clock.h"
 #include "res/resource.h"
+#include "restore/DialogFirmwareRestore.h"
 #include "settingslist/LabelTables.h"
 
 int OfferArmed = 1;
@@ -19,6 +26,8 @@ BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
     ON_WM_TIMER()
     ON_MESSAGE(WM_FIRMWARE_INDEX_DONE, OnIndexFetched)
     ON_MESSAGE(WM_FIRMWARE_DOWNLOAD_DONE, OnDownloadEnded)
+    ON_MESSAGE(WM_DFU_CALLBACK, OnDfuCallback)
+    ON_MESSAGE(WM_RETURN_TIMER_REQUEST, OnReturnTimerRequest)
 END_MESSAGE_MAP()
 
 namespace {
@@ -39,7 +48,22 @@ CString Failure(const CString& title, const CString& detail)
 
 }  // namespace
 
-CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWizardPage(IDD_FIRMWARE_UPDATE, parent) {}
+UINT ClockPeriod(UINT milliseconds)
+{
+    return std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(milliseconds * Clock::Scale()));
+}
+
+CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent)
+    : CWizardPage(IDD_FIRMWARE_UPDATE, parent), driver(shared, engines, this, *this)
+{
+}
+
+CDialogFirmwareUpdate::~CDialogFirmwareUpdate()
+{
+    // The engines stop before anything they call back into goes.
+    engines.PrimaryEngine.Destroy();
+    engines.SecondaryEngine.Destroy();
+}
 
 void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
 {
@@ -57,7 +81,6 @@ BOOL CDialogFirmwareUpdate::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
     shared.ReturnTimer = 0;
-    RestartSeen = false;
     // One bold copy of the dialog font, kept for the life of the page.
     if (m_boldFont.CreateBoldOf(GetFontHandle())) {
         for (int id : kBoldControls) {
@@ -162,11 +185,7 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    if (shared.ReturnTimer) {
-        KillTimer(static_cast<UINT_PTR>(shared.ReturnTimer.load()));
-        shared.ReturnTimer = 0;
-    }
-    RestartSeen = false;
+    if (shared.ReturnTimer) KillReturnTimer();
     PageStatus.State = UpdateStateStarted;
     PageStatus.ClearStatusTexts();
     main->SetBusy(true);
@@ -176,7 +195,7 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
     PageStatus.PackagePath = fileEdit.GetWindowText();
     if (confirmed) StartUpdateConfirmed();
     else StartUpdate();
-    SetTimer(kProgressTimer, 1000);
+    SetTimer(kProgressTimer, ClockPeriod(kProgressPeriodMs));
 }
 
 int CDialogFirmwareUpdate::IsNewerFirmwareOffered()
@@ -190,7 +209,7 @@ int CDialogFirmwareUpdate::IsNewerFirmwareOffered()
 void CDialogFirmwareUpdate::StartRestoredUpdate()
 {
     StartUpdate();
-    SetTimer(kProgressTimer, 1000);
+    SetTimer(kProgressTimer, ClockPeriod(kProgressPeriodMs));
 }
 
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
@@ -202,13 +221,8 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
         else if (m_downloadPending) StartDownload();
         else KillTimer(id);
     }
-    if (main && id == kProgressTimer && PageStatus.Finished) {
-        // Until the update roads are built, an update ends at once: nothing written.
-        KillTimer(id);
-        PageStatus.State = UpdateStateIdle;
-        main->SetBusy(false);
-        RefreshLabels();
-    }
+    if (main && id == kProgressTimer) ProgressTimerTick();
+    if (main && id == kReturnTimer) ReturnTimerTick();
     CWnd::OnTimer(id);
 }
 
@@ -402,10 +416,236 @@ void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
     }
 }
 
-void CDialogFirmwareUpdate::StartUpdate()
+// ---------------------------------------------------------------------------
+// The update
+
+namespace {
+
+// The box after a successful update, by target product.
+enum class SuccessBox { None, ClearPairing, PowerCycle, CameraSteps };
+
+struct SuccessBoxRow {
+    ProductIdList<9> Ids;
+    SuccessBox box;
+};
+
+const SuccessBoxRow kSuccessBoxes[] = {
+    {{0x4D10, 0x4D30, 0x4D40, 0x5010, 0x5011, 0x5020, 0x5060, 0x5061, 0x5070}, SuccessBox::ClearPairing},
+    {{0x5310}, SuccessBox::PowerCycle},
+    {{0x3020}, SuccessBox::CameraSteps},
+};
+
+SuccessBox SuccessBoxOf(int targetProductId)
 {
-    PageStatus.Error = UpdateErrorFailed;
-    PageStatus.Finished = true;
+    const SuccessBoxRow* row = FindProductRow(kSuccessBoxes, targetProductId);
+    return row ? row->box : SuccessBox::None;
 }
 
-void CDialogFirmwareUpdate::StartUpdateConfirmed() { StartUpdate(); }
+constexpr int kWarningIcon = 1;
+constexpr int kLogoIcon = 0;
+
+// A modal box of the program with an OK button.
+void ShowOkBox(CPageHost* main, const CString& text, int icon, CSize size)
+{
+    CDialogMessageBox box(main->HostWindow());
+    const CString ok = TextOk(main->language);
+    box.Setup(text, icon, nullptr, ok, size);
+    box.DoModal();
+}
+
+}  // namespace
+
+AppState& CDialogFirmwareUpdate::MainState() { return *MainDialog(); }
+
+UpdateStatus& CDialogFirmwareUpdate::WorkingStatus()
+{
+    CPageHost* main = MainDialog();
+    if (!main || main->currentPage == PageFirmwareUpdate) return PageStatus;
+    return main->FirmwareRestorePage().restoreStatus;
+}
+
+void CDialogFirmwareUpdate::StartUpdate() { driver.Start(false); }
+
+void CDialogFirmwareUpdate::StartUpdateConfirmed() { driver.Start(true); }
+
+void CDialogFirmwareUpdate::OnDfuNotify(int value, const DFUEngine::Status& status)
+{
+    driver.QueueCallback(CCallbackData::Notify, value, status);
+}
+
+void CDialogFirmwareUpdate::OnDfuStateChange(int value, const DFUEngine::Status& status)
+{
+    driver.QueueStateChange(value, status);
+}
+
+void CDialogFirmwareUpdate::OnDfuOperationDone(int value, const DFUEngine::Status& status)
+{
+    driver.QueueCallback(CCallbackData::OperationDone, value, status);
+}
+
+LRESULT CDialogFirmwareUpdate::OnDfuCallback(WPARAM, LPARAM)
+{
+    if (MainDialog()) driver.HandleQueuedCallback();
+    return 0;
+}
+
+void CDialogFirmwareUpdate::ContinueDfuStep(const DFUEngine::Status& status) { driver.ContinueDfuStep(status); }
+
+LRESULT CDialogFirmwareUpdate::OnReturnTimerRequest(WPARAM, LPARAM)
+{
+    if (MainDialog()) driver.OnReturnTimerRequest();
+    return 0;
+}
+
+void CDialogFirmwareUpdate::RefreshWorkingPage(CPageHost* main)
+{
+    if (main->currentPage == PageFirmwareUpdate) RefreshLabels();
+    else main->FirmwareRestorePage().RefreshRestorePage();
+}
+
+void CDialogFirmwareUpdate::ProgressTimerTick()
+{
+    CPageHost* main = MainDialog();
+    UpdateStatus& status = WorkingStatus();
+    if (status.Finished) {
+        EndUpdate(main, status);
+        return;
+    }
+    if (status.Percent >= 0) {
+        main->transferPercent = driver.ProgressTick(status);
+    }
+    ShowRecordStatus(main, status);
+}
+
+void CDialogFirmwareUpdate::ShowRecordStatus(CPageHost* main, UpdateStatus& status)
+{
+    const std::array<CString, LanguageCount> texts = status.TakeStatusTexts();
+    for (LanguageIndex language = 0; language < LanguageCount; ++language) {
+        if (!texts[static_cast<size_t>(language)].IsEmpty()) main->SetStatusText(texts[static_cast<size_t>(language)], language);
+    }
+    main->ShowStatus(main->GetStatusText(), status.Error != UpdateErrorNone);
+    main->UpdateNavigation();
+}
+
+void CDialogFirmwareUpdate::EndUpdate(CPageHost* main, UpdateStatus& status)
+{
+    shared.NewerOffered = 0;
+    KillTimer(kProgressTimer);
+    driver.Release(status);
+    status.State = UpdateStateIdle;
+    main->SetBusy(false);
+    RefreshWorkingPage(main);
+    status.PromptTicks = 0;
+    status.PhaseTicks = 0;
+    const int page = main->currentPage;
+    if (status.Percent == 100) {
+        const int usbStatus = main->usbStatus;
+        status.SetStatusTexts([&](LanguageIndex language) { return StatusSuccessText(page, usbStatus, language); });
+        main->transferPercent = 100;
+        ShowSuccessBox(main);
+        // Recognition runs at once: after an update it reads the headset afresh,
+        // after a restore it writes the archived settings to it.
+        const DeviceSettings* writeBack =
+            page == PageFirmwareUpdate ? nullptr : &main->FirmwareRestorePage().archivedSettings;
+        main->GoToRecognition(0, writeBack, page);
+        return;
+    }
+    if (status.Error == UpdateErrorWrongDevice) {
+        ShowOkBox(main, TextWrongDevice(main->language), kWarningIcon, CSize(400, 165));
+        main->GoToWelcome();
+    }
+    // The failure texts stand in the record.
+    ShowRecordStatus(main, status);
+}
+
+void CDialogFirmwareUpdate::ShowSuccessBox(CPageHost* main)
+{
+    const LanguageIndex language = main->language;
+    switch (SuccessBoxOf(main->targetProductId)) {
+    case SuccessBox::None: break;
+    case SuccessBox::ClearPairing:
+        ShowOkBox(main, TextClearPairingAdvice(language), kWarningIcon, CSize(530, 160));
+        break;
+    case SuccessBox::PowerCycle: {
+        const CString success = StatusSuccessText(main->currentPage, main->usbStatus, language);
+        ShowOkBox(main, TextPowerCycleToApply(success, language), kLogoIcon, CSize(380, 145));
+        break;
+    }
+    case SuccessBox::CameraSteps:
+        // The box's OK holds the rider while the camera finishes its part.
+        main->cameraPending = true;
+        ShowOkBox(main, TextCameraUpdateSteps(language), kWarningIcon, CSize(550, 180));
+        break;
+    }
+}
+
+void CDialogFirmwareUpdate::ReturnTimerTick()
+{
+    CPageHost* main = MainDialog();
+    if (driver.ReturnTick() == ReturnTickResult::Waiting) return;
+    main->transferPercent = WorkingStatus().Percent;
+    main->UpdateNavigation();
+}
+
+void CDialogFirmwareUpdate::OpenPrompt(UpdateStatus& status, Prompt prompt)
+{
+    CPageHost* main = MainDialog();
+    if (!main) return;
+    CString text;
+    CString ok;
+    CSize size(400, 110);
+    switch (prompt) {
+    case Prompt::HoldKey: text = main->TextHoldKey(); break;
+    case Prompt::HoldTwoKeys: text = main->TextHoldTwoKeys(); break;
+    case Prompt::BackupFailed:
+        text = main->TextBackupCreationFailed();
+        ok = TextOk(main->language);
+        size = CSize(500, 180);
+        break;
+    }
+    auto box = std::make_unique<CDialogMessageBox>(main->HostWindow());
+    box->Setup(text, kWarningIcon, nullptr, ok.IsEmpty() ? nullptr : static_cast<const wchar_t*>(ok), size);
+    if (!box->CreateModeless(main->HostWindow())) return;
+    // Centred on the main window.
+    const CRect frame = main->HostWindow()->GetWindowRect();
+    box->SetWindowPos(nullptr, frame.left + (frame.Width() - size.cx) / 2, frame.top + (frame.Height() - size.cy) / 2,
+                      0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    box->ShowWindow(SW_SHOW);
+    status.SetPrompt(box.release());
+}
+
+bool CDialogFirmwareUpdate::PromptAnswered(const UpdateStatus& status)
+{
+    // A prompt is answered by its OK, which hides the modeless box.
+    const auto* box = dynamic_cast<const CDialogMessageBox*>(status.Prompt());
+    return box && (!box->m_hWnd || !::IsWindowVisible(box->m_hWnd));
+}
+
+void CDialogFirmwareUpdate::StartReturnTimer()
+{
+    shared.ReturnTimer = static_cast<int>(SetTimer(kReturnTimer, ClockPeriod(kReturnPeriodMs)));
+}
+
+void CDialogFirmwareUpdate::KillReturnTimer()
+{
+    KillTimer(kReturnTimer);
+    shared.ReturnTimer = 0;
+}
+
+void CDialogFirmwareUpdate::PostDfuCallback() { ::PostMessageW(m_hWnd, WM_DFU_CALLBACK, 0, 0); }
+
+std::function<void()> CDialogFirmwareUpdate::ReturnTimerRequest()
+{
+    const HWND page = m_hWnd;
+    return [page] { ::PostMessageW(page, WM_RETURN_TIMER_REQUEST, 0, 0); };
+}
+
+void CDialogFirmwareUpdate::WaitCursor(bool on)
+{
+    if (on) {
+        m_cursorBeforeWait = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    } else {
+        ::SetCursor(m_cursorBeforeWait);
+        m_cursorBeforeWait = nullptr;
+    }
+}

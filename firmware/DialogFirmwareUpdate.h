@@ -2,14 +2,14 @@
 // and the start of a firmware update.
 #pragma once
 
-#include <list>
-#include <memory>
+#include <functional>
 
 #include "app/WizardPage.h"
 #include "dfu/DFUEngine.h"
 #include "firmware/DfuRoad.h"
 #include "firmware/FirmwareIndex.h"
 #include "firmware/FirmwareServer.h"
+#include "firmware/UpdateDriver.h"
 #include "firmware/UpdateStatus.h"
 #include "firmware/WriterContext.h"
 #include "framework/BackgroundJob.h"
@@ -23,8 +23,15 @@ extern int OfferArmed;
 constexpr UINT_PTR kIndexTimer = 201;
 constexpr UINT kIndexDelayMs = 500;
 constexpr UINT kIndexAfterLanguageMs = 10;
+// Progress and end of an update, each second; the headset's return, every half
+// second. Their seconds are the program's clock's, so a simulation's time
+// scale runs them faster too.
 constexpr UINT_PTR kProgressTimer = 203;
+constexpr UINT kProgressPeriodMs = 1000;
 constexpr UINT_PTR kReturnTimer = 205;
+constexpr UINT kReturnPeriodMs = 500;
+// A period of the program's clock in real milliseconds.
+UINT ClockPeriod(UINT milliseconds);
 // The download of the chosen server file: once after kDownloadDelayMs, then
 // every kDownloadPollMs for its progress until it ends.
 constexpr UINT_PTR kDownloadTimer = 206;
@@ -34,18 +41,14 @@ constexpr UINT kDownloadPollMs = 250;
 // The colour of the version line when nothing is offered.
 constexpr COLORREF kNoOfferColour = 0x0070FF;
 
-class CDialogFirmwareUpdate : public CWizardPage, public DFUEngine::Callback {
+class CDialogFirmwareUpdate : public CWizardPage, public DFUEngine::Callback, private IUpdateWindow {
 public:
     // One callback of the DFU library, queued on the library's thread for the
     // user-interface thread.
-    struct CCallbackData {
-        enum Kind : int { Notify = 1, StateChange = 2, OperationDone = 3 };
-        int kind = Notify;
-        int value = 0;
-        DFUEngine::Status status;
-    };
+    using CCallbackData = DfuCallbackData;
 
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
+    ~CDialogFirmwareUpdate() override;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
@@ -64,6 +67,25 @@ public:
     void StartRestoredUpdate();
     // 1 when the offered version is to be offered to the user as an update.
     int IsNewerFirmwareOffered();
+    // The start of an update on the working record (the update page's own on
+    // page 3, the restore page's on page 4): by its road, or the DFU library
+    // road that the user confirmed.
+    void StartUpdate();
+    void StartUpdateConfirmed();
+
+    // The DFU library's reports, on an engine's thread: each is queued and the
+    // page posts itself WM_DFU_CALLBACK (state changes only into an empty queue).
+    void OnDfuNotify(int value, const DFUEngine::Status& status) override;
+    void OnDfuStateChange(int value, const DFUEngine::Status& status) override;
+    void OnDfuOperationDone(int value, const DFUEngine::Status& status) override;
+    // WM_DFU_CALLBACK: one queued report on the user-interface thread.
+    LRESULT OnDfuCallback(WPARAM, LPARAM);
+    // The next DFU step after one that succeeded.
+    void ContinueDfuStep(const DFUEngine::Status& status);
+    // WM_RETURN_TIMER_REQUEST: a writer thread asks for timer 205.
+    LRESULT OnReturnTimerRequest(WPARAM, LPARAM);
+    // The record of the running operation.
+    UpdateStatus& WorkingStatus() override;
 
     // Browse: a local package.
     void OnBrowse();
@@ -80,9 +102,6 @@ public:
     // True while the chosen server file is being downloaded.
     bool DownloadRunning() const { return m_download.Running(); }
 
-    // DFU callbacks waiting for the user-interface thread, under QueueLock.
-    std::list<std::shared_ptr<CCallbackData>> CallbackQueue;
-    CCriticalSection QueueLock;
     // The DFU library's two engines (the second for the second device, or the
     // second attempt), whether each holds a device, and DfuPhase: 0 no
     // DFU-library update runs, 1 the first reconfiguration was started, 2 the
@@ -105,19 +124,41 @@ public:
     CComboBox languageCombo;  // 1032
     CStatic languageLabel;    // 1035
 
-    // Ticks at 98 percent at the end of a DFU-library update.
-    int FinalTicks = 0;
-    // Set once the DFU library reported that the device restarts.
-    bool RestartSeen = false;
-
     CStatic stepsStatic;      // 1207
+
+    // The running update: its start and roads, the DFU callbacks (its queue),
+    // the ticks of timers 203 and 205 (RestartSeen, FinalTicks); it releases
+    // the engines before they go.
+    UpdateDriver driver;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void BeginUpdateWith(bool confirmed);
-    void StartUpdate();
-    void StartUpdateConfirmed();
+    // Timer 203: the progress of the working record, or the end of the update.
+    void ProgressTimerTick();
+    // The end: the page idle, then recognition (success), the welcome page
+    // (another product) or the failure texts left on the status line.
+    void EndUpdate(CPageHost* main, UpdateStatus& status);
+    // The box shown after a successful update of some models.
+    void ShowSuccessBox(CPageHost* main);
+    // The record's pending texts into the status line, shown.
+    void ShowRecordStatus(CPageHost* main, UpdateStatus& status);
+    // Timer 205: the headset's return.
+    void ReturnTimerTick();
+    // The page that shows the working record, relabelled.
+    void RefreshWorkingPage(CPageHost* main);
+
+    // IUpdateWindow: the main window's state, the prompts, timer 205, posted
+    // messages, the wait cursor.
+    AppState& MainState() override;
+    void OpenPrompt(UpdateStatus& status, Prompt prompt) override;
+    bool PromptAnswered(const UpdateStatus& status) override;
+    void StartReturnTimer() override;
+    void KillReturnTimer() override;
+    void PostDfuCallback() override;
+    std::function<void()> ReturnTimerRequest() override;
+    void WaitCursor(bool on) override;
     // Timer 201: the index fetch starts on a worker.
     void StartIndexFetch();
     // The fetch's end: the offer into the record and the list, the new-firmware
@@ -143,4 +184,5 @@ private:
     FirmwareFileDownload m_download;
     // Set from the save dialog's OK until timer 206 starts the download.
     bool m_downloadPending = false;
+    HCURSOR m_cursorBeforeWait = nullptr;
 };

@@ -109,6 +109,10 @@
 // Messages the page's workers post to it when they end (above WM_APP, 0x8000)
 #define WM_FIRMWARE_INDEX_DONE 0x8111
 #define WM_FIRMWARE_DOWNLOAD_DONE 0x8112
+// A writer thread asks the page for its device-return timer.
+#define WM_RETURN_TIMER_REQUEST 0x8113
+// One DFU library callback waits in the page's queue (WM_USER + 1).
+#define WM_DFU_CALLBACK 0x0401
 
 // New-firmware offer (template 188)
 #define IDC_OFFER_LOGO 1025

@@ -1,0 +1,207 @@
+#include "firmware/UpdateProgress.h"
+
+#include <algorithm>
+
+#include "device/ProductIdList.h"
+#include "firmware/UpdateStatus.h"
+
+namespace {
+
+struct BudgetRow {
+    ProductIdList<25> Ids;
+    TickBudget budget;
+};
+
+// Products not listed have the default budget of TickBudget.
+const BudgetRow kBudgets[] = {
+    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65, 0x4D85, 0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210,
+      0x4030, 0x4010},
+     {20, 360, 20}},
+    {{0x5210}, {15, 80, 15}},
+    {{0x5310}, {20, 90, 20}},
+    {{0x3010, 0x3020}, {15, 273, 20}},
+    {{0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510}, {5, 245, 40}},
+    {{0x3110}, {5, 400, 65}},
+    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621}, {5, 210, 10}},
+    {{0x5510}, {5, 300, 10}},
+    {{0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x5710, 0x5622, 0x5623, 0x5624, 0x5522, 0x5524, 0x3030, 0x3040, 0x3050,
+      0x6210, 0x5320, 0x5330, 0x5910, 0x5920},
+     {5, 180, 10}},
+    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x5410, 0x5412, 0x5414, 0x5416}, {5, 250, 10}},
+    {{0x6020, 0x6022, 0x6024}, {5, 400, 10}},
+};
+
+struct RoadRow {
+    ProductIdList<23> Ids;
+    ProgressRoad road;
+};
+
+const RoadRow kRoads[] = {
+    {{0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510}, ProgressRoad::DualHid},
+    {{0x5320, 0x5330, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x5410, 0x5412, 0x5414, 0x5416},
+     ProgressRoad::PackageHid},
+    {{0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623,
+      0x5624, 0x5710, 0x5720, 0x3030, 0x3040, 0x3050, 0x6210, 0x5910, 0x5920},
+     ProgressRoad::KeyHid},
+    {{0x3110}, ProgressRoad::TwoStage},
+    {{0x5345, 0x5346}, ProgressRoad::CombinedChip},
+};
+
+constexpr ProductIdList<2> kHoldingCameras = {0x3010, 0x3020};
+constexpr int kPairProduct = 0x5310;
+
+// Caps of the percentage per state and road.
+constexpr int kStartedPercent = 1;
+constexpr int kVerifiedPercentDual = 2;
+constexpr int kVerifiedPercent = 5;
+constexpr int kPreparationCap = 15;
+constexpr int kWritingCapPackage = 77;
+constexpr int kWritingCapTwoStage = 97;
+constexpr int kWritingCapDfu = 90;
+constexpr int kRestartCap = 98;
+// The camera's ticks of hold in writing and in restart.
+constexpr int kCameraHoldWriting = 1;
+constexpr int kCameraHoldRestart = 3;
+
+// PhaseTicks one further, within [low, high].
+int Advance(int ticks, int low, int high) { return std::clamp(ticks + 1, low, high); }
+
+// ticks of a budget as a percentage, from base.
+int Share(int ticks, int budget, int base) { return budget > 0 ? ticks * 100 / budget + base : base; }
+
+// Writing or restart of the HID roads: one tick further, the percentage of the
+// writing and restart budgets.
+void HidPhaseTick(ProgressCounters& c, int low, int high, int cap, const TickBudget& b)
+{
+    c.phaseTicks = Advance(c.phaseTicks, low, high);
+    c.percent = std::min(Share(c.phaseTicks, b.writing + b.restart, 2), cap);
+}
+
+void WritingTick(const ProgressFacts& f, const TickBudget& b, ProgressStep& step)
+{
+    ProgressCounters& c = step.counters;
+    switch (ProgressRoadOf(f.targetProductId)) {
+    case ProgressRoad::DualHid:
+    case ProgressRoad::PackageHid: HidPhaseTick(c, 0, b.writing, kWritingCapPackage, b); return;
+    case ProgressRoad::TwoStage: HidPhaseTick(c, 0, b.writing, kWritingCapTwoStage, b); return;
+    case ProgressRoad::KeyHid:
+        if (f.deviceRestarting) {
+            step.prompt = ProgressPrompt::ShowKey;
+        } else {
+            c.phaseTicks = Advance(c.phaseTicks, 0, b.writing);
+            c.percent = Share(c.phaseTicks, b.writing + b.restart, 2);
+            step.prompt = ProgressPrompt::Close;
+        }
+        return;
+    case ProgressRoad::CombinedChip: c.percent = std::min(c.percent + 1, kWritingCapDfu); return;
+    case ProgressRoad::DfuLibrary: break;
+    }
+    if (f.promptOpen || !f.dfuStepActive) {
+        // Waiting for the user or for the library's next event.
+        if (++c.promptTicks > b.writing * 3 / 2) step.prompt = ProgressPrompt::Close;
+        return;
+    }
+    if (ListHasProduct(kHoldingCameras, f.targetProductId) && c.cameraHoldTicks < kCameraHoldWriting) {
+        ++c.cameraHoldTicks;
+    } else {
+        ++c.phaseTicks;
+    }
+    c.phaseTicks = std::min(c.phaseTicks, b.writing);
+    c.percent = std::min(Share(c.phaseTicks, b.writing + b.restart, 15), kWritingCapDfu);
+}
+
+void RestartTick(const ProgressFacts& f, const TickBudget& b, ProgressStep& step)
+{
+    ProgressCounters& c = step.counters;
+    const ProgressRoad road = ProgressRoadOf(f.targetProductId);
+    if (road == ProgressRoad::DualHid ||
+        ((road == ProgressRoad::KeyHid || road == ProgressRoad::TwoStage) && !f.deviceRestarting)) {
+        HidPhaseTick(c, b.writing, b.writing + b.restart, kRestartCap, b);
+        return;
+    }
+    if (road == ProgressRoad::KeyHid || road == ProgressRoad::TwoStage) {
+        step.prompt = ProgressPrompt::ShowKey;
+        return;
+    }
+    // The DFU road and the writers that pin at 98 percent until the headset is back.
+    if (f.promptOpen) {
+        if (++c.promptTicks > b.restart * 3 / 2) {
+            step.prompt = ProgressPrompt::Close;
+            c.finalTicks = 0;
+        }
+        return;
+    }
+    if (ListHasProduct(kHoldingCameras, f.targetProductId) && c.cameraHoldTicks < kCameraHoldRestart) {
+        ++c.cameraHoldTicks;
+    } else {
+        ++c.phaseTicks;
+    }
+    c.phaseTicks = std::min(c.phaseTicks, b.restart);
+    c.percent = Share(c.phaseTicks, b.restart, 90);
+    if (c.percent > kRestartCap) {
+        c.percent = kRestartCap;
+        if (++c.finalTicks > kFinalTicksBeforeReturnWatch) step.awaitReturn = true;
+    }
+}
+
+}  // namespace
+
+TickBudget TickBudgetOf(int targetProductId)
+{
+    const BudgetRow* row = FindProductRow(kBudgets, targetProductId);
+    return row ? row->budget : TickBudget{};
+}
+
+ProgressRoad ProgressRoadOf(int targetProductId)
+{
+    const RoadRow* row = FindProductRow(kRoads, targetProductId);
+    return row ? row->road : ProgressRoad::DfuLibrary;
+}
+
+bool InWriterGroup(int targetProductId)
+{
+    const ProgressRoad road = ProgressRoadOf(targetProductId);
+    return road != ProgressRoad::DfuLibrary && road != ProgressRoad::CombinedChip;
+}
+
+ProgressStep AdvanceProgress(const ProgressFacts& facts, ProgressCounters counters)
+{
+    ProgressStep step;
+    step.counters = counters;
+    ProgressCounters& c = step.counters;
+    const TickBudget budget = TickBudgetOf(facts.targetProductId);
+    switch (facts.state) {
+    case UpdateStateIdle:
+    case UpdateStateReady:
+    case UpdateStateDownloading:
+    case UpdateStateStarted:
+    case UpdateStatePackageRead: c.percent = kStartedPercent; break;
+    case UpdateStatePackageVerified:
+        c.percent = ProgressRoadOf(facts.targetProductId) == ProgressRoad::DualHid ? kVerifiedPercentDual
+                                                                                    : kVerifiedPercent;
+        c.promptTicks = 0;
+        break;
+    case UpdateStateDfuDownload:
+        c.cameraHoldTicks = 0;
+        if (!facts.promptOpen) {
+            c.phaseTicks = std::min(c.phaseTicks + 1, budget.preparation);
+            c.percent = std::min(
+                Share(c.phaseTicks, budget.preparation + budget.writing + budget.restart, 5), kPreparationCap);
+        }
+        break;
+    case UpdateStateWaitingForUser:
+        // Every writer that waits for the user gets its notice, whatever the model.
+        if (!facts.promptOpen && !facts.backupNoticeShown) step.prompt = ProgressPrompt::ShowBackupFailed;
+        break;
+    case UpdateStateWriting: WritingTick(facts, budget, step); break;
+    case UpdateStateRestarting: RestartTick(facts, budget, step); break;
+    default: break;
+    }
+    return step;
+}
+
+int FramePercent(int targetProductId, int percent, int dfuPhase)
+{
+    if (targetProductId != kPairProduct) return percent;
+    return dfuPhase == 2 ? percent / 2 + 50 : percent / 2;
+}
