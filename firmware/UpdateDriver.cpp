@@ -497,7 +497,9 @@ void UpdateDriver::ContinueDfuStep(const DFUEngine::Status& dfu)
     case kOperationCheckDevice: started = engine.StartDownload(path); break;
     case kOperationDownload: started = engine.StartManifest(); break;
     default:
-        if (m_page.ReturnTimer == 0 && m_restartSeen) StartReturnWatch();
+        // The image was taken: the headset restarts, whether or not its report
+        // of the restart came through (state changes are coalesced).
+        if (m_page.ReturnTimer == 0) StartReturnWatch();
         break;
     }
     if (!started) {
