@@ -82,6 +82,7 @@ def product_of(identity):
 # name: identity, version, variant
 FIXTURES = {
     "tkv8_4D10_4.3.dfu": ("TKV8#4D10", "4.3", "valid"),
+    "tkv8_4D10_4.2.dfu": ("TKV8#4D10", "4.2", "valid"),
     "tkv8_4D10_corrupt.dfu": ("TKV8#4D10", "4.3", "corrupt"),
     "tkv8_4D10_short.dfu": ("TKV8#4D10", "4.3", "short"),
     "tkv8_4D10_padded.dfu": ("  TKV8#4D10 \t", "4.3", "valid"),
