@@ -77,6 +77,15 @@ void HidPhaseTick(ProgressCounters& c, int low, int high, int cap, const TickBud
     c.percent = std::min(Share(c.phaseTicks, b.writing + b.restart, 2), cap);
 }
 
+// A tick of the DFU road's writing or restart: the camera first holds for its
+// ticks, then PhaseTicks counts, at most the phase's budget.
+void CountPhaseTick(ProgressCounters& c, int target, int hold, int budget)
+{
+    if (ListHasProduct(kHoldingCameras, target) && c.cameraHoldTicks < hold) ++c.cameraHoldTicks;
+    else ++c.phaseTicks;
+    c.phaseTicks = std::min(c.phaseTicks, budget);
+}
+
 void WritingTick(const ProgressFacts& f, const TickBudget& b, ProgressStep& step)
 {
     ProgressCounters& c = step.counters;
@@ -101,12 +110,7 @@ void WritingTick(const ProgressFacts& f, const TickBudget& b, ProgressStep& step
         if (++c.promptTicks > b.writing * 3 / 2) step.prompt = ProgressPrompt::Close;
         return;
     }
-    if (ListHasProduct(kHoldingCameras, f.targetProductId) && c.cameraHoldTicks < kCameraHoldWriting) {
-        ++c.cameraHoldTicks;
-    } else {
-        ++c.phaseTicks;
-    }
-    c.phaseTicks = std::min(c.phaseTicks, b.writing);
+    CountPhaseTick(c, f.targetProductId, kCameraHoldWriting, b.writing);
     c.percent = std::min(Share(c.phaseTicks, b.writing + b.restart, 15), kWritingCapDfu);
 }
 
@@ -131,12 +135,7 @@ void RestartTick(const ProgressFacts& f, const TickBudget& b, ProgressStep& step
         }
         return;
     }
-    if (ListHasProduct(kHoldingCameras, f.targetProductId) && c.cameraHoldTicks < kCameraHoldRestart) {
-        ++c.cameraHoldTicks;
-    } else {
-        ++c.phaseTicks;
-    }
-    c.phaseTicks = std::min(c.phaseTicks, b.restart);
+    CountPhaseTick(c, f.targetProductId, kCameraHoldRestart, b.restart);
     c.percent = Share(c.phaseTicks, b.restart, 90);
     if (c.percent > kRestartCap) {
         c.percent = kRestartCap;
