@@ -203,6 +203,19 @@ TEST_F(DfuRoadRunTest, TheCheckFailingWithCode7Or28GetsOneSecondAttempt)
     EXPECT_EQ(UpdateErrorFailed, status.Error.load());
     EXPECT_EQ(CString(L"Failed to update firmware. Cannot update firmware"), English());
     EXPECT_EQ(2, Count("dfu check c"));
+    End();
+
+    // The pair gets no second attempt.
+    Load("dfu.a.pid=0x5310\ndfu.a.usb=1\ndfu.a.ps.0x02A3=words:0x5310\ndfu.a.ps.0x02A4=0B 00 00 00\n"
+         "dfu.a.fail.check=28\ndfu.a.fail.check.times=1\n"
+         "dfu.b.pid=0x5310\ndfu.b.usb=1\ndfu.b.ps.0x02A3=words:0x5310\ndfu.b.ps.0x02A4=0B 00 00 00\n");
+    RecognizedChip(0x5310, 1, 1);
+    status.PackagePath = DfuFixture("gzm6_5310.dfu");
+    driver->Start(false);
+    ASSERT_TRUE(RunToEnd());
+    EXPECT_EQ(UpdateErrorFailed, status.Error.load());
+    EXPECT_EQ(1, Count("dfu reconfigure"));
+    EXPECT_EQ(CString(L"Failed to update firmware. Cannot update firmware"), English());
 }
 
 TEST_F(DfuRoadRunTest, EveryFailingStepEndsTheUpdate)
