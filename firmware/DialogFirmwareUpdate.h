@@ -127,8 +127,8 @@ public:
     CStatic stepsStatic;      // 1207
 
     // The running update: its start and roads, the DFU callbacks (its queue),
-    // the ticks of timers 203 and 205 (RestartSeen, FinalTicks); it releases
-    // the engines before they go.
+    // the ticks of timers 203 and 205 (RestartSeen and the ticks at 98
+    // percent); it releases the engines before they go.
     UpdateDriver driver;
 
     DECLARE_MESSAGE_MAP()

@@ -195,20 +195,21 @@ void UpdateDriver::Start(bool confirmed)
     else StartDfuRoad(status, confirmed);
 }
 
-bool UpdateDriver::HidHeadsetChecked(UpdateStatus&)
+bool UpdateDriver::HidHeadsetChecked()
 {
-    const int target = App().targetProductId;
-    const DeviceSettings& record = App().deviceSettings;
-    HidMainState main{App().hidHandle1, App().hidHandle2, App().targetProductId, App().deviceSettings};
+    AppState& app = App();
+    const int target = app.targetProductId;
+    const DeviceSettings& record = app.deviceSettings;
+    HidMainState main{app.hidHandle1, app.hidHandle2, app.targetProductId, app.deviceSettings};
     const WriterKind kind = WriterForProduct(target);
     if (kind == WriterKind::Package) {
         // Restarted first; discovery opens the headset again into the main window.
-        SendRestartRequest(&App().hidHandle1);
-        CloseHidHandle(App().hidHandle1);
-        CloseHidHandle(App().hidHandle2);
+        SendRestartRequest(&app.hidHandle1);
+        CloseHidHandle(app.hidHandle1);
+        CloseHidHandle(app.hidHandle2);
         Clock::Sleep(kRestartPauseMs);
         return FindHidDevice(main, 1, nullptr, nullptr) &&
-               SameVersion(QueryInterfaceVersion(&App().hidHandle1), record.Firmware);
+               SameVersion(QueryInterfaceVersion(&app.hidHandle1), record.Firmware);
     }
     // The headset is found on a pair of handles of our own, closed after the check.
     HANDLE pair[2] = {nullptr, nullptr};
@@ -220,10 +221,10 @@ bool UpdateDriver::HidHeadsetChecked(UpdateStatus&)
         case WriterKind::TwoStage: same = SameVersion(QueryInterfaceVersion(&pair[0]), record.FirstInterface); break;
         case WriterKind::Dual:
         case WriterKind::RevisionChecked:
-            same = SameVersion(QueryInterfaceVersion(&App().hidHandle1), record.FirstInterface) &&
-                   SameVersion(QueryInterfaceVersion(&App().hidHandle2), record.SecondInterface);
+            same = SameVersion(QueryInterfaceVersion(&app.hidHandle1), record.FirstInterface) &&
+                   SameVersion(QueryInterfaceVersion(&app.hidHandle2), record.SecondInterface);
             break;
-        default: same = SameVersion(QueryInterfaceVersion(&App().hidHandle1), record.Firmware); break;
+        default: same = SameVersion(QueryInterfaceVersion(&app.hidHandle1), record.Firmware); break;
         }
     }
     CloseHidHandle(pair[0]);
@@ -239,7 +240,7 @@ void UpdateDriver::StartWriterRoad(UpdateStatus& status)
         if (!PollHidInterfaces(main)) return Fail(status, L"%s. %s[0]", TextNotRecognizedDevice);
         if (!ListHasProduct(kCombinedChipIds, App().targetProductId))
             return Fail(status, L"%s. %s[1]", TextNotRecognizedDevice);
-    } else if (!HidHeadsetChecked(status)) {
+    } else if (!HidHeadsetChecked()) {
         return Fail(status, L"%s. %s", TextNotRecognizedDevice);
     }
     auto context = std::make_unique<WriterContext>(App(), status, m_page);
@@ -253,17 +254,18 @@ void UpdateDriver::StartWriterRoad(UpdateStatus& status)
 
 bool UpdateDriver::RestartedIntoUpdateMode(UpdateStatus& status)
 {
+    AppState& app = App();
     m_window.WaitCursor(true);
     bool restarted = true;
-    if (InNormalMode(App().usbStatus)) {
-        HidMainState main{App().hidHandle1, App().hidHandle2, App().targetProductId, App().deviceSettings};
+    if (InNormalMode(app.usbStatus)) {
+        HidMainState main{app.hidHandle1, app.hidHandle2, app.targetProductId, app.deviceSettings};
         restarted = FindHidDevice(main, 1, nullptr, nullptr) &&
-                    SameVersion(QueryInterfaceVersion(&App().hidHandle1), App().deviceSettings.Firmware);
+                    SameVersion(QueryInterfaceVersion(&app.hidHandle1), app.deviceSettings.Firmware);
         if (restarted) {
-            SendRestartRequest(&App().hidHandle1);
+            SendRestartRequest(&app.hidHandle1);
             for (unsigned pause : kModeSwitchPausesMs) Clock::Sleep(pause);
             // The headset now shows under its update-mode companion id.
-            if (ListHasProduct(kRestartedIntoUpdateMode, App().usbStatus)) ++App().usbStatus;
+            if (ListHasProduct(kRestartedIntoUpdateMode, app.usbStatus)) ++app.usbStatus;
             Clock::Sleep(kModeSwitchSettleMs);
         }
     } else {

@@ -123,8 +123,8 @@ public:
     void Release(UpdateStatus& status);
 
     DfuCallbackQueue& Queue() { return m_queue; }
+    // Set once the library reported that the headset restarts.
     bool RestartSeen() const { return m_restartSeen; }
-    int FinalTicks() const { return m_counters.finalTicks; }
 
     // The folder of the settings archive and the camera's parts ("IMG" beside
     // the program unless a test gives another), ending with a backslash.
@@ -143,7 +143,10 @@ private:
     void FailWith(UpdateStatus& status, const wchar_t* format, const std::function<CString(LanguageIndex)>& detail);
     void StartWriterRoad(UpdateStatus& status);
     void StartDfuRoad(UpdateStatus& status, bool confirmed);
-    bool HidHeadsetChecked(UpdateStatus& status);
+    // The attached HID headset is the recognized one (the package writer's
+    // models are restarted first).
+    bool HidHeadsetChecked();
+    // The road of 0x6020, 0x6022 and 0x6024 restarts the headset into update mode.
     bool RestartedIntoUpdateMode(UpdateStatus& status);
     bool PackageChecked(UpdateStatus& status, bool confirmed);
     // Timer 205 started, its ticks counted from 0.

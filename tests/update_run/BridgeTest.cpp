@@ -124,6 +124,7 @@ TEST_F(BridgeTest, EachActivityOnTheRecordAndItsPrompts)
         if (!prompts.empty()) EXPECT_EQ(c.shown, prompts.back());
         EXPECT_EQ(c.returnTimer, page.ReturnTimer != 0);
         if (c.activity == 16 || c.activity == 18) EXPECT_EQ(0, status.PhaseTicks.load());
+        if (c.activity == 18) EXPECT_TRUE(driver->RestartSeen());
     }
 }
 
