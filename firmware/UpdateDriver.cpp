@@ -72,11 +72,10 @@ namespace {
 
 using Prompt = IUpdateWindow::Prompt;
 
-constexpr int kPairProduct = 0x5310;
-constexpr int kPairUpdateModeProduct = 0xD310;
-constexpr int kCameraProduct = 0x3020;
+// The two-chip headset's second unit in update mode.
+constexpr int kTwoChipUpdateModeProductId = kTwoChipHeadsetProductId | kUpdateModeBit;
 constexpr ProductIdList<3> kRestartedIntoUpdateMode = {0x6020, 0x6022, 0x6024};
-constexpr ProductIdList<3> kCombinedChipIds = {0x5345, 0x5346, 0xD340};
+constexpr ProductIdList<3> kCombinedChipIds = {kCombinedChipProductId, 0x5346, kCombinedChipDfuProductId};
 // Targets that never get the DFU road's key prompts.
 constexpr ProductIdList<7> kNoPromptTargets = {0x5310, 0x3010, 0x4120, 0x6020, 0x6022, 0x6024, 0x3020};
 
@@ -109,7 +108,7 @@ bool SameVersion(const VersionGroup& a, const VersionGroup& b)
                             b.SecondaryVersion, 0) == 0;
 }
 
-bool InNormalMode(int usbStatus) { return usbStatus >= 1 && usbStatus < kUpdateModeBit; }
+bool InNormalMode(int usbStatus) { return usbStatus >= 1 && !IsUpdateModeStatus(usbStatus); }
 
 void SendRestartRequest(HANDLE* device)
 {
@@ -279,7 +278,7 @@ bool UpdateDriver::RestartedIntoUpdateMode(UpdateStatus& status)
 
 bool UpdateDriver::PackageChecked(UpdateStatus& status, bool confirmed)
 {
-    const bool camera = App().targetProductId == kCameraProduct;
+    const bool camera = App().targetProductId == kActionCameraProductId;
     const bool tagged = !confirmed && !camera;
     if (camera) {
         CString bluetoothPart;
@@ -311,12 +310,12 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
     // The headset is on USB as it was recognized.
     int ids[2] = {};
     const int present = EnumerateUsbProducts(ids, 2);
-    auto pairUnit = [](int id) { return id == kPairProduct || id == kPairUpdateModeProduct; };
-    const bool onUsb = target == kPairProduct ? present >= 2 && pairUnit(ids[0]) && pairUnit(ids[1])
+    auto pairUnit = [](int id) { return id == kTwoChipHeadsetProductId || id == kTwoChipUpdateModeProductId; };
+    const bool onUsb = target == kTwoChipHeadsetProductId ? present >= 2 && pairUnit(ids[0]) && pairUnit(ids[1])
                                               : present >= 1 && ids[0] == App().usbStatus;
     if (!onUsb) {
         status.Error = UpdateErrorWrongDevice;
-        Fail(status, format(target == kPairProduct ? L"[9][1]" : L"[9][2]"), TextNotRecognizedDevice);
+        Fail(status, format(target == kTwoChipHeadsetProductId ? L"[9][1]" : L"[9][2]"), TextNotRecognizedDevice);
         return;
     }
 
@@ -339,7 +338,7 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
     if (App().currentPage == PageFirmwareUpdate) {
         const int page = App().currentPage;
         const int usbStatus = App().usbStatus;
-        const bool backup = usbStatus < kUpdateModeBit;
+        const bool backup = !IsUpdateModeStatus(usbStatus);
         status.SetStatusTexts([&](LanguageIndex language) {
             return CString::FillPlaceholders(L"%s %s", {StatusInProgressText(page, usbStatus, language),
                                                         backup ? TextAboutToMakeBackupFirmware(language)
@@ -422,7 +421,7 @@ void UpdateDriver::HandleStateChange(UpdateStatus& status, const DFUEngine::Stat
         break;
     case kActivityFound:
         // The pair keeps its prompt until the second unit is written.
-        if (target != kPairProduct) status.CloseMessageBox();
+        if (target != kTwoChipHeadsetProductId) status.CloseMessageBox();
         break;
     case kActivityRestarting:
         m_restartSeen = true;
@@ -448,7 +447,7 @@ void UpdateDriver::HandleOperationDone(UpdateStatus& status, const DfuCallbackDa
         (code == DFUEngine::Result::DeviceNotReady || code == DFUEngine::Result::NoUpdateModeDevice)) {
         Fail(status, L"%s. %s", TextCannotUpdateFirmware);
         status.Error = UpdateErrorFailed;
-        if (App().targetProductId == kPairProduct || m_engines.DfuPhase == 2) return;
+        if (App().targetProductId == kTwoChipHeadsetProductId || m_engines.DfuPhase == 2) return;
         // One second attempt, on the other engine.
         status.Finished = false;
         if (!StartSecondEngine(status)) {
@@ -583,7 +582,7 @@ ReturnTickResult UpdateDriver::ReturnTick()
 {
     UpdateStatus& status = m_window.WorkingStatus();
     const int target = App().targetProductId;
-    const bool camera = target == kCameraProduct;
+    const bool camera = target == kActionCameraProductId;
     const bool back = IsDeviceBack(App(), m_engines.DfuPhase);
     // The camera's part needs the camera's drive, which may follow the headset late.
     if (!back || (camera && !FindRemovableDriveWithFile(kCameraDriveMark))) {
@@ -598,7 +597,7 @@ ReturnTickResult UpdateDriver::ReturnTick()
     m_window.KillReturnTimer();
     m_restartSeen = false;
     status.CloseMessageBox();
-    if (target == kPairProduct && m_engines.DfuPhase != 2) {
+    if (target == kTwoChipHeadsetProductId && m_engines.DfuPhase != 2) {
         if (StartSecondEngine(status)) return ReturnTickResult::GoesOn;
         Fail(status, L"%s. %s", TextCannotGetDevice);
         status.Error = UpdateErrorFailed;

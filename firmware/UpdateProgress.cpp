@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "device/ProductCatalogue.h"
 #include "device/ProductIdList.h"
 #include "firmware/UpdateStatus.h"
 
@@ -48,7 +49,6 @@ const RoadRow kRoads[] = {
 };
 
 constexpr ProductIdList<2> kHoldingCameras = {0x3010, 0x3020};
-constexpr int kPairProduct = 0x5310;
 
 // Caps of the percentage per state and road.
 constexpr int kStartedPercent = 1;
@@ -201,6 +201,6 @@ ProgressStep AdvanceProgress(const ProgressFacts& facts, ProgressCounters counte
 
 int FramePercent(int targetProductId, int percent, int dfuPhase)
 {
-    if (targetProductId != kPairProduct) return percent;
+    if (targetProductId != kTwoChipHeadsetProductId) return percent;
     return dfuPhase == 2 ? percent / 2 + 50 : percent / 2;
 }

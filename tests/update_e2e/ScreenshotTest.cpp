@@ -6,44 +6,33 @@
 // headset waits for it), else the download under way; TORVIK_SHOT_LANGUAGE 0 to 10.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "app/UpdaterDlg.h"
+#include "framework/Clock.h"
 #include "res/resource.h"
 #include "sim/Simulation.h"
 #include "support/DfuFixtures.h"
+#include "support/Screenshot.h"
 
 namespace {
 
-int EnvNumber(const char* name, int fallback)
-{
-    const char* value = std::getenv(name);
-    return value ? std::atoi(value) : fallback;
-}
-
 TEST(UpdateShot, DISABLED_Show)
 {
-    const bool prompt = EnvNumber("TORVIK_SHOT_PROMPT", 0) != 0;
-    Simulation::Instance().LoadText(std::string("time.scale=1\n") +
-                                    "dfu.c.pid=0x4D10\ndfu.c.usb=1\ndfu.c.ps.0x02A3=words:0x4D10\n"
-                                    "dfu.c.ps.0x0108=text:TKV8 Demo\ndfu.c.ps.0x02A4=2A 00 00 00\n"
-                                    "dfu.c.download.ms=60000\n" +
+    const bool prompt = ShotNumber("TORVIK_SHOT_PROMPT", 0) != 0;
+    Simulation::Instance().LoadText(std::string("dfu.c.pid=0x4D10\ndfu.c.usb=1\ndfu.c.ps.0x02A3=words:0x4D10\n"
+                                                "dfu.c.ps.0x0108=text:TKV8 Demo\ndfu.c.ps.0x02A4=2A 00 00 00\n"
+                                                "dfu.c.download.ms=60000\n") +
                                     (prompt ? "dfu.c.keypress=forever\n" : ""));
     Simulation::Instance().Install();
     Clock::SetScale(0.5);
     CUpdaterDlg main;
-    ASSERT_TRUE(main.Create(IDD_MAIN, nullptr));
-    main.selectionPage.updateCheckDone = 1;
-    main.SendMessage(WM_TIMER, kStartupTimer);
-    main.ApplyLanguage(EnvNumber("TORVIK_SHOT_LANGUAGE", 0), 1);
+    ASSERT_TRUE(OpenShotWindow(main));
     main.ShowWindow(SW_SHOW);
     main.PressButton(IDC_NEXT);
     main.PressButton(IDC_NEXT);
     PumpMessagesUntil([&main] { return !main.busy; }, 5000);
     main.firmwareUpdatePage.fileEdit.SetWindowText(DfuFixture("tkv8_4D10_4.3.dfu"));
     main.PressButton(IDC_ACTION);
-    PumpMessagesUntil([] { return false; }, 20000);
-    main.DestroyWindow();
+    PumpMessagesUntil([] { return false; }, 5000);
+    HoldForScreenshot(main);
     Simulation::Instance().Uninstall();
 }
 
