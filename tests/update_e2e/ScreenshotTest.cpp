@@ -11,6 +11,7 @@
 #include "sim/Simulation.h"
 #include "support/DfuFixtures.h"
 #include "support/Screenshot.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -25,6 +26,9 @@ TEST(UpdateShot, DISABLED_Show)
     Clock::SetScale(0.5);
     CUpdaterDlg main;
     ASSERT_TRUE(OpenShotWindow(main));
+    // The archive goes to a folder of its own, not beside the test program.
+    TempFolder folder(L"update_shot");
+    main.firmwareUpdatePage.driver.imgFolder = folder.Path() + L"\\";
     main.ShowWindow(SW_SHOW);
     main.PressButton(IDC_NEXT);
     main.PressButton(IDC_NEXT);
