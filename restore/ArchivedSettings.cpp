@@ -8,6 +8,7 @@
 #include "device/ProductCatalogue.h"
 #include "framework/Time.h"
 #include "settingslist/LabelTables.h"
+#include "settingslist/ListFamilies.h"
 
 namespace {
 
@@ -362,64 +363,38 @@ constexpr ArchivedBand k6018Bands[] = {Below(1, 1, k6014Older), Rest(k6014Newer)
 constexpr ArchivedRow k6020Rows[] = {kSmartNavi, kVoxPhone, kVoxLevel, kVoicePrompt, kSidetone, kCalmweave};
 constexpr ArchivedBand k6020Bands[] = {Rest(k6020Rows)};
 
-constexpr uint16_t k4210[] = {0x4210};
-constexpr uint16_t k4310[] = {0x4310, 0x4330, 0x4510};
-constexpr uint16_t k4410[] = {0x4410, 0x4430};
-constexpr uint16_t k5520[] = {0x5520};
-constexpr uint16_t k5526[] = {0x5526, 0x5720};
-constexpr uint16_t k5610[] = {0x5610, 0x5611, 0x5612, 0x5620, 0x5621};
-constexpr uint16_t k5510[] = {0x5510};
-constexpr uint16_t k5530[] = {0x5530};
-constexpr uint16_t k5550[] = {0x5550};
-constexpr uint16_t k3110[] = {0x3110};
-constexpr uint16_t k5710[] = {0x5710};
-constexpr uint16_t k5623[] = {0x5623};
-constexpr uint16_t k5622[] = {0x5622, 0x5624};
-constexpr uint16_t k5524[] = {0x5524};
-constexpr uint16_t k5522[] = {0x5522};
-constexpr uint16_t k3030[] = {0x3030, 0x3040, 0x3050};
-constexpr uint16_t k6210[] = {0x6210};
-constexpr uint16_t k5910[] = {0x5910, 0x5920};
-constexpr uint16_t k5410[] = {0x5410};
-constexpr uint16_t k5412[] = {0x5412, 0x5414};
-constexpr uint16_t k5416[] = {0x5416};
-constexpr uint16_t k6010[] = {0x6010, 0x6012};
-constexpr uint16_t k6014[] = {0x6014, 0x6016};
-constexpr uint16_t k6018[] = {0x6018};
-constexpr uint16_t k6020[] = {0x6020, 0x6022, 0x6024};
-
 // The FM radio section of the 0x6010 to 0x6018 families shows presets 1 to 6
 // and RDS; the 0x6020 family has no FM radio texts.
 constexpr unsigned kFmPresetsToSix = 0x27;
 constexpr unsigned kNoFmTexts = 0;
 
 constexpr ArchivedFamily kFamilies[] = {
-    {k4210, BandRecord::Archived, k4210Bands, kAllArchivedPairs},
-    {k4310, BandRecord::Archived, k4310Bands, kAllArchivedPairs},
-    {k4410, BandRecord::Archived, k4410Bands, kAllArchivedPairs},
-    {k5520, BandRecord::Archived, k5520Bands, kAllArchivedPairs},
-    {k5526, BandRecord::Archived, k5526Bands, kAllArchivedPairs},
-    {k5610, BandRecord::Archived, k5610Bands, kAllArchivedPairs},
-    {k5510, BandRecord::Archived, k5510Bands, kAllArchivedPairs},
-    {k5530, BandRecord::Archived, k5530Bands, kAllArchivedPairs},
-    {k5550, BandRecord::Archived, k5550Bands, kAllArchivedPairs},
-    {k3110, BandRecord::Archived, k3110Bands, kAllArchivedPairs},
-    {k5710, BandRecord::Archived, k5710Bands, kAllArchivedPairs},
-    {k5623, BandRecord::Archived, k5623Bands, kAllArchivedPairs},
-    {k5622, BandRecord::Archived, k5622Bands, kAllArchivedPairs},
-    {k5524, BandRecord::Archived, k5524Bands, kAllArchivedPairs},
-    {k5522, BandRecord::Archived, k5522Bands, kAllArchivedPairs},
-    {k3030, BandRecord::Archived, k3030Bands, kAllArchivedPairs},
-    {k6210, BandRecord::Archived, k6210Bands, kAllArchivedPairs},
-    {k5910, BandRecord::Archived, k5910Bands, kAllArchivedPairs},
-    {k5410, BandRecord::Archived, k5410Bands, kAllArchivedPairs},
-    {k5412, BandRecord::Archived, k5412Bands, kAllArchivedPairs},
-    {k5416, BandRecord::Archived, k5416Bands, kAllArchivedPairs},
+    {kProducts4210, BandRecord::Archived, k4210Bands, kAllArchivedPairs},
+    {kProducts4310, BandRecord::Archived, k4310Bands, kAllArchivedPairs},
+    {kProducts4410, BandRecord::Archived, k4410Bands, kAllArchivedPairs},
+    {kProducts5520, BandRecord::Archived, k5520Bands, kAllArchivedPairs},
+    {kProducts5526, BandRecord::Archived, k5526Bands, kAllArchivedPairs},
+    {kProducts5610, BandRecord::Archived, k5610Bands, kAllArchivedPairs},
+    {kProducts5510, BandRecord::Archived, k5510Bands, kAllArchivedPairs},
+    {kProducts5530, BandRecord::Archived, k5530Bands, kAllArchivedPairs},
+    {kProducts5550, BandRecord::Archived, k5550Bands, kAllArchivedPairs},
+    {kProducts3110, BandRecord::Archived, k3110Bands, kAllArchivedPairs},
+    {kProducts5710, BandRecord::Archived, k5710Bands, kAllArchivedPairs},
+    {kProducts5623, BandRecord::Archived, k5623Bands, kAllArchivedPairs},
+    {kProducts5622, BandRecord::Archived, k5622Bands, kAllArchivedPairs},
+    {kProducts5524, BandRecord::Archived, k5524Bands, kAllArchivedPairs},
+    {kProducts5522, BandRecord::Archived, k5522Bands, kAllArchivedPairs},
+    {kProducts3030, BandRecord::Archived, k3030Bands, kAllArchivedPairs},
+    {kProducts6210, BandRecord::Archived, k6210Bands, kAllArchivedPairs},
+    {kProducts5910, BandRecord::Archived, k5910Bands, kAllArchivedPairs},
+    {kProducts5410, BandRecord::Archived, k5410Bands, kAllArchivedPairs},
+    {kProducts5412, BandRecord::Archived, k5412Bands, kAllArchivedPairs},
+    {kProducts5416, BandRecord::Archived, k5416Bands, kAllArchivedPairs},
     // These three band on the connected headset's firmware, not the archive's.
-    {k6010, BandRecord::Connected, k6010Bands, kFmPresetsToSix},
-    {k6014, BandRecord::Connected, k6014Bands, kFmPresetsToSix},
-    {k6018, BandRecord::Connected, k6018Bands, kFmPresetsToSix},
-    {k6020, BandRecord::Archived, k6020Bands, kNoFmTexts},
+    {kProducts6010, BandRecord::Connected, k6010Bands, kFmPresetsToSix},
+    {kProducts6014, BandRecord::Connected, k6014Bands, kFmPresetsToSix},
+    {kProducts6018, BandRecord::Connected, k6018Bands, kFmPresetsToSix},
+    {kProducts6020, BandRecord::Archived, k6020Bands, kNoFmTexts},
 };
 
 // ---------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include "app/Texts.h"
 #include "device/ProductCatalogue.h"
+#include "settingslist/ListFamilies.h"
 
 // ---------------------------------------------------------------------------
 // Values and texts
@@ -209,39 +210,13 @@ constexpr RowBand k6014Bands[] = {Below(1, 2, k6014Early), Rest(k6014)};
 constexpr RowBand k6018Bands[] = {Below(1, 1, k6014Early), Rest(k6014)};
 constexpr RowBand k6020Bands[] = {Rest(k6020)};
 
-// The products of each family.
-constexpr uint16_t p4210[] = {0x4210};
-constexpr uint16_t p4310[] = {0x4310, 0x4330, 0x4510};
-constexpr uint16_t p4410[] = {0x4410, 0x4430};
-constexpr uint16_t p5520[] = {0x5520};
-constexpr uint16_t p5526[] = {0x5526, 0x5720};
-constexpr uint16_t p5610[] = {0x5610, 0x5611, 0x5612, 0x5620, 0x5621};
-constexpr uint16_t p5530[] = {0x5530};
-constexpr uint16_t p5550[] = {0x5550};
-constexpr uint16_t p5510[] = {0x5510};
-constexpr uint16_t p3110[] = {0x3110};
-constexpr uint16_t p5710[] = {0x5710};
-constexpr uint16_t p5623[] = {0x5623};
-constexpr uint16_t p5622[] = {0x5622, 0x5624};
-constexpr uint16_t p5524[] = {0x5524};
-constexpr uint16_t p5522[] = {0x5522};
-constexpr uint16_t p3030[] = {0x3030, 0x3040, 0x3050};
-constexpr uint16_t p6210[] = {0x6210};
-constexpr uint16_t p5910[] = {0x5910, 0x5920};
-constexpr uint16_t p5410[] = {0x5410};
-constexpr uint16_t p5412[] = {0x5412, 0x5414};
-constexpr uint16_t p5416[] = {0x5416};
-constexpr uint16_t p6010[] = {0x6010, 0x6012};
-constexpr uint16_t p6014[] = {0x6014, 0x6016};
-constexpr uint16_t p6018[] = {0x6018};
-constexpr uint16_t p6020[] = {0x6020, 0x6022, 0x6024};
 
 constexpr RowFamilyInfo kFamilies[] = {
-    {p4210, k4210Bands}, {p4310, k4310Bands}, {p4410, k4410Bands}, {p5520, k5520Bands}, {p5526, k5526Bands},
-    {p5610, k5610Bands}, {p5530, k5530Bands}, {p5550, k5550Bands}, {p5510, k5510Bands}, {p3110, k3110Bands},
-    {p5710, k5710Bands}, {p5623, k5623Bands}, {p5622, k5622Bands}, {p5524, k5524Bands}, {p5522, k5522Bands},
-    {p3030, k3030Bands}, {p6210, k6210Bands}, {p5910, k5910Bands}, {p5410, k5410Bands}, {p5412, k5412Bands},
-    {p5416, k5416Bands}, {p6010, k6010Bands}, {p6014, k6014Bands}, {p6018, k6018Bands}, {p6020, k6020Bands},
+    {kProducts4210, k4210Bands}, {kProducts4310, k4310Bands}, {kProducts4410, k4410Bands}, {kProducts5520, k5520Bands}, {kProducts5526, k5526Bands},
+    {kProducts5610, k5610Bands}, {kProducts5530, k5530Bands}, {kProducts5550, k5550Bands}, {kProducts5510, k5510Bands}, {kProducts3110, k3110Bands},
+    {kProducts5710, k5710Bands}, {kProducts5623, k5623Bands}, {kProducts5622, k5622Bands}, {kProducts5524, k5524Bands}, {kProducts5522, k5522Bands},
+    {kProducts3030, k3030Bands}, {kProducts6210, k6210Bands}, {kProducts5910, k5910Bands}, {kProducts5410, k5410Bands}, {kProducts5412, k5412Bands},
+    {kProducts5416, k5416Bands}, {kProducts6010, k6010Bands}, {kProducts6014, k6014Bands}, {kProducts6018, k6018Bands}, {kProducts6020, k6020Bands},
 };
 
 constexpr bool FamiliesWellFormed()
