@@ -175,7 +175,7 @@ TEST_F(HelpButtonsTest, EdrHelpByFirmwareAndTheMailOfItsThirdText)
         EXPECT_EQ(c.size, boxes[0].size);
         EXPECT_EQ(L"OK", boxes[0].ok);
         EXPECT_EQ(c.mailOffered ? 1 : 0, boxes[0].hasCancel);
-        if (c.mailOffered) EXPECT_EQ(L"SEND Email", boxes[0].cancel);
+        if (c.mailOffered) { EXPECT_EQ(L"SEND Email", boxes[0].cancel); }
         EXPECT_EQ(0, boxes[0].hasThird);
         // No verb: the shell opens the mail link with its default action.
         EXPECT_EQ(c.mailOpened ? std::vector<CString>{L"|mailto:support@torvik.example"} : std::vector<CString>{}, opened);

@@ -48,7 +48,7 @@ TEST(HelpTexts, EveryTextInEveryLanguageHasItsTitleAndNoMorePlaceholdersThanEngl
             }
             // A translation is not the English text left in place (the product
             // names in the titles are the same in every language).
-            if (language != LanguageEnglish) EXPECT_STRNE(Utf8(entry.text[LanguageEnglish]).c_str(), Utf8(text).c_str());
+            if (language != LanguageEnglish) { EXPECT_STRNE(Utf8(entry.text[LanguageEnglish]).c_str(), Utf8(text).c_str()); }
         }
     }
 }

@@ -160,9 +160,10 @@ TEST(ArchivedList, EveryProductWithAListIsCoveredAndNoOtherHasOne)
         EXPECT_LT(family.bands.back().belowMajor, 0);
         for (size_t i = 0; i + 1 < family.bands.size(); ++i) {
             EXPECT_GE(family.bands[i].belowMajor, 0);
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_LT(CompareVersion(family.bands[i - 1].belowMajor, family.bands[i - 1].belowMinor,
                                          family.bands[i].belowMajor, family.bands[i].belowMinor), 0);
+            }
         }
     }
     EXPECT_EQ(covered, listed);

@@ -113,7 +113,7 @@ TEST(RevisionsIndex, FindsTheArchivedVersion)
         SCOPED_TRACE(c.name);
         const RevisionsMatch match = ParseRevisionsIndex(c.text, c.query);
         EXPECT_EQ(c.found, match.found);
-        if (c.found) EXPECT_EQ(CString(c.chosenFile), match.chosenFile);
+        if (c.found) { EXPECT_EQ(CString(c.chosenFile), match.chosenFile); }
         EXPECT_EQ(CString(c.languages), Languages(match));
         EXPECT_EQ(c.selection, match.selection);
     }

@@ -135,7 +135,7 @@ TEST_F(BlueCoreUpdateTest, EveryFailureEndsTheUpdateAndLeavesTheProgramFree)
         SCOPED_TRACE(c.fault);
         const std::string id = "f" + std::to_string(++n);
         WriteScenario(Tkv8Headset(id, "dfu." + id + "." + c.fault + "\n"));
-        if (!PageWith(IDC_RECOGNITION_WARNING)) ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_RECOGNITION_WARNING));
+        if (!PageWith(IDC_RECOGNITION_WARNING)) { ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_RECOGNITION_WARNING)); }
         GoToUpdatePageFromRecognition();
         UpdateWith(DfuFixture("tkv8_4D10_4.3.dfu"));
         ASSERT_TRUE(WaitForStatus(c.status, 60000)) << "status: " << Status().c_str();

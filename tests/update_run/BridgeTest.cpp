@@ -121,10 +121,10 @@ TEST_F(BridgeTest, EachActivityOnTheRecordAndItsPrompts)
         Event(c.activity);
         EXPECT_EQ(c.state, status.State.load());
         EXPECT_EQ(c.promptAfter, status.Prompt() != nullptr);
-        if (!prompts.empty()) EXPECT_EQ(c.shown, prompts.back());
+        if (!prompts.empty()) { EXPECT_EQ(c.shown, prompts.back()); }
         EXPECT_EQ(c.returnTimer, page.ReturnTimer != 0);
-        if (c.activity == 16 || c.activity == 18) EXPECT_EQ(0, status.PhaseTicks.load());
-        if (c.activity == 18) EXPECT_TRUE(driver->RestartSeen());
+        if (c.activity == 16 || c.activity == 18) { EXPECT_EQ(0, status.PhaseTicks.load()); }
+        if (c.activity == 18) { EXPECT_TRUE(driver->RestartSeen()); }
     }
 }
 

@@ -282,7 +282,7 @@ TEST_F(DfuRoadRunTest, TheActionCameraPutsItsPartOnItsDrive)
         Load(camera + (c.drive ? driveLines : std::string()));
         ::DeleteFileW(drive / L"lumen.bin");
         ::DeleteFileW(drive / L"rvk10_100.bin");
-        if (c.lumenFile) ASSERT_TRUE(WriteWholeFile(drive / L"lumen.bin", std::string("camera")));
+        if (c.lumenFile) { ASSERT_TRUE(WriteWholeFile(drive / L"lumen.bin", std::string("camera"))); }
         RecognizedChip(0x3020, 2, 0, 1, 0);
         status.PackagePath = L"Z:" + package;
         status.PackagePath.Replace(L'/', L'\\');
