@@ -335,9 +335,12 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
     if (normalMode) WriteDfuPreparation(target, App().deviceSettings);
 
     status.State = UpdateStatePackageRead;
-    if (App().currentPage == PageFirmwareUpdate) {
-        const int page = App().currentPage;
-        const int usbStatus = App().usbStatus;
+    const int page = App().currentPage;
+    const int usbStatus = App().usbStatus;
+    // The update page tells the rider whether a backup is made; the notice
+    // stands on the status line until a later step has a text of its own.
+    const bool backupNotice = page == PageFirmwareUpdate;
+    if (backupNotice) {
         const bool backup = !IsUpdateModeStatus(usbStatus);
         status.SetStatusTexts([&](LanguageIndex language) {
             return CString::FillPlaceholders(L"%s %s", {StatusInProgressText(page, usbStatus, language),
@@ -349,9 +352,9 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
     }
 
     status.State = UpdateStatePackageVerified;
-    const int page = App().currentPage;
-    const int usbStatus = App().usbStatus;
-    status.SetStatusTexts([&](LanguageIndex language) { return StatusInProgressText(page, usbStatus, language); });
+    if (!backupNotice) {
+        status.SetStatusTexts([&](LanguageIndex language) { return StatusInProgressText(page, usbStatus, language); });
+    }
     status.Error = UpdateErrorNone;
     m_page.DfuWaitEvents = 0;
     m_page.DfuStepActive = 1;
