@@ -354,7 +354,9 @@ void CUpdaterDlg::UpdateNavigation()
         Enable(nextButton, true);
         Enable(onToRestoreButton, true);
         Show(progress, false);
-        if (firmwareUpdatePage.stepsStatic.m_hWnd) Show(firmwareUpdatePage.stepsStatic, true);
+        // The voice-prompt steps only beside their choice.
+        if (firmwareUpdatePage.stepsStatic.m_hWnd)
+            Show(firmwareUpdatePage.stepsStatic, firmwareUpdatePage.ShowsVoicePromptChoice());
         Show(percentSign, false);
         Show(percentNumber, false);
 

@@ -140,9 +140,8 @@ void CDialogFirmwareUpdate::RefreshLabels()
     downloadButton.EnableWindow(idle);
     languageCombo.EnableWindow(idle);
 
-    const bool offered = HasFirmwareOffer(PageStatus);
-    const bool variants = offered && PageStatus.EntryCount() >= 2;
-    if (!offered) downloadButton.EnableWindow(FALSE);
+    if (!HasFirmwareOffer(PageStatus)) downloadButton.EnableWindow(FALSE);
+    const bool variants = ShowsVoicePromptChoice();
     if (variants) {
         FillLanguageCombo(languageCombo.GetCurSel());
         languageLabel.SetWindowText(GetLabelText(VoicePromptLabels, language));
@@ -158,6 +157,11 @@ void CDialogFirmwareUpdate::RefreshLabels()
     versionStatic.SetWindowText(LatestVersionLine(PageStatus, main->targetProductId, language));
     SetRedraw(TRUE);
     Invalidate();
+}
+
+bool CDialogFirmwareUpdate::ShowsVoicePromptChoice() const
+{
+    return HasFirmwareOffer(PageStatus) && PageStatus.EntryCount() >= 2;
 }
 
 void CDialogFirmwareUpdate::FillLanguageCombo(int selection)

@@ -65,6 +65,9 @@ public:
     // page's record): the update starts with page 4 current and the progress
     // timer takes it from there.
     void StartRestoredUpdate();
+    // True when the offered firmware comes in two or more voice-prompt
+    // languages: the page then shows the choice, its caption and the steps.
+    bool ShowsVoicePromptChoice() const;
     // 1 when the offered version is to be offered to the user as an update.
     int IsNewerFirmwareOffered();
     // The start of an update on the working record (the update page's own on

@@ -207,6 +207,28 @@ TEST_F(FirmwarePageTest, BrowseKeepsTheFolderAndAsksForUpdate)
     EXPECT_EQ(fileDialogs.back().initialDir, L"C:\\Rides\\fw\\");
 }
 
+TEST_F(FirmwarePageTest, AnUpdateEndingBesideOneVariantLeavesTheVoicePromptStepsHidden)
+{
+    // No headset answers: the update fails at its first check.
+    Simulation& sim = Simulation::Instance();
+    sim.Reset();
+    sim.Install();
+    Recognize(0x5910, {1, 3, 0, 0});
+    ServeIndex(kOstrel + ":v1.3:English:Ostrel_en.img\n");
+    Open();
+    chosenPath = L"C:\\Rides\\fw\\Ostrel_en.img";
+    page().PressButton(IDC_FW_BROWSE);
+    main->PressButton(IDC_ACTION);
+    EXPECT_TRUE(main->busy);
+    for (int tick = 0; tick < 5 && main->busy; ++tick) page().SendMessage(WM_TIMER, kProgressTimer);
+    EXPECT_FALSE(main->busy);
+    EXPECT_EQ(Status(), L"Failed to update firmware. Not the recognized device");
+    EXPECT_FALSE(Shown(page().languageCombo));
+    EXPECT_FALSE(Shown(page().stepsStatic));
+    sim.Uninstall();
+    sim.Reset();
+}
+
 TEST_F(FirmwarePageTest, DownloadToAChosenFileWithProgress)
 {
     TempFolder folder(L"fwpage");
