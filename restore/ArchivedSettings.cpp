@@ -694,8 +694,11 @@ ArchivedLabels BuildArchivedLabels(int productId, const DeviceSettings& archived
     out.version = version;
 
     out.dateCaption = CString::Formatted(L"%s:", GetLabelText(DateLabels, language));
-    out.date = CTime(archived.ArchiveTime).Format(DateTimeFormat(language)).Left(kMaxDateLength);
-    out.date.Trim();
+    // An archive whose date could not be read keeps the time 0: it shows no date.
+    if (archived.ArchiveTime > 0) {
+        out.date = CTime(archived.ArchiveTime).Format(DateTimeFormat(language)).Left(kMaxDateLength);
+        out.date.Trim();
+    }
 
     if (const PairGroup* group = FindByProduct<PairGroup>(kPairGroups, productId)) {
         const auto handles = [&](unsigned mask) { return (group->sections & mask) != 0; };

@@ -207,6 +207,20 @@ TEST_F(RestorePageTest, AnOlderModelsArchiveShowsItsVersionDateAndPairs)
     EXPECT_EQ(kSectionSpeedDial, restore().sectionKinds[1]);
 }
 
+TEST_F(RestorePageTest, AnArchiveDateThatCannotBeReadShowsNoDate)
+{
+    std::string text = SettingsArchiveText(Settings(0x4D10, 5, 0)).ToAnsi();
+    const size_t date = text.find("keyDateArchived=");
+    ASSERT_NE(std::string::npos, date);
+    text.replace(date, text.find('\n', date) - date, "keyDateArchived=someday");
+    ASSERT_TRUE(WriteWholeFile(SettingsArchivePath(restore().archiveFolder, 0x4D10), text));
+    ServeRevisions(Model(0x4D10) + ":v5.0:a.img\r\n");
+    Open(0x4D10);
+    ASSERT_TRUE(restore().restoreStatus.BackupFound);
+    EXPECT_EQ(CString(L"v5.0"), restore().versionStatic.GetWindowText());
+    EXPECT_EQ(CString(), restore().dateStatic.GetWindowText());
+}
+
 TEST_F(RestorePageTest, TheFmRadioSectionShowsRegionPresetsAndRds)
 {
     DeviceSettings archived = Settings(0x5040, 5, 0);
