@@ -237,7 +237,9 @@ SimHidDevices::Reply SimHidDevices::Answer(const std::string& id, const uint8_t*
     uint8_t status = 0;
     switch (group) {
     case kHidGroupInformation: {  // version: major, minor, secondary type, secondary version, build
-        std::vector<long> version = ParseNumberList(scenario.Get(Key(id, "version"), "1.0.0.0.0"));
+        std::string installed = m_flash.InstalledVersion(id);
+        if (installed.empty()) installed = scenario.Get(Key(id, "version"), "1.0.0.0.0");
+        std::vector<long> version = ParseNumberList(installed);
         for (size_t i = 0; i < version.size() && i < 5; ++i) reply[3 + i] = static_cast<uint8_t>(version[i]);
         break;
     }

@@ -220,11 +220,14 @@ bool SimHidFlash::Reply(const std::string& id, const uint8_t* data, unsigned siz
     }
     case CommandEndImage:
         if (refused) break;
+        headset.imageTaken = true;
         m_sim.Journal("image " + id + " " + Hex(static_cast<unsigned long>(headset.imageType), 2) + " " +
                       std::to_string(headset.image.size()) + " " +
                       Hex(Crc16Xmodem(headset.image.data(), static_cast<int>(headset.image.size())), 4));
         break;
     case CommandFinish:
+        if (!refused) Install(id);
+        break;
     case CommandModeDfu:
     case CommandAfterDfu:
     case CommandAfterLoader:
@@ -311,6 +314,20 @@ std::string SimHidFlash::JournalSuffix(const uint8_t* data, unsigned size)
     std::snprintf(text, sizeof(text), " %04X %04X", length, word);
     return text;
 }
+
+void SimHidFlash::Install(const std::string& id)
+{
+    Headset& headset = State(id);
+    // "installs=<version>": the finish after a whole image makes the headset
+    // run that version; without it the headset keeps its version.
+    const std::string installs = Current().Get(Key(id, "installs"));
+    if (!headset.imageTaken || installs.empty()) return;
+    headset.imageTaken = false;
+    headset.installed = installs;
+    m_sim.Journal("hid-installs " + id + " " + installs);
+}
+
+std::string SimHidFlash::InstalledVersion(const std::string& id) { return State(id).installed; }
 
 void SimHidFlash::TakeCameraFile(const std::string& id)
 {

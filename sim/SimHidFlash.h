@@ -52,6 +52,10 @@ public:
     // camera storage is not presented to the PC).
     bool DriveShown(wchar_t letter);
 
+    // The version a flash installed ("installs"), dotted as the scenario's
+    // "version"; empty while the headset runs the scenario's own.
+    std::string InstalledVersion(const std::string& id);
+
 private:
     struct Change {
         bool due = false;
@@ -73,6 +77,9 @@ private:
         int imageType = 0;
         std::vector<uint8_t> image;
         size_t blockStart = 0;
+        // A whole image was taken since the last finish; the version it installed.
+        bool imageTaken = false;
+        std::string installed;
         // The camera's drive.
         bool drivePresented = false;
         bool driveWanted = false;
@@ -82,6 +89,7 @@ private:
     Headset& State(const std::string& id);
     const Scenario& Current() const;
     void TakeCameraFile(const std::string& id);
+    void Install(const std::string& id);
 
     Simulation& m_sim;
     std::map<std::string, Headset> m_headsets;

@@ -1,10 +1,12 @@
 // The real program with the local firmware server: a newer firmware offered by
-// the index, accepted, downloaded and flashed without another press; and the
-// restore of the archived version, flashed from the restore page, after which
-// recognition writes the archived settings back.
+// the index, accepted, downloaded and flashed without another press; the same
+// in the demonstration of scripts/run; and the restore of the archived
+// version, flashed from the restore page, after which recognition writes the
+// archived settings back.
 #include "UpdateProgramFixture.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "device/DeviceSettings.h"
 #include "firmware/SettingsArchive.h"
@@ -38,6 +40,18 @@ protected:
         HWND box = ::GetDlgItem(found, 0x480);
         return box ? box : ::GetDlgItem(found, 0x47C);
     }
+    // Welcome, then NEXT to recognition and NEXT again: recognition goes on to
+    // the update page, whose offer gets YES and whose save dialog the target.
+    void AcceptTheOfferSavingTo(const CString& target)
+    {
+        ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+        ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
+        HWND nameBox = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (nameBox = SaveDialogNameBox()) != nullptr; })) << "no save dialog";
+        ::SendMessageTimeoutW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<const wchar_t*>(target)),
+                              SMTO_NORMAL, 5000, nullptr);
+        ::PostMessageW(::GetParent(nameBox), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
 };
 
 TEST_F(ServerUpdateTest, AnAcceptedOfferIsDownloadedAndFlashedByItself)
@@ -45,15 +59,8 @@ TEST_F(ServerUpdateTest, AnAcceptedOfferIsDownloadedAndFlashedByItself)
     Serve("Firmware", "TKV8:v4.3:tkv8_4.3.img\n");
     Serve("tkv8_4.3.img", FixtureBytes("tkv8_4D10_4.3.dfu"));
     Start(Tkv8Headset(), testserver::HttpBase());
-    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
-    // Recognition goes on to the update page, whose index offers 4.3: YES.
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
-    HWND nameBox = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (nameBox = SaveDialogNameBox()) != nullptr; })) << "no save dialog";
     const CString target = folder / L"tkv8_4.3.img";
-    ::SendMessageTimeoutW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<const wchar_t*>(target)),
-                          SMTO_NORMAL, 5000, nullptr);
-    ::PostMessageW(::GetParent(nameBox), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_NO_FATAL_FAILURE(AcceptTheOfferSavingTo(target));
 
     // The download, then the update without another press.
     EXPECT_TRUE(AnswerBoxSaying(L"It is strongly recommended")) << "status: " << Status().c_str();
@@ -62,6 +69,37 @@ TEST_F(ServerUpdateTest, AnAcceptedOfferIsDownloadedAndFlashedByItself)
     std::string downloaded;
     EXPECT_TRUE(ReadWholeFile(target, downloaded));
     EXPECT_EQ(FixtureBytes("tkv8_4D10_4.3.dfu"), downloaded);
+}
+
+// The demonstration of scripts/run: its Ostrel at 1.2 takes the offered 1.3,
+// is recognized with it, and is offered nothing more.
+TEST_F(ServerUpdateTest, TheDemonstrationsUpdateEndsOnTheOfferedVersion)
+{
+    // The demonstration server's index and files, below a base of their own.
+    const CString demoRoot = testserver::StateFolder() + L"\\root\\demo";
+    struct Served {
+        CString root;
+        ~Served() { std::filesystem::remove_all(std::filesystem::path(root.str())); }
+    } served{demoRoot};
+    const std::string index = "Firmware";
+    for (const std::string& name : {index, std::string("TorvikOstrel_v1.3_English.img"),
+                                    std::string("TorvikOstrel_v1.3_French.img"),
+                                    std::string("TorvikOstrel_v1.3_German.img")}) {
+        std::string bytes;
+        ASSERT_TRUE(ReadWholeFile(
+            L"Z:" + CString::FromUtf8(TORVIK_DEMO_SERVER_ROOT "/malvobluetoothmanager/" + name), bytes));
+        ASSERT_TRUE(testserver::ServeFile(L"demo/malvobluetoothmanager/" + CString::FromUtf8(name), bytes));
+    }
+    std::string scenario;
+    ASSERT_TRUE(ReadWholeFile(L"Z:" + CString::FromUtf8(TORVIK_SOURCE_DIR "/sim/scenarios/demo.txt"), scenario));
+    Start(scenario + "\ntime.scale=0.01\n", testserver::HttpBase() + L"/demo");
+    ASSERT_NO_FATAL_FAILURE(AcceptTheOfferSavingTo(folder / L"ostrel_1.3.img"));
+    ASSERT_TRUE(WaitForStatus(L"Firmware updated successfully")) << "status: " << Status().c_str();
+    EXPECT_FALSE(Journal("hid-installs ostrel 1.3").empty());
+    // The update page reads the index again: an offer now would hold it busy.
+    EXPECT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT) && PageWith(IDC_FW_STEPS); }, false)) << "offered again";
+    const std::wstring device = TextOf(::GetDlgItem(main, IDC_DEVICE_TEXT));
+    EXPECT_NE(std::wstring::npos, device.find(L"1.3")) << device;
 }
 
 TEST_F(ServerUpdateTest, ARestoreFlashesTheArchivedVersionAndWritesTheArchivedSettingsBack)

@@ -1,6 +1,6 @@
 # Whole-program runs of firmware updates: simulated chips, the firmware files
-# of the DFU library and the sample packages, a local server of their own, and
-# windows on the shared desktop.
+# of the DFU library and the sample packages, a local server of their own, the
+# demonstration server's files, and windows on the shared desktop.
 include(${CMAKE_SOURCE_DIR}/tests/fixtures/dfu/dfu.cmake)
 torvik_dfu_files(${target})
 add_dependencies(${target} sample_packages)
@@ -8,3 +8,5 @@ target_compile_definitions(${target} PRIVATE TORVIK_SAMPLE_PACKAGES="${CMAKE_BIN
 include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/server.cmake)
 torvik_test_server(${name})
 set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/demo.cmake)
+torvik_demo_server(${target})
