@@ -32,7 +32,7 @@ constexpr TextEntry kTexts[] = {
       L"이메일 보내기",
       L"ENVIAR correo",
       L"E-mail STUREN",
-      L"НАПИСАТЬ e-mail",
+      L"НАПИСАТЬ",
       L"发送邮件",
       L"LÄHETÄ s-posti"}},
     {TextId::TextCancel,
@@ -734,7 +734,7 @@ constexpr TextEntry kTexts[] = {
       L"fonction %s du Device Manager. Pour continuer, cliquez sur le bouton [%s] ci-dessous.",
       L"Das Erstellen einer Sicherungsdatei für %s ist fehlgeschlagen. Laden Sie für %s die "
       L"vorherige %s-Datei von https://www.torvik.example/de herunter und aktualisieren Sie sie "
-      L"manuell über %s im Device Manager. Klicken Sie zum Fortfahren unten auf [%s].",
+      L"manuell über %s im Device Manager. Klicken Sie zum Fortfahren auf [%s].",
       L"Creazione del file di backup per %s non riuscita. Per %s, scarica il file %s precedente "
       L"da https://www.torvik.example/it e aggiornalo manualmente con la funzione %s del Device "
       L"Manager. Per continuare, fai clic sul pulsante [%s] qui sotto.",

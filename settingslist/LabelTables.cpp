@@ -344,7 +344,7 @@ constexpr LabelTable BasicLabels = {
 
 constexpr LabelTable SpeedDialLabels = {
     L"Speed Dial",           // English
-    L"Numérotation rapide",  // French
+    L"Appel rapide",         // French
     L"Kurzwahl",             // German
     L"Chiamata rapida",      // Italian
     L"スピードダイヤル",     // Japanese
