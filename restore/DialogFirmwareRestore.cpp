@@ -318,7 +318,8 @@ void CDialogFirmwareRestore::RunLookup()
 
 LRESULT CDialogFirmwareRestore::OnRevisionsLookupDone(WPARAM, LPARAM)
 {
-    if (std::optional<RevisionsLookup> lookup = m_revisionsLookup.Take()) EndLookup(StoreRevisions(*lookup));
+    const std::optional<RevisionsLookup> lookup = m_revisionsLookup.Take();
+    if (lookup && MainDialog()) EndLookup(StoreRevisions(*lookup));
     return 0;
 }
 
