@@ -93,7 +93,9 @@ struct PackageRules {
     PackageProductRule product = PackageProductRule::EqualsTarget;
     int targetProductId = 0;
     // The least number of images the reader takes (3 where it reads entry 2).
-    uint32_t minimumImages = 0;
+    // Every writer needs one at least: a package of no image would flash
+    // nothing and still end as a success.
+    uint32_t minimumImages = 1;
 };
 
 class FirmwarePackage {

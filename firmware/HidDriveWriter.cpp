@@ -285,7 +285,7 @@ void HidAndDriveWriteThread(WriterContext& c)
     PackageRules rules;
     rules.targetProductId = c.targetProductId;
     // The camera road needs the camera image of entry 2.
-    rules.minimumImages = camera ? kCameraImageEntry + 1 : 0;
+    if (camera) rules.minimumImages = kCameraImageEntry + 1;
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();

@@ -150,6 +150,8 @@
 // Posted by the restore page's download thread when the backup firmware has
 // arrived or failed; wParam is the outcome.
 #define WM_BACKUP_DOWNLOAD_DONE 0x07E8
+// Posted by the restore page's revisions lookup when its worker has ended.
+#define WM_REVISIONS_LOOKUP_DONE 0x8114
 
 // Basic settings page (template 187): DEFAULT, CANCEL, the grid and the
 // legacy rows (caption, "?" button, radios or list).

@@ -10,6 +10,15 @@ constexpr const wchar_t* kPackageExtension = L"img";
 
 }  // namespace
 
+RevisionsLookup LookUpRevisions(const RevisionsQuery& query)
+{
+    RevisionsLookup lookup;
+    CString text;
+    lookup.fetched = FetchServerIndex(RevisionsIndexUrl(), text);
+    if (lookup.fetched) lookup.match = ParseRevisionsIndex(text.str(), query);
+    return lookup;
+}
+
 CString BackupFirmwareUrl(const CString& serverFile) { return FirmwareFileUrl(serverFile); }
 
 CString BackupPackagePath(const CString& folder, int targetProductId)

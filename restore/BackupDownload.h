@@ -1,8 +1,20 @@
-// The download of a backup firmware: the archived version's file from the
+// The restore's calls on the server: the lookup of the archived version in
+// the revisions index, and the download of its backup firmware from the
 // server's update base folder into the package the update then flashes.
 #pragma once
 
 #include "framework/CString.h"
+#include "restore/RevisionsIndex.h"
+
+// The revisions index read for a query; not fetched when the server cannot be
+// reached, sends an error answer, breaks off or sends nothing.
+struct RevisionsLookup {
+    bool fetched = false;
+    RevisionsMatch match;
+};
+// Fetches the index and reads it for the query (blocking, within the bounds
+// of HttpDownload: run it on a worker).
+RevisionsLookup LookUpRevisions(const RevisionsQuery& query);
 
 // Outcomes, as the download thread reports them (the wParam of WM_BACKUP_DOWNLOAD_DONE).
 enum BackupDownloadOutcome : int {

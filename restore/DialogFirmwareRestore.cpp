@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWizardPage)
     ON_WM_CTLCOLOR()
     ON_WM_SETCURSOR()
     ON_WM_TIMER()
+    ON_MESSAGE(WM_REVISIONS_LOOKUP_DONE, OnRevisionsLookupDone)
     ON_MESSAGE(WM_BACKUP_DOWNLOAD_DONE, OnBackupDownloadDone)
 END_MESSAGE_MAP()
 
@@ -119,6 +120,8 @@ void CDialogFirmwareRestore::OpenRestorePage(int compose)
     restoreStatus.Reset(UpdateResetModeRestorePage);
     restoreStatus.BackupFound = true;
     languageCombo.ResetContent();
+    // A lookup still under way belongs to an earlier showing.
+    m_revisionsLookup.Abandon();
     main->SetBusy(true);
     SetRedraw(FALSE);
     RefreshRestorePage();
@@ -278,11 +281,19 @@ void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
     CWnd::OnTimer(id);
 }
 
-CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::LookUpRevisions()
+void CDialogFirmwareRestore::RunLookup()
 {
     CPageHost* main = MainDialog();
-    CString index;
-    if (!FetchServerIndex(RevisionsIndexUrl(), index)) return TextCannotConnectToServer;
+    if (m_revisionsLookup.Running()) return;
+    restoreStatus.State = UpdateStateIdle;
+    restoreStatus.BackupFound = LoadSettingsArchive() != 0;
+    if (!restoreStatus.BackupFound) {
+        EndLookup(TextNoBackupFirmware);
+        return;
+    }
+    restoreStatus.BackupFound = false;
+    // The page stays busy until the lookup has ended (a language change starts it without).
+    if (!main->busy) main->SetBusy(true);
 
     const int productId = main->targetProductId;
     RevisionsQuery query;
@@ -291,9 +302,33 @@ CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::LookUpRevisions()
     query.archived = archivedSettings.Firmware;
     query.firmwareLanguage = main->firmwareLanguage;
     if (main->applyToFirmwareLanguage) query.interfaceLanguage = EnglishLanguageName(main->language);
-    const RevisionsMatch match = ParseRevisionsIndex(index.str(), query);
+    // The worker only posts a message when it is done.
+    const HWND page = m_hWnd;
+    const bool started = m_revisionsLookup.Start([query] { return LookUpRevisions(query); },
+                                                 [page] { ::PostMessageW(page, WM_REVISIONS_LOOKUP_DONE, 0, 0); });
+    if (!started) {
+        EndLookup(TextCannotConnectToServer);
+        return;
+    }
+    // Only the title while the server is asked; the rows stay hidden until the end.
+    titleStatic.SetWindowText(TextRestorePageTitle(main->language));
+    SetRedraw(TRUE);
+    Invalidate();
+}
 
-    StoreRevisionsMatch(match, query.fourPartVersion, restoreStatus);
+LRESULT CDialogFirmwareRestore::OnRevisionsLookupDone(WPARAM, LPARAM)
+{
+    const std::optional<RevisionsLookup> lookup = m_revisionsLookup.Take();
+    if (lookup && MainDialog()) EndLookup(StoreRevisions(*lookup));
+    return 0;
+}
+
+CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::StoreRevisions(const RevisionsLookup& lookup)
+{
+    const CPageHost* main = MainDialog();
+    if (!lookup.fetched) return TextCannotConnectToServer;
+    const RevisionsMatch& match = lookup.match;
+    StoreRevisionsMatch(match, main->targetProductId == kActionCameraProductId, restoreStatus);
     for (const RevisionsEntry& entry : match.entries)
         languageCombo.AddString(LocalizeLanguageName(entry.language, main->language));
     if (match.selection >= 0) languageCombo.SetCurSel(match.selection);
@@ -302,17 +337,10 @@ CDialogFirmwareRestore::DetailText CDialogFirmwareRestore::LookUpRevisions()
     return match.found ? nullptr : TextNoBackupFirmwareOnServer;
 }
 
-void CDialogFirmwareRestore::RunLookup()
+void CDialogFirmwareRestore::EndLookup(DetailText failure)
 {
     CPageHost* main = MainDialog();
-    restoreStatus.State = UpdateStateIdle;
-    restoreStatus.BackupFound = LoadSettingsArchive() != 0;
-
-    DetailText failure = TextNoBackupFirmware;
-    if (restoreStatus.BackupFound) {
-        restoreStatus.BackupFound = false;
-        failure = LookUpRevisions();
-    }
+    if (!main) return;
     const int page = main->currentPage;
     const int usbStatus = main->usbStatus;
     if (failure) {

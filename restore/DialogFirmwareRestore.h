@@ -9,7 +9,9 @@
 #include "device/DeviceSettings.h"
 #include "device/ProductCatalogue.h"
 #include "firmware/UpdateStatus.h"
+#include "framework/BackgroundJob.h"
 #include "restore/ArchivedSettings.h"
+#include "restore/BackupDownload.h"
 
 // The lookup of the archive and the revisions index: once, 500 ms after the
 // page opens, 10 ms after a language change.
@@ -51,6 +53,10 @@ public:
 
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     void OnTimer(UINT_PTR id);
+    // True from the start of the revisions lookup until its result was taken.
+    bool LookupRunning() const { return m_revisionsLookup.Running(); }
+    // The revisions lookup's worker has ended.
+    LRESULT OnRevisionsLookupDone(WPARAM, LPARAM);
     LRESULT OnBackupDownloadDone(WPARAM outcome, LPARAM);
 
     // Column 0 of the list is right-aligned while this page is current.
@@ -88,14 +94,17 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Timer 202: archive, revisions index, voice-prompt choice, sections, status.
+    // Timer 202: reads the archive and, when there is one, starts the
+    // revisions lookup on a worker; the page stays busy until it has ended.
     void RunLookup();
     // A status detail in a language.
     using DetailText = CString (*)(LanguageIndex);
-    // Looks for the archived version in the server's revisions index and
-    // fills the record and the voice-prompt choice: the detail of a failure,
-    // or null when the version was found.
-    DetailText LookUpRevisions();
+    // The revisions the worker found into the record and the voice-prompt
+    // choice: the detail of a failure, or null when the version was found.
+    DetailText StoreRevisions(const RevisionsLookup& lookup);
+    // The end of the lookup: status, sections, the busy flag released, the
+    // page drawn again.
+    void EndLookup(DetailText failure);
     // The folder that archiveFolder names, or the program's.
     CString Folder() const;
     // Every language's status := compose(language) on the main window.
@@ -105,4 +114,6 @@ private:
     CFont m_boldFont;
     // The texts that FillBackupInfoLabels wrote last, and which pairs they fill.
     ArchivedLabels m_labels;
+    // The server's revisions index is read on a worker, so the window keeps answering.
+    BackgroundJob<RevisionsLookup> m_revisionsLookup{L"the revisions lookup"};
 };

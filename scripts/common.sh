@@ -84,9 +84,13 @@ make_prefix() {
   echo "$PREFIX_SETTINGS" > "$dir/.torvik-ready"
 }
 
+# The tests take the locale of this run: CTest gives it to every test.
 configure_and_build() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+      -DCMAKE_BUILD_TYPE=Release -DTORVIK_TEST_LOCALE="$LANG"
+  elif ! grep -qx "TORVIK_TEST_LOCALE:STRING=$LANG" "$BUILD_DIR/CMakeCache.txt"; then
+    cmake -DTORVIK_TEST_LOCALE="$LANG" "$BUILD_DIR" >/dev/null
   fi
   cmake --build "$BUILD_DIR" -j "$(nproc)"
 }

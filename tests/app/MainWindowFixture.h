@@ -41,8 +41,9 @@ protected:
         main->deviceSettings.ProductId = productId;
     }
 
-    // Page timers that read the server end at once in these tests (the update
-    // page's fetch ends on a worker, within a bounded wait).
+    // Page timers that read the server end at once in these tests (the
+    // update page's fetch and the restore page's lookup end on a worker,
+    // within a bounded wait).
     void FinishPageTimers()
     {
         if (main->currentPage == PageFirmwareUpdate) {
@@ -50,7 +51,11 @@ protected:
             page.SendMessage(WM_TIMER, kIndexTimer);
             PumpMessagesUntil([&page] { return !page.IndexFetchRunning(); }, 30000);
         }
-        if (main->currentPage == PageFirmwareRestore) main->firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
+        if (main->currentPage == PageFirmwareRestore) {
+            CDialogFirmwareRestore& page = main->firmwareRestorePage;
+            page.SendMessage(WM_TIMER, kLookupTimer);
+            PumpMessagesUntil([&page] { return !page.LookupRunning(); }, 30000);
+        }
     }
 
     void Click(int id) { main->PressButton(id); }

@@ -33,7 +33,10 @@ TEST(Screenshot, DISABLED_ShowPage)
     main.deviceSettings.DeviceName = L"TKV8";
     main.deviceSettings.Firmware = {5, 1, 0, 0};
     if (page == PageFirmwareUpdate) main.firmwareUpdatePage.SendMessage(WM_TIMER, kIndexTimer);
-    if (page == PageFirmwareRestore) main.firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
+    if (page == PageFirmwareRestore) {
+        main.firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
+        PumpMessagesUntil([&main] { return !main.firmwareRestorePage.LookupRunning(); }, 30000);
+    }
     main.UpdateNavigation();
     main.ShowWindow(SW_SHOW);
     if (ShotNumber("TORVIK_SHOT_BOX", 0)) {

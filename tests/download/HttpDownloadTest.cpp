@@ -4,7 +4,10 @@
 #include <malloc.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/HttpDownload.h"
 #include "support/TempFolder.h"
@@ -191,6 +194,55 @@ TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
     otherName.Replace(L"localhost", L"127.0.0.1");
     EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
     EXPECT_EQ(raw, nullptr);
+}
+
+// Another certificate of the same subject and issuer: der with the last byte
+// of its serial number changed (nothing here checks signatures).
+std::string WithOtherSerial(const std::string& der, uint8_t change)
+{
+    PCCERT_CONTEXT parsed = ::CertCreateCertificateContext(
+        X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()), static_cast<DWORD>(der.size()));
+    if (!parsed) return std::string();
+    const CRYPT_INTEGER_BLOB& serial = parsed->pCertInfo->SerialNumber;  // least significant byte first
+    std::string bigEndian(reinterpret_cast<const char*>(serial.pbData), serial.cbData);
+    std::reverse(bigEndian.begin(), bigEndian.end());
+    ::CertFreeCertificateContext(parsed);
+    std::string other = der;
+    const size_t at = other.find(bigEndian);
+    if (bigEndian.empty() || at == std::string::npos) return std::string();
+    other[at + bigEndian.size() - 1] = static_cast<char>(other[at + bigEndian.size() - 1] ^ change);
+    return other;
+}
+
+// Test certificates of earlier runs in the store give way to the server's.
+TEST(TestServerCertificate, ReplacesEveryEarlierCertificateOfItsSubject)
+{
+    REQUIRE_TEST_SERVER();
+    std::string der;
+    if (!ReadWholeFile(testserver::StateFolder() + L"\\cert.der", der)) GTEST_SKIP() << "the local server has no certificate";
+    HCERTSTORE store = ::CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr);
+    ASSERT_NE(store, nullptr);
+    for (uint8_t change : {1, 2}) {
+        const std::string earlier = WithOtherSerial(der, change);
+        ASSERT_FALSE(earlier.empty());
+        ASSERT_TRUE(::CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING,
+                                                       reinterpret_cast<const BYTE*>(earlier.data()),
+                                                       static_cast<DWORD>(earlier.size()), CERT_STORE_ADD_NEW, nullptr));
+    }
+    bool replaced = false;
+    HANDLE worker = StartThread([&] { replaced = testserver::ReplaceCertificatesOfSubject(store, der); });
+    if (!WaitThread(worker, 20000)) {
+        // A replacement that does not end grows until the machine runs out of memory.
+        std::fprintf(stderr, "the replacement of the certificates did not end\n");
+        ::TerminateProcess(::GetCurrentProcess(), 3);
+    }
+    ::CloseHandle(worker);
+    EXPECT_TRUE(replaced);
+    std::vector<std::string> left;
+    for (PCCERT_CONTEXT c = nullptr; (c = ::CertEnumCertificatesInStore(store, c)) != nullptr;)
+        left.emplace_back(reinterpret_cast<const char*>(c->pbCertEncoded), c->cbCertEncoded);
+    EXPECT_EQ(left, std::vector<std::string>{der});
+    ::CertCloseStore(store, 0);
 }
 
 TEST(ServerBaseAddress, DefaultAndEnvironmentOverride)

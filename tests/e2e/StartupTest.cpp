@@ -23,3 +23,16 @@ TEST(Startup, MainWindowOpensWithTheSkinSizeAndClosesCleanly)
     EXPECT_EQ(program.WaitForExit(500), -1);
     EXPECT_EQ(program.CloseAndWait(main, 30000), 0);
 }
+
+TEST(Startup, TheRunnersFolderGoesWithTheRun)
+{
+    CString folder;
+    {
+        ProgramRunner program(L"startup");
+        ASSERT_TRUE(program.Started());
+        folder = program.Folder();
+        ASSERT_NE(program.WaitForWindow(L"TORVIK Bluetooth Device Manager", 30000), nullptr);
+        EXPECT_NE(::GetFileAttributesW(folder), INVALID_FILE_ATTRIBUTES);
+    }
+    EXPECT_EQ(::GetFileAttributesW(folder), INVALID_FILE_ATTRIBUTES) << folder.ToUtf8();
+}

@@ -114,13 +114,34 @@ TEST_F(PackageWriterTest, WithoutATargetZeroImageNoFinishIsSentYetTheWaitsRun)
     EXPECT_EQ(timerRequests, 1);
 }
 
-TEST_F(PackageWriterTest, APackageOfNoImagesWritesNothingAndStillHandsOver)
+// A package of no image would flash nothing and end as a success: every
+// writer refuses it once it is read, with the tag of its road.
+TEST_F(PackageWriterTest, EveryWriterRefusesAPackageOfNoImages)
 {
-    Start();
-    UsePackage(BuildPackage(0x6010, {}));
-    Run(HidPackageWriteThread);
-    EXPECT_EQ(Requests(), (std::vector<std::string>{"a 0D"}));
-    EXPECT_EQ(status.State, UpdateStateRestarting);
+    const struct {
+        int product;
+        WriterProcedure writer;
+        const wchar_t* english;
+    } rows[] = {
+        {0x6010, HidPackageWriteThread, L"Failed to restore firmware. Firmware corrupted"},
+        {0x5910, HidAndDriveWriteThread, L"Failed to restore firmware. Firmware corrupted"},
+        {0x4310, DualHidWriteThread, L"Failed to restore firmware. Firmware corrupted"},
+        {0x4210, RevisionCheckedHidWriteThread, L"Failed to restore firmware. Firmware corrupted"},
+        {0x3110, TwoStageHidWriteThread, L"Failed to restore firmware. Firmware corrupted"},
+        {0x5345, CombinedChipWriteThread, L"Failed to restore firmware. Firmware corrupted[7]"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << std::hex << row.product);
+        Again();
+        timerRequests = 0;
+        page.NewerOffered = 1;
+        StartPair(row.product);
+        main.currentPage = PageFirmwareRestore;
+        UsePackage(BuildPackage(row.product, {}));
+        Run(row.writer);
+        ExpectFailure(row.english);
+        EXPECT_EQ(status.State, UpdateStatePackageRead);
+    }
 }
 
 TEST_F(PackageWriterTest, ARestoreKeepsTheArchiveAndReportsAsARestore)

@@ -72,7 +72,14 @@ protected:
         main->GoToFirmwareRestore(1);
         ASSERT_EQ(PageFirmwareRestore, main->currentPage);
         EXPECT_TRUE(main->busy);
+        Lookup();
+    }
+
+    // Timer 202, then the page's messages until its lookup has ended.
+    void Lookup()
+    {
         restore().SendMessage(WM_TIMER, kLookupTimer);
+        ASSERT_TRUE(PumpMessagesUntil([this] { return !restore().LookupRunning(); }, 30000)) << "the lookup did not end";
     }
 
     // ACTION, then the page's messages until the download thread reported.
@@ -307,7 +314,7 @@ TEST_F(RestorePageTest, VoicePromptVariantsAreOfferedInTheInterfaceLanguage)
     // A language change with the option set looks again and takes the new language's variant.
     main->ApplyLanguage(LanguageGerman, true);
     EXPECT_EQ(0, restore().languageCombo.GetCount());
-    restore().SendMessage(WM_TIMER, kLookupTimer);
+    Lookup();
     ASSERT_EQ(3, restore().languageCombo.GetCount());
     EXPECT_EQ(2, restore().languageCombo.GetCurSel());
     EXPECT_EQ(CString(L"de.img"), restore().restoreStatus.ChosenFile);

@@ -49,6 +49,7 @@ TEST(Screenshot, DISABLED_ShowRestorePage)
     main.deviceSettings = archived;
     main.GoToFirmwareRestore(1);
     main.firmwareRestorePage.SendMessage(WM_TIMER, kLookupTimer);
+    PumpMessagesUntil([&main] { return !main.firmwareRestorePage.LookupRunning(); }, 30000);
     main.firmwareRestorePage.currentSection = ShotNumber("TORVIK_SHOT_SECTION", 0);
     main.firmwareRestorePage.FillBackupInfoLabels();
     main.firmwareRestorePage.RefreshRestorePage();

@@ -1,5 +1,11 @@
 #include "support/ProgramRunner.h"
 
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "framework/File.h"
@@ -17,7 +23,9 @@ ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, C
 {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
-    m_folder = CString(temp) + CString::Formatted(L"torvik_%s_%lu_%lu", folderTag, ::GetCurrentProcessId(), ::GetTickCount());
+    static std::atomic<unsigned long> count{0};
+    m_folder = CString(temp) + CString::Formatted(L"torvik_%s_%lu_%lu_%lu", folderTag, ::GetCurrentProcessId(),
+                                                  ::GetTickCount(), ++count);
     EnsureFolder(m_folder);
     const CString source = WindowsPathOf(programPath ? programPath : TORVIK_PROGRAM_PATH);
     CString exe = m_folder + L"\\" + source.Mid(source.ReverseFind(L'\\') + 1);
@@ -60,6 +68,33 @@ ProgramRunner::~ProgramRunner()
         ::WaitForSingleObject(m_process, 5000);
         ::CloseHandle(m_process);
     }
+    RemoveFolder();
+}
+
+void ProgramRunner::RemoveFolder()
+{
+    if (m_folder.IsEmpty()) return;
+    if (testing::Test::HasFailure()) {
+        // Kept for a look at what the program left: its files, "IMG", its logs.
+        using UnixFileName = char*(CDECL*)(const wchar_t*);
+        const auto unixFileName = reinterpret_cast<UnixFileName>(
+            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+        char* unixPath = unixFileName ? unixFileName(m_folder) : nullptr;
+        std::printf("The failed test's program folder is kept: %s%s%s\n", m_folder.ToUtf8().c_str(),
+                    unixPath ? " = " : "", unixPath ? unixPath : "");
+        std::fflush(stdout);
+        if (unixPath) ::HeapFree(::GetProcessHeap(), 0, unixPath);
+        return;
+    }
+    // The files of a process that has just ended may stay locked a moment.
+    const std::filesystem::path folder(m_folder.str());
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+        if (!std::filesystem::exists(folder, error)) return;
+        ::Sleep(100);
+    }
+    std::printf("The program folder %s could not be removed\n", m_folder.ToUtf8().c_str());
 }
 
 namespace {

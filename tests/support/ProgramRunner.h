@@ -12,7 +12,9 @@ class ProgramRunner {
 public:
     // Copies the program (or another program of the build, by its Unix path)
     // into a fresh folder (the program keeps its files in "IMG" beside itself)
-    // and starts it with extra environment variables.
+    // and starts it with extra environment variables. The folder goes with the
+    // runner, once the program has ended, unless the current test has failed:
+    // then it is kept, and its place is printed.
     explicit ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env = {},
                            const char* programPath = nullptr);
     ~ProgramRunner();
@@ -38,6 +40,8 @@ public:
     LARGE_INTEGER StartCounter() const { return m_startCounter; }
 
 private:
+    void RemoveFolder();
+
     CString m_folder;
     HANDLE m_process = nullptr;
     DWORD m_pid = 0;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/HttpDownload.h"
 #include "device/DeviceSettings.h"
 #include "firmware/SettingsArchive.h"
 #include "fixtures/server/TestServer.h"
@@ -29,6 +30,20 @@ protected:
     static void Serve(const char* name, const std::string& bytes)
     {
         ASSERT_TRUE(testserver::ServeFile(CString(L"malvobluetoothmanager/") + CString::FromUtf8(name), bytes));
+    }
+    // The headset after its update to 4.3, which the server offers nothing newer than.
+    static std::string HeadsetAt43() { return Tkv8Headset("c", "dfu.c.ps.0x02A4=2B 00 00 00\n"); }
+    // Its settings archive beside the program: firmware 4.2 with VOX Phone on.
+    void ArchiveVersion42()
+    {
+        DeviceSettings archived;
+        archived.SetDefaults(0x4D10, 4, 2);
+        archived.ProductId = 0x4D10;
+        archived.Firmware = {4, 2};
+        archived.HandsfreeVOX = 1;
+        archived.ArchiveTime = 1356994798;
+        ASSERT_TRUE(EnsureFolder(program->Folder() + L"\\IMG"));
+        ASSERT_TRUE(WriteWholeFile(ImgFile(L"TKV8.wqlnxarch"), SettingsArchiveText(archived).ToAnsi()));
     }
     // The system's save dialog: its file name box.
     HWND SaveDialogNameBox()
@@ -107,15 +122,8 @@ TEST_F(ServerUpdateTest, ARestoreFlashesTheArchivedVersionAndWritesTheArchivedSe
     // The headset went to 4.3; its archive holds 4.2 with VOX Phone on.
     Serve("Revisions", "TKV8:v4.2:tkv8_4.2.img\n");
     Serve("tkv8_4.2.img", FixtureBytes("tkv8_4D10_4.2.dfu"));
-    Start(Tkv8Headset("c", "dfu.c.ps.0x02A4=2B 00 00 00\n"), testserver::HttpBase());
-    DeviceSettings archived;
-    archived.SetDefaults(0x4D10, 4, 2);
-    archived.ProductId = 0x4D10;
-    archived.Firmware = {4, 2};
-    archived.HandsfreeVOX = 1;
-    archived.ArchiveTime = 1356994798;
-    ASSERT_TRUE(EnsureFolder(program->Folder() + L"\\IMG"));
-    ASSERT_TRUE(WriteWholeFile(ImgFile(L"TKV8.wqlnxarch"), SettingsArchiveText(archived).ToAnsi()));
+    Start(HeadsetAt43(), testserver::HttpBase());
+    ArchiveVersion42();
 
     GoToUpdatePage();
     ASSERT_TRUE(PressUntilPage(IDC_TAB_FIRMWARE_RESTORE, IDC_RESTORE_LIST)) << "no restore page";
@@ -139,6 +147,56 @@ TEST_F(ServerUpdateTest, ARestoreFlashesTheArchivedVersionAndWritesTheArchivedSe
     std::string archiveAfter;
     ASSERT_TRUE(ReadWholeFile(ImgFile(L"TKV8.wqlnxarch"), archiveAfter));
     EXPECT_EQ(archiveBefore, archiveAfter);
+}
+
+// The server sends the revisions index's headers and holds its body back:
+// the window answers throughout the lookup, which then ends as usual.
+TEST_F(ServerUpdateTest, TheWindowAnswersWhileTheServerHoldsTheRevisionsBack)
+{
+    // Long enough that a window frozen by the lookup is told from a busy machine.
+    constexpr ULONGLONG kHoldMs = 12000;
+    constexpr ULONGLONG kLongestSilenceMs = 6000;
+    Serve("Revisions", "TKV8:v4.2:tkv8_4.2.img\n");
+    const CString logPath = testserver::StateFolder() + L"\\log";
+    const auto revisionsRequests = [&logPath] {
+        std::string log;
+        ReadWholeFile(logPath, log);
+        size_t count = 0;
+        for (size_t at = 0; (at = log.find("/Revisions HTTP", at)) != std::string::npos; ++at) ++count;
+        return count;
+    };
+    const size_t requestsBefore = revisionsRequests();
+    Start(HeadsetAt43(), testserver::HttpBase() + L"/with/pause_after=0&gate=revisions_held&only=Revisions");
+    ArchiveVersion42();
+    GoToUpdatePage();
+
+    // From the press on, the window is asked again and again; the server
+    // holds the index back for a while after the lookup's request came.
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_FIRMWARE_RESTORE, BN_CLICKED), 0);
+    const ULONGLONG pressed = ::GetTickCount64();
+    ULONGLONG asked = 0, lastAnswer = pressed, longestSilence = 0;
+    bool released = false;
+    while (!(released && Enabled(IDC_ACTION)) && ::GetTickCount64() - pressed < kHoldMs + 2 * kStepMs) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (!asked && revisionsRequests() > requestsBefore) asked = now;
+        if (asked && !released && now - asked >= kHoldMs) {
+            char* body = nullptr;
+            ASSERT_GT(HttpDownload(testserver::HttpBase() + L"/release/revisions_held", &body, nullptr, nullptr), 0);
+            DownloadBuffer freed(body);
+            released = true;
+        }
+        DWORD_PTR result = 0;
+        if (::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result)) {
+            longestSilence = std::max(longestSilence, ::GetTickCount64() - lastAnswer);
+            lastAnswer = ::GetTickCount64();
+        }
+        ::Sleep(100);
+    }
+    ASSERT_NE(asked, 0u) << "the lookup did not ask the server";
+    EXPECT_LT(longestSilence, kLongestSilenceMs) << "the window stopped answering during the lookup";
+    EXPECT_NE(PageWith(IDC_RESTORE_LIST), nullptr) << "no restore page";
+    EXPECT_TRUE(Enabled(IDC_ACTION)) << "RESTORE is not offered; status: " << Status().c_str();
+    EXPECT_EQ(Status(), L"Press the [RESTORE] button");
 }
 
 }  // namespace

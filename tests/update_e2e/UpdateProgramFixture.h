@@ -28,8 +28,10 @@ protected:
     void GoToUpdatePageFromRecognition()
     {
         ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS)) << "recognition did not go on to the update page";
-        // The page is busy until its index fetch has ended.
+        // The page is busy until its index fetch has ended; the end's handler
+        // frees NEXT before it draws the page again, so it is let finish.
         ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); })) << "the update page stays busy";
+        ASSERT_TRUE(Sync());
     }
 
     // The package in the page's file box, then ACTION.
