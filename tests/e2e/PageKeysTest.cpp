@@ -1,0 +1,57 @@
+// The real program under the keyboard: Enter and Escape inside a page do
+// nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/SettingsSaveFixture.h"
+
+namespace {
+
+// A HID headset 0x5910 with basic settings, speed dial and FM radio.
+const std::string kOstrel =
+    "usb.1=USB\\VID_3E1F&PID_5910&REV_0100\n"
+    "hid.o.pid=0x5910\nhid.o.name=Torvik Ostrel\nhid.o.version=1.2.0.0.17\nhid.o.item.4=0\n"
+    "hid.o.item.0x15=0x66E9, 9310, 2, 8750, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 4\nhid.o.item.0x5A=text:112\n";
+
+using PageKeys = SettingsSave;
+
+// Enter and Escape in a control of every page: the program goes on, on the
+// same page; a speed-dial number typed before them stays unsaved and changed.
+TEST_F(PageKeys, EnterAndEscapeDoNothingOnEveryPage)
+{
+    Start(kOstrel);
+    const auto keysDoNothing = [&](int pageControl, int target) {
+        SCOPED_TRACE(target);
+        const HWND shown = PageWith(pageControl);
+        ASSERT_NE(shown, nullptr);
+        ASSERT_TRUE(PressKeys(target ? ::GetDlgItem(shown, target) : shown, {VK_RETURN, VK_ESCAPE}))
+            << "the program ended";
+        EXPECT_EQ(PageWith(pageControl), shown);
+        EXPECT_EQ(Box(), nullptr);
+    };
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) && Enabled(IDC_NEXT); }));
+    keysDoNothing(IDC_SELECTION_START, IDC_SELECTION_START);
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    keysDoNothing(IDC_RECOGNITION_WARNING, 0);
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_FILE));
+    keysDoNothing(IDC_FW_FILE, IDC_FW_FILE);
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_FIRMWARE_RESTORE, IDC_RESTORE_LIST));
+    keysDoNothing(IDC_RESTORE_LIST, IDC_RESTORE_LIST);
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID));
+    keysDoNothing(IDC_SETTINGS_GRID, IDC_SETTINGS_GRID);
+    ASSERT_NE(Section(2, IDC_FM_REGION), nullptr);
+    keysDoNothing(IDC_FM_REGION, IDC_FM_PRESET1);
+
+    ASSERT_NE(Section(1, IDC_SPEED_DIAL_NUMBER1), nullptr);
+    const HWND number = ::GetDlgItem(page, IDC_SPEED_DIAL_NUMBER1);
+    ::PostMessageW(number, EM_SETSEL, 3, 3);
+    ::PostMessageW(number, WM_CHAR, L'5', 1);
+    keysDoNothing(IDC_SPEED_DIAL_NUMBER1, IDC_SPEED_DIAL_NUMBER1);
+    EXPECT_EQ(TextOf(number), L"1125");
+    EXPECT_TRUE(Enabled(IDC_ACTION)) << "the change is kept for saving";
+    EXPECT_TRUE(Journal("hid o 04").empty()) << "nothing written";
+}
+
+}  // namespace
