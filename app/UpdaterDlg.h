@@ -182,6 +182,8 @@ private:
     void UpdateSectionChooser();
     // The page object of a page number, null for another number.
     CWizardPage* Page(int page);
+    // Only the current page shown.
+    void SettlePageArea();
     void EndSectionList();
     HBRUSH FramePatternBrush(CWnd* control);
     // A bitmap of the part of the background picture behind a control.

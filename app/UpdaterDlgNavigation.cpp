@@ -416,6 +416,24 @@ void CUpdaterDlg::UpdateNavigation()
             part->Invalidate();
         }
     }
+
+    // 8. The page area.
+    SettlePageArea();
+}
+
+void CUpdaterDlg::SettlePageArea()
+{
+    // The current page alone, none while the section list covers the area. A
+    // page that switched its redrawing off and on again has shown itself, also
+    // when it was hidden.
+    CWizardPage* shown = sectionListOpen ? nullptr : Page(currentPage);
+    for (int page = PageWelcome; page <= PageSpeedDial; ++page) {
+        CWizardPage* each = Page(page);
+        if (!each->m_hWnd) continue;
+        const bool visible = each->IsWindowVisible();
+        if (each == shown && !visible) each->ShowWindow(SW_SHOW);
+        else if (each != shown && visible) each->ShowWindow(SW_HIDE);
+    }
 }
 
 void CUpdaterDlg::UpdateSectionChooser()

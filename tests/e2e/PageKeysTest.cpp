@@ -1,5 +1,5 @@
-// The real program under the keyboard: Enter and Escape inside a page do
-// nothing.
+// The real program under the keyboard and its page changes: Enter and Escape
+// inside a page do nothing, and after a page change one page shows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,6 +52,25 @@ TEST_F(PageKeys, EnterAndEscapeDoNothingOnEveryPage)
     EXPECT_EQ(TextOf(number), L"1125");
     EXPECT_TRUE(Enabled(IDC_ACTION)) << "the change is kept for saving";
     EXPECT_TRUE(Journal("hid o 04").empty()) << "nothing written";
+}
+
+// The headset leaves with the FM write while a chip 0x5210 is on USB: the
+// read-back recognises the chip, and the FM page, which it has not, gives way
+// to the basic settings page, alone.
+TEST_F(PageKeys, OnePageShowsWhenTheReadBackFindsAnotherHeadset)
+{
+    Start(kOstrel);
+    GoToSettingsPage();
+    ASSERT_NE(Section(2, IDC_FM_REGION), nullptr);
+    ClickOnPage(IDC_FM_CHECK2);
+    WriteScenario(kOstrel + "hid.o.on.4=leave\nusb.2=USB\\VID_3E1F&PID_5210&REV_0100\n"
+                            "dfu.c.pid=0x5210\ndfu.c.ps.0x02A3=words:0x5210\n"
+                            "dfu.c.ps.0x0108=text:Radio Demo\ndfu.c.ps.0x02A4=words:10, 0\n");
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_GAIN_HIGH) != nullptr && Enabled(IDC_NEXT); }))
+        << "status: " << Status().c_str();
+    Sync();
+    EXPECT_EQ(ShownPages().size(), 1u);
 }
 
 }  // namespace
