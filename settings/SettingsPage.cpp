@@ -20,7 +20,7 @@ void CSettingsPage::LoadSettings()
     // without FM): this page is then hidden and stays as it is.
     if (main->currentPage != m_page) return;
     RefreshTexts();
-    FocusOnEntry();
+    if (CWnd* entry = EntryControl()) entry->SetFocus();
 }
 
 void DiscardSettingsPageChanges(CSettingsPage& page)

@@ -1,5 +1,6 @@
 // The real program under the keyboard and its page changes: Enter and Escape
-// inside a page do nothing, and after a page change one page shows.
+// inside a page do nothing, and after a page change one page shows and the
+// keyboard is on a control the rider can see.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -71,6 +72,23 @@ TEST_F(PageKeys, OnePageShowsWhenTheReadBackFindsAnotherHeadset)
         << "status: " << Status().c_str();
     Sync();
     EXPECT_EQ(ShownPages().size(), 1u);
+}
+
+// BACK from the basic settings page, whose grid had the keyboard: the
+// keyboard goes with the page change, to NEXT or a control of the page shown.
+TEST_F(PageKeys, KeyboardFollowsThePageChange)
+{
+    Start(kOstrel);
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS));
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID));
+    EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(PageWith(IDC_SETTINGS_GRID), IDC_SETTINGS_GRID));
+    ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_FW_STEPS));
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    Sync();
+    const HWND focus = KeyboardFocus();
+    EXPECT_TRUE(::IsWindowVisible(focus));
+    EXPECT_TRUE(focus == ::GetDlgItem(main, IDC_NEXT) || ::IsChild(PageWith(IDC_FW_STEPS), focus));
 }
 
 }  // namespace

@@ -130,6 +130,13 @@ protected:
         const std::vector<HWND> pages = ShownPages();
         return !pages.empty() && ::GetDlgItem(pages.front(), controlId) ? pages.front() : nullptr;
     }
+    // The window of the program that has the keyboard focus; null when none.
+    HWND KeyboardFocus()
+    {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+    }
 
     // Posts the keys (each down and up) to a window of the program, then a
     // marker behind them (a position of the hidden progress bar): true once
