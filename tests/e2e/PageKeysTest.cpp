@@ -25,6 +25,9 @@ TEST_F(PageKeys, EnterAndEscapeDoNothingOnEveryPage)
     Start(kOstrel);
     const auto keysDoNothing = [&](int pageControl, int target) {
         SCOPED_TRACE(target);
+        // The page has ended what it started on entry (NEXT waits for it).
+        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        Sync();
         const HWND shown = PageWith(pageControl);
         ASSERT_NE(shown, nullptr);
         ASSERT_TRUE(PressKeys(target ? ::GetDlgItem(shown, target) : shown, {VK_RETURN, VK_ESCAPE}))

@@ -30,6 +30,9 @@ protected:
         ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS)) << "recognition did not go on to the update page";
         // The page is busy until its index fetch has ended.
         ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); })) << "the update page stays busy";
+        // The page relabels itself after the frame has enabled NEXT, with its
+        // redrawing (and so its visibility) off for a moment.
+        Sync();
     }
 
     // The package in the page's file box, then ACTION.
