@@ -182,6 +182,11 @@ private:
     void UpdateSectionChooser();
     // The page object of a page number, null for another number.
     CWizardPage* Page(int page);
+    // Only the current page shown, and the keyboard on a visible control.
+    void SettlePageArea();
+    // True when the focus window is a visible control of the frame or of the
+    // shown page that takes keys.
+    bool HoldsKeyboard(HWND focus);
     void EndSectionList();
     HBRUSH FramePatternBrush(CWnd* control);
     // A bitmap of the part of the background picture behind a control.

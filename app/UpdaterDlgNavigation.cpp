@@ -262,8 +262,9 @@ void CUpdaterDlg::OnBnClickedTabDeviceSetting()
     if (Refused() || IsNoSettingsProduct(targetProductId)) return;
     if (targetProductId == kSpeedDialOnlyProduct) GoToSpeedDial(1);
     else GoToDeviceSetting(1);
-    if (currentPage == PageDeviceSetting && deviceSettingPage.settingsGrid.m_hWnd)
-        deviceSettingPage.settingsGrid.SetFocus();
+    if (currentPage == PageDeviceSetting) {
+        if (CWnd* grid = deviceSettingPage.EntryControl()) grid->SetFocus();
+    }
 }
 
 void CUpdaterDlg::OnBnClickedAction()
@@ -418,6 +419,44 @@ void CUpdaterDlg::UpdateNavigation()
             part->Invalidate();
         }
     }
+
+    // 8. The page area and the keyboard.
+    SettlePageArea();
+}
+
+void CUpdaterDlg::SettlePageArea()
+{
+    // The current page alone, none while the section list covers the area. A
+    // page that switched its redrawing off and on again has shown itself, also
+    // when it was hidden.
+    CWizardPage* shown = sectionListOpen ? nullptr : Page(currentPage);
+    for (int page = PageWelcome; page <= PageSpeedDial; ++page) {
+        CWizardPage* each = Page(page);
+        if (!each->m_hWnd) continue;
+        const bool visible = each->IsWindowVisible();
+        if (each == shown && !visible) each->ShowWindow(SW_SHOW);
+        else if (each != shown && visible) each->ShowWindow(SW_HIDE);
+    }
+
+    // Hiding or disabling the control with the focus leaves the keyboard on
+    // nothing, or on a hidden control: it goes to the page's own control,
+    // else to NEXT; while that waits (busy), to the frame itself until the
+    // next refresh. Not while another window (a box, a popup list) is active.
+    if (::GetActiveWindow() != m_hWnd || HoldsKeyboard(::GetFocus())) return;
+    CWnd* target = shown ? shown->EntryControl() : nullptr;
+    if (!target) target = &nextButton;
+    if (!target->IsWindowEnabled()) target = this;
+    target->SetFocus();
+}
+
+bool CUpdaterDlg::HoldsKeyboard(HWND focus)
+{
+    if (!focus || focus == m_hWnd || !::IsChild(m_hWnd, focus) || !::IsWindowVisible(focus)) return false;
+    for (int page = PageWelcome; page <= PageSpeedDial; ++page) {
+        if (focus == Page(page)->m_hWnd) return false;
+    }
+    // The statics of the frame (the page area among them) take no keys.
+    return !(::SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_STATIC);
 }
 
 void CUpdaterDlg::UpdateSectionChooser()

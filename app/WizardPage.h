@@ -18,6 +18,10 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
+    // The control that takes the keyboard when the page is entered; null for
+    // the main window's NEXT.
+    virtual CWnd* EntryControl() { return nullptr; }
+
     // The wait cursor while the main window is busy; else the default handling.
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     // Transparent text over the main window's page brush.

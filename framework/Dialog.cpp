@@ -180,8 +180,19 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
 
 BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
-    // Child dialogs (pages) leave keyboard navigation to their top-level dialog.
-    if (GetStyle() & WS_CHILD) return FALSE;
+    if (GetStyle() & WS_CHILD) {
+        // A child dialog (a page) answers Enter and Escape itself, with its own
+        // OnOK and OnCancel, unless the control with the focus takes the key;
+        // otherwise the top-level dialog would take them for its own OK and
+        // Cancel. The rest of the keyboard navigation is the top-level dialog's.
+        if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+            const LRESULT wants = ::SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+            if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return FALSE;
+            SendMessage(WM_COMMAND, msg->wParam == VK_RETURN ? IDOK : IDCANCEL, 0);
+            return TRUE;
+        }
+        return FALSE;
+    }
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST)
         return ::IsDialogMessageW(m_hWnd, msg);
     return FALSE;

@@ -3,7 +3,8 @@
 // DoModal runs the framework's own modal loop: the owner is disabled and each
 // message goes to PreTranslateMessage of its window and each parent up to the
 // top-level window (whose CDialog::PreTranslateMessage calls IsDialogMessage)
-// before it is dispatched.
+// before it is dispatched; a child dialog on the way answers Enter and Escape
+// with its own OnOK and OnCancel.
 #pragma once
 
 #include <functional>

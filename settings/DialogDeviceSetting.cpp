@@ -177,9 +177,10 @@ const DeviceSettings& CDialogDeviceSetting::DeviceRecord() const
 
 void CDialogDeviceSetting::ResetToDefaults() { BuildBasicDefaults(defaultsCopy, workingCopy); }
 
-void CDialogDeviceSetting::FocusOnEntry()
+CWnd* CDialogDeviceSetting::EntryControl()
 {
-    if (settingsGrid.m_hWnd) settingsGrid.SetFocus();
+    // The grid of the list layout; the legacy rows have no one control to start at.
+    return settingsGrid.m_hWnd && settingsGrid.IsWindowVisible() ? &settingsGrid : nullptr;
 }
 
 void CDialogDeviceSetting::SetListColumnWidths()

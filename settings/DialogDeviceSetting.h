@@ -188,12 +188,13 @@ public:
     static const int kHelpButtonIds[kHelpButtonCount];
     CBitmapButton helpButtons[kHelpButtonCount];
 
+    CWnd* EntryControl() override;
+
     DECLARE_MESSAGE_MAP()
 
 protected:
     void ResetToDefaults() override;
     void FillControls() override { LayoutLegacyControls(); }
-    void FocusOnEntry() override;
 
 private:
     // The handlers of the legacy rows: store into the working copy, show the

@@ -16,8 +16,11 @@ void CSettingsPage::LoadSettings()
     main->transferPercent = -1;
     main->currentSection = main->SettingSectionIndexOfPage(m_page);
     FillControls();
+    // Filling may have gone on to another page (the FM page for a headset
+    // without FM): this page is then hidden and stays as it is.
+    if (main->currentPage != m_page) return;
     RefreshTexts();
-    FocusOnEntry();
+    if (CWnd* entry = EntryControl()) entry->SetFocus();
 }
 
 void DiscardSettingsPageChanges(CSettingsPage& page)

@@ -51,9 +51,6 @@ protected:
     virtual void ResetToDefaults() = 0;
     // Shows the working copy in the page's controls.
     virtual void FillControls() = 0;
-    // Where the keyboard goes when the page is entered.
-    virtual void FocusOnEntry() {}
-
 private:
     int m_page;
 };

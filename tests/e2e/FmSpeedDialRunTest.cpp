@@ -19,21 +19,6 @@ constexpr wchar_t kSaved[] = L"Device setting saved successfully";
 
 class FmSpeedDialRun : public SettingsSave {
 protected:
-    // The section chooser's list at a section (0 basic, 1 speed dial, 2 FM
-    // radio for this headset), from the basic settings page; the page shown.
-    HWND Section(int index, int controlOfThePage)
-    {
-        const HWND list = ::GetDlgItem(main, IDC_SECTION_LIST);
-        ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_DROPDOWN, BN_CLICKED), 0, SMTO_NORMAL, 5000,
-                              nullptr);
-        if (!WaitFor([&] { return ::IsWindowVisible(list) != FALSE; })) return nullptr;
-        ::SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, nullptr);
-        ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_LIST, LBN_SELCHANGE),
-                              reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, nullptr);
-        WaitFor([&] { return PageWith(controlOfThePage) != nullptr; });
-        return page = PageWith(controlOfThePage);
-    }
-
     void SaveAndWaitForTheReadBack()
     {
         ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);

@@ -21,6 +21,20 @@ protected:
     {
         ::SendMessageTimeoutW(::GetDlgItem(page, controlId), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, nullptr);
     }
+    // The section chooser's list at a section (0 basic, 1 speed dial, 2 FM
+    // radio for a headset with all three), from a settings page; the page shown.
+    HWND Section(int index, int controlOfThePage)
+    {
+        const HWND list = ::GetDlgItem(main, IDC_SECTION_LIST);
+        ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_DROPDOWN, BN_CLICKED), 0, SMTO_NORMAL, 5000,
+                              nullptr);
+        if (!WaitFor([&] { return ::IsWindowVisible(list) != FALSE; })) return nullptr;
+        ::SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, nullptr);
+        ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_LIST, LBN_SELCHANGE),
+                              reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, nullptr);
+        WaitFor([&] { return PageWith(controlOfThePage) != nullptr; });
+        return page = PageWith(controlOfThePage);
+    }
     bool Checked(int controlId)
     {
         DWORD_PTR result = 0;

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -106,25 +108,55 @@ protected:
         return text;
     }
 
-    // The shown page of the main window when it holds the control, else null.
-    HWND PageWith(int controlId)
+    // The pages of the main window that are visible (one, but for a fault).
+    std::vector<HWND> ShownPages()
     {
-        struct Find {
-            HWND found;
-        } state{nullptr};
+        std::vector<HWND> pages;
         ::EnumChildWindows(
             main,
             [](HWND hwnd, LPARAM param) -> BOOL {
                 wchar_t cls[16] = {};
                 ::GetClassNameW(hwnd, cls, 16);
-                if (::IsWindowVisible(hwnd) && wcscmp(cls, L"#32770") == 0) {
-                    reinterpret_cast<Find*>(param)->found = hwnd;
-                    return FALSE;
-                }
+                if (::IsWindowVisible(hwnd) && wcscmp(cls, L"#32770") == 0)
+                    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
                 return TRUE;
             },
-            reinterpret_cast<LPARAM>(&state));
-        return state.found && ::GetDlgItem(state.found, controlId) ? state.found : nullptr;
+            reinterpret_cast<LPARAM>(&pages));
+        return pages;
+    }
+    // The shown page of the main window when it holds the control, else null.
+    HWND PageWith(int controlId)
+    {
+        const std::vector<HWND> pages = ShownPages();
+        return !pages.empty() && ::GetDlgItem(pages.front(), controlId) ? pages.front() : nullptr;
+    }
+    // The window of the program that has the keyboard focus; null when none.
+    HWND KeyboardFocus()
+    {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+    }
+
+    // Posts the keys (each down and up) to a window of the program, then a
+    // marker behind them (a position of the hidden progress bar): true once
+    // the program has handled them all, false when it ended on the way.
+    bool PressKeys(HWND to, std::initializer_list<WPARAM> keys)
+    {
+        for (WPARAM key : keys) {
+            const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+            ::PostMessageW(to, WM_KEYDOWN, key, 1 | scan);
+            ::PostMessageW(to, WM_KEYUP, key, 1 | scan | static_cast<LPARAM>(0xC0000000u));
+        }
+        const HWND bar = ::GetDlgItem(main, IDC_PROGRESS);
+        const auto position = [bar] {
+            DWORD_PTR result = 0;
+            ::SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_NORMAL, 5000, &result);
+            return result;
+        };
+        const DWORD_PTR marker = position() == 41 ? 42 : 41;
+        ::PostMessageW(bar, PBM_SETPOS, marker, 0);
+        return WaitFor([&] { return !::IsWindow(main) || position() == marker; }, false) && ::IsWindow(main);
     }
 
     // Waits (bounded) for the condition; boxes on the way are answered with
