@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "firmware/FirmwareIndex.h"
+#include "framework/File.h"
 
 namespace {
 
@@ -129,7 +130,17 @@ TEST(FirmwareIndexParser, VoicePromptVariants)
 TEST(FirmwareIndexParser, RefusedLinesAndNames)
 {
     const std::wstring longLine = L"TKV8:v9.9:" + std::wstring(kMaxIndexLineLength, L'a') + L".img\n";
+    // The longest name whose file fits the path limit in the program's folder.
+    const std::wstring atLimit(static_cast<size_t>(LongestPlainFileName()), L'n');
     const Case cases[] = {
+        {"a name at the length limit", L"TKV8:v4.3:" + atLimit + L"\n", Model(L"TKV8"),
+         {4, 3, 0, 0, atLimit.c_str(), {}, -1}},
+        {"a name one over it", L"TKV8:v9.9:" + atLimit + L"n\nTKV8:v4.3:a.img\n", Model(L"TKV8"),
+         {4, 3, 0, 0, L"a.img", {}, -1}},
+        {"a device name", L"TKV8:v9.9:NUL\nTKV8:v9.8:com1.img\nTKV8:v4.3:a.img\n", Model(L"TKV8"),
+         {4, 3, 0, 0, L"a.img", {}, -1}},
+        {"a query, a fragment, an escape", L"TKV8:v9.9:a?b.img\nTKV8:v9.8:a#b\nTKV8:v9.7:a%20b\nTKV8:v4.3:a.img\n",
+         Model(L"TKV8"), {4, 3, 0, 0, L"a.img", {}, -1}},
         {"a file in a folder, before the match: skipped", L"TKV8:v9.9:../up.img\nTKV8:v4.3:a.img\n", Model(L"TKV8"),
          {4, 3, 0, 0, L"a.img", {}, -1}},
         {"a drive", L"TKV8:v9.9:C:\\fw.img\nTKV8:v4.3:a.img\n", Model(L"TKV8"), {4, 3, 0, 0, L"a.img", {}, -1}},

@@ -21,6 +21,61 @@ TEST(Files, WholeFileWriteReplacesAtomically)
     EXPECT_FALSE(WriteWholeFile(folder + L"\\missing\\x.txt", std::string("x")));
 }
 
+TEST(Files, OnlyPlainNamesThatFitTheProgramsFolder)
+{
+    const int longest = LongestPlainFileName();
+    // The longest name, downloaded into "IMG" through its partial file, meets the system's limit.
+    EXPECT_EQ(PartialFilePath(ProgramImgFolder() + CString(L'a', longest)).GetLength(), kMaxPathLength);
+    const struct {
+        CString name;
+        bool plain;
+    } cases[] = {
+        {L"V40_v1.2.img", true},
+        {L"Setup 3.4 (x64) & more=1.EXE", true},
+        {L"\u30D5\u30A1\u30FC\u30E0.img", true},
+        {CString(L'a', longest), true},
+        {CString(L'a', longest + 1), false},
+        {CString(L'a', 300), false},
+        {L"", false},
+        {L".", false},
+        {L"..", false},
+        {L"..\\evil.img", false},
+        {L"IMG\\a.img", false},
+        {L"a/b.img", false},
+        {L"C:a.img", false},
+        {L"a.img:stream", false},
+        {L"CON", false},
+        {L"con.img", false},
+        {L"Nul.tar.gz", false},
+        {L"NUL .img", false},
+        {L"aux", false},
+        {L"PRN.exe", false},
+        {L"COM1", false},
+        {L"com9.img", false},
+        {L"LPT1.bin", false},
+        {L"lpt5", false},
+        {L"CONIN$", false},
+        {L"COM10.img", true},
+        {L"CONSOLE.img", true},
+        {L"NULL.img", true},
+        {L"my.con", true},
+        {L"a?b.img", false},
+        {L"a#b.img", false},
+        {L"100%.img", false},
+        {L"a*.img", false},
+        {L"a<b>.img", false},
+        {L"a|b.img", false},
+        {L"\"a\".img", false},
+        {L"a\tb.img", false},
+        {L"a\nb.img", false},
+        {CString(L"a\x01.img"), false},
+        {L"a\x7F.img", false},
+        {L"a.img.", false},
+        {L"a.img ", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name.ToUtf8();
+}
+
 TEST(Files, StdioLinesWithMixedBreaks)
 {
     TempFolder temp(L"torvik_lines");

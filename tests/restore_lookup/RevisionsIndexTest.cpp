@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/File.h"
 #include "restore/RevisionsIndex.h"
 
 namespace {
@@ -120,9 +121,12 @@ TEST(RevisionsIndex, FindsTheArchivedVersion)
 }
 
 // (A drive letter cannot come through: its colon makes the line one field longer.)
-TEST(RevisionsIndex, NamesThatWouldLeaveTheServerFolderAreNotEntries)
+TEST(RevisionsIndex, NamesThatAreNotPlainFileNamesAreNotEntries)
 {
-    for (const wchar_t* file : {L"../x.img", L"..\\x.img", L"a/b.img", L"\\\\host\\x.img", L"..", L""}) {
+    const CString overlong(L'n', LongestPlainFileName() + 1);
+    for (const CString& file : {CString(L"../x.img"), CString(L"..\\x.img"), CString(L"a/b.img"),
+                                CString(L"\\\\host\\x.img"), CString(L".."), CString(), CString(L"NUL"),
+                                CString(L"Com1.img"), CString(L"a?b.img"), overlong}) {
         const CString plain = CString(L"V40:v4.2:") + file + L"\n";
         EXPECT_FALSE(ParseRevisionsIndex(plain.str(), Query(4, 2)).found) << CString(file).ToUtf8();
         // As a variant it ends nothing before the run and is no entry itself.

@@ -74,6 +74,11 @@ protected:
     }
 
     void ServeVersionFile(const std::string& text) { ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/x64/Software", text)); }
+    // How the server answers for an installer it has no file of.
+    void ServeInstallerAs(const char* name, const std::string& options)
+    {
+        ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/" + CString::FromUtf8(name) + L".with", options));
+    }
     void RemoveVersionFile() { ::DeleteFileW(testserver::StateFolder() + L"\\root\\malvobluetoothmanager\\x64\\Software"); }
 
     // Timer 101 starts the check on a worker; its result arrives as a posted
@@ -259,9 +264,9 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
 {
     TempFolder folder(L"welcome");
     const int before = 102 * 1024 * 11;  // 1 percent of the fixed total
-    ServeVersionFile(VersionLines("v1.1", ("gen?size=" + std::to_string(before + 100) +
-                                           "&pause_after=" + std::to_string(before) + "&gate=welcome").c_str(),
-                                  nullptr));
+    ServeInstallerAs("Gated.exe", "size=" + std::to_string(before + 100) + "&pause_after=" + std::to_string(before) +
+                                      "&gate=welcome");
+    ServeVersionFile(VersionLines("v1.1", "Gated.exe", nullptr));
     Start();
     savePath = folder / L"Setup.exe";
     RunCheck();
@@ -286,7 +291,8 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
 TEST_F(WelcomePageTest, SlowServerKeepsTheProgressAtZeroUntilTheTransferBegins)
 {
     TempFolder folder(L"welcome");
-    ServeVersionFile(VersionLines("v1.1", "gen?size=5000&delay=2", nullptr));
+    ServeInstallerAs("Slow.exe", "size=5000&delay=2");
+    ServeVersionFile(VersionLines("v1.1", "Slow.exe", nullptr));
     Start();
     savePath = folder / L"Setup.exe";
     RunCheck();
@@ -325,12 +331,15 @@ TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
         const wchar_t* status;
     };
     const Case cases[] = {
-        {"dropped connection", "gen?size=200000&drop=50000", L"a.exe", 42, L"Cannot connect to the server."},
+        {"dropped connection", "Dropped.exe", L"a.exe", 42, L"Cannot connect to the server."},
         {"error answer", "Absent.exe", L"b.exe", 42, L"Cannot connect to the server."},
-        {"server goes quiet", "gen?size=200000&stall=after", L"e.exe", 42, L"Cannot connect to the server."},
-        {"folder missing", "gen?size=100", L"missing\\c.exe", 42, L"Cannot open file."},
-        {"shell cannot start it", "gen?size=100", L"d.exe", 2, L"Cannot open file."},
+        {"server goes quiet", "Quiet.exe", L"e.exe", 42, L"Cannot connect to the server."},
+        {"folder missing", "Small.exe", L"missing\\c.exe", 42, L"Cannot open file."},
+        {"shell cannot start it", "Small.exe", L"d.exe", 2, L"Cannot open file."},
     };
+    ServeInstallerAs("Dropped.exe", "size=200000&drop=50000");
+    ServeInstallerAs("Quiet.exe", "size=200000&stall=after");
+    ServeInstallerAs("Small.exe", "size=100");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         shellOpens.clear();
