@@ -255,9 +255,76 @@ bool HasControlCharacter(const CString& name)
     return false;
 }
 
+// True when text is longer than suffix and ends in it (letter case as given).
+bool EndsIn(const CString& text, const wchar_t* suffix)
+{
+    const int length = static_cast<int>(wcslen(suffix));
+    return text.GetLength() > length && text.Right(length) == suffix;
+}
+
+// Hexadecimal digits of text from begin to end, at least one and at most
+// eight; false for anything else.
+bool ReadHex(const CString& text, int begin, int end, DWORD& value)
+{
+    if (end <= begin || end - begin > 8) return false;
+    value = 0;
+    for (int i = begin; i < end; ++i) {
+        const wchar_t c = text[i];
+        const int digit = (c >= L'0' && c <= L'9') ? c - L'0' : (c >= L'a' && c <= L'f') ? c - L'a' + 10 : -1;
+        if (digit < 0) return false;
+        value = value * 16 + static_cast<DWORD>(digit);
+    }
+    return true;
+}
+
+// For "<file>.<process>-<count>.tmp" (as CreateOwnTemporary names it): true,
+// with the process id of the write.
+bool IsOwnTemporaryName(const CString& name, DWORD& process)
+{
+    if (!EndsIn(name, kTemporarySuffix)) return false;
+    const int length = name.GetLength() - static_cast<int>(wcslen(kTemporarySuffix));
+    const int dash = name.Left(length).ReverseFind(L'-');
+    if (dash < 0) return false;
+    const int point = name.Left(dash).ReverseFind(L'.');
+    DWORD count = 0;
+    return point > 0 && ReadHex(name, point + 1, dash, process) && ReadHex(name, dash + 1, length, count);
+}
+
+// True while another program with this process id runs.
+bool IsOtherRunningProcess(DWORD process)
+{
+    if (process == ::GetCurrentProcessId()) return false;
+    HANDLE handle = ::OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (!handle) return false;
+    const bool running = ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(handle);
+    return running;
+}
+
 }  // namespace
 
 CString PartialFilePath(const CString& path) { return path + kPartialSuffix; }
+
+int RemoveLeftoverTemporaries(const CString& folder)
+{
+    CString base(folder);
+    base.TrimRight(L'\\');
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(base + L"\\*", &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int removed = 0;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const CString name(found.cFileName);
+        DWORD process = 0;
+        const bool leftover =
+            IsOwnTemporaryName(name, process) ? !IsOtherRunningProcess(process) : EndsIn(name, kPartialSuffix);
+        // A download in progress holds its file open, and the system refuses to remove it.
+        if (leftover && CFile::Remove(base + L"\\" + name)) ++removed;
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return removed;
+}
 
 bool IsPlainFileName(const CString& name)
 {

@@ -83,6 +83,12 @@ inline bool WriteWholeFile(const wchar_t* path, const std::string& bytes) { retu
 bool EnsureFolder(const wchar_t* path);
 // The name a download fills before it is renamed into place: "<path>.part".
 CString PartialFilePath(const CString& path);
+// Removes from the folder the temporary files that runs stopped before their
+// rename left there, and nothing else: "<file>.<process>-<count>.tmp" of a
+// whole-file write whose process has ended (a running program may be about
+// to rename its own), and "<file>.part" of a download that no program holds
+// open. Returns how many were removed.
+int RemoveLeftoverTemporaries(const CString& folder);
 
 // The longest path the system's file calls and dialogs take, without the closing NUL.
 inline constexpr int kMaxPathLength = MAX_PATH - 1;

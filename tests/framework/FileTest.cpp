@@ -76,6 +76,52 @@ TEST(Files, OnlyPlainNamesThatFitTheProgramsFolder)
     for (const auto& c : cases) EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name.ToUtf8();
 }
 
+TEST(Files, LeftoversOfStoppedRunsAreRemoved)
+{
+    TempFolder temp(L"torvik_leftovers");
+    // A program that is still running: its write may be about to be renamed.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    wchar_t command[] = L"cmd.exe /c pause";
+    ASSERT_TRUE(::CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                 &startup, &other));
+    const CString running = CString::Formatted(L"a.cfg.%lx-1.tmp", other.dwProcessId);
+    const struct {
+        CString name;
+        bool removed;
+    } cases[] = {
+        {L"TORVIK.wqlnxconf.fffffff0-1.tmp", true},
+        {CString::Formatted(L"TORVIK.wqlnxarch.%lx-2a.tmp", ::GetCurrentProcessId()), true},
+        {L"fw.img.part", true},
+        {running, false},
+        {L"a.1-2.TMP", false},
+        {L"a.1-.tmp", false},
+        {L".1-2.tmp", false},
+        {L"a.x1-2.tmp", false},
+        {L"a.123456789-2.tmp", false},
+        {L"notes.tmp", false},
+        {L".part", false},
+        {L"fw.img", false},
+        {L"TORVIK.wqlnxconf", false},
+    };
+    for (const auto& c : cases) ASSERT_TRUE(WriteWholeFile(temp / c.name, std::string("x")));
+    CFile open;
+    ASSERT_TRUE(open.Open(temp / L"downloading.img.part", CFile::modeCreate | CFile::modeWrite));
+    ASSERT_TRUE(EnsureFolder(temp / L"folder.part"));
+
+    EXPECT_EQ(RemoveLeftoverTemporaries(temp.Path()), 3);
+    for (const auto& c : cases) EXPECT_EQ(CFile::Exists(temp / c.name), !c.removed) << c.name.ToUtf8();
+    EXPECT_TRUE(CFile::Exists(temp / L"downloading.img.part"));
+    ::TerminateProcess(other.hProcess, 0);
+    ::WaitForSingleObject(other.hProcess, 5000);
+    ::CloseHandle(other.hProcess);
+    ::CloseHandle(other.hThread);
+    // Once that program has ended, its write is a leftover too.
+    EXPECT_EQ(RemoveLeftoverTemporaries(temp.Path() + L"\\"), 1);
+    EXPECT_FALSE(CFile::Exists(temp / running));
+}
+
 TEST(Files, StdioLinesWithMixedBreaks)
 {
     TempFolder temp(L"torvik_lines");
