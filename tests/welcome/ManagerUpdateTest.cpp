@@ -50,6 +50,9 @@ TEST(ManagerVersionFile, ReadsTheFirstMatchingLine)
         {"installer name keeps further colons", n + L":v2.0:a:b.exe\n", true, 2, 0, 1, L"a:b.exe", false},
         {"installer name with a folder is refused", n + L":v2.0:..\\..\\Windows\\evil.exe\n", true, 2, 0, 1,
          L"..\\..\\Windows\\evil.exe", false},
+        {"a device name is refused", n + L":v2.0:con.exe\n", true, 2, 0, 1, L"con.exe", false},
+        {"a command file is refused", n + L":v2.0:update.cmd\n", true, 2, 0, 1, L"update.cmd", false},
+        {"an installer in capitals", n + L":v2.0:SETUP.EXE\n", true, 2, 0, 1, L"SETUP.EXE", true},
         // A third-number line alone names no installer: nothing to offer.
         {"third number without a version line", n + L":5\n", false, 1, 0, 5, L"", false},
         {"second matching version line is not read", n + L":v1.0:A.exe\n" + n + L":v9.0:B.exe\n", true, 1, 0, 1,

@@ -362,6 +362,42 @@ TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
     EXPECT_FALSE(CFile::Exists(folder / L"e.exe"));
 }
 
+TEST_F(WelcomePageTest, OnlyAnExeInstallerIsFetchedAndStarted)
+{
+    TempFolder folder(L"welcome");
+    ServeInstallerAs("update.cmd", "size=100");
+    ServeInstallerAs("Setup.EXE", "size=100");
+    struct Case {
+        const char* name;
+        const char* installer;
+        const wchar_t* chosen;  // in the save dialog
+        bool started;
+    };
+    const Case cases[] = {
+        {"a command file", "update.cmd", L"update.cmd", false},
+        {"a device name", "NUL.exe", L"n.exe", false},
+        {"an installer saved as a command file", "Setup.EXE", L"setup.cmd", false},
+        {"an installer in capitals", "Setup.EXE", L"Setup.EXE", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shellOpens.clear();
+        ServeVersionFile(VersionLines("v1.1", c.installer, nullptr));
+        Start();
+        savePath = folder / c.chosen;
+        RunCheck();
+        RunDownload();
+        EXPECT_EQ(shellOpens.size(), c.started ? 1u : 0u);
+        EXPECT_EQ(CFile::Exists(savePath), c.started);
+        if (!c.started) {
+            EXPECT_EQ(Status(), L"Cannot open file.");
+            EXPECT_EQ(main->LastStatusNotWarning(), 0);
+            EXPECT_TRUE(main->IsWindowVisible());
+        }
+        main->DestroyWindow();
+    }
+}
+
 TEST_F(WelcomePageTest, StartButtonGoesToRecognitionForTheTargetModel)
 {
     ServeVersionFile(VersionLines("v1.0", "Setup.exe", "1"));
