@@ -1,6 +1,7 @@
 // The revisions index: which line gives the archived version's file, the
 // voice-prompt variants and which of them is selected.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -162,6 +163,26 @@ TEST(RevisionsIndex, TheMatchGoesIntoTheRecord)
     StoreRevisionsMatch(ParseRevisionsIndex(L"V40:v1.0:a.img\n", Query(4, 2)), false, none);
     EXPECT_TRUE(none.ChosenFile.IsEmpty());
     EXPECT_EQ(0, none.EntryCount());
+}
+
+// Each line costs the same however many came before it.
+TEST(RevisionsIndex, FortyThousandVariantsAreReadAtOnce)
+{
+    constexpr int kVariants = 40000;
+    std::wstring text;
+    for (int i = 0; i < kVariants; ++i) {
+        text += L"V40:v4.2:Language" + std::to_wstring(i) + L":v40_" + std::to_wstring(i) + L".img\n";
+    }
+    const ULONGLONG start = ::GetTickCount64();
+    const RevisionsMatch match =
+        ParseRevisionsIndex(text, WithInterface(Query(4, 2, L"language39999"), L"Language20000"));
+    UpdateStatus status;
+    StoreRevisionsMatch(match, false, status);
+    const ULONGLONG elapsed = ::GetTickCount64() - start;
+    ASSERT_EQ(status.EntryCount(), kVariants);
+    EXPECT_EQ(match.selection, 20000);
+    EXPECT_EQ(status.ChosenFile, L"v40_20000.img");
+    EXPECT_LT(elapsed, 1000u);  // a generous bound: it takes a tenth of that or less
 }
 
 TEST(RevisionsIndex, TheServerTextEndsAtItsFirstNul)
