@@ -169,6 +169,26 @@ TEST(Files, FileDialogHookAnswers)
     SetFileDialogHook(nullptr);
 }
 
+// The system's dialog overruns its buffers on a longer path: a suggested name
+// that would not fit the folder the dialog opens in is left out.
+TEST(Files, FileDialogSuggestsOnlyANameThatFitsItsFolder)
+{
+    CString suggested;
+    SetFileDialogHook([&suggested](const CFileDialog& d) {
+        suggested = d.GetFileName();
+        return CString();
+    });
+    const CString folder = L"C:\\" + CString(L'f', 100) + L"\\";
+    const CString fits(L'n', kMaxPathLength - folder.GetLength());
+    for (const CString& name : {fits, fits + L"n"}) {
+        CFileDialog save(FALSE, nullptr, name, 0, L"Files(*.img)|");
+        save.m_initialDir = folder;
+        save.DoModal();
+        EXPECT_EQ(suggested, name == fits ? fits : CString()) << name.GetLength();
+    }
+    SetFileDialogHook(nullptr);
+}
+
 TEST(Time, FormatsLocalTime)
 {
     SetCurrentTimeHook(86400 * 365);
