@@ -60,11 +60,6 @@ void ApplyLine(const CString& line, ConfigurationValues& values)
 
 }  // namespace
 
-CString ProgramImgFolder()
-{
-    return ProgramFolder() + L"\\IMG\\";
-}
-
 CString ConfigurationFilePath()
 {
     const CString& hook = ConfigurationFileHook();

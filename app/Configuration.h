@@ -23,8 +23,6 @@ CString ConfigurationFilePath();
 // Test hook: the main window reads and writes this file instead (null or empty
 // restores the real one), so test processes keep their choices to themselves.
 void SetConfigurationFileHook(const wchar_t* path);
-// The program's folder followed by "IMG" and "\": where our own files live.
-CString ProgramImgFolder();
 
 // Applies the lines of a configuration text to values: keys and values are
 // trimmed, keys match exactly, a key given twice takes its last value, lines

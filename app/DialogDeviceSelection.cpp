@@ -112,10 +112,19 @@ LRESULT CDialogDeviceSelection::OnManagerCheckDone(WPARAM, LPARAM)
     if (fetched) {
         updateCheckDone = 1;
         installerFileName = line.installerName;
-        if (ShouldOfferManagerUpdate(line)) started = OfferManagerUpdate(line);
+        if (ShouldOfferManagerUpdate(line)) {
+            started = OfferManagerUpdate(line);
+        } else if (OffersNewerManager(line)) {
+            WarnCannotOpenFile();  // no installer the manager may fetch and start
+        }
     }
     if (!started) EndManagerUpdate();
     return 0;
+}
+
+void CDialogDeviceSelection::WarnCannotOpenFile()
+{
+    ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotOpenFile(l)); }, 1);
 }
 
 bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
@@ -136,6 +145,10 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
 
     installerPath = save.GetPathName();
     main->currentPath = installerPath.Left(installerPath.ReverseFind(L'\\') + 1);
+    if (!HasInstallerExtension(installerPath)) {
+        WarnCannotOpenFile();
+        return false;
+    }
     if (!installerDownload.Start(ManagerUpdateBaseFolder() + installerFileName, installerPath)) {
         ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotConnectToServer(l)); }, 1);
         return false;
@@ -164,7 +177,7 @@ void CDialogDeviceSelection::PollInstallerDownload()
     if (outcome == Outcome::Running) return;
     KillTimer(kManagerDownloadTimer);
     if (outcome == Outcome::CannotOpenFile) {
-        ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotOpenFile(l)); }, 1);
+        WarnCannotOpenFile();
     } else if (outcome == Outcome::CannotConnect) {
         ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotConnectToServer(l)); }, 1);
     } else {
@@ -176,7 +189,7 @@ void CDialogDeviceSelection::PollInstallerDownload()
     if (ShellOpen(L"open", L"\"" + installerPath + L"\"", nullptr, SW_SHOWNORMAL) > kShellSuccess) {
         main->CloseProgram();
     } else {
-        ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotOpenFile(l)); }, 1);
+        WarnCannotOpenFile();
     }
 }
 

@@ -46,6 +46,8 @@ private:
     LRESULT OnManagerCheckDone(WPARAM, LPARAM);
     // Asks the user and starts the installer download; false when nothing started.
     bool OfferManagerUpdate(const ManagerVersionLine& line);
+    // "Cannot open file." as a warning, in every language.
+    void WarnCannotOpenFile();
     // Timer 102: progress, then the result and the hand-over to the installer.
     void PollInstallerDownload();
     // Busy off, no progress bar, frame and page refreshed.

@@ -13,6 +13,7 @@ namespace {
 const wchar_t kUpdateFolder[] = L"/malvobluetoothmanager/";
 const wchar_t kVersionFileFolder[] = L"x64/";
 const wchar_t kVersionFileName[] = L"Software";
+const wchar_t kInstallerExtension[] = L".exe";
 constexpr int kHttpOk = 200;
 
 }  // namespace
@@ -79,9 +80,22 @@ bool IsNewerManagerVersion(int major, int minor, int third)
     return third > StrToInt(kManagerVersionSuffix + 1);
 }
 
+bool HasInstallerExtension(const CString& path)
+{
+    const int length = static_cast<int>(wcslen(kInstallerExtension));
+    return path.GetLength() > length && path.Right(length).CompareNoCase(kInstallerExtension) == 0;
+}
+
+bool IsInstallerFileName(const CString& name) { return IsPlainFileName(name) && HasInstallerExtension(name); }
+
+bool OffersNewerManager(const ManagerVersionLine& line)
+{
+    return line.found && IsNewerManagerVersion(line.major, line.minor, line.third);
+}
+
 bool ShouldOfferManagerUpdate(const ManagerVersionLine& line)
 {
-    return line.found && IsPlainFileName(line.installerName) && IsNewerManagerVersion(line.major, line.minor, line.third);
+    return OffersNewerManager(line) && IsInstallerFileName(line.installerName);
 }
 
 bool FetchManagerVersion(ManagerVersionLine& line)

@@ -33,8 +33,14 @@ struct ManagerVersionLine {
 ManagerVersionLine ParseManagerVersionFile(const CString& text);
 // True when major.minor.third is newer than the running 1.0.1.
 bool IsNewerManagerVersion(int major, int minor, int third);
-// True when a matching line names a newer version and an installer file
-// name that is a plain name (no folder, drive or "..").
+// True when a path ends in ".exe" (any case): the only files the manager starts.
+bool HasInstallerExtension(const CString& path);
+// True for an installer name from the server that may be fetched and started:
+// a plain file name (IsPlainFileName) with the installer extension.
+bool IsInstallerFileName(const CString& name);
+// True when a matching line names a newer version.
+bool OffersNewerManager(const ManagerVersionLine& line);
+// True when a matching line names a newer version and an installer file name.
 bool ShouldOfferManagerUpdate(const ManagerVersionLine& line);
 // Fetches the version file into line; false when it could not be fetched
 // whole with HTTP status 200 (try again later).

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/UpdaterDlg.h"
+#include "framework/File.h"
 #include "sim/Environment.h"
 
 CUpdaterApp theApp;
@@ -14,6 +15,8 @@ BOOL CUpdaterApp::InitInstance()
     icc.dwICC = 0xFF;
     ::InitCommonControlsEx(&icc);
     m_registryKey = L"Local AppWizard-Generated Applications";
+    // What earlier runs, stopped before their rename, left of their saves and downloads.
+    RemoveLeftoverTemporaries(ProgramImgFolder());
 
     CUpdaterDlg dlg(nullptr);
     dlg.DoModal();

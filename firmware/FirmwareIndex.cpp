@@ -64,14 +64,6 @@ void ReadVersion(const CString& field, bool fourPart, FirmwareOffer& offer)
     }
 }
 
-int FindEntry(const FirmwareOffer& offer, const wchar_t* language)
-{
-    for (size_t i = 0; i < offer.entries.size(); ++i) {
-        if (offer.entries[i].language.CompareNoCase(language) == 0) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void Select(FirmwareOffer& offer, int entry)
 {
     if (entry < 0 || entry >= static_cast<int>(offer.entries.size())) return;
@@ -80,7 +72,8 @@ void Select(FirmwareOffer& offer, int entry)
 }
 
 // Reads the lines until one ends the parse.
-void ReadLines(std::wstring_view text, const FirmwareIndexQuery& query, FirmwareOffer& offer)
+void ReadLines(std::wstring_view text, const FirmwareIndexQuery& query, FirmwareOffer& offer,
+               VariantLanguages& languages)
 {
     bool threeFieldMatch = false;
     bool fourFieldMatch = false;
@@ -112,14 +105,14 @@ void ReadLines(std::wstring_view text, const FirmwareIndexQuery& query, Firmware
                 continue;
             }
             const CString& language = line.fields[2];
-            if (FindEntry(offer, language) >= 0) continue;
+            if (!languages.Add(language)) continue;
             offer.entries.push_back({line.fields[3], language});
             if (!fourFieldMatch) {
                 fourFieldMatch = true;
                 ReadVersion(line.fields[1], query.fourPartVersion, offer);
                 Select(offer, 0);
             } else if (language.CompareNoCase(query.firmwareLanguage) == 0) {
-                Select(offer, FindEntry(offer, LocalizeLanguageName(language, LanguageEnglish)));
+                Select(offer, languages.Find(LocalizeLanguageName(language, LanguageEnglish)));
             }
             continue;
         }
@@ -139,12 +132,31 @@ void ReadLines(std::wstring_view text, const FirmwareIndexQuery& query, Firmware
 FirmwareOffer ParseFirmwareIndex(std::wstring_view text, const FirmwareIndexQuery& query)
 {
     FirmwareOffer offer;
+    VariantLanguages languages;
     text = text.substr(0, text.find(L'\0'));
-    ReadLines(text, query, offer);
+    ReadLines(text, query, offer, languages);
     if (!offer.entries.empty() && !query.interfaceLanguage.IsEmpty()) {
-        Select(offer, FindEntry(offer, query.interfaceLanguage));
+        Select(offer, languages.Find(query.interfaceLanguage));
     }
     return offer;
+}
+
+std::wstring VariantLanguages::Key(const CString& language)
+{
+    // The system's upper-case table is the one that CompareNoCase compares by.
+    CString key(language);
+    return key.MakeUpper().str();
+}
+
+int VariantLanguages::Find(const CString& language) const
+{
+    const auto found = m_places.find(Key(language));
+    return found == m_places.end() ? -1 : found->second;
+}
+
+bool VariantLanguages::Add(const CString& language)
+{
+    return m_places.emplace(Key(language), static_cast<int>(m_places.size())).second;
 }
 
 void StoreFirmwareOffer(const FirmwareOffer& offer, UpdateStatus& status)

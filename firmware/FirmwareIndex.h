@@ -13,7 +13,9 @@
 // VERSION is "major.minor", or "type.version.major.minor" for the action camera.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "device/ProductCatalogue.h"
@@ -58,6 +60,21 @@ struct FirmwareOffer {
     std::vector<FirmwareIndexEntry> entries;
     // The preselected variant; -1 without variants.
     int selection = -1;
+};
+
+// The languages of the voice-prompt variants read so far, each with its place
+// in the list, compared ignoring case as CString::CompareNoCase does: a lookup
+// takes the same time however many variants came before.
+class VariantLanguages {
+public:
+    // The place of the language; -1 when it is not listed.
+    int Find(const CString& language) const;
+    // Lists the language at the next place; false when it is listed already.
+    bool Add(const CString& language);
+
+private:
+    static std::wstring Key(const CString& language);
+    std::unordered_map<std::wstring, int> m_places;
 };
 
 // Reads the lines of the query's model. Parse rules:

@@ -9,9 +9,6 @@ namespace {
 
 constexpr int kHttpOk = 200;
 
-// The temporary name a download fills before it is renamed into place.
-CString PartialPath(const CString& path) { return path + L".part"; }
-
 }  // namespace
 
 CString UpdateBaseFolderFile(const wchar_t* name)
@@ -50,7 +47,7 @@ FirmwareFileOutcome FetchFirmwareFile(const CString& url, const CString& path, D
     using Outcome = FirmwareFileOutcome;
     if (url.IsEmpty()) return Outcome::CannotConnect;
     if (path.IsEmpty()) return Outcome::CannotOpenFile;
-    const CString partial = PartialPath(path);
+    const CString partial = PartialFilePath(path);
     int status = 0;
     const int result = HttpDownload(url, nullptr, partial, progress, &status);
     if (result < 0 && progress) progress->done = result;

@@ -35,9 +35,9 @@ void UpdateStatus::Reset(int mode)
 
 void UpdateStatus::GrowEntries()
 {
+    // The arrays themselves grow geometrically as entries come, so a long
+    // list of variants is not moved again for every 20 entries.
     m_entryCapacity += kEntryCapacityStep;
-    m_entryFiles.reserve(static_cast<size_t>(m_entryCapacity));
-    m_entryLanguages.reserve(static_cast<size_t>(m_entryCapacity));
 }
 
 void UpdateStatus::AddEntry(const CString& file, const CString& language)

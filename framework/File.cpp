@@ -141,6 +141,10 @@ bool ReadWholeFile(const wchar_t* path, std::string& bytes)
 
 namespace {
 
+// The endings of the temporary names that writes and downloads fill.
+constexpr wchar_t kTemporarySuffix[] = L".tmp";
+constexpr wchar_t kPartialSuffix[] = L".part";
+
 // Fails with error, after removing the temporary file.
 bool FailWriting(const wchar_t* temp, DWORD error)
 {
@@ -156,7 +160,7 @@ bool CreateOwnTemporary(const wchar_t* path, CFile& file, CString& temp)
     static std::atomic<unsigned> count{0};
     constexpr int kAttempts = 64;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        temp = CString(path) + CString::Formatted(L".%lx-%x.tmp", ::GetCurrentProcessId(), ++count);
+        temp = CString(path) + CString::Formatted(L".%lx-%x", ::GetCurrentProcessId(), ++count) + kTemporarySuffix;
         if (file.CreateNew(temp)) return true;
         DWORD error = ::GetLastError();
         // Taken by a leftover file, or by a folder (which some systems deny).
@@ -213,9 +217,129 @@ bool EnsureFolder(const wchar_t* path)
     return ::CreateDirectoryW(p, nullptr) != FALSE || ::GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+namespace {
+
+// Characters that a plain name never holds: folders and drives, what the
+// system refuses in a name or reads as a pattern, and what an address reads
+// as its query, fragment or an escape.
+constexpr wchar_t kNotInPlainNames[] = L"\\/:*?\"<>|#%";
+
+// The system opens these as devices, whatever extension follows.
+constexpr const wchar_t* kDeviceNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
+// ... and these with a digit (or a superscript digit) after them.
+constexpr const wchar_t* kNumberedDeviceNames[] = {L"COM", L"LPT"};
+constexpr wchar_t kDeviceDigits[] = L"0123456789\u00B9\u00B2\u00B3";
+
+bool IsDeviceName(const CString& name)
+{
+    // The system reads the part before the first point, without the spaces at its end.
+    int end = name.Find(L'.');
+    if (end < 0) end = name.GetLength();
+    while (end > 0 && name[end - 1] == L' ') --end;
+    const CString base = name.Left(end);
+    for (const wchar_t* device : kDeviceNames) {
+        if (base.CompareNoCase(device) == 0) return true;
+    }
+    if (base.GetLength() != 4 || !wcschr(kDeviceDigits, base[3])) return false;
+    for (const wchar_t* device : kNumberedDeviceNames) {
+        if (base.Left(3).CompareNoCase(device) == 0) return true;
+    }
+    return false;
+}
+
+bool HasControlCharacter(const CString& name)
+{
+    for (int i = 0; i < name.GetLength(); ++i) {
+        if (name[i] < L' ' || name[i] == 0x7F) return true;
+    }
+    return false;
+}
+
+// True when text is longer than suffix and ends in it (letter case as given).
+bool EndsIn(const CString& text, const wchar_t* suffix)
+{
+    const int length = static_cast<int>(wcslen(suffix));
+    return text.GetLength() > length && text.Right(length) == suffix;
+}
+
+// Hexadecimal digits of text from begin to end, at least one and at most
+// eight; false for anything else.
+bool ReadHex(const CString& text, int begin, int end, DWORD& value)
+{
+    if (end <= begin || end - begin > 8) return false;
+    value = 0;
+    for (int i = begin; i < end; ++i) {
+        const wchar_t c = text[i];
+        const int digit = (c >= L'0' && c <= L'9') ? c - L'0' : (c >= L'a' && c <= L'f') ? c - L'a' + 10 : -1;
+        if (digit < 0) return false;
+        value = value * 16 + static_cast<DWORD>(digit);
+    }
+    return true;
+}
+
+// For "<file>.<process>-<count>.tmp" (as CreateOwnTemporary names it): true,
+// with the process id of the write.
+bool IsOwnTemporaryName(const CString& name, DWORD& process)
+{
+    if (!EndsIn(name, kTemporarySuffix)) return false;
+    const int length = name.GetLength() - static_cast<int>(wcslen(kTemporarySuffix));
+    const int dash = name.Left(length).ReverseFind(L'-');
+    if (dash < 0) return false;
+    const int point = name.Left(dash).ReverseFind(L'.');
+    DWORD count = 0;
+    return point > 0 && ReadHex(name, point + 1, dash, process) && ReadHex(name, dash + 1, length, count);
+}
+
+// True while another program with this process id runs.
+bool IsOtherRunningProcess(DWORD process)
+{
+    if (process == ::GetCurrentProcessId()) return false;
+    HANDLE handle = ::OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (!handle) return false;
+    const bool running = ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(handle);
+    return running;
+}
+
+}  // namespace
+
+CString PartialFilePath(const CString& path) { return path + kPartialSuffix; }
+
+int RemoveLeftoverTemporaries(const CString& folder)
+{
+    CString base(folder);
+    base.TrimRight(L'\\');
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(base + L"\\*", &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int removed = 0;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const CString name(found.cFileName);
+        DWORD process = 0;
+        const bool leftover =
+            IsOwnTemporaryName(name, process) ? !IsOtherRunningProcess(process) : EndsIn(name, kPartialSuffix);
+        // A download in progress holds its file open, and the system refuses to remove it.
+        if (leftover && CFile::Remove(base + L"\\" + name)) ++removed;
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return removed;
+}
+
 bool IsPlainFileName(const CString& name)
 {
-    return !name.IsEmpty() && name.FindOneOf(L"\\/:") < 0 && name != L"." && name.Find(L"..") < 0;
+    if (name.IsEmpty() || name.GetLength() > LongestPlainFileName()) return false;
+    if (name.FindOneOf(kNotInPlainNames) >= 0 || HasControlCharacter(name)) return false;
+    if (name.Find(L"..") >= 0 || name.Right(1) == L"." || name.Right(1) == L" ") return false;
+    return !IsDeviceName(name);
+}
+
+int LongestPlainFileName()
+{
+    // The program does not move while it runs.
+    static const int longest =
+        kMaxPathLength - ProgramImgFolder().GetLength() - static_cast<int>(wcslen(kPartialSuffix));
+    return longest;
 }
 
 CString ProgramFolder()
@@ -226,3 +350,5 @@ CString ProgramFolder()
     int slash = path.ReverseFind(L'\\');
     return slash >= 0 ? path.Left(slash) : CString(L".");
 }
+
+CString ProgramImgFolder() { return ProgramFolder() + L"\\IMG\\"; }

@@ -81,8 +81,28 @@ bool WriteWholeFile(const wchar_t* path, const void* data, size_t size);
 inline bool WriteWholeFile(const wchar_t* path, const std::string& bytes) { return WriteWholeFile(path, bytes.data(), bytes.size()); }
 // Creates a folder (and its parents) when missing.
 bool EnsureFolder(const wchar_t* path);
+// The name a download fills before it is renamed into place: "<path>.part".
+CString PartialFilePath(const CString& path);
+// Removes from the folder the temporary files that runs stopped before their
+// rename left there, and nothing else: "<file>.<process>-<count>.tmp" of a
+// whole-file write whose process has ended (a running program may be about
+// to rename its own), and "<file>.part" of a download that no program holds
+// open. Returns how many were removed.
+int RemoveLeftoverTemporaries(const CString& folder);
+
+// The longest path the system's file calls and dialogs take, without the closing NUL.
+inline constexpr int kMaxPathLength = MAX_PATH - 1;
 // True when a name from outside (a server, an archive) may be used as a file
-// name as it stands: not empty, no folder, no drive, no "..".
+// name as it stands: not empty; no folder, drive or ".."; none of the
+// characters * ? " < > | # % nor a control character; not one of the system's
+// device names (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9 and the like,
+// in any case, with or without an extension); not ending in a point or a
+// space, which the system would drop; and no longer than LongestPlainFileName.
 bool IsPlainFileName(const CString& name);
+// The longest plain file name: its file in the program's "IMG" folder, and the
+// partial file of its download beside it, stay within kMaxPathLength.
+int LongestPlainFileName();
 // The folder of the running program, without a trailing backslash.
 CString ProgramFolder();
+// The program's folder followed by "IMG" and "\": where our own files live.
+CString ProgramImgFolder();

@@ -4,6 +4,8 @@
 
 #include <mutex>
 
+#include "framework/File.h"
+
 namespace {
 std::mutex g_hookMutex;
 FileDialogHook g_hook;
@@ -51,8 +53,23 @@ std::wstring CFileDialog::BuildFilter(const wchar_t* filter)
     return out;
 }
 
+CString CFileDialog::SuggestedPath() const
+{
+    if (m_path.Find(L'\\') >= 0) return m_path;
+    CString folder = m_initialDir;
+    if (folder.IsEmpty()) {
+        wchar_t current[MAX_PATH * 2] = {};
+        folder = CString(current, static_cast<int>(::GetCurrentDirectoryW(MAX_PATH * 2, current)));
+    }
+    if (folder.Right(1) != L"\\") folder += L'\\';
+    return folder + m_path;
+}
+
 INT_PTR CFileDialog::DoModal()
 {
+    // The system's dialog overruns its buffers when the suggested name makes
+    // the path longer than the limit in the folder it opens: it suggests none then.
+    if (SuggestedPath().GetLength() > kMaxPathLength) m_path.Empty();
     FileDialogHook hook;
     {
         std::lock_guard<std::mutex> lock(g_hookMutex);

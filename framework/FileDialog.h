@@ -32,6 +32,9 @@ public:
     const DWORD m_flags;
 
 private:
+    // The path the suggested name makes in the folder the dialog opens.
+    CString SuggestedPath() const;
+
     CString m_path;
     CWnd* m_parent;
 };

@@ -1,5 +1,6 @@
 #include "restore/RevisionsIndex.h"
 
+#include "firmware/FirmwareIndex.h"
 #include "firmware/FirmwareServer.h"
 #include "framework/File.h"
 
@@ -65,14 +66,6 @@ bool SameFourParts(const VersionGroup& a, const VersionGroup& b)
     return SameMajorMinor(a, b) && a.SecondaryType == b.SecondaryType && a.SecondaryVersion == b.SecondaryVersion;
 }
 
-int FindLanguage(const std::vector<RevisionsEntry>& entries, const wchar_t* language)
-{
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].language.CompareNoCase(language) == 0) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 }  // namespace
 
 RevisionsMatch ParseRevisionsIndex(std::wstring_view text, const RevisionsQuery& query)
@@ -84,6 +77,7 @@ RevisionsMatch ParseRevisionsIndex(std::wstring_view text, const RevisionsQuery&
     // Set once the first variant of the archived version is read: the run of
     // variants then ends at the first line that is not one.
     bool inVariantRun = false;
+    VariantLanguages languages;
 
     size_t pos = 0;
     while (pos < text.size()) {
@@ -119,7 +113,7 @@ RevisionsMatch ParseRevisionsIndex(std::wstring_view text, const RevisionsQuery&
                 continue;
             }
             const CString language(line.language);
-            if (FindLanguage(match.entries, language) >= 0) continue;
+            if (!languages.Add(language)) continue;
             match.entries.push_back({CString(line.file), language});
             if (!inVariantRun) {
                 inVariantRun = true;
@@ -138,7 +132,7 @@ RevisionsMatch ParseRevisionsIndex(std::wstring_view text, const RevisionsQuery&
     }
 
     if (match.found && !match.entries.empty() && !query.interfaceLanguage.IsEmpty()) {
-        const int preferred = FindLanguage(match.entries, query.interfaceLanguage);
+        const int preferred = languages.Find(query.interfaceLanguage);
         if (preferred >= 0) {
             match.selection = preferred;
             match.chosenFile = match.entries[static_cast<size_t>(preferred)].file;

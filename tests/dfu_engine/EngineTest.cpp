@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -436,6 +437,49 @@ TEST(DfuFileTest, ValidityOfFiles)
     EXPECT_EQ((std::vector<int>{info.major, info.minor, info.secondaryType, info.secondaryVersion}),
               (std::vector<int>{2, 1, 3, 4}));
     EXPECT_EQ(DfuCrc32(reinterpret_cast<const uint8_t*>("123456789"), 9), 0xCBF43926u);
+}
+
+// Damaged firmware files: a change the checksum does not cover is refused;
+// with length and checksum made to fit again the header is read within its
+// fields, whatever the bytes.
+TEST(DfuFileTest, MutatedFilesAreRefusedOrReadWithinTheHeader)
+{
+    std::string original;
+    ASSERT_TRUE(ReadWholeFile(DfuFixture("tkv8_4D10_4.3.dfu"), original));
+    std::mt19937 random(31);
+    int accepted = 0;
+    for (int round = 0; round < 250; ++round) {
+        std::vector<uint8_t> bytes(original.begin(), original.end());
+        switch (random() % 3) {
+        case 0:  // cut short or made longer
+            bytes.resize(random() % 2 ? random() % bytes.size() : bytes.size() + 1 + random() % 64, 0xFF);
+            break;
+        case 1:  // a header byte, the identity's closing zeros among them
+            bytes[16 + random() % 48] ^= static_cast<uint8_t>(1 + random() % 255);
+            break;
+        default:  // a byte anywhere the checksum covers
+            bytes[16 + random() % (bytes.size() - 16)] ^= static_cast<uint8_t>(1 + random() % 255);
+            break;
+        }
+        const bool repaired = random() % 2 && bytes.size() >= kDfuFileHeaderSize;
+        if (repaired) {
+            const uint32_t length = static_cast<uint32_t>(bytes.size());
+            const uint32_t crc = DfuCrc32(bytes.data() + 16, bytes.size() - 16);
+            for (int i = 0; i < 4; ++i) {
+                bytes[8 + i] = static_cast<uint8_t>(length >> (8 * i));
+                bytes[12 + i] = static_cast<uint8_t>(crc >> (8 * i));
+            }
+        }
+        DfuFileInfo info;
+        const bool read = ParseDfuFile(bytes.data(), bytes.size(), &info);
+        EXPECT_EQ(read, repaired) << "round " << round;
+        if (!read) continue;
+        ++accepted;
+        EXPECT_EQ(info.size, bytes.size());
+        EXPECT_LE(info.identity.size(), kDfuFileIdentitySize);
+        EXPECT_EQ(info.productId, bytes[52] | (bytes[53] << 8));
+    }
+    EXPECT_GT(accepted, 50);
 }
 
 TEST(DfuShippedEngine, FindsNoChips)

@@ -22,10 +22,14 @@ const wchar_t kBase[] =
     L"TKV8:v4.3:TKV8_v4.3.img\n"
     L"LUMEN:v1.0.2.5:LUMEN.img\n";
 
-// Pieces a mutation inserts: separators, line ends, names that must not pass.
+// Pieces a mutation inserts: separators, line ends, names that must not pass
+// (device names, characters an address or the system reads otherwise, names
+// at the length limit and just over it).
 const std::wstring kPieces[] = {L":", L"::", L"\n", L"\r", std::wstring(1, L'\0'), L"v", L"Z9", L"Z9:", L"English",
                                 L"..", L"\\", L"/", L"C:", L" ", L"\t", L"\u00FF", L"\u30D5", L"9999999999999",
-                                L"-1", L".img"};
+                                L"-1", L".img", L":NUL", L":com1.img", L":Aux.", L"?", L"#", L"%", L"\x01",
+                                L":" + std::wstring(static_cast<size_t>(LongestPlainFileName()), L'n'),
+                                L":" + std::wstring(static_cast<size_t>(LongestPlainFileName()) + 1, L'n')};
 
 std::wstring Mutate(std::wstring text, std::mt19937& random)
 {

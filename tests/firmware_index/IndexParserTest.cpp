@@ -2,11 +2,13 @@
 // the voice-prompt variants and their preselection, and the lines and names it
 // refuses.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "firmware/FirmwareIndex.h"
+#include "framework/File.h"
 
 namespace {
 
@@ -129,7 +131,17 @@ TEST(FirmwareIndexParser, VoicePromptVariants)
 TEST(FirmwareIndexParser, RefusedLinesAndNames)
 {
     const std::wstring longLine = L"TKV8:v9.9:" + std::wstring(kMaxIndexLineLength, L'a') + L".img\n";
+    // The longest name whose file fits the path limit in the program's folder.
+    const std::wstring atLimit(static_cast<size_t>(LongestPlainFileName()), L'n');
     const Case cases[] = {
+        {"a name at the length limit", L"TKV8:v4.3:" + atLimit + L"\n", Model(L"TKV8"),
+         {4, 3, 0, 0, atLimit.c_str(), {}, -1}},
+        {"a name one over it", L"TKV8:v9.9:" + atLimit + L"n\nTKV8:v4.3:a.img\n", Model(L"TKV8"),
+         {4, 3, 0, 0, L"a.img", {}, -1}},
+        {"a device name", L"TKV8:v9.9:NUL\nTKV8:v9.8:com1.img\nTKV8:v4.3:a.img\n", Model(L"TKV8"),
+         {4, 3, 0, 0, L"a.img", {}, -1}},
+        {"a query, a fragment, an escape", L"TKV8:v9.9:a?b.img\nTKV8:v9.8:a#b\nTKV8:v9.7:a%20b\nTKV8:v4.3:a.img\n",
+         Model(L"TKV8"), {4, 3, 0, 0, L"a.img", {}, -1}},
         {"a file in a folder, before the match: skipped", L"TKV8:v9.9:../up.img\nTKV8:v4.3:a.img\n", Model(L"TKV8"),
          {4, 3, 0, 0, L"a.img", {}, -1}},
         {"a drive", L"TKV8:v9.9:C:\\fw.img\nTKV8:v4.3:a.img\n", Model(L"TKV8"), {4, 3, 0, 0, L"a.img", {}, -1}},
@@ -147,6 +159,25 @@ TEST(FirmwareIndexParser, RefusedLinesAndNames)
          {4, 3, 0, 0, L"a.img", {}, -1}},
     };
     for (const Case& c : cases) ExpectOffer(c);
+}
+
+// Each line costs the same however many came before it.
+TEST(FirmwareIndexParser, FortyThousandVariantsAreReadAtOnce)
+{
+    constexpr int kVariants = 40000;
+    std::wstring text;
+    for (int i = 0; i < kVariants; ++i) {
+        text += L"Z9:v2.0:Language" + std::to_wstring(i) + L":z9_" + std::to_wstring(i) + L".img\n";
+    }
+    const ULONGLONG start = ::GetTickCount64();
+    const FirmwareOffer offer = ParseFirmwareIndex(text, Model(L"Z9", L"language39999", L"Language20000"));
+    UpdateStatus status;
+    StoreFirmwareOffer(offer, status);
+    const ULONGLONG elapsed = ::GetTickCount64() - start;
+    ASSERT_EQ(status.EntryCount(), kVariants);
+    EXPECT_EQ(offer.selection, 20000);
+    EXPECT_EQ(status.ChosenFile, L"z9_20000.img");
+    EXPECT_LT(elapsed, 1000u);  // a generous bound: it takes a tenth of that or less
 }
 
 TEST(FirmwareIndexParser, OfferGoesIntoTheRecord)

@@ -67,10 +67,10 @@ TEST(LatestVersionLine, NamesTheFileUnlessThereIsAChoice)
     EXPECT_EQ(LatestVersionLine(status, 0x3020, LanguageEnglish), L"Latest Version: v1.0.2.5 (fw_en.img)");
     Offer(status, 1, 5, 0, 3, 2);
     EXPECT_EQ(LatestVersionLine(status, 0x5910, LanguageEnglish), L"Latest Version: v1.5.3");
-    // A file name is shown as it stands, never read as a format.
+    // A name that an address would read as escapes is no file to fetch.
     Offer(status, 1, 5, 0, 0, 0);
     status.ChosenFile = L"%s%d.img";
-    EXPECT_EQ(LatestVersionLine(status, 0x5910, LanguageEnglish), L"Latest Version: v1.5 (%s%d.img)");
+    EXPECT_EQ(LatestVersionLine(status, 0x5910, LanguageEnglish), L"Cannot connect to the server");
 }
 
 TEST(LatestVersionLine, NothingOfferedReadsAsNoConnection)

@@ -233,8 +233,10 @@ TEST_F(FirmwarePageTest, DownloadToAChosenFileWithProgress)
 {
     TempFolder folder(L"fwpage");
     const int before = 102 * 1024 * 11;  // about one percent of the fixed total
-    const std::string file = "gen?size=" + std::to_string(before + 1000) + "&pause_after=" + std::to_string(before) +
-                             "&gate=fwpage";
+    const std::string file = "Gated.img";
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Gated.img.with",
+                                      "size=" + std::to_string(before + 1000) + "&pause_after=" +
+                                          std::to_string(before) + "&gate=fwpage"));
     Recognize(0x5910, {1, 3, 0, 0});
     ServeIndex(kOstrel + ":v1.3:" + file + "\n");
     Open();
@@ -289,12 +291,13 @@ TEST_F(FirmwarePageTest, FailedDownloadsWarnAndLeaveNoFile)
         const wchar_t* status;
     } cases[] = {
         {"not on the server (404)", "Absent.img", L"a.img", L"Failed to download latest firmware. Cannot connect to the server"},
-        {"connection dropped", "gen?size=200000&drop=50000", L"b.img",
-         L"Failed to download latest firmware. Cannot connect to the server"},
-        {"folder missing", "gen?size=100", L"missing\\c.img", L"Failed to download latest firmware. Cannot open file"},
+        {"connection dropped", "Dropped.img", L"b.img", L"Failed to download latest firmware. Cannot connect to the server"},
+        {"folder missing", "Small.img", L"missing\\c.img", L"Failed to download latest firmware. Cannot open file"},
         {"an existing file stays as it was", "Absent.img", L"kept.img",
          L"Failed to download latest firmware. Cannot connect to the server"},
     };
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Dropped.img.with", "size=200000&drop=50000"));
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Small.img.with", "size=100"));
     Recognize(0x5910, {1, 3, 0, 0});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -90,15 +90,17 @@ TEST(FirmwareFileDownload, WholeFileReplacesTheTargetOnlyWhenItArrived)
     const struct {
         const char* name;
         const wchar_t* file;
+        const char* served;  // how the server answers for the file
         Outcome outcome;
     } failures[] = {
-        {"not on the server", L"Absent.img", Outcome::CannotConnect},
-        {"an error answer", L"TKV8_v4.3.img?status=503", Outcome::CannotConnect},
-        {"broken off", L"gen?size=200000&drop=50000", Outcome::CannotConnect},
-        {"an empty body", L"gen?size=0", Outcome::CannotConnect},
+        {"not on the server", L"Absent.img", "", Outcome::CannotConnect},
+        {"an error answer", L"Error.img", "status=503", Outcome::CannotConnect},
+        {"broken off", L"Broken.img", "size=200000&drop=50000", Outcome::CannotConnect},
+        {"an empty body", L"Empty.img", "size=0", Outcome::CannotConnect},
     };
     for (const auto& c : failures) {
         SCOPED_TRACE(c.name);
+        if (*c.served) ASSERT_TRUE(testserver::ServeFile(CString(L"malvobluetoothmanager/") + c.file + L".with", c.served));
         FirmwareFileDownload download;
         ASSERT_TRUE(download.Start(c.file, target));
         EXPECT_EQ(Finish(download), c.outcome);
@@ -127,7 +129,8 @@ TEST(FirmwareFileDownload, RefusedBeforeItStarts)
     EXPECT_FALSE(download.Running());
 
     // A folder that does not exist: the file cannot be created.
-    ASSERT_TRUE(download.Start(L"gen?size=100", folder / L"missing\\a.img"));
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Small.img", "small"));
+    ASSERT_TRUE(download.Start(L"Small.img", folder / L"missing\\a.img"));
     EXPECT_EQ(Finish(download), Outcome::CannotOpenFile);
     // The server cannot be reached.
     ServerBase nowhere(L"http://127.0.0.1:9");
@@ -144,8 +147,10 @@ TEST(FirmwareFileDownload, ProgressFollowsTheBytesAgainstTheFixedTotal)
     const int before = 102 * 1024 * 11;  // about one percent of the fixed total
     FirmwareFileDownload download;
     EXPECT_EQ(download.Percent(), -1);
-    ASSERT_TRUE(download.Start(CString::Formatted(L"gen?size=%d&pause_after=%d&gate=fwserver", before + 500, before),
-                               folder / L"p.img"));
+    ASSERT_TRUE(testserver::ServeFile(
+        L"malvobluetoothmanager/Gated.img.with",
+        "size=" + std::to_string(before + 500) + "&pause_after=" + std::to_string(before) + "&gate=fwserver"));
+    ASSERT_TRUE(download.Start(L"Gated.img", folder / L"p.img"));
     const ULONGLONG deadline = ::GetTickCount64() + 20000;
     while (download.Percent() < 1 && ::GetTickCount64() < deadline) ::Sleep(10);
     EXPECT_EQ(download.Percent(), 1);

@@ -21,6 +21,107 @@ TEST(Files, WholeFileWriteReplacesAtomically)
     EXPECT_FALSE(WriteWholeFile(folder + L"\\missing\\x.txt", std::string("x")));
 }
 
+TEST(Files, OnlyPlainNamesThatFitTheProgramsFolder)
+{
+    const int longest = LongestPlainFileName();
+    // The longest name, downloaded into "IMG" through its partial file, meets the system's limit.
+    EXPECT_EQ(PartialFilePath(ProgramImgFolder() + CString(L'a', longest)).GetLength(), kMaxPathLength);
+    const struct {
+        CString name;
+        bool plain;
+    } cases[] = {
+        {L"V40_v1.2.img", true},
+        {L"Setup 3.4 (x64) & more=1.EXE", true},
+        {L"\u30D5\u30A1\u30FC\u30E0.img", true},
+        {CString(L'a', longest), true},
+        {CString(L'a', longest + 1), false},
+        {CString(L'a', 300), false},
+        {L"", false},
+        {L".", false},
+        {L"..", false},
+        {L"..\\evil.img", false},
+        {L"IMG\\a.img", false},
+        {L"a/b.img", false},
+        {L"C:a.img", false},
+        {L"a.img:stream", false},
+        {L"CON", false},
+        {L"con.img", false},
+        {L"Nul.tar.gz", false},
+        {L"NUL .img", false},
+        {L"aux", false},
+        {L"PRN.exe", false},
+        {L"COM1", false},
+        {L"com9.img", false},
+        {L"LPT1.bin", false},
+        {L"lpt5", false},
+        {L"CONIN$", false},
+        {L"COM10.img", true},
+        {L"CONSOLE.img", true},
+        {L"NULL.img", true},
+        {L"my.con", true},
+        {L"a?b.img", false},
+        {L"a#b.img", false},
+        {L"100%.img", false},
+        {L"a*.img", false},
+        {L"a<b>.img", false},
+        {L"a|b.img", false},
+        {L"\"a\".img", false},
+        {L"a\tb.img", false},
+        {L"a\nb.img", false},
+        {CString(L"a\x01.img"), false},
+        {L"a\x7F.img", false},
+        {L"a.img.", false},
+        {L"a.img ", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name.ToUtf8();
+}
+
+TEST(Files, LeftoversOfStoppedRunsAreRemoved)
+{
+    TempFolder temp(L"torvik_leftovers");
+    // A program that is still running: its write may be about to be renamed.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    wchar_t command[] = L"cmd.exe /c pause";
+    ASSERT_TRUE(::CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                 &startup, &other));
+    const CString running = CString::Formatted(L"a.cfg.%lx-1.tmp", other.dwProcessId);
+    const struct {
+        CString name;
+        bool removed;
+    } cases[] = {
+        {L"TORVIK.wqlnxconf.fffffff0-1.tmp", true},
+        {CString::Formatted(L"TORVIK.wqlnxarch.%lx-2a.tmp", ::GetCurrentProcessId()), true},
+        {L"fw.img.part", true},
+        {running, false},
+        {L"a.1-2.TMP", false},
+        {L"a.1-.tmp", false},
+        {L".1-2.tmp", false},
+        {L"a.x1-2.tmp", false},
+        {L"a.123456789-2.tmp", false},
+        {L"notes.tmp", false},
+        {L".part", false},
+        {L"fw.img", false},
+        {L"TORVIK.wqlnxconf", false},
+    };
+    for (const auto& c : cases) ASSERT_TRUE(WriteWholeFile(temp / c.name, std::string("x")));
+    CFile open;
+    ASSERT_TRUE(open.Open(temp / L"downloading.img.part", CFile::modeCreate | CFile::modeWrite));
+    ASSERT_TRUE(EnsureFolder(temp / L"folder.part"));
+
+    EXPECT_EQ(RemoveLeftoverTemporaries(temp.Path()), 3);
+    for (const auto& c : cases) EXPECT_EQ(CFile::Exists(temp / c.name), !c.removed) << c.name.ToUtf8();
+    EXPECT_TRUE(CFile::Exists(temp / L"downloading.img.part"));
+    ::TerminateProcess(other.hProcess, 0);
+    ::WaitForSingleObject(other.hProcess, 5000);
+    ::CloseHandle(other.hProcess);
+    ::CloseHandle(other.hThread);
+    // Once that program has ended, its write is a leftover too.
+    EXPECT_EQ(RemoveLeftoverTemporaries(temp.Path() + L"\\"), 1);
+    EXPECT_FALSE(CFile::Exists(temp / running));
+}
+
 TEST(Files, StdioLinesWithMixedBreaks)
 {
     TempFolder temp(L"torvik_lines");
@@ -65,6 +166,26 @@ TEST(Files, FileDialogHookAnswers)
     EXPECT_EQ(save.GetFileName(), L"y.exe");
     CFileDialog open(TRUE);
     EXPECT_EQ(open.DoModal(), IDCANCEL);
+    SetFileDialogHook(nullptr);
+}
+
+// The system's dialog overruns its buffers on a longer path: a suggested name
+// that would not fit the folder the dialog opens in is left out.
+TEST(Files, FileDialogSuggestsOnlyANameThatFitsItsFolder)
+{
+    CString suggested;
+    SetFileDialogHook([&suggested](const CFileDialog& d) {
+        suggested = d.GetFileName();
+        return CString();
+    });
+    const CString folder = L"C:\\" + CString(L'f', 100) + L"\\";
+    const CString fits(L'n', kMaxPathLength - folder.GetLength());
+    for (const CString& name : {fits, fits + L"n"}) {
+        CFileDialog save(FALSE, nullptr, name, 0, L"Files(*.img)|");
+        save.m_initialDir = folder;
+        save.DoModal();
+        EXPECT_EQ(suggested, name == fits ? fits : CString()) << name.GetLength();
+    }
     SetFileDialogHook(nullptr);
 }
 

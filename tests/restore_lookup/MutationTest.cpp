@@ -16,22 +16,26 @@ namespace {
 constexpr int kMutations = 300;
 
 // Cuts, inserts, replaces and repeats pieces of text, favouring the
-// characters that the readers split on.
+// characters that the readers split on and names that must not pass.
 std::wstring Mutate(std::wstring text, std::mt19937& random)
 {
     using namespace std::literals;
-    static const std::wstring kInteresting = L":\n\r \t=v.\\/0123456789-\0xyz\u00E9.."s;
+    static const std::wstring kInteresting = L":\n\r \t=v.\\/0123456789-\0xyz\u00E9..?#%\x01"s;
+    static const size_t longest = static_cast<size_t>(LongestPlainFileName());
+    static const std::wstring kNames[] = {L":NUL", L":con.img", L":LPT9", std::wstring(longest, L'n'),
+                                          std::wstring(longest + 1, L'n')};
     const int steps = 1 + static_cast<int>(random() % 4);
     for (int step = 0; step < steps; ++step) {
         const size_t at = text.empty() ? 0 : random() % (text.size() + 1);
         const wchar_t ch = kInteresting[random() % kInteresting.size()];
-        switch (random() % 6) {
+        switch (random() % 7) {
         case 0: text.insert(at, 1, ch); break;
         case 1: if (at < text.size()) text[at] = ch; break;
         case 2: text.erase(at, random() % 8); break;
         case 3: text.insert(at, text.substr(random() % (text.size() + 1), random() % 40)); break;
         case 4: text.insert(at, std::to_wstring(static_cast<int>(random()))); break;
         case 5: text.resize(at); break;
+        case 6: text.insert(at, kNames[random() % std::size(kNames)]); break;
         }
     }
     return text;

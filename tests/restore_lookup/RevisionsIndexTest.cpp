@@ -1,10 +1,12 @@
 // The revisions index: which line gives the archived version's file, the
 // voice-prompt variants and which of them is selected.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "framework/File.h"
 #include "restore/RevisionsIndex.h"
 
 namespace {
@@ -120,9 +122,12 @@ TEST(RevisionsIndex, FindsTheArchivedVersion)
 }
 
 // (A drive letter cannot come through: its colon makes the line one field longer.)
-TEST(RevisionsIndex, NamesThatWouldLeaveTheServerFolderAreNotEntries)
+TEST(RevisionsIndex, NamesThatAreNotPlainFileNamesAreNotEntries)
 {
-    for (const wchar_t* file : {L"../x.img", L"..\\x.img", L"a/b.img", L"\\\\host\\x.img", L"..", L""}) {
+    const CString overlong(L'n', LongestPlainFileName() + 1);
+    for (const CString& file : {CString(L"../x.img"), CString(L"..\\x.img"), CString(L"a/b.img"),
+                                CString(L"\\\\host\\x.img"), CString(L".."), CString(), CString(L"NUL"),
+                                CString(L"Com1.img"), CString(L"a?b.img"), overlong}) {
         const CString plain = CString(L"V40:v4.2:") + file + L"\n";
         EXPECT_FALSE(ParseRevisionsIndex(plain.str(), Query(4, 2)).found) << CString(file).ToUtf8();
         // As a variant it ends nothing before the run and is no entry itself.
@@ -158,6 +163,26 @@ TEST(RevisionsIndex, TheMatchGoesIntoTheRecord)
     StoreRevisionsMatch(ParseRevisionsIndex(L"V40:v1.0:a.img\n", Query(4, 2)), false, none);
     EXPECT_TRUE(none.ChosenFile.IsEmpty());
     EXPECT_EQ(0, none.EntryCount());
+}
+
+// Each line costs the same however many came before it.
+TEST(RevisionsIndex, FortyThousandVariantsAreReadAtOnce)
+{
+    constexpr int kVariants = 40000;
+    std::wstring text;
+    for (int i = 0; i < kVariants; ++i) {
+        text += L"V40:v4.2:Language" + std::to_wstring(i) + L":v40_" + std::to_wstring(i) + L".img\n";
+    }
+    const ULONGLONG start = ::GetTickCount64();
+    const RevisionsMatch match =
+        ParseRevisionsIndex(text, WithInterface(Query(4, 2, L"language39999"), L"Language20000"));
+    UpdateStatus status;
+    StoreRevisionsMatch(match, false, status);
+    const ULONGLONG elapsed = ::GetTickCount64() - start;
+    ASSERT_EQ(status.EntryCount(), kVariants);
+    EXPECT_EQ(match.selection, 20000);
+    EXPECT_EQ(status.ChosenFile, L"v40_20000.img");
+    EXPECT_LT(elapsed, 1000u);  // a generous bound: it takes a tenth of that or less
 }
 
 TEST(RevisionsIndex, TheServerTextEndsAtItsFirstNul)

@@ -117,6 +117,37 @@ TEST_F(ServerUpdateTest, TheDemonstrationsUpdateEndsOnTheOfferedVersion)
     EXPECT_NE(std::wstring::npos, device.find(L"1.3")) << device;
 }
 
+// A name that would not fit the system's path limit in the program's folder is
+// a line without a file; the longest that fits is offered, saved under its own
+// name in "IMG" and flashed.
+TEST_F(ServerUpdateTest, TheLongestNameThatFitsIsDownloadedIntoTheProgramsFolder)
+{
+    Start(Tkv8Headset(), testserver::HttpBase());
+    const CString img = program->Folder() + L"\\IMG\\";
+    ASSERT_TRUE(EnsureFolder(img));
+    // Room for the name and the ".part" of the download beside it.
+    const int longest = MAX_PATH - 1 - img.GetLength() - 5;
+    ASSERT_GT(longest, 20);
+    const std::string fits = std::string(static_cast<size_t>(longest) - 4, 'f') + ".img";
+    const std::string oneTooMany = "x" + fits;
+    const std::string farTooLong = std::string(296, 'x') + ".img";
+    Serve("Firmware", "TKV8:v4.3:" + farTooLong + "\nTKV8:v4.3:" + oneTooMany + "\nTKV8:v4.3:" + fits + "\n");
+    Serve(fits.c_str(), FixtureBytes("tkv8_4D10_4.3.dfu"));
+
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
+    HWND nameBox = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (nameBox = SaveDialogNameBox()) != nullptr; })) << "no save dialog";
+    EXPECT_EQ(TextOf(nameBox), CString::FromUtf8(fits).str());
+    ::PostMessageW(::GetParent(nameBox), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+
+    EXPECT_TRUE(AnswerBoxSaying(L"It is strongly recommended")) << "status: " << Status().c_str();
+    ASSERT_TRUE(WaitForStatus(L"Firmware updated successfully")) << "status: " << Status().c_str();
+    std::string downloaded;
+    EXPECT_TRUE(ReadWholeFile(img + CString::FromUtf8(fits), downloaded));
+    EXPECT_EQ(FixtureBytes("tkv8_4D10_4.3.dfu"), downloaded);
+}
+
 TEST_F(ServerUpdateTest, ARestoreFlashesTheArchivedVersionAndWritesTheArchivedSettingsBack)
 {
     // The headset went to 4.3; its archive holds 4.2 with VOX Phone on.

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <random>
 #include <string>
 
 #include "app/ManagerUpdate.h"
+#include "framework/File.h"
 #include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 
@@ -50,6 +52,9 @@ TEST(ManagerVersionFile, ReadsTheFirstMatchingLine)
         {"installer name keeps further colons", n + L":v2.0:a:b.exe\n", true, 2, 0, 1, L"a:b.exe", false},
         {"installer name with a folder is refused", n + L":v2.0:..\\..\\Windows\\evil.exe\n", true, 2, 0, 1,
          L"..\\..\\Windows\\evil.exe", false},
+        {"a device name is refused", n + L":v2.0:con.exe\n", true, 2, 0, 1, L"con.exe", false},
+        {"a command file is refused", n + L":v2.0:update.cmd\n", true, 2, 0, 1, L"update.cmd", false},
+        {"an installer in capitals", n + L":v2.0:SETUP.EXE\n", true, 2, 0, 1, L"SETUP.EXE", true},
         // A third-number line alone names no installer: nothing to offer.
         {"third number without a version line", n + L":5\n", false, 1, 0, 5, L"", false},
         {"second matching version line is not read", n + L":v1.0:A.exe\n" + n + L":v9.0:B.exe\n", true, 1, 0, 1,
@@ -67,6 +72,39 @@ TEST(ManagerVersionFile, ReadsTheFirstMatchingLine)
         EXPECT_EQ(line.installerName, c.installer);
         EXPECT_EQ(ShouldOfferManagerUpdate(line), c.offered);
     }
+}
+
+// Damaged version files: each is read to an end, and an offer always names a
+// newer version and an installer that is a plain ".exe" name of the file.
+TEST(ManagerVersionFile, MutatedFilesOfferOnlyPlainInstallers)
+{
+    const std::wstring base = std::wstring(Name) + L":v1.0:Setup_1.0.2.exe\r\n" + Name + L":2\r\nOther:v9.9:o.exe\n";
+    const size_t longest = static_cast<size_t>(LongestPlainFileName());
+    const std::wstring pieces[] = {L":", L"\n", L"v", L"9", L".", L"..\\", L"/", L"C:", L"?", L"#", L"%", L"\x01", L"NUL",
+                                   L"com1.exe", L".cmd", L" ", std::wstring(Name) + L":v2.0:",
+                                   std::wstring(longest, L'n'), std::wstring(longest + 1, L'n')};
+    std::mt19937 random(31);
+    int offers = 0;
+    for (int i = 0; i < 250; ++i) {
+        std::wstring text = base;
+        for (int edits = 1 + static_cast<int>(random() % 2); edits > 0; --edits) {
+            const size_t at = random() % (text.size() + 1);
+            switch (random() % 3) {
+            case 0: text.insert(at, pieces[random() % std::size(pieces)]); break;
+            case 1: text.erase(at, random() % 6); break;
+            default: if (at < text.size()) text[at] = static_cast<wchar_t>(random() % 0x3000); break;
+            }
+        }
+        const ManagerVersionLine line = ParseManagerVersionFile(CString(text));
+        if (!ShouldOfferManagerUpdate(line)) continue;
+        ++offers;
+        SCOPED_TRACE(CString(text).ToUtf8());
+        EXPECT_TRUE(IsNewerManagerVersion(line.major, line.minor, line.third));
+        EXPECT_TRUE(IsPlainFileName(line.installerName));
+        EXPECT_EQ(0, line.installerName.Right(4).CompareNoCase(L".exe"));
+        EXPECT_NE(text.find(line.installerName.str()), std::wstring::npos);
+    }
+    EXPECT_GT(offers, 25);
 }
 
 TEST(ManagerVersionFile, NewerThanTheRunningVersion)

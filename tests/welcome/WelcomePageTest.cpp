@@ -74,6 +74,11 @@ protected:
     }
 
     void ServeVersionFile(const std::string& text) { ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/x64/Software", text)); }
+    // How the server answers for an installer it has no file of.
+    void ServeInstallerAs(const char* name, const std::string& options)
+    {
+        ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/" + CString::FromUtf8(name) + L".with", options));
+    }
     void RemoveVersionFile() { ::DeleteFileW(testserver::StateFolder() + L"\\root\\malvobluetoothmanager\\x64\\Software"); }
 
     // Timer 101 starts the check on a worker; its result arrives as a posted
@@ -259,9 +264,9 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
 {
     TempFolder folder(L"welcome");
     const int before = 102 * 1024 * 11;  // 1 percent of the fixed total
-    ServeVersionFile(VersionLines("v1.1", ("gen?size=" + std::to_string(before + 100) +
-                                           "&pause_after=" + std::to_string(before) + "&gate=welcome").c_str(),
-                                  nullptr));
+    ServeInstallerAs("Gated.exe", "size=" + std::to_string(before + 100) + "&pause_after=" + std::to_string(before) +
+                                      "&gate=welcome");
+    ServeVersionFile(VersionLines("v1.1", "Gated.exe", nullptr));
     Start();
     savePath = folder / L"Setup.exe";
     RunCheck();
@@ -286,7 +291,8 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
 TEST_F(WelcomePageTest, SlowServerKeepsTheProgressAtZeroUntilTheTransferBegins)
 {
     TempFolder folder(L"welcome");
-    ServeVersionFile(VersionLines("v1.1", "gen?size=5000&delay=2", nullptr));
+    ServeInstallerAs("Slow.exe", "size=5000&delay=2");
+    ServeVersionFile(VersionLines("v1.1", "Slow.exe", nullptr));
     Start();
     savePath = folder / L"Setup.exe";
     RunCheck();
@@ -325,12 +331,15 @@ TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
         const wchar_t* status;
     };
     const Case cases[] = {
-        {"dropped connection", "gen?size=200000&drop=50000", L"a.exe", 42, L"Cannot connect to the server."},
+        {"dropped connection", "Dropped.exe", L"a.exe", 42, L"Cannot connect to the server."},
         {"error answer", "Absent.exe", L"b.exe", 42, L"Cannot connect to the server."},
-        {"server goes quiet", "gen?size=200000&stall=after", L"e.exe", 42, L"Cannot connect to the server."},
-        {"folder missing", "gen?size=100", L"missing\\c.exe", 42, L"Cannot open file."},
-        {"shell cannot start it", "gen?size=100", L"d.exe", 2, L"Cannot open file."},
+        {"server goes quiet", "Quiet.exe", L"e.exe", 42, L"Cannot connect to the server."},
+        {"folder missing", "Small.exe", L"missing\\c.exe", 42, L"Cannot open file."},
+        {"shell cannot start it", "Small.exe", L"d.exe", 2, L"Cannot open file."},
     };
+    ServeInstallerAs("Dropped.exe", "size=200000&drop=50000");
+    ServeInstallerAs("Quiet.exe", "size=200000&stall=after");
+    ServeInstallerAs("Small.exe", "size=100");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         shellOpens.clear();
@@ -351,6 +360,42 @@ TEST_F(WelcomePageTest, FailedDownloadsWarnAndKeepTheManagerOpen)
     // Neither an error page nor half an installer is left behind.
     EXPECT_FALSE(CFile::Exists(folder / L"b.exe"));
     EXPECT_FALSE(CFile::Exists(folder / L"e.exe"));
+}
+
+TEST_F(WelcomePageTest, OnlyAnExeInstallerIsFetchedAndStarted)
+{
+    TempFolder folder(L"welcome");
+    ServeInstallerAs("update.cmd", "size=100");
+    ServeInstallerAs("Setup.EXE", "size=100");
+    struct Case {
+        const char* name;
+        const char* installer;
+        const wchar_t* chosen;  // in the save dialog
+        bool started;
+    };
+    const Case cases[] = {
+        {"a command file", "update.cmd", L"update.cmd", false},
+        {"a device name", "NUL.exe", L"n.exe", false},
+        {"an installer saved as a command file", "Setup.EXE", L"setup.cmd", false},
+        {"an installer in capitals", "Setup.EXE", L"Setup.EXE", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shellOpens.clear();
+        ServeVersionFile(VersionLines("v1.1", c.installer, nullptr));
+        Start();
+        savePath = folder / c.chosen;
+        RunCheck();
+        RunDownload();
+        EXPECT_EQ(shellOpens.size(), c.started ? 1u : 0u);
+        EXPECT_EQ(CFile::Exists(savePath), c.started);
+        if (!c.started) {
+            EXPECT_EQ(Status(), L"Cannot open file.");
+            EXPECT_EQ(main->LastStatusNotWarning(), 0);
+            EXPECT_TRUE(main->IsWindowVisible());
+        }
+        main->DestroyWindow();
+    }
 }
 
 TEST_F(WelcomePageTest, StartButtonGoesToRecognitionForTheTargetModel)
