@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/UpdaterDlg.h"
+#include "framework/StartupTrace.h"
 #include "sim/Environment.h"
 
 CUpdaterApp theApp;
@@ -16,6 +17,7 @@ BOOL CUpdaterApp::InitInstance()
     m_registryKey = L"Local AppWizard-Generated Applications";
 
     CUpdaterDlg dlg(nullptr);
+    MarkStartup(L"main window object");
     dlg.DoModal();
     return FALSE;
 }
@@ -25,5 +27,6 @@ int RunApplication(HINSTANCE)
     // Real devices, or the simulated ones of the scenario named by TORVIK_SIM.
     InstallDeviceSeamsFromEnvironment();
     theApp.InitInstance();
+    WriteStartupTrace();
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "app/SkinColours.h"
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
+#include "framework/StartupTrace.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CUpdaterDlg, CDialog)
@@ -128,6 +129,7 @@ void CUpdaterDlg::DoDataExchange(CDataExchange* dx)
 BOOL CUpdaterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    MarkStartup(L"main template");
     toolTip.Create(this);
 
     // The system menu's about item is the one text taken from the string table.
@@ -147,17 +149,27 @@ BOOL CUpdaterDlg::OnInitDialog()
 
     if (m_backgroundBitmap.LoadBitmap(IDB_BACKGROUND)) backgroundStatic.SetBitmap(m_backgroundBitmap);
 
+    MarkStartup(L"caption, menu, background");
+
     selectionPage.Create(IDD_DEVICE_SELECTION, &pageArea);
+    MarkStartup(L"welcome page");
     recognitionPage.Create(IDD_DEVICE_RECOGNITION, &pageArea);
+    MarkStartup(L"recognition page");
     firmwareUpdatePage.Create(IDD_FIRMWARE_UPDATE, &pageArea);
+    MarkStartup(L"firmware update page");
     firmwareRestorePage.Create(IDD_FIRMWARE_RESTORE, &pageArea);
+    MarkStartup(L"firmware restore page");
     deviceSettingPage.Create(IDD_DEVICE_SETTING, &pageArea);
+    MarkStartup(L"basic settings page");
     deviceSettingSecondPage.Create(IDD_DEVICE_SETTING_SECOND, &pageArea);
+    MarkStartup(L"FM radio page");
     speedDialPage.Create(IDD_DEVICE_SETTING_SPEED_DIAL, &pageArea);
+    MarkStartup(L"speed dial page");
 
     LoadConfiguration();
     SetToolTips();
     SetTimer(kStartupTimer, kStartupDelayMs);
+    MarkStartup(L"configuration, tooltips");
     return TRUE;
 }
 
@@ -167,8 +179,16 @@ void CUpdaterDlg::OnTimer(UINT_PTR id)
         KillTimer(kStartupTimer);
         ApplyFonts();
         GoToWelcome();
+        MarkStartup(L"welcome page shown");
     }
     CWnd::OnTimer(id);
+}
+
+LRESULT CUpdaterDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+    if (message == WM_PAINT) MarkStartup(L"first paint");
+    return result;
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "support/ProgramRunner.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "framework/File.h"
@@ -60,6 +62,8 @@ ProgramRunner::~ProgramRunner()
         ::WaitForSingleObject(m_process, 5000);
         ::CloseHandle(m_process);
     }
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(m_folder.str()), ignored);
 }
 
 namespace {

@@ -12,7 +12,8 @@ class ProgramRunner {
 public:
     // Copies the program (or another program of the build, by its Unix path)
     // into a fresh folder (the program keeps its files in "IMG" beside itself)
-    // and starts it with extra environment variables.
+    // and starts it with extra environment variables. The folder goes with
+    // the runner.
     explicit ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env = {},
                            const char* programPath = nullptr);
     ~ProgramRunner();
