@@ -151,20 +151,9 @@ BOOL CUpdaterDlg::OnInitDialog()
 
     MarkStartup(L"caption, menu, background");
 
-    selectionPage.Create(IDD_DEVICE_SELECTION, &pageArea);
-    MarkStartup(L"welcome page");
-    recognitionPage.Create(IDD_DEVICE_RECOGNITION, &pageArea);
-    MarkStartup(L"recognition page");
-    firmwareUpdatePage.Create(IDD_FIRMWARE_UPDATE, &pageArea);
-    MarkStartup(L"firmware update page");
-    firmwareRestorePage.Create(IDD_FIRMWARE_RESTORE, &pageArea);
-    MarkStartup(L"firmware restore page");
-    deviceSettingPage.Create(IDD_DEVICE_SETTING, &pageArea);
-    MarkStartup(L"basic settings page");
-    deviceSettingSecondPage.Create(IDD_DEVICE_SETTING_SECOND, &pageArea);
-    MarkStartup(L"FM radio page");
-    speedDialPage.Create(IDD_DEVICE_SETTING_SPEED_DIAL, &pageArea);
-    MarkStartup(L"speed dial page");
+    // The welcome page comes first; every other page is made when it is first
+    // needed (CreatePage), so a start costs none of them.
+    CreatePage(PageWelcome);
 
     LoadConfiguration();
     SetToolTips();

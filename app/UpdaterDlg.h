@@ -38,7 +38,8 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    // The seven pages, created modeless inside the page area.
+    // The seven pages, created modeless inside the page area: the welcome page
+    // at start, each other one when it is first shown or reached (CreatePage).
     CDialogDeviceSelection selectionPage;
     CDialogDeviceRecognition recognitionPage;
     CDialogFirmwareUpdate firmwareUpdatePage;
@@ -51,10 +52,11 @@ public:
     CWnd* HostWindow() override { return this; }
     HBRUSH PageBrush() const override { return m_whiteBrush; }
     HBRUSH MessageBoxBrush(bool warning) const override { return warning ? m_warningBoxBrush : m_messageBoxBrush; }
-    CDialogDeviceRecognition& RecognitionPage() override { return recognitionPage; }
-    CDialogFirmwareUpdate& FirmwareUpdatePage() override { return firmwareUpdatePage; }
-    CDialogFirmwareRestore& FirmwareRestorePage() override { return firmwareRestorePage; }
-    CDialogDeviceSetting& DeviceSettingPage() override { return deviceSettingPage; }
+    // Each page as another page reaches it: made first when not made yet.
+    CDialogDeviceRecognition& RecognitionPage() override { return Made(recognitionPage, PageRecognition); }
+    CDialogFirmwareUpdate& FirmwareUpdatePage() override { return Made(firmwareUpdatePage, PageFirmwareUpdate); }
+    CDialogFirmwareRestore& FirmwareRestorePage() override { return Made(firmwareRestorePage, PageFirmwareRestore); }
+    CDialogDeviceSetting& DeviceSettingPage() override { return Made(deviceSettingPage, PageDeviceSetting); }
     void FocusNext() override { nextButton.SetFocus(); }
     void CloseProgram() override { OnOK(); }
 
@@ -88,6 +90,14 @@ public:
     void GoToDeviceSettingSecond(int composeStatus) override;
     void GoToSpeedDial(int composeStatus) override;
     void ShowCurrentPage() override;
+    // Creates the window of a page (by number) unless it exists.
+    void CreatePage(int page);
+    template <class PageClass>
+    PageClass& Made(PageClass& page, int number)
+    {
+        CreatePage(number);
+        return page;
+    }
     void UpdateNavigation() override;
     void ShowDeviceImage();
     int DeviceImageId() const;

@@ -7,6 +7,7 @@
 #include "app/DeviceLine.h"
 #include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
+#include "framework/StartupTrace.h"
 #include "res/resource.h"
 #include "settingslist/LabelTables.h"
 
@@ -188,9 +189,23 @@ CWizardPage* CUpdaterDlg::Page(int page)
     return page >= PageWelcome && page <= PageSpeedDial ? pages[page - 1] : nullptr;
 }
 
+void CUpdaterDlg::CreatePage(int page)
+{
+    static const wchar_t* const traceNames[] = {L"welcome page",        L"recognition page",   L"firmware update page",
+                                                L"firmware restore page", L"basic settings page", L"FM radio page",
+                                                L"speed dial page"};
+    CWizardPage* wanted = Page(page);
+    if (!wanted || wanted->m_hWnd || !m_hWnd) return;
+    wanted->Create(wanted->GetTemplateId(), &pageArea);
+    MarkStartup(traceNames[page - PageWelcome]);
+}
+
 void CUpdaterDlg::ShowCurrentPage()
 {
-    for (int page = PageWelcome; page <= PageSpeedDial; ++page) Page(page)->ShowWindow(SW_HIDE);
+    for (int page = PageWelcome; page <= PageSpeedDial; ++page) {
+        if (Page(page)->m_hWnd) Page(page)->ShowWindow(SW_HIDE);
+    }
+    CreatePage(currentPage);
     CWizardPage* shown = Page(currentPage);
     if (!shown) return;
     pageArea.SetBitmap(m_pageAreaBitmap);
