@@ -51,8 +51,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kLargePictureIds[4] = {227, 324, 276, 175};
-
 // The variants of the 0x4210 headset by its item-5 byte.
 const wchar_t* VariantName(int variant)
 {
@@ -80,10 +78,8 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_MAIN, parent)
 {
     m_skinUnits = true;
     m_icon = ::LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    for (int id : DevicePictureIds()) m_devicePictures[id].LoadBitmap(static_cast<UINT>(id));
+    // The device pictures and the flags are loaded when first shown.
     m_pageAreaBitmap.LoadBitmap(IDB_PAGE_AREA);
-    for (int i = 0; i < 4; ++i) m_largePictures[i].LoadBitmap(static_cast<UINT>(kLargePictureIds[i]));
-    for (int i = 0; i < LanguageCount; ++i) m_flags[i].LoadBitmap(LanguageChoices[i].flagBitmap);
     m_whiteBrush.CreateSolidBrush(Skin::kWhite);
     m_tabFaceBrush.CreateSolidBrush(Skin::kTabFace);
     m_barGreyBrush.CreateSolidBrush(Skin::kBarGrey);
@@ -401,8 +397,9 @@ HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
         return brush;
     }
     brush.CreatePatternBrush(pattern);
+    // The device picture draws over the same pixels.
     if (id == IDC_DEVICE_PICTURE && !devicePicture.m_background.GetSafeHandle())
-        CopyBackgroundBehind(control, devicePicture.m_background);
+        devicePicture.m_background = std::move(pattern);
     return brush;
 }
 

@@ -101,6 +101,10 @@ public:
     void UpdateNavigation() override;
     void ShowDeviceImage();
     int DeviceImageId() const;
+    // A device picture by its bitmap id (null for an id that is none), and the
+    // flag of a language: each loaded the first time it is asked for.
+    HBITMAP DevicePicture(int id);
+    HBITMAP LanguageFlag(LanguageIndex lang);
     void SetTabCaptions();
     void SetToolTips();
     void ApplyFonts();
@@ -206,7 +210,6 @@ private:
     CBitmap m_pageSnapshot;
     CBitmap m_flags[LanguageCount];
     std::map<int, CBitmap> m_devicePictures;
-    CBitmap m_largePictures[4];
     CBrush m_whiteBrush;
     CBrush m_tabFaceBrush;
     CBrush m_barGreyBrush;
