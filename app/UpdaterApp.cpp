@@ -4,6 +4,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "framework/File.h"
+#include "framework/StartupTrace.h"
 #include "sim/Environment.h"
 
 CUpdaterApp theApp;
@@ -19,6 +20,7 @@ BOOL CUpdaterApp::InitInstance()
     RemoveLeftoverTemporaries(ProgramImgFolder());
 
     CUpdaterDlg dlg(nullptr);
+    MarkStartup(L"main window object");
     dlg.DoModal();
     return FALSE;
 }
@@ -28,5 +30,6 @@ int RunApplication(HINSTANCE)
     // Real devices, or the simulated ones of the scenario named by TORVIK_SIM.
     InstallDeviceSeamsFromEnvironment();
     theApp.InitInstance();
+    WriteStartupTrace();
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "app/SkinColours.h"
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
+#include "framework/StartupTrace.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CUpdaterDlg, CDialog)
@@ -50,8 +51,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kLargePictureIds[4] = {227, 324, 276, 175};
-
 // The variants of the 0x4210 headset by its item-5 byte.
 const wchar_t* VariantName(int variant)
 {
@@ -79,10 +78,8 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_MAIN, parent)
 {
     m_skinUnits = true;
     m_icon = ::LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    for (int id : DevicePictureIds()) m_devicePictures[id].LoadBitmap(static_cast<UINT>(id));
+    // The device pictures and the flags are loaded when first shown.
     m_pageAreaBitmap.LoadBitmap(IDB_PAGE_AREA);
-    for (int i = 0; i < 4; ++i) m_largePictures[i].LoadBitmap(static_cast<UINT>(kLargePictureIds[i]));
-    for (int i = 0; i < LanguageCount; ++i) m_flags[i].LoadBitmap(LanguageChoices[i].flagBitmap);
     m_whiteBrush.CreateSolidBrush(Skin::kWhite);
     m_tabFaceBrush.CreateSolidBrush(Skin::kTabFace);
     m_barGreyBrush.CreateSolidBrush(Skin::kBarGrey);
@@ -128,6 +125,7 @@ void CUpdaterDlg::DoDataExchange(CDataExchange* dx)
 BOOL CUpdaterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    MarkStartup(L"main template");
     toolTip.Create(this);
 
     // The system menu's about item is the one text taken from the string table.
@@ -147,17 +145,16 @@ BOOL CUpdaterDlg::OnInitDialog()
 
     if (m_backgroundBitmap.LoadBitmap(IDB_BACKGROUND)) backgroundStatic.SetBitmap(m_backgroundBitmap);
 
-    selectionPage.Create(IDD_DEVICE_SELECTION, &pageArea);
-    recognitionPage.Create(IDD_DEVICE_RECOGNITION, &pageArea);
-    firmwareUpdatePage.Create(IDD_FIRMWARE_UPDATE, &pageArea);
-    firmwareRestorePage.Create(IDD_FIRMWARE_RESTORE, &pageArea);
-    deviceSettingPage.Create(IDD_DEVICE_SETTING, &pageArea);
-    deviceSettingSecondPage.Create(IDD_DEVICE_SETTING_SECOND, &pageArea);
-    speedDialPage.Create(IDD_DEVICE_SETTING_SPEED_DIAL, &pageArea);
+    MarkStartup(L"caption, menu, background");
+
+    // The welcome page comes first; every other page is made when it is first
+    // needed (CreatePage), so a start costs none of them.
+    CreatePage(PageWelcome);
 
     LoadConfiguration();
     SetToolTips();
     SetTimer(kStartupTimer, kStartupDelayMs);
+    MarkStartup(L"configuration, tooltips");
     return TRUE;
 }
 
@@ -167,8 +164,16 @@ void CUpdaterDlg::OnTimer(UINT_PTR id)
         KillTimer(kStartupTimer);
         ApplyFonts();
         GoToWelcome();
+        MarkStartup(L"welcome page shown");
     }
     CWnd::OnTimer(id);
+}
+
+LRESULT CUpdaterDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+    if (message == WM_PAINT) MarkStartup(L"first paint");
+    return result;
 }
 
 // ---------------------------------------------------------------------------
@@ -392,8 +397,9 @@ HBRUSH CUpdaterDlg::FramePatternBrush(CWnd* control)
         return brush;
     }
     brush.CreatePatternBrush(pattern);
+    // The device picture draws over the same pixels.
     if (id == IDC_DEVICE_PICTURE && !devicePicture.m_background.GetSafeHandle())
-        CopyBackgroundBehind(control, devicePicture.m_background);
+        devicePicture.m_background = std::move(pattern);
     return brush;
 }
 

@@ -32,11 +32,14 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL PreTranslateMessage(MSG* msg) override;
+    // Marks the first paint for the start-up trace.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
 
-    // The seven pages, created modeless inside the page area.
+    // The seven pages, created modeless inside the page area: the welcome page
+    // at start, each other one when it is first shown or reached (CreatePage).
     CDialogDeviceSelection selectionPage;
     CDialogDeviceRecognition recognitionPage;
     CDialogFirmwareUpdate firmwareUpdatePage;
@@ -49,10 +52,11 @@ public:
     CWnd* HostWindow() override { return this; }
     HBRUSH PageBrush() const override { return m_whiteBrush; }
     HBRUSH MessageBoxBrush(bool warning) const override { return warning ? m_warningBoxBrush : m_messageBoxBrush; }
-    CDialogDeviceRecognition& RecognitionPage() override { return recognitionPage; }
-    CDialogFirmwareUpdate& FirmwareUpdatePage() override { return firmwareUpdatePage; }
-    CDialogFirmwareRestore& FirmwareRestorePage() override { return firmwareRestorePage; }
-    CDialogDeviceSetting& DeviceSettingPage() override { return deviceSettingPage; }
+    // Each page as another page reaches it: made first when not made yet.
+    CDialogDeviceRecognition& RecognitionPage() override { return Made(recognitionPage, PageRecognition); }
+    CDialogFirmwareUpdate& FirmwareUpdatePage() override { return Made(firmwareUpdatePage, PageFirmwareUpdate); }
+    CDialogFirmwareRestore& FirmwareRestorePage() override { return Made(firmwareRestorePage, PageFirmwareRestore); }
+    CDialogDeviceSetting& DeviceSettingPage() override { return Made(deviceSettingPage, PageDeviceSetting); }
     void FocusNext() override { nextButton.SetFocus(); }
     void CloseProgram() override { OnOK(); }
 
@@ -86,9 +90,21 @@ public:
     void GoToDeviceSettingSecond(int composeStatus) override;
     void GoToSpeedDial(int composeStatus) override;
     void ShowCurrentPage() override;
+    // Creates the window of a page (by number) unless it exists.
+    void CreatePage(int page);
+    template <class PageClass>
+    PageClass& Made(PageClass& page, int number)
+    {
+        CreatePage(number);
+        return page;
+    }
     void UpdateNavigation() override;
     void ShowDeviceImage();
     int DeviceImageId() const;
+    // A device picture by its bitmap id (null for an id that is none), and the
+    // flag of a language: each loaded the first time it is asked for.
+    HBITMAP DevicePicture(int id);
+    HBITMAP LanguageFlag(LanguageIndex lang);
     void SetTabCaptions();
     void SetToolTips();
     void ApplyFonts();
@@ -199,7 +215,6 @@ private:
     CBitmap m_pageSnapshot;
     CBitmap m_flags[LanguageCount];
     std::map<int, CBitmap> m_devicePictures;
-    CBitmap m_largePictures[4];
     CBrush m_whiteBrush;
     CBrush m_tabFaceBrush;
     CBrush m_barGreyBrush;

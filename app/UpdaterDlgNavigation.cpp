@@ -1,12 +1,16 @@
 // The main window's navigation: the GoTo operations, NEXT, BACK, the tabs and
 // ACTION, the save prompt, the frame refresh, the section chooser and the
 // change of language.
+#include <algorithm>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "app/DeviceLine.h"
+#include "app/DialogLanguageManager.h"
 #include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
+#include "framework/StartupTrace.h"
 #include "res/resource.h"
 #include "settingslist/LabelTables.h"
 
@@ -188,9 +192,23 @@ CWizardPage* CUpdaterDlg::Page(int page)
     return page >= PageWelcome && page <= PageSpeedDial ? pages[page - 1] : nullptr;
 }
 
+void CUpdaterDlg::CreatePage(int page)
+{
+    static const wchar_t* const traceNames[] = {L"welcome page",        L"recognition page",   L"firmware update page",
+                                                L"firmware restore page", L"basic settings page", L"FM radio page",
+                                                L"speed dial page"};
+    CWizardPage* wanted = Page(page);
+    if (!wanted || wanted->m_hWnd || !m_hWnd) return;
+    wanted->Create(wanted->GetTemplateId(), &pageArea);
+    MarkStartup(traceNames[page - PageWelcome]);
+}
+
 void CUpdaterDlg::ShowCurrentPage()
 {
-    for (int page = PageWelcome; page <= PageSpeedDial; ++page) Page(page)->ShowWindow(SW_HIDE);
+    for (int page = PageWelcome; page <= PageSpeedDial; ++page) {
+        if (Page(page)->m_hWnd) Page(page)->ShowWindow(SW_HIDE);
+    }
+    CreatePage(currentPage);
     CWizardPage* shown = Page(currentPage);
     if (!shown) return;
     pageArea.SetBitmap(m_pageAreaBitmap);
@@ -298,7 +316,7 @@ bool CUpdaterDlg::SectionFields(int*& count, int*& kinds, int*& current)
 void CUpdaterDlg::UpdateNavigation()
 {
     // 1. Flag, tab titles and the device line.
-    languageFlag.SetBitmap(m_flags[TextColumn(language)]);
+    languageFlag.SetBitmap(LanguageFlag(language));
     SetTabCaptions();
     ShowDeviceImage();
 
@@ -491,8 +509,30 @@ void CUpdaterDlg::ShowDeviceImage()
         deviceCaption.SetWindowText(DeviceNameCaption(deviceSettings.DeviceName));
         deviceText.SetWindowText(DeviceVersionText(deviceSettings));
     }
-    auto found = m_devicePictures.find(picture);
-    devicePicture.SetBitmap(found != m_devicePictures.end() ? static_cast<HBITMAP>(found->second) : nullptr);
+    devicePicture.SetBitmap(DevicePicture(picture));
+}
+
+namespace {
+
+HBITMAP LoadedOnce(CBitmap& bitmap, UINT id)
+{
+    if (!bitmap.GetSafeHandle()) bitmap.LoadBitmap(id);
+    return bitmap;
+}
+
+}  // namespace
+
+HBITMAP CUpdaterDlg::DevicePicture(int id)
+{
+    const std::vector<int> ids = DevicePictureIds();
+    if (!std::binary_search(ids.begin(), ids.end(), id)) return nullptr;
+    return LoadedOnce(m_devicePictures[id], static_cast<UINT>(id));
+}
+
+HBITMAP CUpdaterDlg::LanguageFlag(LanguageIndex lang)
+{
+    const int column = TextColumn(lang);
+    return LoadedOnce(m_flags[column], LanguageChoices[column].flagBitmap);
 }
 
 int CUpdaterDlg::DeviceImageId() const { return DeviceImageIdFor(deviceSettings.ProductId, hidVariant); }

@@ -35,8 +35,9 @@ TEST_F(MainWindowTest, StartsOnTheWelcomePage)
     EXPECT_EQ(CString(L"WELCOME"), main->tabButtons[0].GetWindowText());
     EXPECT_FALSE(Enabled(main->backButton));
     EXPECT_FALSE(Shown(main->actionButton));
-    // The pages live in the page area of the main window.
-    EXPECT_EQ(main.get(), GetMainDialog(&main->speedDialPage));
+    // The pages live in the page area of the main window, also one made when
+    // another page first reaches it.
+    EXPECT_EQ(main.get(), GetMainDialog(&main->FirmwareUpdatePage()));
 }
 
 TEST_F(MainWindowTest, EscapeNeverClosesEnterAndCloseDo)
@@ -373,14 +374,15 @@ TEST(MainWindowStart, SkinnedPopupOpensOnTheWelcomePageByItsOwnTimer)
     EXPECT_NE(0, main.SendMessage(WM_GETICON, ICON_SMALL));
     EXPECT_TRUE(main.toolTip.IsWindow());
 
-    // The pages wait, hidden inside the page area, until timer 1 fires once.
+    // The welcome page waits, hidden inside the page area, until timer 1 fires
+    // once; the other pages are made when they are first needed.
     EXPECT_EQ(PageNone, main.currentPage);
-    for (CWnd* page : {static_cast<CWnd*>(&main.selectionPage), static_cast<CWnd*>(&main.recognitionPage),
-                       static_cast<CWnd*>(&main.firmwareUpdatePage), static_cast<CWnd*>(&main.firmwareRestorePage),
-                       static_cast<CWnd*>(&main.deviceSettingPage), static_cast<CWnd*>(&main.deviceSettingSecondPage),
-                       static_cast<CWnd*>(&main.speedDialPage)}) {
-        EXPECT_EQ(main.pageArea.m_hWnd, ::GetParent(page->m_hWnd));
-        EXPECT_FALSE(page->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(main.pageArea.m_hWnd, ::GetParent(main.selectionPage.m_hWnd));
+    EXPECT_FALSE(main.selectionPage.GetStyle() & WS_VISIBLE);
+    for (CWnd* page : {static_cast<CWnd*>(&main.recognitionPage), static_cast<CWnd*>(&main.firmwareUpdatePage),
+                       static_cast<CWnd*>(&main.firmwareRestorePage), static_cast<CWnd*>(&main.deviceSettingPage),
+                       static_cast<CWnd*>(&main.deviceSettingSecondPage), static_cast<CWnd*>(&main.speedDialPage)}) {
+        EXPECT_EQ(nullptr, page->m_hWnd);
     }
     EXPECT_TRUE(PumpMessagesUntil([&] { return main.currentPage == PageWelcome; }, 3000));
     EXPECT_TRUE(main.selectionPage.GetStyle() & WS_VISIBLE);

@@ -165,7 +165,7 @@ TEST_F(HelpBoxFit, TextsOfTheSettingsGridFitTheirBoxes)
 // page sets it: the onboard-audio note on two lines, the restart note on one.
 TEST_F(MainWindowTest, NotesFitTheirStaticsOnThePage)
 {
-    CDialogDeviceSetting& page = main->deviceSettingPage;
+    CDialogDeviceSetting& page = main->DeviceSettingPage();
     CFont bold;
     ASSERT_TRUE(bold.CreateBoldOf(page.GetFontHandle()));
     const TextMeasure font(bold);

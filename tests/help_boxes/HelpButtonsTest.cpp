@@ -52,7 +52,7 @@ protected:
         });
     }
 
-    CDialogDeviceSetting& Page() { return main->deviceSettingPage; }
+    CDialogDeviceSetting& Page() { return main->DeviceSettingPage(); }
 
     void ClickHelp(int id) { Page().SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 

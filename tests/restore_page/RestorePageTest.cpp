@@ -344,9 +344,12 @@ TEST_F(RestorePageTest, ASuccessfulDownloadHandsThePackageToTheUpdate)
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(package, bytes));
     EXPECT_EQ(firmware, bytes);
-    // The update has taken over: still busy, the restore page still current.
+    // The update has taken over: still busy, the restore page still current,
+    // the update page (never shown) made to run it.
     EXPECT_TRUE(main->busy);
     EXPECT_EQ(PageFirmwareRestore, main->currentPage);
+    EXPECT_TRUE(main->firmwareUpdatePage.IsWindow());
+    EXPECT_FALSE(Shown(main->firmwareUpdatePage));
 }
 
 TEST_F(RestorePageTest, AFailedDownloadIsReportedAndCanBeTriedAgain)

@@ -26,7 +26,7 @@ protected:
         ASSERT_EQ(PageDeviceSetting, main->currentPage);
     }
 
-    CDialogDeviceSetting& Page() { return main->deviceSettingPage; }
+    CDialogDeviceSetting& Page() { return main->DeviceSettingPage(); }
     CWnd& Control(int id) { return *Page().GetDlgItem(id); }
 
     bool Checked(int id) { return Page().IsDlgButtonChecked(id) == BST_CHECKED; }
