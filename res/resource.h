@@ -83,7 +83,7 @@
 #define IDC_ABOUT_HELP 57670
 
 // Language dialog (template 190); the radio, flag and name triples are listed
-// in app/DialogLanguageManager.cpp.
+// in app/ui/DialogLanguageManager.cpp.
 #define IDC_LANGUAGE_GROUP 1143
 #define IDC_LANGUAGE_APPLY 1165
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/DialogLanguageManager.h"
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogLanguageManager.h"
+#include "app/ui/DialogMessageBox.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/UpdaterDlg.h"
+#include "app/ui/UpdaterDlg.h"
 #include "framework/Clock.h"
 #include "res/resource.h"
 #include "sim/Simulation.h"

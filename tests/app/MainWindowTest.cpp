@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "app/AboutDlg.h"
-#include "app/DialogLanguageManager.h"
-#include "app/DialogMessageBox.h"
-#include "app/SkinButtons.h"
+#include "app/ui/AboutDlg.h"
+#include "app/ui/DialogLanguageManager.h"
+#include "app/ui/DialogMessageBox.h"
+#include "app/ui/SkinButtons.h"
 #include "app/SkinColours.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "framework/Clock.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // prompt when a changed settings page is left, and the section chooser.
 #include "MainWindowFixture.h"
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "settingslist/LabelTables.h"
 
 namespace {

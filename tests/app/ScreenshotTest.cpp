@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 
-#include "app/DialogMessageBox.h"
-#include "app/UpdaterDlg.h"
+#include "app/ui/DialogMessageBox.h"
+#include "app/ui/UpdaterDlg.h"
 #include "res/resource.h"
 #include "support/Screenshot.h"
 

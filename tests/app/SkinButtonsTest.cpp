@@ -3,7 +3,7 @@
 // square buttons.
 #include <gtest/gtest.h>
 
-#include "app/SkinButtons.h"
+#include "app/ui/SkinButtons.h"
 #include "res/resource.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/Configuration.h"
-#include "app/DiagnosticLog.h"
+#include "app/ui/DiagnosticLog.h"
 #include "support/TempFolder.h"
 #include "device/UsbDeviceList.h"
 #include "framework/File.h"

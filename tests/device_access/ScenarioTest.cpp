@@ -1,4 +1,4 @@
-#include "app/UpdaterDlg.h"
+#include "app/ui/UpdaterDlg.h"
 #include "device/DeviceSettings.h"
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"

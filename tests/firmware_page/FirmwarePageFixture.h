@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/UpdaterDlg.h"
+#include "app/ui/UpdaterDlg.h"
 #include "device/ProductCatalogue.h"
-#include "firmware/DialogNewUpdateFound.h"
+#include "firmware/ui/DialogNewUpdateFound.h"
 #include "fixtures/server/TestServer.h"
 #include "res/resource.h"
 #include "support/TempFolder.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 
-#include "app/UpdaterDlg.h"
+#include "app/ui/UpdaterDlg.h"
 #include "res/resource.h"
 #include "support/Screenshot.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
 #include "settings/FmRules.h"
 #include "settings/FmTexts.h"

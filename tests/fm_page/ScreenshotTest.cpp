@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 
-#include "app/DialogMessageBox.h"
-#include "app/UpdaterDlg.h"
+#include "app/ui/DialogMessageBox.h"
+#include "app/ui/UpdaterDlg.h"
 #include "res/resource.h"
 #include "settings/FmTexts.h"
 #include "support/Screenshot.h"

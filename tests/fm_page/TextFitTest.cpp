@@ -3,7 +3,7 @@
 // warnings and help fit their boxes.
 #include <string>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
 #include "settings/FmTexts.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
 #include "device/ProductCatalogue.h"
 #include "settings/HelpTexts.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
 #include "settings/HelpTexts.h"
 #include "settingslist/LabelTables.h"

@@ -1,9 +1,9 @@
 // The recognition page in the main window against simulated headsets: what
 // each outcome shows (status first, then the box, then the page), the
 // automatic pass after an update, the texts and the help boxes.
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
-#include "device/DialogDeviceRecognitionTexts.h"
+#include "device/ui/DialogDeviceRecognitionTexts.h"
 #include "framework/Clock.h"
 #include "framework/Shell.h"
 #include "sim/SimHid.h"

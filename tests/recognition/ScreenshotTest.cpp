@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/DialogMessageBox.h"
-#include "app/UpdaterDlg.h"
+#include "app/ui/DialogMessageBox.h"
+#include "app/ui/UpdaterDlg.h"
 #include "framework/Clock.h"
 #include "res/resource.h"
 #include "sim/Simulation.h"

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "app/UpdaterDlg.h"
+#include "app/ui/UpdaterDlg.h"
 #include "firmware/SettingsArchive.h"
 #include "fixtures/server/TestServer.h"
 #include "framework/File.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "controls/PopUpScrollList.h"
 #include "settings_page/PageFixture.h"
 #include "settingslist/SettingsRows.h"

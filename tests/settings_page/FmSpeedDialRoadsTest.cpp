@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "settings_page/PageFixture.h"
 
 namespace {

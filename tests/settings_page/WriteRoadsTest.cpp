@@ -3,7 +3,7 @@
 // to the welcome page, against simulated headsets.
 #include <algorithm>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "device/HidDevices.h"
 #include "settings_page/PageFixture.h"
 

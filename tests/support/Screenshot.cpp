@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "res/resource.h"
 
 namespace {

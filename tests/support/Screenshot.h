@@ -4,7 +4,7 @@
 //       --gtest_filter=Screenshot.*
 #pragma once
 
-#include "app/UpdaterDlg.h"
+#include "app/ui/UpdaterDlg.h"
 
 // A TORVIK_SHOT_* variable as a number (base 16 for product ids), or fallback.
 int ShotNumber(const char* name, int fallback, int base = 10);

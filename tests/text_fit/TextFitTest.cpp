@@ -14,10 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
+#include "app/ui/DialogMessageBox.h"
 #include "app/MainWindowFixture.h"
 #include "app/StatusLine.h"
-#include "firmware/DialogNewUpdateFound.h"
+#include "firmware/ui/DialogNewUpdateFound.h"
 #include "firmware/FirmwarePageTexts.h"
 #include "restore/ArchivedSettings.h"
 #include "settings/LegacyLayout.h"

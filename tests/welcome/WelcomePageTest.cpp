@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/Configuration.h"
-#include "app/DialogMessageBox.h"
-#include "app/UpdaterDlg.h"
+#include "app/ui/DialogMessageBox.h"
+#include "app/ui/UpdaterDlg.h"
 #include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 #include "res/resource.h"
