@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "device/ProductCatalogue.h"
+
 namespace {
 
 struct PictureRow {
@@ -32,17 +34,6 @@ constexpr PictureRow kPictures[] = {
 // The variant pictures of 0x4210 and the two non-model pictures.
 constexpr int kExtraPictures[] = {284, 358, 360, kNoDevicePicture, kLogoPicture};
 
-// Products whose version is that of their first HID interface, and the ones
-// among them that show the second interface's version too when it differs.
-constexpr int kFirstInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410, 0x3110};
-constexpr int kTwoInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410};
-constexpr int kCombinedChipProducts[] = {0x5345, 0x5346};
-
-template <typename Table>
-bool Contains(const Table& table, int id)
-{
-    return std::find(std::begin(table), std::end(table), id) != std::end(table);
-}
 
 CString GroupText(const VersionGroup& g, bool combinedChip)
 {
@@ -103,9 +94,11 @@ CString DeviceNameCaption(const CString& name)
 CString DeviceVersionText(const DeviceSettings& settings)
 {
     const int product = settings.ProductId;
-    const bool twoInterfaces = Contains(kTwoInterfaceProducts, product);
-    const bool combinedChip = Contains(kCombinedChipProducts, product);
-    const bool firstInterface = combinedChip || Contains(kFirstInterfaceProducts, product);
+    const ProductTraits& traits = ProductTraitsOf(product);
+    // A product with two interfaces shows the second one's version too when it differs.
+    const bool twoInterfaces = traits.Has(kTwoInterfaces);
+    const bool combinedChip = traits.Has(kCombinedChip);
+    const bool firstInterface = combinedChip || traits.Has(kFirstInterfaceVersion);
     const VersionGroup& first = firstInterface ? settings.FirstInterface : settings.Firmware;
     CString text;
     if (product == 0x3020) {

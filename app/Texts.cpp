@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "device/ProductCatalogue.h"
+
 namespace {
 
 const char* const kTextNames[] = {
@@ -30,60 +32,31 @@ constexpr TextId kPageTitles[] = {
     TextId::TitleFirmwareRestore, TextId::TitleDeviceSetting,   TextId::TitleDeviceSetting,
     TextId::TitleDeviceSetting};
 
-// Keys that put a product into its update mode, by product id.
-struct ProductSpan {
-    int first;
-    int last;
-};
-
-struct KeyRule {
-    std::span<const ProductSpan> products;
+// The texts of the keys that put a product into its update mode: the key held
+// alone, and the two keys held together.
+struct UpdateKeyTexts {
+    UpdateModeKeys keys;
     TextId key;
-    TextId secondKey;
+    TextId firstOfTwo;
+    TextId secondOfTwo;
 };
 
-constexpr ProductSpan kMinusKeyProducts[] = {
-    {0x2010, 0x2011}, {0x2110, 0x2110}, {0x2210, 0x2210}, {0x2310, 0x2310}, {0x3030, 0x3030},
-    {0x3040, 0x3040}, {0x3050, 0x3050}, {0x4010, 0x4010}, {0x4020, 0x4021}, {0x4030, 0x4030},
-    {0x5520, 0x5520}, {0x5522, 0x5522}, {0x5524, 0x5524}, {0x5526, 0x5526}, {0x5610, 0x5612},
-    {0x5620, 0x5624}, {0x5720, 0x5720}, {0x5910, 0x5910}, {0x5920, 0x5920}, {0x6210, 0x6210}};
-constexpr ProductSpan kCenterKeyProducts[] = {
-    {0x2020, 0x2020}, {0x4110, 0x4111}, {0x4120, 0x4120}, {0x4D20, 0x4D20}, {0x4D50, 0x4D50},
-    {0x6110, 0x6111}, {0x6120, 0x6121}};
-constexpr ProductSpan kCenterPlusKeyProducts[] = {
-    {0x2020, 0x2020}, {0x4110, 0x4111}, {0x4120, 0x4120}, {0x4D20, 0x4D20}, {0x4D50, 0x4D50},
-    {0x5520, 0x5520}, {0x5526, 0x5526}, {0x5720, 0x5720}, {0x5910, 0x5910}, {0x5920, 0x5920},
-    {0x6110, 0x6111}, {0x6120, 0x6121}};
-constexpr ProductSpan kPlusMinusKeyProducts[] = {
-    {0x2010, 0x2011}, {0x2110, 0x2110}, {0x2210, 0x2210}, {0x2310, 0x2310}, {0x3030, 0x3030},
-    {0x3040, 0x3040}, {0x3050, 0x3050}, {0x4010, 0x4010}, {0x4020, 0x4021}, {0x4030, 0x4030},
-    {0x5522, 0x5522}, {0x5524, 0x5524}, {0x5610, 0x5612}, {0x5620, 0x5624}, {0x6210, 0x6210}};
-constexpr ProductSpan kLeftRightKeyProducts[] = {{0x4040, 0x4040}};
-constexpr ProductSpan kPairingKeyProducts[] = {{0x5210, 0x5210}};
+constexpr UpdateKeyTexts kUpdateKeyTexts[] = {
+    {UpdateModeKeys::Phone, TextId::TextPhoneButton, TextId::TextJogDial, TextId::TextPhoneButton},
+    {UpdateModeKeys::Minus, TextId::TextMinusButton, TextId::TextPlusButton, TextId::TextMinusButton},
+    {UpdateModeKeys::MinusCenterPlus, TextId::TextMinusButton, TextId::TextCenterButton, TextId::TextPlusButton},
+    {UpdateModeKeys::Center, TextId::TextCenterButton, TextId::TextCenterButton, TextId::TextPlusButton},
+    {UpdateModeKeys::LeftRight, TextId::TextLeftButton, TextId::TextLeftButton, TextId::TextRightButton},
+    {UpdateModeKeys::Pairing, TextId::TextPairingButton, TextId::TextPttButton, TextId::TextPairingButton},
+};
 
-constexpr KeyRule kHoldKeyRules[] = {
-    {kMinusKeyProducts, TextId::TextMinusButton, TextId::Count},
-    {kCenterKeyProducts, TextId::TextCenterButton, TextId::Count},
-    {kLeftRightKeyProducts, TextId::TextLeftButton, TextId::Count},
-    {kPairingKeyProducts, TextId::TextPairingButton, TextId::Count},
-    {{}, TextId::TextPhoneButton, TextId::Count}};  // every other product
-
-constexpr KeyRule kHoldTwoKeysRules[] = {
-    {kCenterPlusKeyProducts, TextId::TextCenterButton, TextId::TextPlusButton},
-    {kPlusMinusKeyProducts, TextId::TextPlusButton, TextId::TextMinusButton},
-    {kLeftRightKeyProducts, TextId::TextLeftButton, TextId::TextRightButton},
-    {kPairingKeyProducts, TextId::TextPttButton, TextId::TextPairingButton},
-    {{}, TextId::TextJogDial, TextId::TextPhoneButton}};  // every other product
-
-// The first rule that lists the product, else the last rule.
-const KeyRule& FindKeyRule(std::span<const KeyRule> rules, int productId)
+const UpdateKeyTexts& UpdateKeyTextsOf(int productId)
 {
-    for (const KeyRule& rule : rules) {
-        for (const ProductSpan& span : rule.products) {
-            if (productId >= span.first && productId <= span.last) return rule;
-        }
+    const UpdateModeKeys keys = ProductTraitsOf(productId).updateKeys;
+    for (const UpdateKeyTexts& texts : kUpdateKeyTexts) {
+        if (texts.keys == keys) return texts;
     }
-    return rules.back();
+    return kUpdateKeyTexts[0];
 }
 
 } // namespace
@@ -179,16 +152,16 @@ CString CopyrightText(LanguageIndex)
 
 CString TextHoldKey(LanguageIndex language, int productId)
 {
-    const KeyRule& rule = FindKeyRule(kHoldKeyRules, productId);
+    const UpdateKeyTexts& keys = UpdateKeyTextsOf(productId);
     return CString::FillPlaceholders(TextLiteral(TextId::HoldKeyTemplate, language),
-                                     {TextLiteral(rule.key, language)});
+                                     {TextLiteral(keys.key, language)});
 }
 
 CString TextHoldTwoKeys(LanguageIndex language, int productId)
 {
-    const KeyRule& rule = FindKeyRule(kHoldTwoKeysRules, productId);
+    const UpdateKeyTexts& keys = UpdateKeyTextsOf(productId);
     return CString::FillPlaceholders(TextLiteral(TextId::HoldTwoKeysTemplate, language),
-                                     {TextLiteral(rule.key, language), TextLiteral(rule.secondKey, language)});
+                                     {TextLiteral(keys.firstOfTwo, language), TextLiteral(keys.secondOfTwo, language)});
 }
 
 CString TextBackupCreationFailed(LanguageIndex language)

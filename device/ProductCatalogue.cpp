@@ -6,135 +6,141 @@
 #include <vector>
 
 #include "device/DeviceSettings.h"
-#include "device/ProductIdList.h"
 #include "device/UsbDeviceList.h"
 
 namespace {
 
-struct ModelName {
-    int ProductId;
-    const wchar_t* DisplayName;
-    const wchar_t* FileName;  // null: the same as the display name
+using W = WriterKind;
+using List = ListLayout;
+using S = SectionSet;
+using Keys = UpdateModeKeys;
+
+// One row per model, by product id: names (display, file), writer, list layout,
+// sections, update-mode keys, the model whose target also accepts this one as
+// its own (one-way, see IsSameDeviceFamily), and the flags of ProductFlag.
+// 0x5346 is the combined chip's second id; it has no name of its own.
+constexpr ProductTraits kProducts[] = {
+    {0x2010, L"ZR.LINQ",                     L"ZR-LINQ",       W::None,            List::None,       S::Basic,              Keys::Minus,           0,      0},
+    {0x2011, L"ZR.LINQ2",                    nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      0},
+    {0x2020, L"Q-LINQ",                      nullptr,          W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      0},
+    {0x2110, L"Clear Voice T",               L"CVT",           W::None,            List::None,       S::Basic,              Keys::Minus,           0,      0},
+    {0x2210, L"Ridgewing",                   nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      0},
+    {0x2310, L"J717T",                       nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      0},
+    {0x3010, L"Bluetooth Sound Kit",         L"KCQ6",          W::None,            List::None,       S::Basic,              Keys::Phone,           0,      kUsbScan | kNoSettingsPages | kNoDfuPrompts | kCameraHold},
+    {0x3020, L"LUMEN",                       nullptr,          W::None,            List::None,       S::Basic,              Keys::Phone,           0,      kUsbScan | kNoSettingsPages | kNoDfuPrompts | kCameraHold},
+    {0x3030, L"Z9",                          nullptr,          W::PackageAndDrive, List::Z9,         S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x3040, L"Z9 Pro",                      L"Z9_Pro",        W::PackageAndDrive, List::Z9,         S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x3050, L"Z5",                          nullptr,          W::PackageAndDrive, List::Z9,         S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x3110, L"V60",                         nullptr,          W::TwoStage,        List::V60,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kFirstInterfaceVersion},
+    {0x4010, L"Singlet",                     nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      kUsbScan},
+    {0x4020, L"TKV2",                        nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      kUsbScan},
+    {0x4021, L"TKV2X",                       nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      kUsbScan},
+    {0x4030, L"TKV1",                        nullptr,          W::None,            List::None,       S::Basic,              Keys::Minus,           0,      kUsbScan},
+    {0x4040, L"Frostline",                   nullptr,          W::None,            List::None,       S::Basic,              Keys::LeftRight,       0,      kUsbScan},
+    {0x4110, L"WIDEN",                       nullptr,          W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      kUsbScan},
+    {0x4111, L"Thunder Audio WIDEN",         L"T-M_WIDEN",     W::None,            List::None,       S::DialOnly,           Keys::Center,          0,      0},
+    {0x4120, L"BQR6",                        nullptr,          W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      kUsbScan | kNoDfuPrompts},
+    {0x4210, L"V40",                         nullptr,          W::RevisionChecked, List::V40,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kTwoInterfaces | kFirstInterfaceVersion},
+    {0x4310, L"Vantor",                      nullptr,          W::Dual,            List::Vantor,     S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kTwoInterfaces | kFirstInterfaceVersion},
+    {0x4330, L"Vantor Max",                  L"Vantor_Max",    W::Dual,            List::Vantor,     S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kTwoInterfaces | kFirstInterfaceVersion},
+    {0x4410, L"Vantor QN",                   L"Vantor_QN",     W::Dual,            List::VantorQn,   S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kTwoInterfaces | kFirstInterfaceVersion},
+    {0x4430, L"Vantor QNM",                  L"Vantor_QNM",    W::Dual,            List::VantorQn,   S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kTwoInterfaces | kFirstInterfaceVersion},
+    {0x4510, L"ZKR Helmline2",               L"ZKR",           W::Dual,            List::Vantor,     S::BasicDialFm,        Keys::Phone,           0,      kHidConnected | kTwoInterfaces | kFirstInterfaceVersion},
+    {0x4D05, L"TKV3",                        nullptr,          W::None,            List::None,       S::BasicDialAfter12,   Keys::Phone,           0,      kUsbScan},
+    {0x4D10, L"TKV8",                        nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0,      kUsbScan},
+    {0x4D15, L"TKV3-FM",                     nullptr,          W::None,            List::None,       S::BasicDialAfter12Fm, Keys::Phone,           0,      kUsbScan},
+    {0x4D20, L"TKV8N",                       nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Center,          0,      kUsbScan},
+    {0x4D30, L"TKV8",                        nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0x4D10, kUsbScan},
+    {0x4D35, L"TKV3",                        nullptr,          W::None,            List::None,       S::BasicDialAfter12,   Keys::Phone,           0x4D05, kUsbScan},
+    {0x4D40, L"TKV8",                        nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0x4D10, kUsbScan},
+    {0x4D45, L"TKV3-FM",                     nullptr,          W::None,            List::None,       S::BasicDialAfter12Fm, Keys::Phone,           0x4D15, kUsbScan},
+    {0x4D50, L"TKV8N",                       nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Center,          0x4D20, kUsbScan},
+    {0x4D55, L"TKV3",                        nullptr,          W::None,            List::None,       S::BasicDialAfter12,   Keys::Phone,           0x4D05, kUsbScan},
+    {0x4D65, L"TKV3-FM",                     nullptr,          W::None,            List::None,       S::BasicDialAfter12Fm, Keys::Phone,           0x4D15, kUsbScan},
+    {0x4D75, L"TKV3_Polylink",               nullptr,          W::None,            List::None,       S::BasicDial,          Keys::Phone,           0,      kUsbScan},
+    {0x4D85, L"TKV3-KX",                     nullptr,          W::None,            List::None,       S::BasicDialFm,        Keys::Phone,           0,      kUsbScan},
+    {0x5010, L"WPR6",                        nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0,      kUsbScan},
+    {0x5011, L"Thunder Audio WPR6",          L"T-M_WPR6",      W::None,            List::None,       S::BasicDial,          Keys::Phone,           0,      kUsbScan},
+    {0x5020, L"WPR6T",                       nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0,      kUsbScan},
+    {0x5030, L"WPR6K",                       nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0,      kUsbScan},
+    {0x5040, L"WPR6K-FM",                    nullptr,          W::None,            List::None,       S::BasicDialAfter42Fm, Keys::Phone,           0,      kUsbScan},
+    {0x5050, L"WPR6K-FM",                    nullptr,          W::None,            List::None,       S::BasicDialAfter42Fm, Keys::Phone,           0x5040, kUsbScan},
+    {0x5060, L"WPR6",                        nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0x5010, kUsbScan},
+    {0x5061, L"WPR6",                        nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0x5010, kUsbScan},
+    {0x5070, L"WPR6T",                       nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0x5020, kUsbScan},
+    {0x5080, L"WPR6K",                       nullptr,          W::None,            List::None,       S::BasicDialAfter42,   Keys::Phone,           0x5030, kUsbScan},
+    {0x5210, L"GZR6",                        nullptr,          W::None,            List::None,       S::Basic,              Keys::Pairing,         0,      kUsbScan},
+    {0x5310, L"GZM6",                        nullptr,          W::None,            List::None,       S::None,               Keys::Phone,           0,      kUsbScan | kNoSettingsPages | kNoDfuPrompts},
+    {0x5320, L"OpenLoop for Thunder Motors", L"OpenLoopTR",    W::PackageAndDrive, List::None,       S::None,               Keys::Phone,           0,      kHidConnected | kNoSettingsPages | kNoRestartKey},
+    {0x5330, L"OpenLoop for Kaito Tourer",   L"OpenLoopKT",    W::PackageAndDrive, List::None,       S::None,               Keys::Phone,           0,      kHidConnected | kNoSettingsPages | kNoRestartKey},
+    {0x5345, L"ZEPH",                        nullptr,          W::CombinedChip,    List::None,       S::None,               Keys::Phone,           0,      kHidConnected | kCombinedChip | kNoSettingsPages},
+    {0x5346, nullptr,                        nullptr,          W::None,            List::None,       S::None,               Keys::Phone,           0,      kCombinedChip},
+    {0x5410, L"YT1",                         nullptr,          W::Package,         List::Yt1,        S::BasicDial,          Keys::Phone,           0,      kHidConnected},
+    {0x5412, L"YT2",                         nullptr,          W::Package,         List::Yt2,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5414, L"YT4",                         nullptr,          W::Package,         List::Yt2,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5416, L"WTK-07",                      L"WTK_07",        W::Package,         List::Wtk07,      S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5510, L"KC5",                         nullptr,          W::PackageAndDrive, List::Kc5,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5520, L"KR5",                         nullptr,          W::PackageAndDrive, List::Kr5,        S::BasicDialFm,        Keys::MinusCenterPlus, 0,      kHidConnected},
+    {0x5522, L"Thunder! Audio Q01 KR5",      L"T-M_Lancer",    W::PackageAndDrive, List::ThunderKr5, S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5524, L"Lancer",                      nullptr,          W::PackageAndDrive, List::Lancer,     S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5526, L"Vantor Mini",                 L"Vantor_Mini",   W::PackageAndDrive, List::VantorMini, S::BasicDialFm,        Keys::MinusCenterPlus, 0,      kHidConnected},
+    {0x5530, L"KS5",                         nullptr,          W::PackageAndDrive, List::Ks5,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5550, L"Feral",                       nullptr,          W::PackageAndDrive, List::Feral,      S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5610, L"M7X Helm-G",                  L"M7X_Helm-G",    W::PackageAndDrive, List::M7xHelm,    S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5611, L"M7X Helm-N",                  L"M7X_Helm-N",    W::PackageAndDrive, List::M7xHelm,    S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5612, L"M7X Helm-J",                  L"M7X_Helm-J",    W::PackageAndDrive, List::M7xHelm,    S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5620, L"M7X Helm-S/SX",               L"M7X_Helm-S_SX", W::PackageAndDrive, List::M7xHelm,    S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5621, L"M7X Helm-A",                  L"M7X_Helm-A",    W::PackageAndDrive, List::M7xHelm,    S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5622, L"LVRA",                        nullptr,          W::PackageAndDrive, List::Lvra,       S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5623, L"LVR7",                        nullptr,          W::PackageAndDrive, List::Lvr7,       S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
+    {0x5624, L"LVRS",                        nullptr,          W::PackageAndDrive, List::Lvra,       S::Basic,              Keys::Minus,           0,      kHidConnected},
+    {0x5710, L"Grittalk",                    nullptr,          W::PackageAndDrive, List::Grittalk,   S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x5720, L"Grittalk Mini",               L"Grittalk_Mini", W::PackageAndDrive, List::VantorMini, S::BasicDialFm,        Keys::MinusCenterPlus, 0,      kHidConnected},
+    {0x5910, L"Torvik Ostrel",               L"TorvikOstrel",  W::PackageAndDrive, List::Ostrel,     S::BasicDialFm,        Keys::MinusCenterPlus, 0,      kHidConnected},
+    {0x5920, L"Boreal Arrow",                L"BorealArrow",   W::PackageAndDrive, List::Ostrel,     S::BasicDialFm,        Keys::MinusCenterPlus, 0,      kHidConnected},
+    {0x6010, L"NQ1",                         nullptr,          W::Package,         List::Nq1,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x6012, L"NQ5LR",                       L"NQL",           W::Package,         List::Nq1,        S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x6014, L"NQ5R",                        L"NQB",           W::Package,         List::Nq5r,       S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x6016, L"NQ5K",                        L"NQA",           W::Package,         List::Nq5r,       S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x6018, L"NQ5S",                        L"NQC",           W::Package,         List::Nq5s,       S::BasicDialFm,        Keys::Phone,           0,      kHidConnected},
+    {0x6020, L"NQ3R",                        L"NQ3_R",         W::None,            List::Nq3,        S::BasicDial,          Keys::Phone,           0,      kHidConnected | kNoDfuPrompts},
+    {0x6022, L"NQ3S",                        L"NQ3_S",         W::None,            List::Nq3,        S::BasicDial,          Keys::Phone,           0,      kHidConnected | kNoDfuPrompts},
+    {0x6024, L"NQ3X",                        L"NQ3_X",         W::None,            List::Nq3,        S::BasicDial,          Keys::Phone,           0,      kHidConnected | kNoDfuPrompts},
+    {0x6110, L"Verra RT-3",                  L"Verra_RT-3",    W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      0},
+    {0x6111, L"Ottavo RT3-MAX",              L"Verra_RT3-MAX", W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      0},
+    {0x6120, L"PAVLO",                       nullptr,          W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      0},
+    {0x6121, L"PVQIII",                      L"PAVLO2",        W::None,            List::None,       S::BasicDial,          Keys::Center,          0,      0},
+    {0x6210, L"M7Xpad",                      nullptr,          W::PackageAndDrive, List::M7xpad,     S::BasicDialFm,        Keys::Minus,           0,      kHidConnected},
 };
 
-constexpr ModelName kModelNames[] = {
-    {0x2010, L"ZR.LINQ", L"ZR-LINQ"},
-    {0x2011, L"ZR.LINQ2", nullptr},
-    {0x2020, L"Q-LINQ", nullptr},
-    {0x2110, L"Clear Voice T", L"CVT"},
-    {0x2210, L"Ridgewing", nullptr},
-    {0x2310, L"J717T", nullptr},
-    {0x3010, L"Bluetooth Sound Kit", L"KCQ6"},
-    {0x3020, L"LUMEN", nullptr},
-    {0x3030, L"Z9", nullptr},
-    {0x3040, L"Z9 Pro", L"Z9_Pro"},
-    {0x3050, L"Z5", nullptr},
-    {0x3110, L"V60", nullptr},
-    {0x4010, L"Singlet", nullptr},
-    {0x4020, L"TKV2", nullptr},
-    {0x4021, L"TKV2X", nullptr},
-    {0x4030, L"TKV1", nullptr},
-    {0x4040, L"Frostline", nullptr},
-    {0x4110, L"WIDEN", nullptr},
-    {0x4111, L"Thunder Audio WIDEN", L"T-M_WIDEN"},
-    {0x4120, L"BQR6", nullptr},
-    {0x4210, L"V40", nullptr},
-    {0x4310, L"Vantor", nullptr},
-    {0x4330, L"Vantor Max", L"Vantor_Max"},
-    {0x4410, L"Vantor QN", L"Vantor_QN"},
-    {0x4430, L"Vantor QNM", L"Vantor_QNM"},
-    {0x4510, L"ZKR Helmline2", L"ZKR"},
-    {0x4D05, L"TKV3", nullptr},
-    {0x4D10, L"TKV8", nullptr},
-    {0x4D15, L"TKV3-FM", nullptr},
-    {0x4D20, L"TKV8N", nullptr},
-    {0x4D30, L"TKV8", nullptr},
-    {0x4D35, L"TKV3", nullptr},
-    {0x4D40, L"TKV8", nullptr},
-    {0x4D45, L"TKV3-FM", nullptr},
-    {0x4D50, L"TKV8N", nullptr},
-    {0x4D55, L"TKV3", nullptr},
-    {0x4D65, L"TKV3-FM", nullptr},
-    {0x4D75, L"TKV3_Polylink", nullptr},
-    {0x4D85, L"TKV3-KX", nullptr},
-    {0x5010, L"WPR6", nullptr},
-    {0x5011, L"Thunder Audio WPR6", L"T-M_WPR6"},
-    {0x5020, L"WPR6T", nullptr},
-    {0x5030, L"WPR6K", nullptr},
-    {0x5040, L"WPR6K-FM", nullptr},
-    {0x5050, L"WPR6K-FM", nullptr},
-    {0x5060, L"WPR6", nullptr},
-    {0x5061, L"WPR6", nullptr},
-    {0x5070, L"WPR6T", nullptr},
-    {0x5080, L"WPR6K", nullptr},
-    {0x5210, L"GZR6", nullptr},
-    {0x5310, L"GZM6", nullptr},
-    {0x5320, L"OpenLoop for Thunder Motors", L"OpenLoopTR"},
-    {0x5330, L"OpenLoop for Kaito Tourer", L"OpenLoopKT"},
-    {0x5345, L"ZEPH", nullptr},
-    {0x5410, L"YT1", nullptr},
-    {0x5412, L"YT2", nullptr},
-    {0x5414, L"YT4", nullptr},
-    {0x5416, L"WTK-07", L"WTK_07"},
-    {0x5510, L"KC5", nullptr},
-    {0x5520, L"KR5", nullptr},
-    {0x5522, L"Thunder! Audio Q01 KR5", L"T-M_Lancer"},
-    {0x5524, L"Lancer", nullptr},
-    {0x5526, L"Vantor Mini", L"Vantor_Mini"},
-    {0x5530, L"KS5", nullptr},
-    {0x5550, L"Feral", nullptr},
-    {0x5610, L"M7X Helm-G", L"M7X_Helm-G"},
-    {0x5611, L"M7X Helm-N", L"M7X_Helm-N"},
-    {0x5612, L"M7X Helm-J", L"M7X_Helm-J"},
-    {0x5620, L"M7X Helm-S/SX", L"M7X_Helm-S_SX"},
-    {0x5621, L"M7X Helm-A", L"M7X_Helm-A"},
-    {0x5622, L"LVRA", nullptr},
-    {0x5623, L"LVR7", nullptr},
-    {0x5624, L"LVRS", nullptr},
-    {0x5710, L"Grittalk", nullptr},
-    {0x5720, L"Grittalk Mini", L"Grittalk_Mini"},
-    {0x5910, L"Torvik Ostrel", L"TorvikOstrel"},
-    {0x5920, L"Boreal Arrow", L"BorealArrow"},
-    {0x6010, L"NQ1", nullptr},
-    {0x6012, L"NQ5LR", L"NQL"},
-    {0x6014, L"NQ5R", L"NQB"},
-    {0x6016, L"NQ5K", L"NQA"},
-    {0x6018, L"NQ5S", L"NQC"},
-    {0x6020, L"NQ3R", L"NQ3_R"},
-    {0x6022, L"NQ3S", L"NQ3_S"},
-    {0x6024, L"NQ3X", L"NQ3_X"},
-    {0x6110, L"Verra RT-3", L"Verra_RT-3"},
-    {0x6111, L"Ottavo RT3-MAX", L"Verra_RT3-MAX"},
-    {0x6120, L"PAVLO", nullptr},
-    {0x6121, L"PVQIII", L"PAVLO2"},
-    {0x6210, L"M7Xpad", nullptr},
-};
+constexpr ProductTraits kUnknownProduct = {};
 
-// The models the USB scan accepts, each also with bit 15 set.
-constexpr int kUsbModels[] = {
-    0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x4040, 0x4D05, 0x4D35, 0x4D55, 0x4D15, 0x4D85, 0x4D45,
-    0x4D65, 0x4020, 0x4021, 0x4030, 0x4010, 0x5010, 0x5060, 0x5061, 0x5011, 0x5020, 0x5070, 0x5030,
-    0x5080, 0x4D75, 0x5040, 0x5050, 0x4110, 0x5210, 0x5310, 0x3010, 0x3020, 0x4120,
-};
-static_assert(2 + 2 * std::size(kUsbModels) == kKnownUsbProductIdCount);
+constexpr std::size_t CountUsbModels()
+{
+    std::size_t n = 0;
+    for (const ProductTraits& p : kProducts) n += p.Has(kUsbScan) ? 1 : 0;
+    return n;
+}
+static_assert(2 + 2 * CountUsbModels() == kKnownUsbProductIdCount);
 
 constexpr std::array<int, kKnownUsbProductIdCount> MakeKnownUsbProductIds()
 {
     std::array<int, kKnownUsbProductIdCount> ids{};
-    ids[0] = 0x0001;
-    ids[1] = 0xFFFF;
+    ids[0] = kGenericChipProductId;
+    ids[1] = kUnconnectedChipProductId;
     std::size_t n = 2;
-    for (int id : kUsbModels) {
-        ids[n++] = id;
-        ids[n++] = id | kUpdateModeBit;
+    for (const ProductTraits& p : kProducts) {
+        if (!p.Has(kUsbScan)) continue;
+        ids[n++] = p.productId;
+        ids[n++] = p.productId | kUpdateModeBit;
     }
     return ids;
 }
 
-// The sections of a product, after the basic settings.
+// The sections of each set, after the basic settings.
 enum class SpeedDial : uint8_t { No, Yes, LaterThan };
 struct SectionsRow {
-    ProductIdList<38> Ids;
+    SectionSet Set;
     bool Basic;
     SpeedDial Dial;
     int Major;  // with LaterThan: speed dial only when the firmware is later
@@ -142,32 +148,15 @@ struct SectionsRow {
     bool FmRadio;
 };
 
-const SectionsRow kSectionsTable[] = {
-    {{0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070, 0x5030, 0x5080},
-     true, SpeedDial::LaterThan, 4, 2, false},
-    {{0x5040, 0x5050}, true, SpeedDial::LaterThan, 4, 2, true},
-    {{0x4D05, 0x4D35, 0x4D55}, true, SpeedDial::LaterThan, 1, 2, false},
-    {{0x4D15, 0x4D45, 0x4D65}, true, SpeedDial::LaterThan, 1, 2, true},
-    {{0x4D75, 0x5011, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4110, 0x4120, 0x5410, 0x6020, 0x6022, 0x6024},
-     true, SpeedDial::Yes, 0, 0, false},
-    {{0x4111}, false, SpeedDial::Yes, 0, 0, false},
-    {{0x4D85, 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x3110, 0x3030, 0x3040, 0x3050, 0x5412, 0x5414,
-      0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621,
-      0x5622, 0x5623, 0x5710, 0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6210},
-     true, SpeedDial::Yes, 0, 0, true},
-    {{0x4040, 0x4010, 0x4020, 0x4021, 0x4030, 0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x5624, 0x5210, 0x3010,
-      0x3020},
-     true, SpeedDial::No, 0, 0, false},
-};
-
-struct SiblingPair {
-    int Base;
-    int Sibling;
-};
-constexpr SiblingPair kSiblingPairs[] = {
-    {0x4D05, 0x4D35}, {0x4D05, 0x4D55}, {0x4D15, 0x4D45}, {0x4D15, 0x4D65},
-    {0x5040, 0x5050}, {0x4D10, 0x4D30}, {0x4D10, 0x4D40}, {0x4D20, 0x4D50},
-    {0x5010, 0x5060}, {0x5010, 0x5061}, {0x5020, 0x5070}, {0x5030, 0x5080},
+constexpr SectionsRow kSectionsTable[] = {
+    {S::Basic, true, SpeedDial::No, 0, 0, false},
+    {S::BasicDial, true, SpeedDial::Yes, 0, 0, false},
+    {S::BasicDialFm, true, SpeedDial::Yes, 0, 0, true},
+    {S::BasicDialAfter42, true, SpeedDial::LaterThan, 4, 2, false},
+    {S::BasicDialAfter42Fm, true, SpeedDial::LaterThan, 4, 2, true},
+    {S::BasicDialAfter12, true, SpeedDial::LaterThan, 1, 2, false},
+    {S::BasicDialAfter12Fm, true, SpeedDial::LaterThan, 1, 2, true},
+    {S::DialOnly, false, SpeedDial::Yes, 0, 0, false},
 };
 
 int HexDigit(char c)
@@ -231,11 +220,35 @@ CString* GetModelName(CString* out, int productId, int fileNameForm)
 
 CString GetModelName(int productId, int fileNameForm)
 {
-    for (const ModelName& m : kModelNames) {
-        if (m.ProductId == productId)
-            return CString(fileNameForm && m.FileName ? m.FileName : m.DisplayName);
+    for (const ProductTraits& p : kProducts) {
+        if (p.productId == productId && p.displayName)
+            return CString(fileNameForm && p.fileName ? p.fileName : p.displayName);
     }
     return CString();
+}
+
+const ProductTraits& ProductTraitsOf(int productId)
+{
+    for (const ProductTraits& p : kProducts) {
+        if (p.productId == productId) return p;
+    }
+    return kUnknownProduct;
+}
+
+std::span<const uint16_t> ProductsOfLayout(ListLayout layout)
+{
+    // Built once, on first use, for every layout.
+    static const auto products = [] {
+        std::array<std::vector<uint16_t>, kListLayoutCount> byLayout;
+        for (const ProductTraits& p : kProducts) {
+            if (p.listLayout != ListLayout::None)
+                byLayout[static_cast<std::size_t>(p.listLayout)].push_back(static_cast<uint16_t>(p.productId));
+        }
+        return byLayout;
+    }();
+    const auto index = static_cast<std::size_t>(layout);
+    if (layout == ListLayout::None || index >= products.size()) return {};
+    return products[index];
 }
 
 bool IsKnownUsbProductId(int productId)
@@ -292,8 +305,10 @@ void BuildSettingSections(int productId, int major, int minor, int* count, int k
                           int* current)
 {
     ClearSettingSections(count, kinds, current);
-    const SectionsRow* row = FindProductRow(kSectionsTable, productId);
-    if (!row)
+    const SectionSet set = ProductTraitsOf(productId).sections;
+    const auto row = std::find_if(std::begin(kSectionsTable), std::end(kSectionsTable),
+                                  [set](const SectionsRow& r) { return r.Set == set; });
+    if (row == std::end(kSectionsTable))
         return;
     if (row->Basic)
         kinds[(*count)++] = kSectionBasic;
@@ -308,9 +323,6 @@ int IsSameDeviceFamily(int targetProductId, int productId)
 {
     if (targetProductId == productId)
         return 1;
-    for (const SiblingPair& pair : kSiblingPairs) {
-        if (pair.Base == targetProductId && pair.Sibling == productId)
-            return 1;
-    }
-    return 0;
+    const int base = ProductTraitsOf(productId).sameDeviceAs;
+    return base != 0 && base == targetProductId ? 1 : 0;
 }

@@ -1,9 +1,13 @@
-// The product catalogue: model names by product id, the USB product ids the
-// USB scan accepts, the setting sections a product offers, and the sibling ids
-// that count as the same device.
+// The product catalogue: one row of traits per model (its names, how it is
+// connected and updated, its settings sections and list layout, the keys that
+// put it into update mode), the USB product ids the USB scan accepts, and the
+// sibling ids that count as the same device.
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
 
 #include "framework/CString.h"
 
@@ -24,6 +28,118 @@ inline constexpr int kCombinedChipDfuProductId = 0xD340;  // its Bluetooth chip 
 // identity is written, and when it cannot be connected.
 inline constexpr int kGenericChipProductId = 0x0001;
 inline constexpr int kUnconnectedChipProductId = 0xFFFF;
+
+// ---------------------------------------------------------------------------
+// Product traits: what the code asks of a model. Each subsystem keeps its own
+// data per family (a layout's rows, a writer's procedure) and finds the
+// family here; the catalogue knows only the families' names.
+
+// The HID writer thread that flashes a model; None: the DFU road.
+enum class WriterKind : uint8_t {
+    None,
+    Package,
+    PackageAndDrive,
+    Dual,
+    RevisionChecked,
+    TwoStage,
+    CombinedChip,
+};
+
+// The list layout of a HID headset's settings, named by its lead model: the
+// settings grid's rows and the restore page's archived settings each keep
+// their firmware bands per layout.
+enum class ListLayout : uint8_t {
+    None,
+    V40,         // 0x4210
+    Vantor,      // 0x4310, 0x4330, 0x4510
+    VantorQn,    // 0x4410, 0x4430
+    Kr5,         // 0x5520
+    VantorMini,  // 0x5526, 0x5720
+    M7xHelm,     // 0x5610 to 0x5621
+    Kc5,         // 0x5510
+    Ks5,         // 0x5530
+    Feral,       // 0x5550
+    V60,         // 0x3110
+    Grittalk,    // 0x5710
+    Lvr7,        // 0x5623
+    Lvra,        // 0x5622, 0x5624
+    Lancer,      // 0x5524
+    ThunderKr5,  // 0x5522
+    Z9,          // 0x3030, 0x3040, 0x3050
+    M7xpad,      // 0x6210
+    Ostrel,      // 0x5910, 0x5920
+    Yt1,         // 0x5410
+    Yt2,         // 0x5412, 0x5414
+    Wtk07,       // 0x5416
+    Nq1,         // 0x6010, 0x6012
+    Nq5r,        // 0x6014, 0x6016
+    Nq5s,        // 0x6018
+    Nq3,         // 0x6020, 0x6022, 0x6024
+};
+inline constexpr std::size_t kListLayoutCount = static_cast<std::size_t>(ListLayout::Nq3) + 1;
+
+// The setting sections a model offers: basic settings, speed dial (always, or
+// only on firmware later than 4.2 or 1.2) and FM radio.
+enum class SectionSet : uint8_t {
+    None,
+    Basic,
+    BasicDial,
+    BasicDialFm,
+    BasicDialAfter42,
+    BasicDialAfter42Fm,
+    BasicDialAfter12,
+    BasicDialAfter12Fm,
+    DialOnly,
+};
+
+// The keys that put a model into update mode: the key held alone, and the two
+// keys held together.
+enum class UpdateModeKeys : uint8_t {
+    Phone,            // phone key; jog dial and phone key
+    Minus,            // minus key; plus and minus keys
+    MinusCenterPlus,  // minus key; centre and plus keys
+    Center,           // centre key; centre and plus keys
+    LeftRight,        // left key; left and right keys
+    Pairing,          // pairing key; PTT and pairing keys
+};
+
+// Yes-or-no traits, as flags of ProductTraits::flags.
+enum ProductFlag : uint16_t {
+    kUsbScan = 1 << 0,               // a BlueCore model the USB scan accepts
+    kHidConnected = 1 << 1,          // recognized and updated over HID
+    kTwoInterfaces = 1 << 2,         // two HID interfaces, each with a version group
+    kFirstInterfaceVersion = 1 << 3, // its version is that of its first HID interface
+    kCombinedChip = 1 << 4,          // Bluetooth chip and microcontroller, three-part versions
+    kNoSettingsPages = 1 << 5,       // no settings pages at all
+    kNoDfuPrompts = 1 << 6,          // the DFU road shows it no key prompts
+    kCameraHold = 1 << 7,            // its DFU progress holds for the camera
+    kNoRestartKey = 1 << 8,          // a drive writer's model that restarts without a key prompt
+};
+
+struct ProductTraits {
+    int productId;
+    const wchar_t* displayName;  // null: not a named model
+    const wchar_t* fileName;     // null: the same as the display name
+    WriterKind writer;
+    ListLayout listLayout;
+    SectionSet sections;
+    UpdateModeKeys updateKeys;
+    int sameDeviceAs;  // the target that also accepts this id as its own; 0: none
+    uint16_t flags;
+
+    constexpr bool Has(ProductFlag flag) const { return (flags & flag) != 0; }
+    // A HID headset without a HID writer: restarted into update mode over HID,
+    // then written on the DFU road.
+    constexpr bool RestartsIntoUpdateMode() const { return Has(kHidConnected) && writer == WriterKind::None; }
+};
+
+// The traits of a model, by its id with bit 15 clear. An id with bit 15 set
+// (a model in update mode, see IsUpdateModeStatus) and an id the catalogue does
+// not know have none: no names, WriterKind::None, no flags, every enum 0.
+const ProductTraits& ProductTraitsOf(int productId);
+
+// The catalogue's models of a list layout, by product id; empty for None.
+std::span<const uint16_t> ProductsOfLayout(ListLayout layout);
 
 // The display name (fileNameForm 0) or the file-name form (non-zero) of a
 // model; empty for an id missing from the catalogue. Give the id with bit 15

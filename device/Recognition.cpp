@@ -10,13 +10,6 @@
 namespace {
 
 
-// The HID products: their default names are their catalogue names.
-constexpr ProductIdList<45> kHidProducts = {
-    0x4210, 0x4310, 0x4330, 0x4510, 0x4410, 0x4430, 0x5345, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621,
-    0x5510, 0x6210, 0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x3110, 0x5710, 0x5623, 0x5622, 0x5624,
-    0x5524, 0x5522, 0x3030, 0x3050, 0x3040, 0x5320, 0x5330, 0x5910, 0x5920, 0x6010, 0x6018, 0x6020,
-    0x6022, 0x6024, 0x6012, 0x6014, 0x6016, 0x5410, 0x5412, 0x5414, 0x5416};
-
 // A system interface in normal mode has a product id from 1 to 0x7FFF.
 bool IsNormalModeId(int productId) { return productId >= 1 && productId < kUpdateModeBit; }
 
@@ -35,7 +28,7 @@ bool RecognitionAsksForRetry(RecognitionOutcome outcome)
     }
 }
 
-bool IsHidRecognitionProduct(int productId) { return ListHasProduct(kHidProducts, productId); }
+bool IsHidRecognitionProduct(int productId) { return ProductTraitsOf(productId).Has(kHidConnected); }
 
 CString DefaultDeviceName(int productId)
 {

@@ -8,6 +8,7 @@
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
 #include "device/HidTransport.h"
+#include "device/ProductCatalogue.h"
 #include "device/ProductIdList.h"
 #include "framework/Clock.h"
 
@@ -18,7 +19,6 @@ constexpr int kV60 = 0x3110;
 constexpr int kV60SecondInterface = 0x3120;
 constexpr int kYt1 = 0x5410;
 
-constexpr ProductIdList<6> kTwoInterfaceFamilies = {0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510};
 constexpr ProductIdList<2> kCombinedChips = {kCombinedChipProductId, kCombinedChipSecondProductId};
 
 // Items of the get and set requests.
@@ -530,7 +530,7 @@ void RunSetStep(const SetStep& step, HANDLE* device, HANDLE* first, const Device
 
 }  // namespace
 
-bool IsTwoInterfaceFamily(int productId) { return ListHasProduct(kTwoInterfaceFamilies, productId); }
+bool IsTwoInterfaceFamily(int productId) { return ProductTraitsOf(productId).Has(kTwoInterfaces); }
 
 void WriteBackOverHid(int productId, HANDLE* hidHandle1, HANDLE* hidHandle2, const DeviceSettings& saved)
 {

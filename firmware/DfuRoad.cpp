@@ -50,8 +50,6 @@ constexpr ProductIdList<40> kPreparedTargets = {
 // Of those, the ones whose VOX switches are cleared, and their version key too
 // when the recorded firmware is 3.2.
 constexpr ProductIdList<8> kVoxSwitchTargets = {0x4D10, 0x4D30, 0x4D40, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070};
-// Targets that the start of an update restarts into update mode over HID.
-constexpr ProductIdList<3> kRestartedIntoUpdateMode = {0x6020, 0x6022, 0x6024};
 
 // The model whose firmware a product also takes.
 struct SiblingRow {
@@ -66,13 +64,6 @@ const SiblingRow kSiblings[] = {
 constexpr ProductIdList<3> kTagOfTarget = {0x4D45, 0x4D65, 0x5050};
 // Products that also take files tagged 0x5060.
 constexpr ProductIdList<2> kTakesWpr6Files = {0x5010, 0x5060};
-
-// Models that come back over HID after an update.
-constexpr ProductIdList<41> kHidReturnTargets = {
-    0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x3110, 0x3030, 0x3040, 0x3050, 0x5320, 0x5330, 0x5410, 0x5412,
-    0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621,
-    0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6210,
-};
 
 // When the server's version is offered, by the target and the recorded
 // secondary type; the first matching row decides (0 matches any target, -1 any
@@ -302,7 +293,7 @@ DfuRoadResult StartDfuReconfigure(DfuEngines& engines, DFUEngine::Callback* call
                                   const UpdateStatus& status)
 {
     Clock::Sleep(3000);
-    const bool restarted = ListHasProduct(kRestartedIntoUpdateMode, targetProductId);
+    const bool restarted = ProductTraitsOf(targetProductId).RestartsIntoUpdateMode();
     CStringListX names;
     int answer = 0;
     // A headset restarted into update mode takes its time to show up.
@@ -382,7 +373,8 @@ bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
 bool IsDeviceBack(AppState& app, int dfuPhase)
 {
     const int target = app.targetProductId;
-    if (ListHasProduct(kHidReturnTargets, target) || target == kCombinedChipProductId) {
+    // A model of a HID writer comes back over HID.
+    if (ProductTraitsOf(target).writer != WriterKind::None) {
         CloseHidHandle(app.hidHandle1);
         CloseHidHandle(app.hidHandle2);
         HidMainState main{app.hidHandle1, app.hidHandle2, app.targetProductId, app.deviceSettings};

@@ -12,8 +12,6 @@ namespace {
 constexpr int kMaxFields = 4;
 constexpr int kTmWpr6Product = 0x5060;
 constexpr int kTmWpr6BatchProduct = 0x5011;
-// Models whose offered version always shows its third part.
-constexpr int kThreePartProducts[] = {0x5345, 0x5346};
 
 // One index line cut into its fields, each trimmed. A line without usable
 // fields has a count of 1.
@@ -179,10 +177,8 @@ bool HasFirmwareOffer(const UpdateStatus& status)
 CString SecondaryVersionSuffix(int productId, int secondaryVersion)
 {
     if (secondaryVersion != 0) return CString::Formatted(L".%d", secondaryVersion);
-    for (int product : kThreePartProducts) {
-        if (product == productId) return CString(L".0");
-    }
-    return CString();
+    // The combined chip's offered version always shows its third part.
+    return ProductTraitsOf(productId).Has(kCombinedChip) ? CString(L".0") : CString();
 }
 
 CString OfferedVersionText(int productId, int major, int minor, int secondaryType, int secondaryVersion)

@@ -8,28 +8,11 @@
 
 #include "device/DeviceSettings.h"
 #include "device/HidDiscovery.h"
-#include "device/ProductIdList.h"
 #include "firmware/UpdateMessages.h"
 #include "firmware/WriterRun.h"
 #include "framework/Clock.h"
 
 namespace {
-
-struct WriterRow {
-    WriterKind kind;
-    ProductIdList<25> Ids;
-};
-
-const WriterRow kWriterRows[] = {
-    {WriterKind::Package, {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x5410, 0x5412, 0x5414, 0x5416}},
-    {WriterKind::PackageAndDrive, {0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611,
-                                   0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5320,
-                                   0x5330, 0x5910, 0x5920, 0x3030, 0x3040, 0x3050, 0x6210}},
-    {WriterKind::Dual, {0x4310, 0x4330, 0x4410, 0x4430, 0x4510}},
-    {WriterKind::RevisionChecked, {0x4210}},
-    {WriterKind::TwoStage, {0x3110}},
-    {WriterKind::CombinedChip, {0x5345}},
-};
 
 // Hardware revisions of the 0x4210 headset that refuse packages below 1.7.5.
 constexpr int kOldRevisions[] = {16, 27};
@@ -63,8 +46,7 @@ void RunDual(WriterContext& c, PackageProductRule productRule)
 
 WriterKind WriterForProduct(int productId)
 {
-    const WriterRow* row = FindProductRow(kWriterRows, productId);
-    return row ? row->kind : WriterKind::None;
+    return ProductTraitsOf(productId).writer;
 }
 
 WriterProcedure WriterProcedureOf(WriterKind kind)

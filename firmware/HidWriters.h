@@ -20,21 +20,12 @@
 
 #include <memory>
 
+#include "device/ProductCatalogue.h"
 #include "firmware/WriterContext.h"
-
-enum class WriterKind {
-    None,  // not flashed by a HID writer
-    Package,
-    PackageAndDrive,
-    Dual,
-    RevisionChecked,
-    TwoStage,
-    CombinedChip,
-};
 
 using WriterProcedure = void (*)(WriterContext& context);
 
-// The writer of a product, by the product table.
+// The writer of a product, by the product catalogue.
 WriterKind WriterForProduct(int productId);
 // The procedure of a writer; null for None.
 WriterProcedure WriterProcedureOf(WriterKind kind);

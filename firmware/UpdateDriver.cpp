@@ -8,7 +8,6 @@
 #include "device/HidDiscovery.h"
 #include "device/HidTransport.h"
 #include "device/ProductCatalogue.h"
-#include "device/ProductIdList.h"
 #include "device/SeamsDrives.h"
 #include "firmware/FirmwarePackage.h"
 #include "firmware/HidWriters.h"
@@ -74,10 +73,6 @@ using Prompt = IUpdateWindow::Prompt;
 
 // The two-chip headset's second unit in update mode.
 constexpr int kTwoChipUpdateModeProductId = kTwoChipHeadsetProductId | kUpdateModeBit;
-constexpr ProductIdList<3> kRestartedIntoUpdateMode = {0x6020, 0x6022, 0x6024};
-constexpr ProductIdList<3> kCombinedChipIds = {kCombinedChipProductId, 0x5346, kCombinedChipDfuProductId};
-// Targets that never get the DFU road's key prompts.
-constexpr ProductIdList<7> kNoPromptTargets = {0x5310, 0x3010, 0x4120, 0x6020, 0x6022, 0x6024, 0x3020};
 
 // The HID restart request, its answer not examined.
 constexpr uint8_t kRestartCommand = 0x0E;
@@ -237,7 +232,8 @@ void UpdateDriver::StartWriterRoad(UpdateStatus& status)
         // The versions of both modules are read and not compared.
         HidMainState main{App().hidHandle1, App().hidHandle2, App().targetProductId, App().deviceSettings};
         if (!PollHidInterfaces(main)) return Fail(status, L"%s. %s[0]", TextNotRecognizedDevice);
-        if (!ListHasProduct(kCombinedChipIds, App().targetProductId))
+        const int target = App().targetProductId;
+        if (!ProductTraitsOf(target).Has(kCombinedChip) && target != kCombinedChipDfuProductId)
             return Fail(status, L"%s. %s[1]", TextNotRecognizedDevice);
     } else if (!HidHeadsetChecked()) {
         return Fail(status, L"%s. %s", TextNotRecognizedDevice);
@@ -264,7 +260,7 @@ bool UpdateDriver::RestartedIntoUpdateMode(UpdateStatus& status)
             SendRestartRequest(&app.hidHandle1);
             for (unsigned pause : kModeSwitchPausesMs) Clock::Sleep(pause);
             // The headset now shows under its update-mode companion id.
-            if (ListHasProduct(kRestartedIntoUpdateMode, app.usbStatus)) ++app.usbStatus;
+            if (ProductTraitsOf(app.usbStatus).RestartsIntoUpdateMode()) ++app.usbStatus;
             Clock::Sleep(kModeSwitchSettleMs);
         }
     } else {
@@ -305,7 +301,7 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
 {
     const int target = App().targetProductId;
     auto format = [confirmed](const wchar_t* tag) { return confirmed ? CString(L"%s. %s") : WithTag(tag); };
-    if (!confirmed && ListHasProduct(kRestartedIntoUpdateMode, target) && !RestartedIntoUpdateMode(status)) return;
+    if (!confirmed && ProductTraitsOf(target).RestartsIntoUpdateMode() && !RestartedIntoUpdateMode(status)) return;
 
     // The headset is on USB as it was recognized.
     int ids[2] = {};
@@ -405,7 +401,7 @@ void UpdateDriver::HandleQueuedCallback()
 void UpdateDriver::HandleStateChange(UpdateStatus& status, const DFUEngine::Status& dfu)
 {
     const int target = App().targetProductId;
-    const bool prompts = !ListHasProduct(kNoPromptTargets, target);
+    const bool prompts = !ProductTraitsOf(target).Has(kNoDfuPrompts);
     switch (dfu.activity) {
     case kActivityWaiting:
         status.State = UpdateStateWriting;

@@ -32,24 +32,6 @@ const BudgetRow kBudgets[] = {
     {{0x6020, 0x6022, 0x6024}, {5, 400, 10}},
 };
 
-struct RoadRow {
-    ProductIdList<23> Ids;
-    ProgressRoad road;
-};
-
-const RoadRow kRoads[] = {
-    {{0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510}, ProgressRoad::DualHid},
-    {{0x5320, 0x5330, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x5410, 0x5412, 0x5414, 0x5416},
-     ProgressRoad::PackageHid},
-    {{0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623,
-      0x5624, 0x5710, 0x5720, 0x3030, 0x3040, 0x3050, 0x6210, 0x5910, 0x5920},
-     ProgressRoad::KeyHid},
-    {{0x3110}, ProgressRoad::TwoStage},
-    {{0x5345, 0x5346}, ProgressRoad::CombinedChip},
-};
-
-constexpr ProductIdList<2> kHoldingCameras = {0x3010, 0x3020};
-
 // Caps of the percentage per state and road.
 constexpr int kStartedPercent = 1;
 constexpr int kVerifiedPercentDual = 2;
@@ -81,7 +63,7 @@ void HidPhaseTick(ProgressCounters& c, int low, int high, int cap, const TickBud
 // ticks, then PhaseTicks counts, at most the phase's budget.
 void CountPhaseTick(ProgressCounters& c, int target, int hold, int budget)
 {
-    if (ListHasProduct(kHoldingCameras, target) && c.cameraHoldTicks < hold) ++c.cameraHoldTicks;
+    if (ProductTraitsOf(target).Has(kCameraHold) && c.cameraHoldTicks < hold) ++c.cameraHoldTicks;
     else ++c.phaseTicks;
     c.phaseTicks = std::min(c.phaseTicks, budget);
 }
@@ -153,8 +135,20 @@ TickBudget TickBudgetOf(int targetProductId)
 
 ProgressRoad ProgressRoadOf(int targetProductId)
 {
-    const RoadRow* row = FindProductRow(kRoads, targetProductId);
-    return row ? row->road : ProgressRoad::DfuLibrary;
+    const ProductTraits& product = ProductTraitsOf(targetProductId);
+    // Both ids of the combined chip count alike, though only one starts its writer.
+    if (product.Has(kCombinedChip)) return ProgressRoad::CombinedChip;
+    switch (product.writer) {
+    case WriterKind::Dual:
+    case WriterKind::RevisionChecked: return ProgressRoad::DualHid;
+    case WriterKind::Package: return ProgressRoad::PackageHid;
+    // The drive writer's models that restart without a key count like the package road.
+    case WriterKind::PackageAndDrive: return product.Has(kNoRestartKey) ? ProgressRoad::PackageHid : ProgressRoad::KeyHid;
+    case WriterKind::TwoStage: return ProgressRoad::TwoStage;
+    case WriterKind::CombinedChip:
+    case WriterKind::None: break;
+    }
+    return ProgressRoad::DfuLibrary;
 }
 
 bool InWriterGroup(int targetProductId)

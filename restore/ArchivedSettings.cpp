@@ -8,7 +8,6 @@
 #include "device/ProductCatalogue.h"
 #include "framework/Time.h"
 #include "settingslist/LabelTables.h"
-#include "settingslist/ListFamilies.h"
 
 namespace {
 
@@ -368,34 +367,54 @@ constexpr ArchivedBand k6020Bands[] = {Rest(k6020Rows)};
 constexpr unsigned kFmPresetsToSix = 0x27;
 constexpr unsigned kNoFmTexts = 0;
 
-constexpr ArchivedFamily kFamilies[] = {
-    {kProducts4210, BandRecord::Archived, k4210Bands, kAllArchivedPairs},
-    {kProducts4310, BandRecord::Archived, k4310Bands, kAllArchivedPairs},
-    {kProducts4410, BandRecord::Archived, k4410Bands, kAllArchivedPairs},
-    {kProducts5520, BandRecord::Archived, k5520Bands, kAllArchivedPairs},
-    {kProducts5526, BandRecord::Archived, k5526Bands, kAllArchivedPairs},
-    {kProducts5610, BandRecord::Archived, k5610Bands, kAllArchivedPairs},
-    {kProducts5510, BandRecord::Archived, k5510Bands, kAllArchivedPairs},
-    {kProducts5530, BandRecord::Archived, k5530Bands, kAllArchivedPairs},
-    {kProducts5550, BandRecord::Archived, k5550Bands, kAllArchivedPairs},
-    {kProducts3110, BandRecord::Archived, k3110Bands, kAllArchivedPairs},
-    {kProducts5710, BandRecord::Archived, k5710Bands, kAllArchivedPairs},
-    {kProducts5623, BandRecord::Archived, k5623Bands, kAllArchivedPairs},
-    {kProducts5622, BandRecord::Archived, k5622Bands, kAllArchivedPairs},
-    {kProducts5524, BandRecord::Archived, k5524Bands, kAllArchivedPairs},
-    {kProducts5522, BandRecord::Archived, k5522Bands, kAllArchivedPairs},
-    {kProducts3030, BandRecord::Archived, k3030Bands, kAllArchivedPairs},
-    {kProducts6210, BandRecord::Archived, k6210Bands, kAllArchivedPairs},
-    {kProducts5910, BandRecord::Archived, k5910Bands, kAllArchivedPairs},
-    {kProducts5410, BandRecord::Archived, k5410Bands, kAllArchivedPairs},
-    {kProducts5412, BandRecord::Archived, k5412Bands, kAllArchivedPairs},
-    {kProducts5416, BandRecord::Archived, k5416Bands, kAllArchivedPairs},
-    // These three band on the connected headset's firmware, not the archive's.
-    {kProducts6010, BandRecord::Connected, k6010Bands, kFmPresetsToSix},
-    {kProducts6014, BandRecord::Connected, k6014Bands, kFmPresetsToSix},
-    {kProducts6018, BandRecord::Connected, k6018Bands, kFmPresetsToSix},
-    {kProducts6020, BandRecord::Archived, k6020Bands, kNoFmTexts},
+// The list of each layout, in the layouts' order.
+struct LayoutList {
+    ListLayout layout;
+    BandRecord bandRecord;
+    std::span<const ArchivedBand> bands;
+    unsigned fmPairs;
 };
+
+constexpr LayoutList kLayoutLists[] = {
+    {ListLayout::V40, BandRecord::Archived, k4210Bands, kAllArchivedPairs},
+    {ListLayout::Vantor, BandRecord::Archived, k4310Bands, kAllArchivedPairs},
+    {ListLayout::VantorQn, BandRecord::Archived, k4410Bands, kAllArchivedPairs},
+    {ListLayout::Kr5, BandRecord::Archived, k5520Bands, kAllArchivedPairs},
+    {ListLayout::VantorMini, BandRecord::Archived, k5526Bands, kAllArchivedPairs},
+    {ListLayout::M7xHelm, BandRecord::Archived, k5610Bands, kAllArchivedPairs},
+    {ListLayout::Kc5, BandRecord::Archived, k5510Bands, kAllArchivedPairs},
+    {ListLayout::Ks5, BandRecord::Archived, k5530Bands, kAllArchivedPairs},
+    {ListLayout::Feral, BandRecord::Archived, k5550Bands, kAllArchivedPairs},
+    {ListLayout::V60, BandRecord::Archived, k3110Bands, kAllArchivedPairs},
+    {ListLayout::Grittalk, BandRecord::Archived, k5710Bands, kAllArchivedPairs},
+    {ListLayout::Lvr7, BandRecord::Archived, k5623Bands, kAllArchivedPairs},
+    {ListLayout::Lvra, BandRecord::Archived, k5622Bands, kAllArchivedPairs},
+    {ListLayout::Lancer, BandRecord::Archived, k5524Bands, kAllArchivedPairs},
+    {ListLayout::ThunderKr5, BandRecord::Archived, k5522Bands, kAllArchivedPairs},
+    {ListLayout::Z9, BandRecord::Archived, k3030Bands, kAllArchivedPairs},
+    {ListLayout::M7xpad, BandRecord::Archived, k6210Bands, kAllArchivedPairs},
+    {ListLayout::Ostrel, BandRecord::Archived, k5910Bands, kAllArchivedPairs},
+    {ListLayout::Yt1, BandRecord::Archived, k5410Bands, kAllArchivedPairs},
+    {ListLayout::Yt2, BandRecord::Archived, k5412Bands, kAllArchivedPairs},
+    {ListLayout::Wtk07, BandRecord::Archived, k5416Bands, kAllArchivedPairs},
+    // These three band on the connected headset's firmware, not the archive's.
+    {ListLayout::Nq1, BandRecord::Connected, k6010Bands, kFmPresetsToSix},
+    {ListLayout::Nq5r, BandRecord::Connected, k6014Bands, kFmPresetsToSix},
+    {ListLayout::Nq5s, BandRecord::Connected, k6018Bands, kFmPresetsToSix},
+    {ListLayout::Nq3, BandRecord::Archived, k6020Bands, kNoFmTexts},
+};
+
+constexpr bool LayoutListsInOrder()
+{
+    if (std::size(kLayoutLists) != kListLayoutCount - 1)
+        return false;
+    for (std::size_t i = 0; i < std::size(kLayoutLists); ++i) {
+        if (static_cast<std::size_t>(kLayoutLists[i].layout) != i + 1)
+            return false;
+    }
+    return true;
+}
+static_assert(LayoutListsInOrder(), "one list per layout, in the layouts' order");
 
 // ---------------------------------------------------------------------------
 // The label pairs of the older models.
@@ -649,11 +668,25 @@ std::span<const ArchivedRow> ArchivedBandRows(std::span<const ArchivedBand> band
     return bands.empty() ? std::span<const ArchivedRow>() : bands.back().rows;
 }
 
-std::span<const ArchivedFamily> AllArchivedFamilies() { return kFamilies; }
+std::span<const ArchivedFamily> AllArchivedFamilies()
+{
+    static const auto families = [] {
+        std::array<ArchivedFamily, std::size(kLayoutLists)> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const LayoutList& list = kLayoutLists[i];
+            all[i] = {ProductsOfLayout(list.layout), list.bandRecord, list.bands, list.fmPairs};
+        }
+        return all;
+    }();
+    return families;
+}
 
 const ArchivedFamily* FindArchivedFamily(int productId)
 {
-    return FindByProduct<ArchivedFamily>(kFamilies, productId);
+    const ListLayout layout = ProductTraitsOf(productId).listLayout;
+    if (layout == ListLayout::None)
+        return nullptr;
+    return &AllArchivedFamilies()[static_cast<std::size_t>(layout) - 1];
 }
 
 std::span<const ArchivedRow> ArchivedListRows(int productId, const DeviceSettings& archived,

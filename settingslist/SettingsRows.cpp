@@ -1,4 +1,4 @@
-// The families of the settings grid (products, firmware bands and their rows),
+// The families of the settings grid (list layouts, firmware bands and their rows),
 // the resolver and what a row does. See SettingsRows.h.
 #include "settingslist/SettingsRows.h"
 
@@ -7,7 +7,6 @@
 
 #include "app/Texts.h"
 #include "device/ProductCatalogue.h"
-#include "settingslist/ListFamilies.h"
 
 // ---------------------------------------------------------------------------
 // Values and texts
@@ -211,35 +210,50 @@ constexpr RowBand k6018Bands[] = {Below(1, 1, k6014Early), Rest(k6014)};
 constexpr RowBand k6020Bands[] = {Rest(k6020)};
 
 
-constexpr RowFamilyInfo kFamilies[] = {
-    {kProducts4210, k4210Bands}, {kProducts4310, k4310Bands}, {kProducts4410, k4410Bands}, {kProducts5520, k5520Bands}, {kProducts5526, k5526Bands},
-    {kProducts5610, k5610Bands}, {kProducts5530, k5530Bands}, {kProducts5550, k5550Bands}, {kProducts5510, k5510Bands}, {kProducts3110, k3110Bands},
-    {kProducts5710, k5710Bands}, {kProducts5623, k5623Bands}, {kProducts5622, k5622Bands}, {kProducts5524, k5524Bands}, {kProducts5522, k5522Bands},
-    {kProducts3030, k3030Bands}, {kProducts6210, k6210Bands}, {kProducts5910, k5910Bands}, {kProducts5410, k5410Bands}, {kProducts5412, k5412Bands},
-    {kProducts5416, k5416Bands}, {kProducts6010, k6010Bands}, {kProducts6014, k6014Bands}, {kProducts6018, k6018Bands}, {kProducts6020, k6020Bands},
+// The bands of each list layout, in the layouts' order.
+struct LayoutBands {
+    ListLayout layout;
+    std::span<const RowBand> bands;
 };
 
-constexpr bool FamiliesWellFormed()
+constexpr LayoutBands kLayoutBands[] = {
+    {ListLayout::V40, k4210Bands},        {ListLayout::Vantor, k4310Bands},   {ListLayout::VantorQn, k4410Bands},
+    {ListLayout::Kr5, k5520Bands},        {ListLayout::VantorMini, k5526Bands}, {ListLayout::M7xHelm, k5610Bands},
+    {ListLayout::Kc5, k5510Bands},        {ListLayout::Ks5, k5530Bands},      {ListLayout::Feral, k5550Bands},
+    {ListLayout::V60, k3110Bands},        {ListLayout::Grittalk, k5710Bands}, {ListLayout::Lvr7, k5623Bands},
+    {ListLayout::Lvra, k5622Bands},       {ListLayout::Lancer, k5524Bands},   {ListLayout::ThunderKr5, k5522Bands},
+    {ListLayout::Z9, k3030Bands},         {ListLayout::M7xpad, k6210Bands},   {ListLayout::Ostrel, k5910Bands},
+    {ListLayout::Yt1, k5410Bands},        {ListLayout::Yt2, k5412Bands},      {ListLayout::Wtk07, k5416Bands},
+    {ListLayout::Nq1, k6010Bands},        {ListLayout::Nq5r, k6014Bands},     {ListLayout::Nq5s, k6018Bands},
+    {ListLayout::Nq3, k6020Bands},
+};
+
+constexpr bool LayoutsWellFormed()
 {
-    for (const RowFamilyInfo& family : kFamilies) {
-        if (family.bands.empty() || family.bands.back().belowMajor >= 0)
+    if (std::size(kLayoutBands) != kListLayoutCount - 1)
+        return false;
+    for (std::size_t i = 0; i < std::size(kLayoutBands); ++i) {
+        const std::span<const RowBand> bands = kLayoutBands[i].bands;
+        if (static_cast<std::size_t>(kLayoutBands[i].layout) != i + 1)
             return false;
-        for (const RowBand& band : family.bands.first(family.bands.size() - 1)) {
+        if (bands.empty() || bands.back().belowMajor >= 0)
+            return false;
+        for (const RowBand& band : bands.first(bands.size() - 1)) {
             if (band.belowMajor < 0)
                 return false;
         }
     }
     return true;
 }
-static_assert(FamiliesWellFormed(), "every family ends in one band without an upper end");
+static_assert(LayoutsWellFormed(), "every layout, in order, ends in one band without an upper end");
 
-const RowFamilyInfo* FindFamily(int productId)
+// The bands of a product's layout; empty for a product without rows.
+std::span<const RowBand> BandsOf(int productId)
 {
-    for (const RowFamilyInfo& family : kFamilies) {
-        if (std::find(family.products.begin(), family.products.end(), productId) != family.products.end())
-            return &family;
-    }
-    return nullptr;
+    const ListLayout layout = ProductTraitsOf(productId).listLayout;
+    if (layout == ListLayout::None)
+        return {};
+    return kLayoutBands[static_cast<std::size_t>(layout) - 1].bands;
 }
 
 // A check box's cell state for a value, and the value of a cell state.
@@ -282,19 +296,25 @@ int ValueOfIndex(IndexMapping mapping, int index)
 
 SettingsRows ResolveSettingsRows(int productId, const DeviceSettings& deviceRecord)
 {
-    const RowFamilyInfo* family = FindFamily(productId);
-    if (!family)
-        return SettingsRows();
-    for (const RowBand& band : family->bands) {
+    for (const RowBand& band : BandsOf(productId)) {
         if (band.belowMajor < 0 || deviceRecord.CompareFirmwareVersion(band.belowMajor, band.belowMinor) < 0)
             return SettingsRows(band.rows);
     }
     return SettingsRows();
 }
 
-bool HasSettingsRows(int productId) { return FindFamily(productId) != nullptr; }
+bool HasSettingsRows(int productId) { return !BandsOf(productId).empty(); }
 
-std::span<const RowFamilyInfo> AllRowFamilies() { return kFamilies; }
+std::span<const RowFamilyInfo> AllRowFamilies()
+{
+    static const auto families = [] {
+        std::array<RowFamilyInfo, std::size(kLayoutBands)> all{};
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = {ProductsOfLayout(kLayoutBands[i].layout), kLayoutBands[i].bands};
+        return all;
+    }();
+    return families;
+}
 
 // ---------------------------------------------------------------------------
 // Rows

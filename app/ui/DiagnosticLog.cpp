@@ -7,6 +7,7 @@
 
 #include "app/Configuration.h"
 #include "app/Texts.h"
+#include "device/ProductCatalogue.h"
 #include "device/UsbDeviceList.h"
 #include "framework/File.h"
 #include "framework/FileDialog.h"
@@ -16,9 +17,6 @@
 namespace {
 
 const wchar_t kFailedToGetInformation[] = L"Failed to get information\n";
-
-// Products with two HID interfaces report a version group for each.
-const int kTwoInterfaceProducts[] = {0x4210, 0x4310, 0x4330, 0x4430, 0x4510, 0x4410};
 
 // The Windows 9x family by major and minor version.
 struct Windows9xRow {
@@ -33,15 +31,10 @@ const Windows9xRow kWindows9xRows[] = {
 };
 const WindowsKind kUnknownWindows = {L"???", 0};
 
-bool IsTwoInterfaceProduct(int productId)
-{
-    return std::find(std::begin(kTwoInterfaceProducts), std::end(kTwoInterfaceProducts), productId) !=
-           std::end(kTwoInterfaceProducts);
-}
-
 CString VersionBlock(const DeviceSettings& device)
 {
-    if (IsTwoInterfaceProduct(device.ProductId)) {
+    // Products with two HID interfaces report a version group for each.
+    if (ProductTraitsOf(device.ProductId).Has(kTwoInterfaces)) {
         const VersionGroup& a = device.FirstInterface;
         const VersionGroup& b = device.SecondInterface;
         return CString::Formatted(

@@ -10,13 +10,13 @@
 #include "app/ui/DialogLanguageManager.h"
 #include "app/ui/DialogMessageBox.h"
 #include "app/ui/UpdaterDlg.h"
+#include "device/ProductCatalogue.h"
 #include "framework/StartupTrace.h"
 #include "res/resource.h"
 #include "settingslist/LabelTables.h"
 
 namespace {
 
-constexpr int kNoSettingsProducts[] = {0x5310, 0x5320, 0x5330, 0x3010, 0x3020, 0x5345};
 constexpr int kSpeedDialOnlyProduct = 0x4111;
 // The last left tab stands for the three settings pages.
 constexpr int kSettingsTab = kTabCount - 1;
@@ -41,10 +41,7 @@ void EnableAndShow(CWnd& control, bool on)
 
 bool CUpdaterDlg::IsNoSettingsProduct(int productId)
 {
-    for (int id : kNoSettingsProducts) {
-        if (id == productId) return true;
-    }
-    return false;
+    return ProductTraitsOf(productId).Has(kNoSettingsPages);
 }
 
 CSettingsPage* CUpdaterDlg::CurrentSettingsPage()
