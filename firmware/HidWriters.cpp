@@ -1,7 +1,5 @@
 #include "firmware/HidWriters.h"
 
-#include <process.h>
-
 #include <algorithm>
 
 #include <exception>
@@ -87,7 +85,8 @@ void RunWriter(WriterProcedure procedure, WriterContext& context)
     try {
         procedure(context);
     } catch (...) {
-        // Nothing leaves a thread; the page sees a failure and ends the update.
+        // The page sees a failure and ends the update, rather than waiting for
+        // a writer that has gone.
         try {
             context.Fail(L"%s. %s", TextFirmwareCorrupted);
         } catch (...) {
@@ -97,32 +96,14 @@ void RunWriter(WriterProcedure procedure, WriterContext& context)
     }
 }
 
-namespace {
-
-struct WriterStart {
-    WriterProcedure procedure;
-    std::unique_ptr<WriterContext> context;
-};
-
-unsigned __stdcall WriterThreadMain(void* parameter)
-{
-    std::unique_ptr<WriterStart> start(static_cast<WriterStart*>(parameter));
-    RunWriter(start->procedure, *start->context);
-    return 0;
-}
-
-}  // namespace
-
 HANDLE StartWriterThread(std::unique_ptr<WriterContext> context)
 {
     if (!context) return nullptr;
     const WriterProcedure procedure = WriterProcedureOf(WriterForProduct(context->targetProductId));
     if (!procedure) return nullptr;
-    auto start = std::make_unique<WriterStart>(WriterStart{procedure, std::move(context)});
-    const uintptr_t thread = _beginthreadex(nullptr, 0, WriterThreadMain, start.get(), 0, nullptr);
-    if (!thread) return nullptr;
-    start.release();  // the thread owns it now
-    return reinterpret_cast<HANDLE>(thread);
+    // The thread owns the context from here; it goes when the run ends.
+    std::shared_ptr<WriterContext> owned(std::move(context));
+    return StartThread([procedure, owned] { RunWriter(procedure, *owned); }, L"a firmware writer");
 }
 
 void HidPackageWriteThread(WriterContext& c)

@@ -39,13 +39,14 @@ WriterKind WriterForProduct(int productId);
 // The procedure of a writer; null for None.
 WriterProcedure WriterProcedureOf(WriterKind kind);
 
-// Runs a writer on the calling thread with the boundary of a writer thread:
-// an exception ends the run as a failure rather than leaving the page waiting.
+// Runs a writer on the calling thread: an exception ends the run as a failure
+// rather than leaving the page waiting.
 void RunWriter(WriterProcedure procedure, WriterContext& context);
-// Starts the writer of the context's target product on a thread of its own,
-// which owns the context from then on. The thread's handle (the caller closes
-// it; the thread runs on without it), or null when the product has no writer
-// or no thread can be started.
+// Starts the writer of the context's target product on a thread of its own
+// (StartThread), which owns the context from then on. The thread's handle (the
+// caller closes it; nobody needs to wait for the thread, which reports through
+// its context), or null when the product has no writer or no thread can be
+// started.
 HANDLE StartWriterThread(std::unique_ptr<WriterContext> context);
 
 void HidPackageWriteThread(WriterContext& context);
