@@ -45,15 +45,16 @@ void RunDual(WriterContext& c, PackageProductRule productRule)
     WriterRun run(c);
     PackageRules rules;
     rules.product = productRule;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = c.inputs.targetProductId;
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();
     if (!run.SendImages(run.package.ImageCount(), kUntaggedImageFailures)) return;
-    if (run.package.HasTarget(kImageTargetFirstWithFinish) && !run.Finish(&c.hidHandle1, L"%s. %s")) return;
-    if (run.package.HasTarget(kImageTargetSecondWithFinish) && !run.Finish(&c.hidHandle2, L"%s. %s")) return;
+    if (run.package.HasTarget(kImageTargetFirstWithFinish) && !run.Finish(&c.inputs.hidHandle1, L"%s. %s")) return;
+    if (run.package.HasTarget(kImageTargetSecondWithFinish) && !run.Finish(&c.inputs.hidHandle2, L"%s. %s")) return;
     c.WriterUpdateStatus.State = UpdateStateRestarting;
     Clock::Sleep(kDualRestartWaitMs);
+    // The main window's handles are its own again from the request on.
     c.RequestReturnTimer();
 }
 
@@ -99,7 +100,7 @@ void RunWriter(WriterProcedure procedure, WriterContext& context)
 HANDLE StartWriterThread(std::unique_ptr<WriterContext> context)
 {
     if (!context) return nullptr;
-    const WriterProcedure procedure = WriterProcedureOf(WriterForProduct(context->targetProductId));
+    const WriterProcedure procedure = WriterProcedureOf(WriterForProduct(context->inputs.targetProductId));
     if (!procedure) return nullptr;
     // The thread owns the context from here; it goes when the run ends.
     std::shared_ptr<WriterContext> owned(std::move(context));
@@ -110,14 +111,14 @@ void HidPackageWriteThread(WriterContext& c)
 {
     WriterRun run(c);
     PackageRules rules;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = c.inputs.targetProductId;
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();
     if (!run.SendImages(run.package.ImageCount(), kPackageImageFailures)) return;
-    if (!run.AwaitReadiness(&c.hidHandle1, L"%s. %s[9][4]")) return;
+    if (!run.AwaitReadiness(&c.inputs.hidHandle1, L"%s. %s[9][4]")) return;
     if (run.package.HasTarget(kImageTargetFirstWithFinish)) {
-        if (!run.Finish(&c.hidHandle1, L"%s. %s[9][3]")) return;
+        if (!run.Finish(&c.inputs.hidHandle1, L"%s. %s[9][3]")) return;
         c.WriterUpdateStatus.DeviceRestarting = false;
     }
     Clock::Sleep(kPackageRestartWaitMs);
@@ -128,11 +129,11 @@ void DualHidWriteThread(WriterContext& c) { RunDual(c, PackageProductRule::NotCh
 
 void RevisionCheckedHidWriteThread(WriterContext& c)
 {
-    CountFileBytes(c.PackagePath());
-    const int revision = ReadHidItem5(&c.hidHandle1);
+    CountFileBytes(c.inputs.packagePath);
+    const int revision = ReadHidItem5(&c.inputs.hidHandle1);
     int version[3] = {};
     if (std::find(std::begin(kOldRevisions), std::end(kOldRevisions), revision) != std::end(kOldRevisions) &&
-        PackageNameVersion(c.PackagePath(), &version[0], &version[1], &version[2]) &&
+        PackageNameVersion(c.inputs.packagePath, &version[0], &version[1], &version[2]) &&
         CompareVersion3(version[0], version[1], version[2], kLeastVersionOfOldRevisions[0],
                         kLeastVersionOfOldRevisions[1], kLeastVersionOfOldRevisions[2]) < 0) {
         c.FailComposed(L"%s.[0]", {TextFirmwareNotSupported});

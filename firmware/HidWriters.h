@@ -1,6 +1,6 @@
 // The firmware writer threads of the models flashed over HID, and their one
-// entry: the page makes a WriterContext and starts the writer of the target
-// product with it.
+// entry: the update's start (UpdateDriver) takes the writer's inputs, makes a
+// WriterContext of them and starts the writer of the target product with it.
 //
 //   HidPackageWriteThread           0x6010 to 0x6018, 0x5410 to 0x5416
 //   HidAndDriveWriteThread          0x55xx, 0x56xx, 0x57xx, 0x5320, 0x5330, 0x5910,
