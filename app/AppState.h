@@ -1,6 +1,12 @@
-// The application-wide state that every page reads and writes and that the
-// firmware writer threads share: held by the main window, window-free so that
-// the layers below the pages can be given it.
+// The application-wide state that every page reads and writes: held by the
+// main window, window-free so that the layers below the pages can be given it.
+//
+// Threads: every field is read and written on the user-interface thread only,
+// but for the two marked below that a firmware writer thread shares. No worker
+// thread holds an AppState: a writer is given a copy of what it needs when it
+// starts (WriterInputs, taken by the update's start), and hands its results
+// back through the operation's UpdateStatus record, which the page's timers
+// read (the settings archive's time included; UpdateDriver stores it here).
 #pragma once
 
 #include <atomic>
@@ -45,6 +51,10 @@ struct AppState {
     int currentPage = PageNone;
     bool recognized = false;
     // The two HID interfaces of the connected headset (null when not open).
+    // Shared: lent to a firmware writer thread for its run, which uses its
+    // copies of them while the window is busy and never closes them; they are
+    // the window's own again once the writer hands over or fails (see
+    // WriterInputs), and the device-return check reopens them.
     HANDLE hidHandle1 = nullptr;
     HANDLE hidHandle2 = nullptr;
     int sectionCount = 0;
@@ -55,7 +65,9 @@ struct AppState {
     int targetProductId = 0;
     // Set after a successful action-camera update while its camera part waits.
     bool cameraPending = false;
-    // Set by a worker thread that needs the user, cleared by the message box's OK.
+    // Shared: set by a firmware writer thread that needs the user (through its
+    // context) and polled by it; cleared by the message box's OK on the
+    // user-interface thread.
     std::atomic<bool> waitForUser{false};
     LanguageIndex language = LanguageEnglish;
     bool applyToFirmwareLanguage = true;
@@ -69,7 +81,8 @@ struct AppState {
     bool busy = false;
     // Percentage of a transfer; -1 hides the progress bar.
     int transferPercent = -1;
-    // The recognized headset as read from it, or as last written to it.
+    // The recognized headset as read from it, or as last written to it; its
+    // ArchiveTime is the time of the last settings archive written of it.
     DeviceSettings deviceSettings;
     // Variant byte of a 0x4210 headset (its HID item 5), kept by recognition so
     // the frame never asks the headset; -1 while it has not been read.

@@ -286,7 +286,9 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     if (httpStatus) *httpStatus = 0;
     auto transfer = std::make_shared<Transfer>(url, buffer != nullptr, filePath, buffer ? nullptr : progress,
                                                CurrentLimits());
-    HANDLE worker = StartThread([transfer] { RunTransfer(*transfer); });
+    // The worker shares the transfer; it is waited for within the bounds and
+    // otherwise left to end on its own.
+    HANDLE worker = StartThread([transfer] { RunTransfer(*transfer); }, L"a transfer");
     if (!worker) return kHttpDownloadCannotOpenUrl;
     WaitWithinBounds(*transfer, worker);
     ::CloseHandle(worker);

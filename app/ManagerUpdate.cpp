@@ -133,7 +133,7 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
 {
     auto shared = std::make_shared<Shared>();
     shared->path = path;
-    HANDLE thread = StartThread([shared, url] {
+    const bool started = StartDetachedThread([shared, url] {
         int status = 0;
         int result = kHttpDownloadCannotOpenUrl;
         try {
@@ -146,9 +146,8 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
         shared->status = status;
         shared->result = result;
         shared->finished = true;
-    });
-    if (!thread) return false;
-    ::CloseHandle(thread);
+    }, L"the manager installer download");
+    if (!started) return false;
     m_shared = std::move(shared);
     return true;
 }

@@ -70,9 +70,9 @@ private:
     BackgroundJob<Result> m_job{L"the manager's version check"};
 };
 
-// The installer download. A worker thread fetches the file; the user-interface
-// thread polls Percent and GetOutcome. The state is shared with the worker, so
-// this object may go away while the worker still runs.
+// The installer download. A detached worker thread fetches the file; the
+// user-interface thread polls Percent and GetOutcome. The state is shared with
+// the worker, so this object may go away while the worker still runs.
 class ManagerInstallerDownload {
 public:
     enum class Outcome { Running, Downloaded, CannotOpenFile, CannotConnect };
@@ -87,6 +87,9 @@ public:
     Outcome GetOutcome() const;
 
 private:
+    // Written by the worker, read by the user-interface thread: progress as
+    // the bytes come; result and status, then finished last. path is set
+    // before the worker starts and only read after.
     struct Shared {
         DownloadProgress progress;
         std::atomic<bool> finished{false};

@@ -451,8 +451,8 @@ void CCellDropDown::OnButtonClick(UINT, CPoint point)
     if (m_drawn) {
         HWND list = m_list->m_hWnd;
         CRect arrow = m_arrowRect;
-        HANDLE worker = StartThread([list, point, arrow] { PressedStateWorker(list, point, arrow); });
-        if (worker) ::CloseHandle(worker);
+        StartDetachedThread([list, point, arrow] { PressedStateWorker(list, point, arrow); },
+                            L"the pressed-state worker");
     }
 }
 

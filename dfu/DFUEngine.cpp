@@ -69,7 +69,8 @@ public:
         if (m_device.empty() && !TakeOnlyDevice()) return false;
         if (!DfuBackend().BeginStep(m_device, StepOf(operation), switchMode, image)) return false;
         if (!m_thread) {
-            m_thread = StartThread([this] { Run(); });
+            // The engine owns its thread: Destroy stops and joins it.
+            m_thread = StartThread([this] { Run(); }, L"a DFU engine");
             if (!m_thread) {
                 DfuBackend().AbortStep(m_device);
                 return false;

@@ -243,7 +243,7 @@ private:
     bool RunTool(const CString& command, const CString& application, const wchar_t* success)
     {
         ConsoleToolOutcome outcome;
-        const CString log = RunConsoleTool(m_c.UpdatePage, command, application, m_c.limits.toolMs, &outcome);
+        const CString log = RunConsoleTool(m_c.UpdatePage, command, application, m_c.inputs.limits.toolMs, &outcome);
         return outcome.started && !outcome.timedOut && log.Find(success) >= 0;
     }
 
@@ -332,7 +332,7 @@ void CombinedChipWriteThread(WriterContext& c)
 {
     WriterRun run(c);
     PackageRules rules;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = c.inputs.targetProductId;
     rules.minimumImages = 2;  // the Bluetooth and the microcontroller image
     if (!run.ReadPackage(rules, PackageFailureFormatOf)) return;
     run.BackUpSettings(L"%s %s[9]");

@@ -375,6 +375,8 @@ bool IsDeviceBack(AppState& app, int dfuPhase)
     const int target = app.targetProductId;
     // A model of a HID writer comes back over HID.
     if (ProductTraitsOf(target).writer != WriterKind::None) {
+        // The handles are the main window's again: a writer that was lent them
+        // has handed over before this check runs (WriterInputs).
         CloseHidHandle(app.hidHandle1);
         CloseHidHandle(app.hidHandle2);
         HidMainState main{app.hidHandle1, app.hidHandle2, app.targetProductId, app.deviceSettings};

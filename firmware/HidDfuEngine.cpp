@@ -34,16 +34,6 @@ Threadable::~Threadable()
     Collect();
 }
 
-DWORD WINAPI Threadable::ThreadEntry(void* self)
-{
-    try {
-        static_cast<Threadable*>(self)->Run();
-    } catch (...) {
-        // No exception leaves a thread.
-    }
-    return 0;
-}
-
 bool Threadable::Start()
 {
     if (IsRunning()) return false;
@@ -51,7 +41,8 @@ bool Threadable::Start()
     CSingleLock lock(&m_state->lock, true);
     m_state->keepGoing = true;
     m_state->stopRequested = false;
-    m_state->thread = ::CreateThread(nullptr, 0, &Threadable::ThreadEntry, this, 0, nullptr);
+    // The object owns the handle: Wait and Stop collect it, the destructor stops a thread still running.
+    m_state->thread = StartThread([this] { Run(); }, L"a thread object");
     m_state->running = m_state->thread != nullptr;
     return m_state->running;
 }

@@ -73,7 +73,8 @@ public:
     // Asks the body to end: clears keepGoing; sets stopRequested when no thread runs.
     virtual void RequestStop();
 
-    // Starts a thread that runs Run; false when one still runs or none can start.
+    // Starts a thread (StartThread) that runs Run; false when one still runs or
+    // none can start.
     bool Start();
     // True while a started thread has not ended.
     bool IsRunning() const;
@@ -88,7 +89,6 @@ public:
     bool StopRequested() const { return m_state->stopRequested; }
 
 private:
-    static DWORD WINAPI ThreadEntry(void* self);
     void Collect();
 
     std::unique_ptr<ThreadState> m_state;

@@ -133,7 +133,7 @@ public:
     }
 
 private:
-    bool Command(uint8_t command) { return m_run.Exchange(&m_c.hidHandle1, command); }
+    bool Command(uint8_t command) { return m_run.Exchange(&m_c.inputs.hidHandle1, command); }
 
     // Polls the drive state until it is the awaited one, then sends the
     // loop's request (when it has one).
@@ -278,12 +278,13 @@ private:
 
 void HidAndDriveWriteThread(WriterContext& c)
 {
-    const bool camera = c.targetProductId == kCameraProduct;
-    const bool quietEnd = std::find(std::begin(kQuietEndProducts), std::end(kQuietEndProducts), c.targetProductId) !=
-                          std::end(kQuietEndProducts);
+    const int target = c.inputs.targetProductId;
+    const bool camera = target == kCameraProduct;
+    const bool quietEnd =
+        std::find(std::begin(kQuietEndProducts), std::end(kQuietEndProducts), target) != std::end(kQuietEndProducts);
     WriterRun run(c);
     PackageRules rules;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = target;
     // The camera road needs the camera image of entry 2.
     if (camera) rules.minimumImages = kCameraImageEntry + 1;
     if (!run.ReadPackage(rules)) return;
@@ -295,12 +296,12 @@ void HidAndDriveWriteThread(WriterContext& c)
     bool finishFirst = false;
     if (!run.SendImages(images, kUntaggedImageFailures, &finishFirst)) return;
     if (quietEnd) {
-        if (finishFirst && !run.Finish(&c.hidHandle1, L"%s. %s")) return;
+        if (finishFirst && !run.Finish(&c.inputs.hidHandle1, L"%s. %s")) return;
         Clock::Sleep(kQuietEndPauseMs);
     } else {
-        if (!run.AwaitReadiness(&c.hidHandle1, L"%s. %s")) return;
+        if (!run.AwaitReadiness(&c.inputs.hidHandle1, L"%s. %s")) return;
         if (finishFirst) {
-            if (!run.Finish(&c.hidHandle1, L"%s. %s")) return;
+            if (!run.Finish(&c.inputs.hidHandle1, L"%s. %s")) return;
             c.WriterUpdateStatus.DeviceRestarting = false;
         }
     }

@@ -1,7 +1,5 @@
 #include "firmware/HidWriters.h"
 
-#include <process.h>
-
 #include <algorithm>
 
 #include <exception>
@@ -30,15 +28,16 @@ void RunDual(WriterContext& c, PackageProductRule productRule)
     WriterRun run(c);
     PackageRules rules;
     rules.product = productRule;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = c.inputs.targetProductId;
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();
     if (!run.SendImages(run.package.ImageCount(), kUntaggedImageFailures)) return;
-    if (run.package.HasTarget(kImageTargetFirstWithFinish) && !run.Finish(&c.hidHandle1, L"%s. %s")) return;
-    if (run.package.HasTarget(kImageTargetSecondWithFinish) && !run.Finish(&c.hidHandle2, L"%s. %s")) return;
+    if (run.package.HasTarget(kImageTargetFirstWithFinish) && !run.Finish(&c.inputs.hidHandle1, L"%s. %s")) return;
+    if (run.package.HasTarget(kImageTargetSecondWithFinish) && !run.Finish(&c.inputs.hidHandle2, L"%s. %s")) return;
     c.WriterUpdateStatus.State = UpdateStateRestarting;
     Clock::Sleep(kDualRestartWaitMs);
+    // The main window's handles are its own again from the request on.
     c.RequestReturnTimer();
 }
 
@@ -69,7 +68,8 @@ void RunWriter(WriterProcedure procedure, WriterContext& context)
     try {
         procedure(context);
     } catch (...) {
-        // Nothing leaves a thread; the page sees a failure and ends the update.
+        // The page sees a failure and ends the update, rather than waiting for
+        // a writer that has gone.
         try {
             context.Fail(L"%s. %s", TextFirmwareCorrupted);
         } catch (...) {
@@ -79,46 +79,28 @@ void RunWriter(WriterProcedure procedure, WriterContext& context)
     }
 }
 
-namespace {
-
-struct WriterStart {
-    WriterProcedure procedure;
-    std::unique_ptr<WriterContext> context;
-};
-
-unsigned __stdcall WriterThreadMain(void* parameter)
-{
-    std::unique_ptr<WriterStart> start(static_cast<WriterStart*>(parameter));
-    RunWriter(start->procedure, *start->context);
-    return 0;
-}
-
-}  // namespace
-
 HANDLE StartWriterThread(std::unique_ptr<WriterContext> context)
 {
     if (!context) return nullptr;
-    const WriterProcedure procedure = WriterProcedureOf(WriterForProduct(context->targetProductId));
+    const WriterProcedure procedure = WriterProcedureOf(WriterForProduct(context->inputs.targetProductId));
     if (!procedure) return nullptr;
-    auto start = std::make_unique<WriterStart>(WriterStart{procedure, std::move(context)});
-    const uintptr_t thread = _beginthreadex(nullptr, 0, WriterThreadMain, start.get(), 0, nullptr);
-    if (!thread) return nullptr;
-    start.release();  // the thread owns it now
-    return reinterpret_cast<HANDLE>(thread);
+    // The thread owns the context from here; it goes when the run ends.
+    std::shared_ptr<WriterContext> owned(std::move(context));
+    return StartThread([procedure, owned] { RunWriter(procedure, *owned); }, L"a firmware writer");
 }
 
 void HidPackageWriteThread(WriterContext& c)
 {
     WriterRun run(c);
     PackageRules rules;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = c.inputs.targetProductId;
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();
     run.BeginWriting();
     if (!run.SendImages(run.package.ImageCount(), kPackageImageFailures)) return;
-    if (!run.AwaitReadiness(&c.hidHandle1, L"%s. %s[9][4]")) return;
+    if (!run.AwaitReadiness(&c.inputs.hidHandle1, L"%s. %s[9][4]")) return;
     if (run.package.HasTarget(kImageTargetFirstWithFinish)) {
-        if (!run.Finish(&c.hidHandle1, L"%s. %s[9][3]")) return;
+        if (!run.Finish(&c.inputs.hidHandle1, L"%s. %s[9][3]")) return;
         c.WriterUpdateStatus.DeviceRestarting = false;
     }
     Clock::Sleep(kPackageRestartWaitMs);
@@ -129,11 +111,11 @@ void DualHidWriteThread(WriterContext& c) { RunDual(c, PackageProductRule::NotCh
 
 void RevisionCheckedHidWriteThread(WriterContext& c)
 {
-    CountFileBytes(c.PackagePath());
-    const int revision = ReadHidItem5(&c.hidHandle1);
+    CountFileBytes(c.inputs.packagePath);
+    const int revision = ReadHidItem5(&c.inputs.hidHandle1);
     int version[3] = {};
     if (std::find(std::begin(kOldRevisions), std::end(kOldRevisions), revision) != std::end(kOldRevisions) &&
-        PackageNameVersion(c.PackagePath(), &version[0], &version[1], &version[2]) &&
+        PackageNameVersion(c.inputs.packagePath, &version[0], &version[1], &version[2]) &&
         CompareVersion3(version[0], version[1], version[2], kLeastVersionOfOldRevisions[0],
                         kLeastVersionOfOldRevisions[1], kLeastVersionOfOldRevisions[2]) < 0) {
         c.FailComposed(L"%s.[0]", {TextFirmwareNotSupported});

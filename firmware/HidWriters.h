@@ -1,6 +1,6 @@
 // The firmware writer threads of the models flashed over HID, and their one
-// entry: the page makes a WriterContext and starts the writer of the target
-// product with it.
+// entry: the update's start (UpdateDriver) takes the writer's inputs, makes a
+// WriterContext of them and starts the writer of the target product with it.
 //
 //   HidPackageWriteThread           0x6010 to 0x6018, 0x5410 to 0x5416
 //   HidAndDriveWriteThread          0x55xx, 0x56xx, 0x57xx, 0x5320, 0x5330, 0x5910,
@@ -30,13 +30,14 @@ WriterKind WriterForProduct(int productId);
 // The procedure of a writer; null for None.
 WriterProcedure WriterProcedureOf(WriterKind kind);
 
-// Runs a writer on the calling thread with the boundary of a writer thread:
-// an exception ends the run as a failure rather than leaving the page waiting.
+// Runs a writer on the calling thread: an exception ends the run as a failure
+// rather than leaving the page waiting.
 void RunWriter(WriterProcedure procedure, WriterContext& context);
-// Starts the writer of the context's target product on a thread of its own,
-// which owns the context from then on. The thread's handle (the caller closes
-// it; the thread runs on without it), or null when the product has no writer
-// or no thread can be started.
+// Starts the writer of the context's target product on a thread of its own
+// (StartThread), which owns the context from then on. The thread's handle (the
+// caller closes it; nobody needs to wait for the thread, which reports through
+// its context), or null when the product has no writer or no thread can be
+// started.
 HANDLE StartWriterThread(std::unique_ptr<WriterContext> context);
 
 void HidPackageWriteThread(WriterContext& context);

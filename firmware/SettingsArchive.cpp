@@ -264,18 +264,22 @@ int IsRestorableArchive(const DeviceSettings& settings)
     return 1;
 }
 
-int WriteSettingsArchive(AppState& state, const CString& folder)
+int WriteSettingsArchive(DeviceSettings& settings, int targetProductId, const CString& folder)
 {
-    const CString path = SettingsArchivePath(folder, state.targetProductId);
+    const CString path = SettingsArchivePath(folder, targetProductId);
     if (path.IsEmpty()) return 0;
-    state.deviceSettings.ArchiveTime = CTime::GetCurrentTime().GetTime();
+    settings.ArchiveTime = CTime::GetCurrentTime().GetTime();
     std::string bytes;
-    if (!ToCodePageExactly(SettingsArchiveText(state.deviceSettings), CP_ACP, bytes)) return 0;
+    if (!ToCodePageExactly(SettingsArchiveText(settings), CP_ACP, bytes)) return 0;
     EnsureFolder(folder);
     return WriteWholeFile(path, bytes) ? 1 : 0;
 }
 
-int WriteSettingsArchive(AppState& state) { return WriteSettingsArchive(state, ProgramImgFolder()); }
+int WriteSettingsArchive(AppState& state, const CString& folder)
+{
+    return WriteSettingsArchive(state.deviceSettings, state.targetProductId, folder);
+}
+
 
 int LoadSettingsArchive(int targetProductId, DeviceSettings& settings, const CString& folder)
 {

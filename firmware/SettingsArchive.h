@@ -30,14 +30,14 @@ void ApplySettingsArchiveText(const CString& text, DeviceSettings& settings);
 // 0x4D40, 0x5060, 0x5061, 0x5070 and 0x5080 below 4.2), else 1.
 int IsRestorableArchive(const DeviceSettings& settings);
 
-// Stamps state.deviceSettings with the current time and writes its archive for
-// state.targetProductId whole, through a temporary name, into folder (created
-// when missing). 1 when written; 0 when the path is unusable, a character
-// cannot be represented in the user's code page, or the file cannot be written
-// (an earlier archive then stays as it was).
+// Stamps settings with the current time and writes its archive for
+// targetProductId whole, through a temporary name, into folder (created when
+// missing). 1 when written; 0 when the path is unusable (settings then keep
+// their time), a character cannot be represented in the user's code page, or
+// the file cannot be written (an earlier archive then stays as it was).
+int WriteSettingsArchive(DeviceSettings& settings, int targetProductId, const CString& folder);
+// The same of state.deviceSettings for state.targetProductId (user-interface thread).
 int WriteSettingsArchive(AppState& state, const CString& folder);
-// The same in the program's "IMG" folder.
-int WriteSettingsArchive(AppState& state);
 
 // Clears settings and reads the archive of targetProductId from folder into it:
 // 1 when it was read and its version can be restored, else 0. The FM region

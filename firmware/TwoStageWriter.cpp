@@ -54,9 +54,9 @@ public:
         const bool finishFirst = m_run.package.Entry(0).target == kImageTargetFirstWithFinish ||
                                  m_run.package.Entry(1).target == kImageTargetFirstWithFinish;
         for (uint32_t i = 0; i < kStageTwoImage; ++i) {
-            if (!m_run.SendImage(&m_c.hidHandle1, m_run.package.Entry(i), kFirstStageFailures)) return;
+            if (!m_run.SendImage(&m_c.inputs.hidHandle1, m_run.package.Entry(i), kFirstStageFailures)) return;
         }
-        if (finishFirst && !m_run.Finish(&m_c.hidHandle1, L"%s. %s[4]")) return;
+        if (finishFirst && !m_run.Finish(&m_c.inputs.hidHandle1, L"%s. %s[4]")) return;
         Clock::Sleep(kRestartWaitMs);
 
         m_control.Reset(WriterRun::OpenWithAttempts(kControlProduct, kOpenAttempts));
@@ -90,7 +90,7 @@ public:
         Clock::Sleep(kBeforeReopenMs);
         m_stageTwo.Reset(WriterRun::OpenWithAttempts(kStageTwoProduct, kOpenAttempts));
         if (!m_stageTwo.IsOpen()) return Fail(L"%s. %s[14]");
-        const uint8_t code = static_cast<uint8_t>(VoicePromptLanguageCode(m_c.language));
+        const uint8_t code = static_cast<uint8_t>(VoicePromptLanguageCode(m_c.inputs.language));
         if (!m_run.ExchangeCleared(m_control.Get(), StageTwoVoicePrompt, code))
             m_run.ExchangeCleared(m_control.Get(), StageTwoVoicePrompt, 0);
 
@@ -116,7 +116,7 @@ private:
                     if (!m_run.SendChunk(m_stageTwo.Get(), block, length, L"%s. %s[9][2]", L"%s. %s[10][2]"))
                         return false;
                     if (Check(StageTwoBlockCheck, Crc16Xmodem(block, length))) break;
-                    if (resends >= m_c.limits.blockResends) {
+                    if (resends >= m_c.inputs.limits.blockResends) {
                         Fail(L"%s. %s[10][4]");
                         return false;
                     }
@@ -155,7 +155,7 @@ void TwoStageHidWriteThread(WriterContext& c)
 {
     WriterRun run(c);
     PackageRules rules;
-    rules.targetProductId = c.targetProductId;
+    rules.targetProductId = c.inputs.targetProductId;
     rules.minimumImages = kStageTwoImage + 1;  // the second stage takes entry 2
     if (!run.ReadPackage(rules)) return;
     run.BackUpSettings();

@@ -174,6 +174,7 @@ void UpdateDriver::Start(bool confirmed)
     status.Percent = 0;
     status.Finished = false;
     status.DeviceRestarting = false;
+    status.ArchiveTime = 0;
     status.CloseMessageBox();
     // Failed until the road reaches its writing.
     status.Error = UpdateErrorFailed;
@@ -238,11 +239,16 @@ void UpdateDriver::StartWriterRoad(UpdateStatus& status)
     } else if (!HidHeadsetChecked()) {
         return Fail(status, L"%s. %s", TextNotRecognizedDevice);
     }
-    auto context = std::make_unique<WriterContext>(App(), status, m_page);
+    // The writer's own copy of what it needs; the main window's HID handles
+    // are lent with it until the writer hands over or fails (WriterInputs).
+    WriterInputs inputs = TakeWriterInputs(App(), status);
+    inputs.programFolder = programFolder;
+    auto context = std::make_unique<WriterContext>(std::move(inputs), status, m_page, App().waitForUser);
     context->requestReturnTimer = m_window.ReturnTimerRequest();
-    context->programFolder = programFolder;
     const CString folder = imgFolder;
-    context->writeSettingsArchive = [folder](AppState& state) { return WriteSettingsArchive(state, folder); };
+    context->writeSettingsArchive = [folder](DeviceSettings& settings, int targetProductId) {
+        return WriteSettingsArchive(settings, targetProductId, folder);
+    };
     // From here the thread owns the update.
     if (!startWriter || !startWriter(std::move(context))) Fail(status, L"%s. %s", TextCannotUpdateFirmware);
 }
@@ -522,8 +528,14 @@ void UpdateDriver::OnReturnTimerRequest()
     if (m_page.ReturnTimer == 0) StartReturnWatch();
 }
 
+void UpdateDriver::KeepArchiveTime(UpdateStatus& status)
+{
+    if (const int64_t time = status.ArchiveTime.exchange(0)) App().deviceSettings.ArchiveTime = time;
+}
+
 int UpdateDriver::ProgressTick(UpdateStatus& status)
 {
+    KeepArchiveTime(status);
     // A prompt the user has answered (the backup-failed notice) goes.
     if (status.Prompt() && m_window.PromptAnswered(status)) status.CloseMessageBox();
     const int target = App().targetProductId;
@@ -615,6 +627,7 @@ ReturnTickResult UpdateDriver::ReturnTick()
 
 void UpdateDriver::Release(UpdateStatus& status)
 {
+    KeepArchiveTime(status);
     if (m_page.ReturnTimer) m_window.KillReturnTimer();
     // Joins the engines' threads: no callback comes after this.
     m_engines.PrimaryEngine.Destroy();

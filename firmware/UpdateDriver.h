@@ -111,15 +111,17 @@ public:
     void ContinueDfuStep(const DFUEngine::Status& status);
 
     // One tick of the progress timer on the working record (not finished):
-    // the next percentage, the prompts, and the frame's percentage returned.
+    // the archive time a writer handed back, the next percentage, the prompts,
+    // and the frame's percentage returned.
     int ProgressTick(UpdateStatus& status);
     // One tick of the device-return timer.
     ReturnTickResult ReturnTick();
     // A writer thread asked for the device-return timer.
     void OnReturnTimerRequest();
 
-    // The end of an update: the engines released (no callback after this),
-    // queued callbacks discarded, the device-return timer and the prompt gone.
+    // The end of an update: the archive time a writer handed back kept, the
+    // engines released (no callback after this), queued callbacks discarded,
+    // the device-return timer and the prompt gone.
     void Release(UpdateStatus& status);
 
     DfuCallbackQueue& Queue() { return m_queue; }
@@ -133,7 +135,8 @@ public:
     CString programFolder;
     // The device-return timer gives up after this many of its ticks.
     int returnTickLimit;
-    // Starts a writer thread with its context; false when it did not start.
+    // Starts a writer thread with its context (StartWriterThread, the handle
+    // closed at once); false when it did not start.
     std::function<bool(std::unique_ptr<WriterContext>)> startWriter;
 
 private:
@@ -149,6 +152,9 @@ private:
     // The road of 0x6020, 0x6022 and 0x6024 restarts the headset into update mode.
     bool RestartedIntoUpdateMode(UpdateStatus& status);
     bool PackageChecked(UpdateStatus& status, bool confirmed);
+    // The archive time a writer handed back through the record, into the
+    // main window's settings.
+    void KeepArchiveTime(UpdateStatus& status);
     // Timer 205 started, its ticks counted from 0.
     void StartReturnWatch();
     void HandleStateChange(UpdateStatus& status, const DFUEngine::Status& dfu);

@@ -1,15 +1,17 @@
 // UpdateStatus: the progress record of one firmware update or restore. Each
-// firmware page holds one; the page's handlers and timers, the download and
-// writer threads and the DFU callback bridge all work on the record of the
-// running operation. It is the one hand-over between threads: the integers
-// that threads share are atomic, the eleven status texts are written and taken
+// firmware page holds one; the page's handlers and timers and the writer
+// thread work on the record of the running operation (the DFU library's
+// callbacks reach it through the page's queue, on the user-interface thread).
+// It is the one hand-over from a writer thread to the page: the integers that
+// threads share are atomic, the eleven status texts are written and taken
 // whole under the record's lock, and everything else (file names, entries,
-// offered version, prompt) belongs to the user-interface thread or is set
-// before a worker starts.
+// offered version, prompt) belongs to the user-interface thread; a writer gets
+// its copy of the package path when it starts.
 #pragma once
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -151,6 +153,10 @@ public:
     // Progress-timer ticks spent waiting for a prompt and in the current phase.
     std::atomic<int> PromptTicks{0};
     std::atomic<int> PhaseTicks{0};
+    // The time (seconds since 1970) a writer thread stamped on the settings
+    // archive it wrote, 0 when none: the user-interface thread takes it into
+    // the main window's deviceSettings on its next tick.
+    std::atomic<int64_t> ArchiveTime{0};
 
 private:
     friend class UpdatePrompt;

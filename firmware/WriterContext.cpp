@@ -4,6 +4,7 @@
 
 #include "app/StatusLine.h"
 #include "firmware/SettingsArchive.h"
+#include "framework/File.h"
 
 void UpdatePageState::EmptyToolLog()
 {
@@ -23,28 +24,40 @@ CString UpdatePageState::ToolLog() const
     return m_toolLog;
 }
 
-WriterContext::WriterContext(AppState& mainDialog, UpdateStatus& updateStatus, UpdatePageState& updatePage)
-    : WriterMainDialog(mainDialog),
-      WriterUpdateStatus(updateStatus),
-      UpdatePage(updatePage),
-      pageIndex(mainDialog.currentPage),
-      usbStatus(mainDialog.usbStatus),
-      targetProductId(mainDialog.targetProductId),
-      language(mainDialog.language),
-      hidHandle1(mainDialog.hidHandle1),
-      hidHandle2(mainDialog.hidHandle2),
-      writeSettingsArchive([](AppState& state) { return WriteSettingsArchive(state); })
+WriterInputs TakeWriterInputs(const AppState& app, const UpdateStatus& record)
+{
+    WriterInputs inputs;
+    inputs.pageIndex = app.currentPage;
+    inputs.usbStatus = app.usbStatus;
+    inputs.targetProductId = app.targetProductId;
+    inputs.language = app.language;
+    inputs.hidHandle1 = app.hidHandle1;
+    inputs.hidHandle2 = app.hidHandle2;
+    inputs.deviceSettings = app.deviceSettings;
+    inputs.packagePath = record.PackagePath;
+    return inputs;
+}
+
+WriterContext::WriterContext(WriterInputs given, UpdateStatus& record, UpdatePageState& page,
+                             std::atomic<bool>& waitForUserFlag)
+    : inputs(std::move(given)),
+      WriterUpdateStatus(record),
+      UpdatePage(page),
+      waitForUser(waitForUserFlag),
+      writeSettingsArchive([](DeviceSettings& settings, int targetProductId) {
+          return WriteSettingsArchive(settings, targetProductId, ProgramImgFolder());
+      })
 {
 }
 
 CString WriterContext::InProgressTitle(LanguageIndex language) const
 {
-    return StatusInProgressText(pageIndex, usbStatus, language);
+    return StatusInProgressText(inputs.pageIndex, inputs.usbStatus, language);
 }
 
 CString WriterContext::FailureTitle(LanguageIndex language) const
 {
-    return StatusFailureText(pageIndex, usbStatus, language);
+    return StatusFailureText(inputs.pageIndex, inputs.usbStatus, language);
 }
 
 void WriterContext::Compose(const wchar_t* format, std::initializer_list<LocalizedTextOf> parts)
@@ -87,8 +100,8 @@ void WriterContext::RequestReturnTimer()
 bool ProgramFilePath(const WriterContext& context, const wchar_t* name, CString& path)
 {
     path.Empty();
-    if (context.programFolder.IsEmpty()) return false;
-    CString candidate = context.programFolder;
+    if (context.inputs.programFolder.IsEmpty()) return false;
+    CString candidate = context.inputs.programFolder;
     if (candidate[candidate.GetLength() - 1] != L'\\') candidate += L'\\';
     candidate += name;
     if (candidate.GetLength() >= MAX_PATH) return false;

@@ -22,7 +22,7 @@ void OwnHidHandle::Close() { CloseHidHandle(m_handle); }
 bool WriterRun::ReadPackage(const PackageRules& rules, PackageFailureFormat format)
 {
     UpdateStatus& status = c.WriterUpdateStatus;
-    PackageResult result = package.Load(c.PackagePath());
+    PackageResult result = package.Load(c.inputs.packagePath);
     if (result == PackageResult::Ok) {
         status.State = UpdateStatePackageRead;
         result = package.Check(rules);
@@ -37,14 +37,19 @@ bool WriterRun::ReadPackage(const PackageRules& rules, PackageFailureFormat form
 
 void WriterRun::BackUpSettings(const wchar_t* format)
 {
-    if (c.pageIndex != PageFirmwareUpdate) return;  // a restore keeps the archive it restores
+    if (c.inputs.pageIndex != PageFirmwareUpdate) return;  // a restore keeps the archive it restores
     c.Compose(format, {[this](LanguageIndex l) { return c.InProgressTitle(l); }, TextAboutToMakeBackupFirmware});
-    if (c.writeSettingsArchive && c.writeSettingsArchive(c.WriterMainDialog)) return;
+    DeviceSettings& settings = c.inputs.deviceSettings;
+    const bool written = c.writeSettingsArchive && c.writeSettingsArchive(settings, c.inputs.targetProductId);
+    // The time stamped on the archive goes back to the main window's settings
+    // through the record; the user-interface thread stores it.
+    c.WriterUpdateStatus.ArchiveTime = settings.ArchiveTime;
+    if (written) return;
     // The page shows its backup-failed box in state 11; its OK clears the flag.
     c.WriterUpdateStatus.State = UpdateStateWaitingForUser;
-    c.WriterMainDialog.waitForUser = true;
+    c.waitForUser = true;
     Clock::Sleep(kArchiveFailedPauseMs);
-    while (c.WriterMainDialog.waitForUser) Clock::Sleep(kUserPollMs);
+    while (c.waitForUser) Clock::Sleep(kUserPollMs);
 }
 
 void WriterRun::BeginWriting(bool enterWritingState)
@@ -131,7 +136,7 @@ bool WriterRun::SendImages(uint32_t count, const ImageFailureFormats& formats, b
     if (targetZeroSent) *targetZeroSent = false;
     for (uint32_t i = 0; i < count && i < package.ImageCount(); ++i) {
         const PackageEntry entry = package.Entry(i);
-        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.hidHandle1 : &c.hidHandle2;
+        HANDLE* device = ImageGoesToFirstInterface(entry.target) ? &c.inputs.hidHandle1 : &c.inputs.hidHandle2;
         if (!SendImage(device, entry, formats)) return false;
         if (targetZeroSent && entry.target == kImageTargetFirstWithFinish) *targetZeroSent = true;
     }
@@ -141,7 +146,7 @@ bool WriterRun::SendImages(uint32_t count, const ImageFailureFormats& formats, b
 bool WriterRun::AwaitReadiness(HANDLE* first, const wchar_t* timeoutFormat)
 {
     c.WriterUpdateStatus.DeviceRestarting = true;
-    const uint64_t deadline = Clock::Now() + c.limits.readinessMs;
+    const uint64_t deadline = Clock::Now() + c.inputs.limits.readinessMs;
     for (;;) {
         const bool answered = Exchange(first, HidImageCommandReadiness);
         if (answered && reply[3] != 0) return true;
@@ -150,7 +155,7 @@ bool WriterRun::AwaitReadiness(HANDLE* first, const wchar_t* timeoutFormat)
             return false;
         }
         // A headset that does not answer (gone, or restarting) is asked again after a pause.
-        Clock::Sleep(answered ? kNotReadyPauseMs : c.limits.failedPollPauseMs);
+        Clock::Sleep(answered ? kNotReadyPauseMs : c.inputs.limits.failedPollPauseMs);
     }
 }
 
@@ -166,6 +171,8 @@ void WriterRun::HandOver(int deviceRestarting)
 {
     c.WriterUpdateStatus.State = UpdateStateRestarting;
     if (deviceRestarting >= 0) c.WriterUpdateStatus.DeviceRestarting = deviceRestarting != 0;
+    // The last use of the main window's handles lies behind: from the request
+    // on, its device-return check closes and reopens them.
     c.RequestReturnTimer();
 }
 

@@ -1,8 +1,11 @@
-// BackgroundJob: one piece of work run on a worker thread while the
-// user-interface thread goes on. The worker computes a result and then calls
-// done (on the worker: done should only post a message); the user-interface
-// thread takes the result once the worker has ended. The state is shared with
-// the worker, so the job object may go away while the worker still runs.
+// BackgroundJob: one piece of work run on a detached worker thread
+// (StartDetachedThread) while the user-interface thread goes on. The worker
+// computes a result and then calls done (on the worker: done should only post
+// a message); the user-interface thread takes the result once the worker has
+// ended. The result is the one hand-over: the worker writes it before it
+// raises the finished flag, the user-interface thread reads it only after.
+// That state is shared with the worker, so the job object may go away while
+// the worker still runs; nobody joins the worker.
 #pragma once
 
 #include <atomic>
@@ -26,18 +29,20 @@ public:
     {
         if (m_shared) return false;
         auto shared = std::make_shared<Shared>();
-        HANDLE thread = StartThread([shared, what = m_what, work = std::move(work), done = std::move(done)] {
-            try {
-                shared->result = work();
-            } catch (...) {
-                ReportCaughtException(what);
-                shared->result = Result{};
-            }
-            shared->finished = true;
-            if (done) done();
-        });
-        if (!thread) return false;
-        ::CloseHandle(thread);
+        const bool started = StartDetachedThread(
+            [shared, what = m_what, work = std::move(work), done = std::move(done)] {
+                try {
+                    shared->result = work();
+                } catch (...) {
+                    // Still a result, so the user-interface thread never waits on a worker that has gone.
+                    ReportCaughtException(what);
+                    shared->result = Result{};
+                }
+                shared->finished = true;
+                if (done) done();
+            },
+            m_what);
+        if (!started) return false;
         m_shared = std::move(shared);
         return true;
     }

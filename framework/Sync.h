@@ -33,8 +33,21 @@ private:
     bool m_locked = false;
 };
 
-// Starts a worker thread running fn; no exception escapes it. Returns the
-// thread's handle (the caller closes it) or null when it cannot start.
-HANDLE StartThread(std::function<void()> fn);
+// Worker threads. Every thread of the program starts here, so there is one
+// exception boundary: fn runs on the new thread, and an exception that leaves
+// it is reported to the debugger output under what (a literal, e.g. "a
+// firmware writer") and ends that thread only, never the process. fn owns what
+// it captured; it is destroyed on the thread when fn returns.
+//
+// Who holds the thread:
+//   StartThread          the caller gets the thread's handle and owns it: it
+//                        may wait for the thread (WaitThread) and closes the
+//                        handle, which leaves the thread running on its own.
+//   StartDetachedThread  nobody: the handle is closed at once, and the thread
+//                        reports only through what it captured (a shared
+//                        record, a posted message).
+HANDLE StartThread(std::function<void()> fn, const wchar_t* what = L"a worker thread");
+// False when the thread cannot start (fn then never runs).
+bool StartDetachedThread(std::function<void()> fn, const wchar_t* what = L"a worker thread");
 // Waits for a thread at most timeoutMs; true when it ended.
 bool WaitThread(HANDLE thread, DWORD timeoutMs);

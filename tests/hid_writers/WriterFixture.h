@@ -96,17 +96,18 @@ protected:
 
     std::unique_ptr<WriterContext> MakeContext()
     {
-        auto context = std::make_unique<WriterContext>(main, status, page);
+        WriterInputs inputs = TakeWriterInputs(main, status);
+        inputs.programFolder = folder.Path() + L"\\";
+        inputs.limits.readinessMs = 60000;
+        inputs.limits.toolMs = 3000;
+        auto context = std::make_unique<WriterContext>(std::move(inputs), status, page, main.waitForUser);
         context->requestReturnTimer = [this] { ++timerRequests; };
-        context->writeSettingsArchive = [this](AppState&) {
+        context->writeSettingsArchive = [this](DeviceSettings&, int) {
             ++archiveWrites;
             archiveState = status.State;
             requestsBeforeArchive = static_cast<int>(JournalOf("hid ").size());
             return archiveResult;
         };
-        context->programFolder = folder.Path() + L"\\";
-        context->limits.readinessMs = 60000;
-        context->limits.toolMs = 3000;
         return context;
     }
 

@@ -6,6 +6,8 @@
 #include "UpdateRunFixture.h"
 
 #include "device/HidDiscovery.h"
+#include "firmware/WriterRun.h"
+#include "framework/Time.h"
 #include "sim/Simulation.h"
 
 namespace {
@@ -32,9 +34,9 @@ TEST_F(HidRoadStartTest, TheRecognizedHeadsetGetsItsWriterThread)
     ASSERT_EQ(1u, writers.size());
     const WriterContext& context = *writers[0];
     EXPECT_EQ(&status, &context.WriterUpdateStatus);
-    EXPECT_EQ(PageFirmwareUpdate, context.pageIndex);
-    EXPECT_EQ(0x5910, context.targetProductId);
-    EXPECT_EQ(app.hidHandle1, context.hidHandle1);
+    EXPECT_EQ(PageFirmwareUpdate, context.inputs.pageIndex);
+    EXPECT_EQ(0x5910, context.inputs.targetProductId);
+    EXPECT_EQ(app.hidHandle1, context.inputs.hidHandle1);
     // The writer owns the update from here: failed until it writes.
     EXPECT_FALSE(status.Finished);
     EXPECT_EQ(UpdateErrorFailed, status.Error.load());
@@ -42,8 +44,15 @@ TEST_F(HidRoadStartTest, TheRecognizedHeadsetGetsItsWriterThread)
     // Only the main window's handle stays open.
     EXPECT_EQ(1, OpenHandles());
     // Its archive goes where the update's does, and its timer request reaches the page.
-    EXPECT_EQ(1, writers[0]->writeSettingsArchive(app));
+    // The writer stamps its own copy of the settings; the time reaches the
+    // main window's only through the record, on the next progress tick.
+    SetCurrentTimeHook(1356994798);
+    WriterRun(*writers[0]).BackUpSettings();
+    SetCurrentTimeHook(0);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(folder / (GetModelName(0x5910, 1) + L".wqlnxarch")));
+    EXPECT_EQ(0, app.deviceSettings.ArchiveTime);
+    driver->ProgressTick(status);
+    EXPECT_EQ(1356994798, app.deviceSettings.ArchiveTime);
     writers[0]->requestReturnTimer();
     EXPECT_EQ(1, returnTimerRequests.load());
     driver->OnReturnTimerRequest();
@@ -102,7 +111,7 @@ TEST_F(HidRoadStartTest, ARestoreHandsTheRestoreRecordToTheWriter)
     driver->Start(false);
     ASSERT_EQ(1u, writers.size());
     EXPECT_EQ(&restoreStatus, &writers[0]->WriterUpdateStatus);
-    EXPECT_EQ(PageFirmwareRestore, writers[0]->pageIndex);
+    EXPECT_EQ(PageFirmwareRestore, writers[0]->inputs.pageIndex);
     EXPECT_EQ(CString(L"On restoring firmware. Checking backup firmware"), English());
 }
 

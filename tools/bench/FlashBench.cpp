@@ -99,7 +99,7 @@ int wmain(int argc, wchar_t** argv)
         UpdateStatus status;
         status.PackagePath = packagePath;
         UpdatePageState page;
-        WriterContext context(main, status, page);
+        WriterContext context(TakeWriterInputs(main, status), status, page, main.waitForUser);
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
         RunWriter(HidPackageWriteThread, context);
