@@ -6,10 +6,23 @@
 #include "app/AppState.h"
 #include "framework/Framework.h"
 
-class CDialogDeviceRecognition;
-class CDialogDeviceSetting;
-class CDialogFirmwareRestore;
-class CDialogFirmwareUpdate;
+class DeviceSettings;
+class UpdateStatus;
+
+// The page whose record a running firmware update works on: the update page
+// for an update, the restore page for a restore (run by the update page).
+class IUpdateWorkPage {
+public:
+    // The record the update reads and writes.
+    virtual UpdateStatus& UpdateRecord() = 0;
+    // Draws the page again for the record's state.
+    virtual void RefreshForUpdate() = 0;
+    // The settings to write to the headset once it is back; null: read it afresh.
+    virtual const DeviceSettings* SettingsToWriteBack() = 0;
+
+protected:
+    ~IUpdateWorkPage() = default;
+};
 
 class CPageHost : public AppState {
 public:
@@ -69,11 +82,13 @@ public:
     virtual void CloseDeviceHandles() = 0;
     virtual void ResetSettingSections() = 0;
 
-    // The pages that other pages and boxes work with.
-    virtual CDialogDeviceRecognition& RecognitionPage() = 0;
-    virtual CDialogFirmwareUpdate& FirmwareUpdatePage() = 0;
-    virtual CDialogFirmwareRestore& FirmwareRestorePage() = 0;
-    virtual CDialogDeviceSetting& DeviceSettingPage() = 0;
+    // The update and the restore.
+    // The page a running update works for: the update page while it is
+    // current, else the restore page.
+    virtual IUpdateWorkPage& UpdateWorkPage() = 0;
+    // The restore hands its downloaded package to the update page, whose
+    // timers run the update while the restore page stays current.
+    virtual void StartRestoredUpdate() = 0;
 
     // Texts that depend on the current language and the target product.
     CString TextHoldKey() const { return ::TextHoldKey(language, targetProductId); }

@@ -203,6 +203,12 @@ void CUpdaterDlg::CreatePage(int page)
     MarkStartup(traceNames[page - PageWelcome]);
 }
 
+IUpdateWorkPage& CUpdaterDlg::UpdateWorkPage()
+{
+    if (currentPage == PageFirmwareUpdate) return firmwareUpdatePage;
+    return FirmwareRestorePage();
+}
+
 void CUpdaterDlg::ShowCurrentPage()
 {
     for (int page = PageWelcome; page <= PageSpeedDial; ++page) {

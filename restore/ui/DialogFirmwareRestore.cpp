@@ -3,7 +3,6 @@
 #include "app/Configuration.h"
 #include "app/ui/PageHost.h"
 #include "app/StatusLine.h"
-#include "firmware/ui/DialogFirmwareUpdate.h"
 #include "firmware/FirmwareServer.h"
 #include "firmware/SettingsArchive.h"
 #include "firmware/UpdateMessages.h"
@@ -421,7 +420,7 @@ LRESULT CDialogFirmwareRestore::OnBackupDownloadDone(WPARAM outcome, LPARAM)
     if (!main) return 0;
     if (outcome == BackupDownloadOutcomeDone) {
         // Flashing, progress and the end are the update's, on this page's record.
-        main->FirmwareUpdatePage().StartRestoredUpdate();
+        main->StartRestoredUpdate();
         return 0;
     }
     const DetailText detail = outcome == BackupDownloadOutcomeCannotOpenFile ? TextCannotOpenFile
