@@ -26,6 +26,7 @@ public:
     // The instructions in the current language; the help buttons, the hidden
     // edit and the warning static stay hidden.
     void RefreshTexts();
+    void OnLanguageChanged() override { RefreshTexts(); }
     // The recognition pass: saved settings to write back (or null) and whether
     // the user pressed NEXT; applies the outcome to the main window and
     // returns it.

@@ -186,6 +186,19 @@ void CDialogFirmwareUpdate::RefreshLabels()
     Invalidate();
 }
 
+void CDialogFirmwareUpdate::OnLanguageChanged()
+{
+    const CPageHost* main = MainDialog();
+    if (languageCombo.GetCount() > 0 && main && main->applyToFirmwareLanguage) {
+        OfferArmed = 0;
+        PageStatus.Reset(UpdateResetModeUpdatePage);
+        languageCombo.ResetContent();
+        SetTimer(kIndexTimer, kIndexAfterLanguageMs);
+    } else {
+        RefreshLabels();
+    }
+}
+
 bool CDialogFirmwareUpdate::ShowsVoicePromptChoice() const
 {
     return HasFirmwareOffer(PageStatus) && PageStatus.EntryCount() >= 2;

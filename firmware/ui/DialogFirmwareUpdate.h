@@ -75,6 +75,10 @@ public:
     void RefreshLabels();
     // ACTION on page 3, and the same start after the user confirmed it in a box.
     void BeginUpdate();
+    void OnAction() override { BeginUpdate(); }
+    // A new language reads the index again when it also chooses the voice
+    // prompts (without offering the same firmware twice); else the labels.
+    void OnLanguageChanged() override;
     void BeginUpdateConfirmed();
     // OK of the backup-failed notice: the waiting writer goes on, and a model
     // outside IsOkContinuationExcluded starts again as confirmed.

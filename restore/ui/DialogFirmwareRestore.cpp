@@ -147,6 +147,19 @@ void CDialogFirmwareRestore::ShowSettingPairs(int show)
 
 void CDialogFirmwareRestore::ShowBackupInfoList() { Show(backupList, restoreStatus.BackupFound); }
 
+void CDialogFirmwareRestore::OnLanguageChanged()
+{
+    const CPageHost* main = MainDialog();
+    if (languageCombo.GetCount() > 0 && main && main->applyToFirmwareLanguage) {
+        restoreStatus.Reset(UpdateResetModeRestorePage);
+        restoreStatus.BackupFound = true;
+        languageCombo.ResetContent();
+        SetTimer(kLookupTimer, kLookupAfterLanguageMs);
+    } else {
+        RefreshRestorePage();
+    }
+}
+
 void CDialogFirmwareRestore::RefreshRestorePage()
 {
     CPageHost* main = MainDialog();

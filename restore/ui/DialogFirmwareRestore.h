@@ -47,6 +47,10 @@ public:
     // ACTION on page 4: downloads the chosen backup firmware on a worker,
     // which reports with WM_BACKUP_DOWNLOAD_DONE.
     void StartRestore();
+    void OnAction() override { StartRestore(); }
+    // A new language looks up again when it also chooses the voice prompts;
+    // else the page is drawn again.
+    void OnLanguageChanged() override;
 
     // Reads the archive into archivedSettings (cleared first): 1 when it was
     // read and its version can be restored.
