@@ -83,6 +83,7 @@ public:
 
     // Navigation.
     void GoToPage(int page) override;
+    void GoToPageUnasked(int page) override;
     int GoToWelcome() override;
     void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun) override;
     void GoToFirmwareUpdate(int composeStatus) override;

@@ -100,6 +100,13 @@ void CUpdaterDlg::GoToPage(int page)
     }
 }
 
+void CUpdaterDlg::GoToPageUnasked(int page)
+{
+    // The settings page is no longer the one being left, so nothing asks.
+    currentPage = page;
+    GoToPage(page);
+}
+
 int CUpdaterDlg::GoToWelcome()
 {
     if (AskToLeaveSettingsPage(PageWelcome)) return 0;

@@ -66,8 +66,6 @@ public:
 
 private:
     LanguageIndex Language() const;
-    // Puts what the pass found into the main window.
-    void ApplyResult(const RecognitionResult& result);
     // The status line, the box and the page that follow the outcome.
     void ShowOutcome(RecognitionOutcome outcome, bool fromNext);
     void ShowRecognized(RecognitionOutcome outcome);

@@ -131,7 +131,7 @@ void CDialogFirmwareUpdate::ShowPage()
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     engines.DfuPhase = 0;
     engines.PrimaryEngineOpen = false;
     engines.SecondaryEngineOpen = false;
@@ -229,7 +229,7 @@ void CDialogFirmwareUpdate::ContinueAfterBackupNotice()
 {
     CPageHost* main = MainDialog();
     if (!main || !main->waitForUser) return;
-    main->waitForUser = false;
+    main->ReleaseWaitingWriter();
     if (!IsOkContinuationExcluded(main->targetProductId)) BeginUpdateConfirmed();
 }
 
@@ -243,7 +243,7 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
     main->SetBusy(true);
     RefreshLabels();
     const int entry = SelectedEntry();
-    if (entry >= 0) main->firmwareLanguage = PageStatus.EntryLanguage(entry);
+    if (entry >= 0) main->ChooseFirmwareLanguage(PageStatus.EntryLanguage(entry));
     PageStatus.PackagePath = fileEdit.GetWindowText();
     if (confirmed) StartUpdateConfirmed();
     else StartUpdate();
@@ -348,17 +348,6 @@ FirmwareOfferView CDialogFirmwareUpdate::OfferView() const
     return view;
 }
 
-CString CDialogFirmwareUpdate::FileDialogFolder() const
-{
-    const CPageHost* main = MainDialog();
-    return main->currentPath.IsEmpty() ? ProgramImgFolder() : main->currentPath;
-}
-
-void CDialogFirmwareUpdate::KeepFolderOf(const CString& path)
-{
-    MainDialog()->currentPath = path.Left(path.ReverseFind(L'\\') + 1);
-}
-
 void CDialogFirmwareUpdate::ShowPackagePath(const CString& path)
 {
     fileEdit.SetWindowText(path);
@@ -370,10 +359,10 @@ void CDialogFirmwareUpdate::OnBrowse()
     CPageHost* main = MainDialog();
     if (!main || main->busy) return;
     CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kBrowseFileFilter, main->HostWindow());
-    open.m_initialDir = FileDialogFolder();
+    open.m_initialDir = main->FileDialogFolder();
     if (open.DoModal() != IDOK) return;
     const CString path = open.GetPathName();
-    KeepFolderOf(path);
+    main->KeepFolderOf(path);
     ShowPackagePath(path);
     main->ShowEveryStatus(TextPressUpdateButton, 0);
     PageStatus.Percent = -1;
@@ -399,7 +388,7 @@ void CDialogFirmwareUpdate::OnDownload()
     CFileDialog save(FALSE, nullptr, PageStatus.ChosenFile,
                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
                      TextFirmwareFileFilter(main->language), main->HostWindow());
-    save.m_initialDir = FileDialogFolder();
+    save.m_initialDir = main->FileDialogFolder();
     if (save.DoModal() != IDOK) {
         shared.NewerOffered = 0;
         main->SetBusy(false);
@@ -407,7 +396,7 @@ void CDialogFirmwareUpdate::OnDownload()
         return;
     }
     const CString path = save.GetPathName();
-    KeepFolderOf(path);
+    main->KeepFolderOf(path);
     PageStatus.PackagePath = path;
     const int page = main->currentPage;
     const int usbStatus = main->usbStatus;
@@ -431,8 +420,7 @@ void CDialogFirmwareUpdate::StartDownload()
         EndDownload(FirmwareFileDownload::Outcome::CannotConnect);
         return;
     }
-    main->transferPercent = 0;
-    main->UpdateNavigation();
+    main->ShowTransferPercent(0);
     SetTimer(kDownloadTimer, kDownloadPollMs);
 }
 
@@ -440,10 +428,7 @@ void CDialogFirmwareUpdate::PollDownload()
 {
     CPageHost* main = MainDialog();
     const int percent = m_download.Percent();
-    if (percent >= 0 && percent != main->transferPercent) {
-        main->transferPercent = percent;
-        main->UpdateNavigation();
-    }
+    if (percent >= 0 && percent != main->transferPercent) main->ShowTransferPercent(percent);
 }
 
 LRESULT CDialogFirmwareUpdate::OnDownloadEnded(WPARAM, LPARAM)
@@ -461,7 +446,7 @@ void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
     const bool downloaded = outcome == Outcome::Downloaded;
     if (downloaded) ShowPackagePath(PageStatus.PackagePath);
     PageStatus.State = UpdateStateIdle;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     main->SetBusy(false);
     RefreshLabels();
     if (downloaded && shared.NewerOffered) {
@@ -573,9 +558,7 @@ void CDialogFirmwareUpdate::ProgressTimerTick()
         EndUpdate(main, status);
         return;
     }
-    if (status.Percent >= 0) {
-        main->transferPercent = driver.ProgressTick(status);
-    }
+    if (status.Percent >= 0) main->SetTransferPercent(driver.ProgressTick(status));
     ShowRecordStatus(main, status);
 }
 
@@ -604,7 +587,7 @@ void CDialogFirmwareUpdate::EndUpdate(CPageHost* main, UpdateStatus& status)
     if (status.Percent == 100) {
         const int usbStatus = main->usbStatus;
         status.SetStatusTexts([&](LanguageIndex language) { return StatusSuccessText(page, usbStatus, language); });
-        main->transferPercent = 100;
+        main->SetTransferPercent(100);
         ShowSuccessBox(main);
         // Recognition runs at once: after an update it reads the headset afresh,
         // after a restore it writes the archived settings to it.
@@ -645,8 +628,7 @@ void CDialogFirmwareUpdate::ReturnTimerTick()
 {
     CPageHost* main = MainDialog();
     if (driver.ReturnTick() == ReturnTickResult::Waiting) return;
-    main->transferPercent = WorkingStatus().Percent;
-    main->UpdateNavigation();
+    main->ShowTransferPercent(WorkingStatus().Percent);
 }
 
 void CDialogFirmwareUpdate::OpenPrompt(UpdateStatus& status, Prompt prompt)

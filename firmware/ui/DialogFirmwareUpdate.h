@@ -203,10 +203,6 @@ private:
     void StartDownload();
     void PollDownload();
     void EndDownload(FirmwareFileDownload::Outcome outcome);
-    // The folder a file dialog opens in.
-    CString FileDialogFolder() const;
-    // The folder of a chosen path becomes the main window's current folder.
-    void KeepFolderOf(const CString& path);
     // The file box shows the path with its end in view.
     void ShowPackagePath(const CString& path);
 

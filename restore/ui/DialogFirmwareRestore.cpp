@@ -113,9 +113,9 @@ void CDialogFirmwareRestore::OpenRestorePage(int compose)
     if (!main) return;
     archiveRead = false;
     composeStatus = compose != 0;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
-    main->sectionListOpen = false;
+    main->CloseSectionList();
     restoreStatus.Reset(UpdateResetModeRestorePage);
     restoreStatus.BackupFound = true;
     languageCombo.ResetContent();
@@ -400,7 +400,7 @@ void CDialogFirmwareRestore::StartRestore()
     // The variant chosen now decides the file and is remembered for the next lookup.
     const int choice = languageCombo.GetCurSel();
     if (languageCombo.GetCount() > 0 && choice >= 0 && choice < restoreStatus.EntryCount()) {
-        main->firmwareLanguage = restoreStatus.EntryLanguage(choice);
+        main->ChooseFirmwareLanguage(restoreStatus.EntryLanguage(choice));
         restoreStatus.ChosenFile = restoreStatus.EntryFile(choice);
     }
 
