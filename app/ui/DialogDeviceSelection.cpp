@@ -50,7 +50,7 @@ void CDialogDeviceSelection::ShowSelectionPage()
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     RelayoutSelectionPage();
     main->FocusNext();
     if (!updateCheckDone) {
@@ -75,7 +75,7 @@ void CDialogDeviceSelection::OnBnClickedStart()
     // Nothing while an operation (the update check or its download) runs.
     CPageHost* main = MainDialog();
     if (!main || MainRefuses()) return;
-    main->targetProductId = kStartTarget;
+    main->SetTargetProduct(kStartTarget);
     main->GoToRecognition(1, nullptr, 0);
     main->FocusNext();
 }
@@ -140,11 +140,11 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
     CFileDialog save(FALSE, nullptr, installerFileName,
                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
                      ManagerUpdateFileFilter(language), main->HostWindow());
-    save.m_initialDir = main->currentPath.IsEmpty() ? ProgramImgFolder() : main->currentPath;
+    save.m_initialDir = main->FileDialogFolder();
     if (save.DoModal() != IDOK) return false;
 
     installerPath = save.GetPathName();
-    main->currentPath = installerPath.Left(installerPath.ReverseFind(L'\\') + 1);
+    main->KeepFolderOf(installerPath);
     if (!HasInstallerExtension(installerPath)) {
         WarnCannotOpenFile();
         return false;
@@ -153,7 +153,7 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
         ShowEveryStatus([](LanguageIndex l) { return WithFullStop(TextCannotConnectToServer(l)); }, 1);
         return false;
     }
-    main->transferPercent = 0;
+    main->SetTransferPercent(0);
     ShowEveryStatus(TextDownloadingManagerUpdate, 0);
     main->UpdateNavigation();
     RelayoutSelectionPage();
@@ -166,8 +166,7 @@ void CDialogDeviceSelection::PollInstallerDownload()
     CPageHost* main = MainDialog();
     int percent = installerDownload.Percent();
     if (percent >= 0) {
-        main->transferPercent = percent;
-        main->UpdateNavigation();
+        main->ShowTransferPercent(percent);
         RelayoutSelectionPage();
     }
     // The outcome is known only once the worker has ended, however far the
@@ -196,7 +195,7 @@ void CDialogDeviceSelection::PollInstallerDownload()
 void CDialogDeviceSelection::EndManagerUpdate()
 {
     CPageHost* main = MainDialog();
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     main->SetBusy(false);
     RelayoutSelectionPage();
 }

@@ -23,6 +23,7 @@ public:
     void ShowSelectionPage();
     // Shows the start button unless a download runs.
     void RelayoutSelectionPage();
+    void OnLanguageChanged() override { RelayoutSelectionPage(); }
     void OnBnClickedStart();
     void OnTimer(UINT_PTR id);
     // The page's own background over the main window's page brush; the start

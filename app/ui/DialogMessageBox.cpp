@@ -1,12 +1,8 @@
 #include "app/ui/DialogMessageBox.h"
-#include "device/ProductCatalogue.h"
-
-#include <algorithm>
-#include <iterator>
 
 #include "app/HttpDownload.h"
 #include "app/ui/PageHost.h"
-#include "firmware/ui/DialogFirmwareUpdate.h"
+#include "framework/Clock.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogMessageBox, CDialog)
@@ -18,25 +14,9 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr COLORREF kBoxTextColour = RGB(236, 236, 216);
-constexpr unsigned kCameraHoldMs = 10000;
-
-// Targets whose update does not wait for the box's OK to go on.
-constexpr int kNoContinuationTargets[] = {
-    0x3030, 0x3040, 0x3050, 0x3110, 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x5320,
-    0x5330, 0x5345, 0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526,
-    0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710,
-    0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6210,
-};
-
 const wchar_t* kHelpPath = L"/malvobluetoothmanager/MalvoBluetoothDeviceManagerForWindowsHelp/Contents/Resources/English/";
 
 }  // namespace
-
-bool IsOkContinuationExcluded(int targetProductId)
-{
-    return std::find(std::begin(kNoContinuationTargets), std::end(kNoContinuationTargets), targetProductId) !=
-           std::end(kNoContinuationTargets);
-}
 
 CString ReleaseNotesAddress() { return ServerBaseAddress() + kHelpPath + L"release_notes.html"; }
 CString OnlineHelpAddress() { return ServerBaseAddress() + kHelpPath + L"overview.html"; }
@@ -164,26 +144,23 @@ BOOL CDialogMessageBox::OnInitDialog()
 void CDialogMessageBox::OnOK()
 {
     if (!hasOk) return;  // Enter does nothing without an OK button
-    // An Enter pressed during the camera's hold reaches us again through the
-    // pump; the hold ends the box itself.
+    // An Enter pressed during a hold reaches us again through the pump; the
+    // hold ends the box itself.
     if (m_holding) return;
-    CPageHost* main = MainWindow();
-    if (main && main->targetProductId == kActionCameraProductId && main->cameraPending) {
-        // The action camera finishes its own update: keep the user here a while.
-        main->cameraPending = false;
-        okButton.EnableWindow(FALSE);
-        main->busy = true;
-        m_holding = true;
-        PumpMessagesFor(kCameraHoldMs);
-        m_holding = false;
-        main->busy = false;
-        if (okButton.m_hWnd) okButton.EnableWindow(TRUE);
-    }
-    if (main && main->waitForUser) {
-        main->waitForUser = false;
-        if (!IsOkContinuationExcluded(main->targetProductId)) main->FirmwareUpdatePage().BeginUpdateConfirmed();
-    }
+    if (okContinuation) okContinuation(*this);
     EndDialog(IDOK);
+}
+
+void CDialogMessageBox::HoldOpen(unsigned milliseconds)
+{
+    CPageHost* main = MainWindow();
+    okButton.EnableWindow(FALSE);
+    if (main) main->busy = true;
+    m_holding = true;
+    PumpMessagesFor(milliseconds);
+    m_holding = false;
+    if (main) main->busy = false;
+    if (okButton.m_hWnd) okButton.EnableWindow(TRUE);
 }
 
 void CDialogMessageBox::OnCancel()

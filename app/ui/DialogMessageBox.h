@@ -4,6 +4,8 @@
 // open modeless as a prompt while an operation waits, owned by its UpdateStatus.
 #pragma once
 
+#include <functional>
+
 #include "firmware/UpdateStatus.h"
 #include "framework/Framework.h"
 
@@ -38,8 +40,16 @@ public:
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
 
-    // The main window whose state the box reads and writes (null when none).
+    // Keeps the box open for the time given, OK disabled and the main window
+    // busy (its wait cursor), pumping the messages; OK does nothing meanwhile.
+    void HoldOpen(unsigned milliseconds);
+
+    // The main window whose brush and busy flag the box uses (null when none).
     CPageHost* MainWindow() const;
+
+    // What OK does before the box closes, given by whoever opens the box
+    // (none: OK only closes it).
+    std::function<void(CDialogMessageBox&)> okContinuation;
 
     CString text;
     int iconKind = 0;
@@ -64,7 +74,7 @@ public:
 private:
     CFont m_boldFont;
     CBitmap m_iconBitmap;
-    // True while OK holds the box for the action camera (OK must not run again).
+    // True while HoldOpen holds the box (OK must not run again).
     bool m_holding = false;
 };
 
@@ -77,10 +87,6 @@ struct MessageBoxLayout {
     CRect third;
 };
 MessageBoxLayout ComputeMessageBoxLayout(int width, int height, bool anyButton);
-
-// Target products whose waiting worker needs no continuation from the box's OK
-// (they are not updated through the DFU library).
-bool IsOkContinuationExcluded(int targetProductId);
 
 // Background of warning boxes and of other boxes: dark, so that the box's
 // light text reads well.

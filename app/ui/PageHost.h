@@ -6,10 +6,24 @@
 #include "app/AppState.h"
 #include "framework/Framework.h"
 
-class CDialogDeviceRecognition;
-class CDialogDeviceSetting;
-class CDialogFirmwareRestore;
-class CDialogFirmwareUpdate;
+class DeviceSettings;
+class UpdateStatus;
+struct RecognitionResult;
+
+// The page whose record a running firmware update works on: the update page
+// for an update, the restore page for a restore (run by the update page).
+class IUpdateWorkPage {
+public:
+    // The record the update reads and writes.
+    virtual UpdateStatus& UpdateRecord() = 0;
+    // Draws the page again for the record's state.
+    virtual void RefreshForUpdate() = 0;
+    // The settings to write to the headset once it is back; null: read it afresh.
+    virtual const DeviceSettings* SettingsToWriteBack() = 0;
+
+protected:
+    ~IUpdateWorkPage() = default;
+};
 
 class CPageHost : public AppState {
 public:
@@ -31,6 +45,28 @@ public:
         busy = on;
         UpdateNavigation();
     }
+
+    // The transfer's percentage on the frame's bar (-1 hides it): set for the
+    // next refresh, or shown at once.
+    void SetTransferPercent(int percent) { transferPercent = percent; }
+    void ShowTransferPercent(int percent)
+    {
+        SetTransferPercent(percent);
+        UpdateNavigation();
+    }
+
+    // What the pages decide for the whole program.
+    // The headset a recognition pass found (a failed pass leaves none).
+    void TakeRecognition(const RecognitionResult& result);
+    // The product the user aims at.
+    void SetTargetProduct(int productId) { targetProductId = productId; }
+    // The voice-prompt language for the next lookups and updates, by its English name.
+    void ChooseFirmwareLanguage(const CString& name) { firmwareLanguage = name; }
+    // The folder file dialogs open in, and the folder of a chosen file taking its place.
+    CString FileDialogFolder() const;
+    void KeepFolderOf(const CString& path);
+    // A writer thread that waits for the user goes on.
+    void ReleaseWaitingWriter() { waitForUser = false; }
 
     // Skin brushes: the pages' background and the message boxes'.
     virtual HBRUSH PageBrush() const = 0;
@@ -56,6 +92,8 @@ public:
 
     // Navigation.
     virtual void GoToPage(int page) = 0;
+    // GoToPage without the save prompt: the settings page left has nothing to save.
+    virtual void GoToPageUnasked(int page) = 0;
     virtual int GoToWelcome() = 0;
     virtual void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun) = 0;
     virtual void GoToFirmwareUpdate(int composeStatus) = 0;
@@ -68,12 +106,18 @@ public:
     // Device handles and setting sections.
     virtual void CloseDeviceHandles() = 0;
     virtual void ResetSettingSections() = 0;
+    // The section chooser marks the section of a settings page.
+    void MarkSectionOfPage(int page) { currentSection = SettingSectionIndexOfPage(page); }
+    // The section list counts as closed (a page entered with sections of its own).
+    void CloseSectionList() { sectionListOpen = false; }
 
-    // The pages that other pages and boxes work with.
-    virtual CDialogDeviceRecognition& RecognitionPage() = 0;
-    virtual CDialogFirmwareUpdate& FirmwareUpdatePage() = 0;
-    virtual CDialogFirmwareRestore& FirmwareRestorePage() = 0;
-    virtual CDialogDeviceSetting& DeviceSettingPage() = 0;
+    // The update and the restore.
+    // The page a running update works for: the update page while it is
+    // current, else the restore page.
+    virtual IUpdateWorkPage& UpdateWorkPage() = 0;
+    // The restore hands its downloaded package to the update page, whose
+    // timers run the update while the restore page stays current.
+    virtual void StartRestoredUpdate() = 0;
 
     // Texts that depend on the current language and the target product.
     CString TextHoldKey() const { return ::TextHoldKey(language, targetProductId); }

@@ -52,11 +52,12 @@ public:
     CWnd* HostWindow() override { return this; }
     HBRUSH PageBrush() const override { return m_whiteBrush; }
     HBRUSH MessageBoxBrush(bool warning) const override { return warning ? m_warningBoxBrush : m_messageBoxBrush; }
-    // Each page as another page reaches it: made first when not made yet.
-    CDialogDeviceRecognition& RecognitionPage() override { return Made(recognitionPage, PageRecognition); }
-    CDialogFirmwareUpdate& FirmwareUpdatePage() override { return Made(firmwareUpdatePage, PageFirmwareUpdate); }
-    CDialogFirmwareRestore& FirmwareRestorePage() override { return Made(firmwareRestorePage, PageFirmwareRestore); }
-    CDialogDeviceSetting& DeviceSettingPage() override { return Made(deviceSettingPage, PageDeviceSetting); }
+    // A page made first when not made yet.
+    CDialogFirmwareUpdate& FirmwareUpdatePage() { return Made(firmwareUpdatePage, PageFirmwareUpdate); }
+    CDialogFirmwareRestore& FirmwareRestorePage() { return Made(firmwareRestorePage, PageFirmwareRestore); }
+    CDialogDeviceSetting& DeviceSettingPage() { return Made(deviceSettingPage, PageDeviceSetting); }
+    IUpdateWorkPage& UpdateWorkPage() override;
+    void StartRestoredUpdate() override { FirmwareUpdatePage().StartRestoredUpdate(); }
     void FocusNext() override { nextButton.SetFocus(); }
     void CloseProgram() override { OnOK(); }
 
@@ -82,6 +83,7 @@ public:
 
     // Navigation.
     void GoToPage(int page) override;
+    void GoToPageUnasked(int page) override;
     int GoToWelcome() override;
     void GoToRecognition(int composeStatus, const DeviceSettings* settings, int autoRun) override;
     void GoToFirmwareUpdate(int composeStatus) override;

@@ -97,6 +97,13 @@ void CUpdaterDlg::GoToPage(int page)
     }
 }
 
+void CUpdaterDlg::GoToPageUnasked(int page)
+{
+    // The settings page is no longer the one being left, so nothing asks.
+    currentPage = page;
+    GoToPage(page);
+}
+
 int CUpdaterDlg::GoToWelcome()
 {
     if (AskToLeaveSettingsPage(PageWelcome)) return 0;
@@ -200,6 +207,12 @@ void CUpdaterDlg::CreatePage(int page)
     MarkStartup(traceNames[page - PageWelcome]);
 }
 
+IUpdateWorkPage& CUpdaterDlg::UpdateWorkPage()
+{
+    if (currentPage == PageFirmwareUpdate) return firmwareUpdatePage;
+    return FirmwareRestorePage();
+}
+
 void CUpdaterDlg::ShowCurrentPage()
 {
     for (int page = PageWelcome; page <= PageSpeedDial; ++page) {
@@ -285,9 +298,7 @@ void CUpdaterDlg::OnBnClickedTabDeviceSetting()
 void CUpdaterDlg::OnBnClickedAction()
 {
     if (Refused()) return;
-    if (currentPage == PageFirmwareUpdate) firmwareUpdatePage.BeginUpdate();
-    else if (currentPage == PageFirmwareRestore) firmwareRestorePage.StartRestore();
-    else if (CSettingsPage* page = CurrentSettingsPage()) page->WriteToHeadset();
+    if (CWizardPage* page = Page(currentPage)) page->OnAction();
 }
 
 // ---------------------------------------------------------------------------
@@ -586,40 +597,7 @@ void CUpdaterDlg::ApplyLanguage(LanguageIndex newLanguage, bool newApplyToFirmwa
     ApplyFonts();
     UpdateNavigation();
     RefreshStatusLine();
-    switch (currentPage) {
-    case PageWelcome: selectionPage.RelayoutSelectionPage(); break;
-    case PageRecognition: recognitionPage.RefreshTexts(); break;
-    case PageFirmwareUpdate:
-        if (firmwareUpdatePage.languageCombo.GetCount() > 0 && applyToFirmwareLanguage) {
-            // Read the index again for the new language, without offering the
-            // same newer firmware a second time.
-            OfferArmed = 0;
-            firmwareUpdatePage.PageStatus.Reset(UpdateResetModeUpdatePage);
-            firmwareUpdatePage.languageCombo.ResetContent();
-            firmwareUpdatePage.SetTimer(kIndexTimer, kIndexAfterLanguageMs);
-        } else {
-            firmwareUpdatePage.RefreshLabels();
-        }
-        break;
-    case PageFirmwareRestore:
-        if (firmwareRestorePage.languageCombo.GetCount() > 0 && applyToFirmwareLanguage) {
-            firmwareRestorePage.restoreStatus.Reset(UpdateResetModeRestorePage);
-            firmwareRestorePage.restoreStatus.BackupFound = true;
-            firmwareRestorePage.languageCombo.ResetContent();
-            firmwareRestorePage.SetTimer(kLookupTimer, 10);
-        } else {
-            firmwareRestorePage.RefreshRestorePage();
-        }
-        break;
-    case PageDeviceSetting:
-        deviceSettingPage.ApplyBoldCaptions();
-        deviceSettingPage.RefreshTexts();
-        deviceSettingPage.LayoutLegacyControls();
-        break;
-    case PageDeviceSettingSecond: deviceSettingSecondPage.RefreshTexts(); break;
-    case PageSpeedDial: speedDialPage.RefreshTexts(); break;
-    default: break;
-    }
+    if (CWizardPage* page = Page(currentPage)) page->OnLanguageChanged();
 }
 
 // ---------------------------------------------------------------------------

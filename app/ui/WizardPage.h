@@ -18,9 +18,14 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
+    // What the frame asks of the current page.
     // The control that takes the keyboard when the page is entered; null for
     // the main window's NEXT.
     virtual CWnd* EntryControl() { return nullptr; }
+    // The language changed: the page shows itself in the new one.
+    virtual void OnLanguageChanged() {}
+    // ACTION was pressed.
+    virtual void OnAction() {}
 
     // The wait cursor while the main window is busy; else the default handling.
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);

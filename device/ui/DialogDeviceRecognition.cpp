@@ -84,7 +84,7 @@ LanguageIndex CDialogDeviceRecognition::Language() const
 void CDialogDeviceRecognition::SetMode(int mode)
 {
     pageMode = mode;
-    if (CPageHost* main = MainDialog()) main->transferPercent = -1;
+    if (CPageHost* main = MainDialog()) main->SetTransferPercent(-1);
     RefreshTexts();
 }
 
@@ -166,30 +166,12 @@ RecognitionOutcome CDialogDeviceRecognition::Recognize(const DeviceSettings* sav
         RecognitionHost host{main->hidHandle1, main->hidHandle2, main->targetProductId};
         result = RunRecognitionPass(host, saved);
     }
-    ApplyResult(result);
+    main->TakeRecognition(result);
     // The frame is unlocked before any box opens.
     main->SetBusy(false);
     RefreshTexts();
     ShowOutcome(result.outcome, fromNext != 0);
     return result.outcome;
-}
-
-void CDialogDeviceRecognition::ApplyResult(const RecognitionResult& result)
-{
-    CPageHost* main = MainDialog();
-    if (!IsRecognized(result.outcome)) {
-        // A pass that failed leaves no headset recognized.
-        main->recognized = false;
-        main->usbStatus = 0;
-        return;
-    }
-    main->recognized = true;
-    main->usbStatus = result.usbStatus;
-    main->deviceSettings = result.settings;
-    main->sectionCount = result.sectionCount;
-    for (int i = 0; i < kMaxSettingSections; ++i) main->sectionKinds[i] = result.sectionKinds[i];
-    main->currentSection = result.currentSection;
-    main->hidVariant = result.hidVariant;
 }
 
 template <typename Compose>

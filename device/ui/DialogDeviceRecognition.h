@@ -26,6 +26,7 @@ public:
     // The instructions in the current language; the help buttons, the hidden
     // edit and the warning static stay hidden.
     void RefreshTexts();
+    void OnLanguageChanged() override { RefreshTexts(); }
     // The recognition pass: saved settings to write back (or null) and whether
     // the user pressed NEXT; applies the outcome to the main window and
     // returns it.
@@ -65,8 +66,6 @@ public:
 
 private:
     LanguageIndex Language() const;
-    // Puts what the pass found into the main window.
-    void ApplyResult(const RecognitionResult& result);
     // The status line, the box and the page that follow the outcome.
     void ShowOutcome(RecognitionOutcome outcome, bool fromNext);
     void ShowRecognized(RecognitionOutcome outcome);

@@ -1,6 +1,7 @@
 #include "firmware/ui/DialogFirmwareUpdate.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "app/Configuration.h"
@@ -13,10 +14,36 @@
 #include "firmware/UpdateMessages.h"
 #include "framework/Clock.h"
 #include "res/resource.h"
-#include "restore/ui/DialogFirmwareRestore.h"
 #include "settingslist/LabelTables.h"
 
 int OfferArmed = 1;
+
+namespace {
+
+constexpr unsigned kCameraHoldMs = 10000;
+
+// Targets whose update does not wait for the box's OK to go on.
+constexpr int kNoContinuationTargets[] = {
+    0x3030, 0x3040, 0x3050, 0x3110, 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x5320,
+    0x5330, 0x5345, 0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526,
+    0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710,
+    0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6210,
+};
+
+}  // namespace
+
+bool IsOkContinuationExcluded(int targetProductId)
+{
+    return std::find(std::begin(kNoContinuationTargets), std::end(kNoContinuationTargets), targetProductId) !=
+           std::end(kNoContinuationTargets);
+}
+
+void HoldForCamera(CPageHost& main, CDialogMessageBox& box)
+{
+    if (main.targetProductId != kActionCameraProductId || !main.cameraPending) return;
+    main.cameraPending = false;
+    box.HoldOpen(kCameraHoldMs);
+}
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
     ON_WM_CTLCOLOR()
@@ -104,7 +131,7 @@ void CDialogFirmwareUpdate::ShowPage()
 {
     CPageHost* main = MainDialog();
     if (!main) return;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     engines.DfuPhase = 0;
     engines.PrimaryEngineOpen = false;
     engines.SecondaryEngineOpen = false;
@@ -159,6 +186,19 @@ void CDialogFirmwareUpdate::RefreshLabels()
     Invalidate();
 }
 
+void CDialogFirmwareUpdate::OnLanguageChanged()
+{
+    const CPageHost* main = MainDialog();
+    if (languageCombo.GetCount() > 0 && main && main->applyToFirmwareLanguage) {
+        OfferArmed = 0;
+        PageStatus.Reset(UpdateResetModeUpdatePage);
+        languageCombo.ResetContent();
+        SetTimer(kIndexTimer, kIndexAfterLanguageMs);
+    } else {
+        RefreshLabels();
+    }
+}
+
 bool CDialogFirmwareUpdate::ShowsVoicePromptChoice() const
 {
     return HasFirmwareOffer(PageStatus) && PageStatus.EntryCount() >= 2;
@@ -185,6 +225,14 @@ int CDialogFirmwareUpdate::SelectedEntry() const
 void CDialogFirmwareUpdate::BeginUpdate() { BeginUpdateWith(false); }
 void CDialogFirmwareUpdate::BeginUpdateConfirmed() { BeginUpdateWith(true); }
 
+void CDialogFirmwareUpdate::ContinueAfterBackupNotice()
+{
+    CPageHost* main = MainDialog();
+    if (!main || !main->waitForUser) return;
+    main->ReleaseWaitingWriter();
+    if (!IsOkContinuationExcluded(main->targetProductId)) BeginUpdateConfirmed();
+}
+
 void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
 {
     CPageHost* main = MainDialog();
@@ -195,7 +243,7 @@ void CDialogFirmwareUpdate::BeginUpdateWith(bool confirmed)
     main->SetBusy(true);
     RefreshLabels();
     const int entry = SelectedEntry();
-    if (entry >= 0) main->firmwareLanguage = PageStatus.EntryLanguage(entry);
+    if (entry >= 0) main->ChooseFirmwareLanguage(PageStatus.EntryLanguage(entry));
     PageStatus.PackagePath = fileEdit.GetWindowText();
     if (confirmed) StartUpdateConfirmed();
     else StartUpdate();
@@ -269,8 +317,10 @@ void CDialogFirmwareUpdate::EndIndexFetch(const FirmwareIndexResult& result)
         shared.NewerOffered = IsNewerFirmwareOffered();
         if (shared.NewerOffered) {
             RefreshLabels();
-            CDialogNewUpdateFound offer(main->HostWindow());
+            CDialogNewUpdateFound offer(main->HostWindow(), OfferView());
             if (offer.DoModal() == IDOK) {
+                const int chosen = offer.chosenVoicePrompt;
+                if (chosen >= 0 && chosen < languageCombo.GetCount()) languageCombo.SetCurSel(chosen);
                 PostMessage(WM_COMMAND, MAKEWPARAM(IDC_FW_DOWNLOAD, BN_CLICKED),
                             reinterpret_cast<LPARAM>(downloadButton.m_hWnd));
             } else {
@@ -285,15 +335,17 @@ void CDialogFirmwareUpdate::EndIndexFetch(const FirmwareIndexResult& result)
     RefreshLabels();
 }
 
-CString CDialogFirmwareUpdate::FileDialogFolder() const
+FirmwareOfferView CDialogFirmwareUpdate::OfferView() const
 {
     const CPageHost* main = MainDialog();
-    return main->currentPath.IsEmpty() ? ProgramImgFolder() : main->currentPath;
-}
-
-void CDialogFirmwareUpdate::KeepFolderOf(const CString& path)
-{
-    MainDialog()->currentPath = path.Left(path.ReverseFind(L'\\') + 1);
+    const int target = main->targetProductId;
+    FirmwareOfferView view;
+    view.newVersion = OfferedVersionText(target, PageStatus.OfferedMajor, PageStatus.OfferedMinor,
+                                         PageStatus.OfferedSecondaryType, PageStatus.OfferedSecondaryVersion);
+    view.currentVersion = CurrentVersionText(target, main->deviceSettings.Firmware);
+    for (int i = 0; i < languageCombo.GetCount(); ++i) view.voicePrompts.push_back(languageCombo.GetLBText(i));
+    view.selection = languageCombo.GetCurSel();
+    return view;
 }
 
 void CDialogFirmwareUpdate::ShowPackagePath(const CString& path)
@@ -307,10 +359,10 @@ void CDialogFirmwareUpdate::OnBrowse()
     CPageHost* main = MainDialog();
     if (!main || main->busy) return;
     CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kBrowseFileFilter, main->HostWindow());
-    open.m_initialDir = FileDialogFolder();
+    open.m_initialDir = main->FileDialogFolder();
     if (open.DoModal() != IDOK) return;
     const CString path = open.GetPathName();
-    KeepFolderOf(path);
+    main->KeepFolderOf(path);
     ShowPackagePath(path);
     main->ShowEveryStatus(TextPressUpdateButton, 0);
     PageStatus.Percent = -1;
@@ -336,7 +388,7 @@ void CDialogFirmwareUpdate::OnDownload()
     CFileDialog save(FALSE, nullptr, PageStatus.ChosenFile,
                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
                      TextFirmwareFileFilter(main->language), main->HostWindow());
-    save.m_initialDir = FileDialogFolder();
+    save.m_initialDir = main->FileDialogFolder();
     if (save.DoModal() != IDOK) {
         shared.NewerOffered = 0;
         main->SetBusy(false);
@@ -344,7 +396,7 @@ void CDialogFirmwareUpdate::OnDownload()
         return;
     }
     const CString path = save.GetPathName();
-    KeepFolderOf(path);
+    main->KeepFolderOf(path);
     PageStatus.PackagePath = path;
     const int page = main->currentPage;
     const int usbStatus = main->usbStatus;
@@ -368,8 +420,7 @@ void CDialogFirmwareUpdate::StartDownload()
         EndDownload(FirmwareFileDownload::Outcome::CannotConnect);
         return;
     }
-    main->transferPercent = 0;
-    main->UpdateNavigation();
+    main->ShowTransferPercent(0);
     SetTimer(kDownloadTimer, kDownloadPollMs);
 }
 
@@ -377,10 +428,7 @@ void CDialogFirmwareUpdate::PollDownload()
 {
     CPageHost* main = MainDialog();
     const int percent = m_download.Percent();
-    if (percent >= 0 && percent != main->transferPercent) {
-        main->transferPercent = percent;
-        main->UpdateNavigation();
-    }
+    if (percent >= 0 && percent != main->transferPercent) main->ShowTransferPercent(percent);
 }
 
 LRESULT CDialogFirmwareUpdate::OnDownloadEnded(WPARAM, LPARAM)
@@ -398,7 +446,7 @@ void CDialogFirmwareUpdate::EndDownload(FirmwareFileDownload::Outcome outcome)
     const bool downloaded = outcome == Outcome::Downloaded;
     if (downloaded) ShowPackagePath(PageStatus.PackagePath);
     PageStatus.State = UpdateStateIdle;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     main->SetBusy(false);
     RefreshLabels();
     if (downloaded && shared.NewerOffered) {
@@ -448,12 +496,14 @@ SuccessBox SuccessBoxOf(int targetProductId)
 constexpr int kWarningIcon = 1;
 constexpr int kLogoIcon = 0;
 
-// A modal box of the program with an OK button.
-void ShowOkBox(CPageHost* main, const CString& text, int icon, CSize size)
+// A modal box of the program with an OK button, and what its OK does first.
+void ShowOkBox(CPageHost* main, const CString& text, int icon, CSize size,
+               std::function<void(CDialogMessageBox&)> okContinuation = nullptr)
 {
     CDialogMessageBox box(main->HostWindow());
     const CString ok = TextOk(main->language);
     box.Setup(text, icon, nullptr, ok, size);
+    box.okContinuation = std::move(okContinuation);
     box.DoModal();
 }
 
@@ -464,8 +514,7 @@ AppState& CDialogFirmwareUpdate::MainState() { return *MainDialog(); }
 UpdateStatus& CDialogFirmwareUpdate::WorkingStatus()
 {
     CPageHost* main = MainDialog();
-    if (!main || main->currentPage == PageFirmwareUpdate) return PageStatus;
-    return main->FirmwareRestorePage().restoreStatus;
+    return main ? main->UpdateWorkPage().UpdateRecord() : PageStatus;
 }
 
 void CDialogFirmwareUpdate::StartUpdate() { driver.Start(false); }
@@ -501,12 +550,6 @@ LRESULT CDialogFirmwareUpdate::OnReturnTimerRequest(WPARAM, LPARAM)
     return 0;
 }
 
-void CDialogFirmwareUpdate::RefreshWorkingPage(CPageHost* main)
-{
-    if (main->currentPage == PageFirmwareUpdate) RefreshLabels();
-    else main->FirmwareRestorePage().RefreshRestorePage();
-}
-
 void CDialogFirmwareUpdate::ProgressTimerTick()
 {
     CPageHost* main = MainDialog();
@@ -515,9 +558,7 @@ void CDialogFirmwareUpdate::ProgressTimerTick()
         EndUpdate(main, status);
         return;
     }
-    if (status.Percent >= 0) {
-        main->transferPercent = driver.ProgressTick(status);
-    }
+    if (status.Percent >= 0) main->SetTransferPercent(driver.ProgressTick(status));
     ShowRecordStatus(main, status);
 }
 
@@ -538,20 +579,19 @@ void CDialogFirmwareUpdate::EndUpdate(CPageHost* main, UpdateStatus& status)
     driver.Release(status);
     status.State = UpdateStateIdle;
     main->SetBusy(false);
-    RefreshWorkingPage(main);
+    IUpdateWorkPage& work = main->UpdateWorkPage();
+    work.RefreshForUpdate();
     status.PromptTicks = 0;
     status.PhaseTicks = 0;
     const int page = main->currentPage;
     if (status.Percent == 100) {
         const int usbStatus = main->usbStatus;
         status.SetStatusTexts([&](LanguageIndex language) { return StatusSuccessText(page, usbStatus, language); });
-        main->transferPercent = 100;
+        main->SetTransferPercent(100);
         ShowSuccessBox(main);
         // Recognition runs at once: after an update it reads the headset afresh,
         // after a restore it writes the archived settings to it.
-        const DeviceSettings* writeBack =
-            page == PageFirmwareUpdate ? nullptr : &main->FirmwareRestorePage().archivedSettings;
-        main->GoToRecognition(0, writeBack, page);
+        main->GoToRecognition(0, work.SettingsToWriteBack(), page);
         return;
     }
     if (status.Error == UpdateErrorWrongDevice) {
@@ -578,7 +618,8 @@ void CDialogFirmwareUpdate::ShowSuccessBox(CPageHost* main)
     case SuccessBox::CameraSteps:
         // The box's OK holds the rider while the camera finishes its part.
         main->cameraPending = true;
-        ShowOkBox(main, TextCameraUpdateSteps(language), kWarningIcon, CSize(550, 180));
+        ShowOkBox(main, TextCameraUpdateSteps(language), kWarningIcon, CSize(550, 180),
+                  [main](CDialogMessageBox& box) { HoldForCamera(*main, box); });
         break;
     }
 }
@@ -587,8 +628,7 @@ void CDialogFirmwareUpdate::ReturnTimerTick()
 {
     CPageHost* main = MainDialog();
     if (driver.ReturnTick() == ReturnTickResult::Waiting) return;
-    main->transferPercent = WorkingStatus().Percent;
-    main->UpdateNavigation();
+    main->ShowTransferPercent(WorkingStatus().Percent);
 }
 
 void CDialogFirmwareUpdate::OpenPrompt(UpdateStatus& status, Prompt prompt)
@@ -609,6 +649,7 @@ void CDialogFirmwareUpdate::OpenPrompt(UpdateStatus& status, Prompt prompt)
     }
     auto box = std::make_unique<CDialogMessageBox>(main->HostWindow());
     box->Setup(text, kWarningIcon, nullptr, ok.IsEmpty() ? nullptr : static_cast<const wchar_t*>(ok), size);
+    if (prompt == Prompt::BackupFailed) box->okContinuation = [this](CDialogMessageBox&) { ContinueAfterBackupNotice(); };
     if (!box->CreateModeless(main->HostWindow())) return;
     // Centred on the main window.
     const CRect frame = main->HostWindow()->GetWindowRect();

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/ui/PageHost.h"
 #include "app/ui/WizardPage.h"
 #include "dfu/DFUEngine.h"
 #include "firmware/DfuRoad.h"
@@ -41,7 +42,21 @@ constexpr UINT kDownloadPollMs = 250;
 // The colour of the version line when nothing is offered.
 constexpr COLORREF kNoOfferColour = 0x0070FF;
 
-class CDialogFirmwareUpdate : public CWizardPage, public DFUEngine::Callback, private IUpdateWindow {
+class CDialogMessageBox;
+struct FirmwareOfferView;
+
+// Target products whose waiting writer needs no new start from the OK of the
+// backup-failed notice (they are not updated through the DFU library).
+bool IsOkContinuationExcluded(int targetProductId);
+
+// OK of the action camera's success box: while the camera finishes its own
+// update (cameraPending, cleared here), the box is held ten seconds.
+void HoldForCamera(CPageHost& main, CDialogMessageBox& box);
+
+class CDialogFirmwareUpdate : public CWizardPage,
+                              public IUpdateWorkPage,
+                              public DFUEngine::Callback,
+                              private IUpdateWindow {
 public:
     // One callback of the DFU library, queued on the library's thread for the
     // user-interface thread.
@@ -60,7 +75,14 @@ public:
     void RefreshLabels();
     // ACTION on page 3, and the same start after the user confirmed it in a box.
     void BeginUpdate();
+    void OnAction() override { BeginUpdate(); }
+    // A new language reads the index again when it also chooses the voice
+    // prompts (without offering the same firmware twice); else the labels.
+    void OnLanguageChanged() override;
     void BeginUpdateConfirmed();
+    // OK of the backup-failed notice: the waiting writer goes on, and a model
+    // outside IsOkContinuationExcluded starts again as confirmed.
+    void ContinueAfterBackupNotice();
     // The restore hands over its downloaded package (PackagePath of the restore
     // page's record): the update starts with page 4 current and the progress
     // timer takes it from there.
@@ -70,6 +92,8 @@ public:
     bool ShowsVoicePromptChoice() const;
     // 1 when the offered version is to be offered to the user as an update.
     int IsNewerFirmwareOffered();
+    // What the new-firmware offer shows: the versions and the page's voice-prompt list.
+    FirmwareOfferView OfferView() const;
     // The start of an update on the working record (the update page's own on
     // page 3, the restore page's on page 4): by its road, or the DFU library
     // road that the user confirmed.
@@ -89,6 +113,12 @@ public:
     LRESULT OnReturnTimerRequest(WPARAM, LPARAM);
     // The record of the running operation.
     UpdateStatus& WorkingStatus() override;
+
+    // As the page an update works for: its own record, its labels, no settings
+    // to write back.
+    UpdateStatus& UpdateRecord() override { return PageStatus; }
+    void RefreshForUpdate() override { RefreshLabels(); }
+    const DeviceSettings* SettingsToWriteBack() override { return nullptr; }
 
     // Browse: a local package.
     void OnBrowse();
@@ -149,8 +179,6 @@ private:
     void ShowRecordStatus(CPageHost* main, UpdateStatus& status);
     // Timer 205: the headset's return.
     void ReturnTimerTick();
-    // The page that shows the working record, relabelled.
-    void RefreshWorkingPage(CPageHost* main);
 
     // IUpdateWindow: the main window's state, the prompts, timer 205, posted
     // messages, the wait cursor.
@@ -175,10 +203,6 @@ private:
     void StartDownload();
     void PollDownload();
     void EndDownload(FirmwareFileDownload::Outcome outcome);
-    // The folder a file dialog opens in.
-    CString FileDialogFolder() const;
-    // The folder of a chosen path becomes the main window's current folder.
-    void KeepFolderOf(const CString& path);
     // The file box shows the path with its end in view.
     void ShowPackagePath(const CString& path);
 

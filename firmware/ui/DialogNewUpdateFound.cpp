@@ -2,8 +2,6 @@
 
 #include "app/ui/DialogMessageBox.h"
 #include "app/ui/PageHost.h"
-#include "firmware/ui/DialogFirmwareUpdate.h"
-#include "firmware/FirmwareIndex.h"
 #include "firmware/FirmwarePageTexts.h"
 #include "res/resource.h"
 #include "settingslist/LabelTables.h"
@@ -23,7 +21,10 @@ BEGIN_MESSAGE_MAP(CDialogNewUpdateFound, CDialog)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-CDialogNewUpdateFound::CDialogNewUpdateFound(CWnd* parent) : CDialog(IDD_NEW_UPDATE_FOUND, parent) {}
+CDialogNewUpdateFound::CDialogNewUpdateFound(CWnd* parent, FirmwareOfferView view)
+    : CDialog(IDD_NEW_UPDATE_FOUND, parent), m_view(std::move(view))
+{
+}
 
 CPageHost* CDialogNewUpdateFound::Host() const { return dynamic_cast<CPageHost*>(m_parent); }
 
@@ -54,26 +55,20 @@ BOOL CDialogNewUpdateFound::OnInitDialog()
     CPageHost* main = Host();
     if (!main) return TRUE;
     const LanguageIndex language = main->language;
-    const int target = main->targetProductId;
     questionStatic.SetWindowText(TextNewFirmwareAvailable(language));
     currentLabel.SetWindowText(TextCurrentVersion(language));
     newLabel.SetWindowText(TextNewVersion(language));
     yesButton.SetWindowText(TextYes(language));
     noButton.SetWindowText(TextNo(language));
-
-    const CDialogFirmwareUpdate& page = main->FirmwareUpdatePage();
-    const UpdateStatus& offered = page.PageStatus;
-    newVersion.SetWindowText(OfferedVersionText(target, offered.OfferedMajor, offered.OfferedMinor,
-                                                offered.OfferedSecondaryType, offered.OfferedSecondaryVersion));
-    currentVersion.SetWindowText(CurrentVersionText(target, main->deviceSettings.Firmware));
+    newVersion.SetWindowText(m_view.newVersion);
+    currentVersion.SetWindowText(m_view.currentVersion);
 
     // The voice-prompt choice only when the firmware comes in several languages.
     languageCombo.ResetContent();
-    const int count = page.languageCombo.GetCount();
-    const bool choice = count >= 2;
+    const bool choice = m_view.voicePrompts.size() >= 2;
     if (choice) {
-        for (int i = 0; i < count; ++i) languageCombo.AddString(page.languageCombo.GetLBText(i));
-        languageCombo.SetCurSel(page.languageCombo.GetCurSel());
+        for (const CString& name : m_view.voicePrompts) languageCombo.AddString(name);
+        languageCombo.SetCurSel(m_view.selection);
         languageLabel.SetWindowText(GetLabelText(VoicePromptLabels, language));
     }
     languageCombo.EnableWindow(choice);
@@ -84,12 +79,7 @@ BOOL CDialogNewUpdateFound::OnInitDialog()
 
 void CDialogNewUpdateFound::OnOK()
 {
-    CPageHost* main = Host();
-    const int selection = languageCombo.GetCurSel();
-    if (main && languageCombo.GetCount() > 0 && selection >= 0) {
-        CComboBox& pageCombo = main->FirmwareUpdatePage().languageCombo;
-        if (selection < pageCombo.GetCount()) pageCombo.SetCurSel(selection);
-    }
+    chosenVoicePrompt = languageCombo.GetCount() > 0 ? languageCombo.GetCurSel() : -1;
     EndDialog(IDOK);
 }
 

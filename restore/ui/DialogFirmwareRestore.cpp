@@ -3,7 +3,6 @@
 #include "app/Configuration.h"
 #include "app/ui/PageHost.h"
 #include "app/StatusLine.h"
-#include "firmware/ui/DialogFirmwareUpdate.h"
 #include "firmware/FirmwareServer.h"
 #include "firmware/SettingsArchive.h"
 #include "firmware/UpdateMessages.h"
@@ -114,9 +113,9 @@ void CDialogFirmwareRestore::OpenRestorePage(int compose)
     if (!main) return;
     archiveRead = false;
     composeStatus = compose != 0;
-    main->transferPercent = -1;
+    main->SetTransferPercent(-1);
     ClearSettingSections(&sectionCount, sectionKinds, &currentSection);
-    main->sectionListOpen = false;
+    main->CloseSectionList();
     restoreStatus.Reset(UpdateResetModeRestorePage);
     restoreStatus.BackupFound = true;
     languageCombo.ResetContent();
@@ -147,6 +146,19 @@ void CDialogFirmwareRestore::ShowSettingPairs(int show)
 }
 
 void CDialogFirmwareRestore::ShowBackupInfoList() { Show(backupList, restoreStatus.BackupFound); }
+
+void CDialogFirmwareRestore::OnLanguageChanged()
+{
+    const CPageHost* main = MainDialog();
+    if (languageCombo.GetCount() > 0 && main && main->applyToFirmwareLanguage) {
+        restoreStatus.Reset(UpdateResetModeRestorePage);
+        restoreStatus.BackupFound = true;
+        languageCombo.ResetContent();
+        SetTimer(kLookupTimer, kLookupAfterLanguageMs);
+    } else {
+        RefreshRestorePage();
+    }
+}
 
 void CDialogFirmwareRestore::RefreshRestorePage()
 {
@@ -388,7 +400,7 @@ void CDialogFirmwareRestore::StartRestore()
     // The variant chosen now decides the file and is remembered for the next lookup.
     const int choice = languageCombo.GetCurSel();
     if (languageCombo.GetCount() > 0 && choice >= 0 && choice < restoreStatus.EntryCount()) {
-        main->firmwareLanguage = restoreStatus.EntryLanguage(choice);
+        main->ChooseFirmwareLanguage(restoreStatus.EntryLanguage(choice));
         restoreStatus.ChosenFile = restoreStatus.EntryFile(choice);
     }
 
@@ -421,7 +433,7 @@ LRESULT CDialogFirmwareRestore::OnBackupDownloadDone(WPARAM outcome, LPARAM)
     if (!main) return 0;
     if (outcome == BackupDownloadOutcomeDone) {
         // Flashing, progress and the end are the update's, on this page's record.
-        main->FirmwareUpdatePage().StartRestoredUpdate();
+        main->StartRestoredUpdate();
         return 0;
     }
     const DetailText detail = outcome == BackupDownloadOutcomeCannotOpenFile ? TextCannotOpenFile

@@ -4,6 +4,7 @@
 // handed to the firmware update.
 #pragma once
 
+#include "app/ui/PageHost.h"
 #include "app/ui/WizardPage.h"
 #include "controls/ConfigListCtrl.h"
 #include "device/DeviceSettings.h"
@@ -22,7 +23,7 @@ constexpr UINT kLookupAfterLanguageMs = 10;
 // The list's column widths in pixels: name, ":", value.
 constexpr int kBackupListColumnWidths[] = {322, 11, 177};
 
-class CDialogFirmwareRestore : public CWizardPage, public CConfigListHost {
+class CDialogFirmwareRestore : public CWizardPage, public IUpdateWorkPage, public CConfigListHost {
 public:
     explicit CDialogFirmwareRestore(CWnd* parent = nullptr);
 
@@ -46,10 +47,20 @@ public:
     // ACTION on page 4: downloads the chosen backup firmware on a worker,
     // which reports with WM_BACKUP_DOWNLOAD_DONE.
     void StartRestore();
+    void OnAction() override { StartRestore(); }
+    // A new language looks up again when it also chooses the voice prompts;
+    // else the page is drawn again.
+    void OnLanguageChanged() override;
 
     // Reads the archive into archivedSettings (cleared first): 1 when it was
     // read and its version can be restored.
     int LoadSettingsArchive();
+
+    // As the page a restore's update works for: the restore's record, the page,
+    // and the archived settings to write back.
+    UpdateStatus& UpdateRecord() override { return restoreStatus; }
+    void RefreshForUpdate() override { RefreshRestorePage(); }
+    const DeviceSettings* SettingsToWriteBack() override { return &archivedSettings; }
 
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     void OnTimer(UINT_PTR id);

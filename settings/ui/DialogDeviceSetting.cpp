@@ -204,6 +204,13 @@ int CDialogDeviceSetting::WriteToHeadset()
 // ---------------------------------------------------------------------------
 // Fonts, texts and the layout
 
+void CDialogDeviceSetting::OnLanguageChanged()
+{
+    ApplyBoldCaptions();
+    RefreshTexts();
+    LayoutLegacyControls();
+}
+
 void CDialogDeviceSetting::ApplyBoldCaptions()
 {
     const CPageHost* main = MainDialog();

@@ -104,6 +104,8 @@ public:
 
     // Bold captions (and the smaller Japanese note). The fonts are made once.
     void ApplyBoldCaptions();
+    // The captions' fonts, the texts and the rows again in the new language.
+    void OnLanguageChanged() override;
     // Places the rows of the model and sets them from the working copy, then
     // rebuilds the settings grid.
     void LayoutLegacyControls();

@@ -13,8 +13,8 @@ void CSettingsPage::LoadSettings()
     if (!main) return;
     workingCopy.CopyFrom(main->deviceSettings, 1);
     ResetToDefaults();
-    main->transferPercent = -1;
-    main->currentSection = main->SettingSectionIndexOfPage(m_page);
+    main->SetTransferPercent(-1);
+    main->MarkSectionOfPage(m_page);
     FillControls();
     // Filling may have gone on to another page (the FM page for a headset
     // without FM): this page is then hidden and stays as it is.
@@ -28,9 +28,7 @@ void DiscardSettingsPageChanges(CSettingsPage& page)
     CPageHost* main = page.MainDialog();
     if (!main) return;
     page.workingCopy.CopyFrom(main->deviceSettings, 0);
-    // The page is no longer the one being left, so the page change does not ask again.
-    main->currentPage = page.targetPage;
-    main->GoToPage(AutoRunPage(page.targetPage));
+    main->GoToPageUnasked(AutoRunPage(page.targetPage));
 }
 
 int CSettingsPage::WriteWithBody(SettingsWriteBody& body)
@@ -66,12 +64,10 @@ int CSettingsPage::WriteWithBody(SettingsWriteBody& body)
     CDialogMessageBox box(main->HostWindow());
     box.Setup(TextWrongDevice(main->language), 1, nullptr, TextOk(main->language), CSize(400, 165));
     box.DoModal();
-    // The page holds the device values again and is no longer the one being
-    // left, so the welcome page asks nothing: a page that shows the device
-    // values in its own way (the FM page empties presets off the band) would
-    // still count as changed.
-    main->currentPage = PageWelcome;
-    main->GoToWelcome();
+    // The page holds the device values again, so the welcome page asks
+    // nothing: a page that shows the device values in its own way (the FM page
+    // empties presets off the band) would still count as changed.
+    main->GoToPageUnasked(PageWelcome);
     return 0;
 }
 

@@ -26,6 +26,8 @@ public:
     int HasUnsavedChanges() { return IsModified(); }
     // Writes the working copy to the headset (ACTION, or YES in the save prompt).
     virtual int WriteToHeadset() = 0;
+    void OnAction() override { WriteToHeadset(); }
+    void OnLanguageChanged() override { RefreshTexts(); }
     // The working copy takes the device values again (CANCEL, a failed write)
     // and the controls show them.
     void RevertToDeviceSettings();

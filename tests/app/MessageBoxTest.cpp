@@ -140,10 +140,12 @@ TEST(MessageBox, ExcludedTargetsOfTheContinuation)
 
 class MessageBoxOnMainTest : public MainWindowTest {
 protected:
+    // A box whose OK goes on as the update page's backup-failed notice does.
     INT_PTR RunOkBox()
     {
         CDialogMessageBox box(main.get());
         box.Setup(L"Press OK", 1, nullptr, L"OK", CSize(400, 110));
+        box.okContinuation = [this](CDialogMessageBox&) { main->firmwareUpdatePage.ContinueAfterBackupNotice(); };
         return RunBox(box, {IDOK});
     }
 };
@@ -186,6 +188,7 @@ TEST_F(MessageBoxOnMainTest, ActionCameraHoldsTheBoxWithOkDisabled)
     owner = main.get();
     CDialogMessageBox box(main.get());
     box.Setup(L"Camera", 0, nullptr, L"OK", CSize(400, 110));
+    box.okContinuation = [this](CDialogMessageBox& b) { HoldForCamera(*main, b); };
     SetModalDialogHook([&](CDialog& dialog, UINT) {
         okButton = ::GetDlgItem(dialog.m_hWnd, IDOK);
         ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
@@ -237,11 +240,12 @@ TEST_F(MessageBoxOnMainTest, OwnerDepthReachesTheMainWindowFromAPageControl)
     Recognize(0x4D10);
     main->GoToFirmwareUpdate(1);
     FinishPageTimers();
-    main->waitForUser = 1;
     CDialogMessageBox box(&main->firmwareUpdatePage.fileEdit);
     box.SetupFull(L"Help", 0, nullptr, nullptr, L"OK", CSize(520, 150), 1);
+    CPageHost* found = nullptr;
+    box.okContinuation = [&](CDialogMessageBox& b) { found = b.MainWindow(); };
     EXPECT_EQ(IDOK, RunBox(box, {IDOK}));
-    EXPECT_EQ(0, main->waitForUser);
+    EXPECT_EQ(main.get(), found);
 }
 
 TEST(MessageBoxClose, TheCloseBoxActsAsCancel)
@@ -323,6 +327,7 @@ TEST_F(MessageBoxHoldTest, OkDuringTheCameraHoldIsIgnored)
     openAfterSecondOk = -1;
     CDialogMessageBox box(main.get());
     box.Setup(L"Camera", 0, nullptr, L"OK", CSize(400, 110));
+    box.okContinuation = [this](CDialogMessageBox& b) { HoldForCamera(*main, b); };
     SetModalDialogHook([&](CDialog& dialog, UINT) {
         running = &dialog;
         ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
@@ -349,6 +354,7 @@ TEST_F(MessageBoxHoldTest, NoHoldForOtherTargetsOrWithoutThePendingCamera)
         main->cameraPending = c.pending;
         CDialogMessageBox box(main.get());
         box.Setup(L"Done", 0, nullptr, L"OK", CSize(400, 110));
+        box.okContinuation = [this](CDialogMessageBox& b) { HoldForCamera(*main, b); };
         SetModalDialogHook([](CDialog& dialog, UINT) { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
         const ULONGLONG start = ::GetTickCount64();
         EXPECT_EQ(IDOK, box.DoModal());

@@ -301,7 +301,7 @@ protected:
         main->SetBusy(false);
         page.RefreshLabels();
         MeasurePage();
-        CDialogNewUpdateFound offer(main.get());
+        CDialogNewUpdateFound offer(main.get(), page.OfferView());
         offer.DoModal();
         main->usbStatus = 0x5910 | kUpdateModeBit;
         main->UpdateNavigation();
