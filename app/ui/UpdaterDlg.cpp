@@ -72,8 +72,6 @@ CPageHost* GetMainDialog(const CWnd* page)
     return area ? dynamic_cast<CPageHost*>(CWnd::FromHandlePermanent(::GetParent(area))) : nullptr;
 }
 
-CUpdaterDlg* MainWindowOf(const CWnd* page) { return dynamic_cast<CUpdaterDlg*>(GetMainDialog(page)); }
-
 CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_MAIN, parent)
 {
     m_skinUnits = true;

@@ -229,6 +229,3 @@ private:
     CFont m_boldFont;
     CFont m_smallBoldFont;
 };
-
-// The main window itself for any window inside it (null for another window).
-CUpdaterDlg* MainWindowOf(const CWnd* page);

@@ -8,6 +8,7 @@
 #include "app/ui/DialogMessageBox.h"
 #include "app/ui/PageHost.h"
 #include "app/StatusLine.h"
+#include "device/ProductCatalogue.h"
 #include "device/ProductIdList.h"
 #include "firmware/ui/DialogNewUpdateFound.h"
 #include "firmware/FirmwarePageTexts.h"
@@ -22,20 +23,13 @@ namespace {
 
 constexpr unsigned kCameraHoldMs = 10000;
 
-// Targets whose update does not wait for the box's OK to go on.
-constexpr int kNoContinuationTargets[] = {
-    0x3030, 0x3040, 0x3050, 0x3110, 0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x5320,
-    0x5330, 0x5345, 0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526,
-    0x5530, 0x5550, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710,
-    0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6210,
-};
-
 }  // namespace
 
 bool IsOkContinuationExcluded(int targetProductId)
 {
-    return std::find(std::begin(kNoContinuationTargets), std::end(kNoContinuationTargets), targetProductId) !=
-           std::end(kNoContinuationTargets);
+    // The headsets recognized over HID: a writer of theirs that waits for the
+    // OK goes on by itself once the OK releases it.
+    return ProductTraitsOf(targetProductId).Has(kHidConnected);
 }
 
 void HoldForCamera(CPageHost& main, CDialogMessageBox& box)
