@@ -4,9 +4,11 @@
 #include <climits>
 #include <cwchar>
 
-#include "device/ProductIdList.h"
+#include "device/ProductCatalogue.h"
 
 namespace {
+
+using F = SettingsFamily;
 
 // ---------------------------------------------------------------------------
 // Field references for the defaults table: 0 ends a list, 1-13 name a field,
@@ -141,7 +143,7 @@ constexpr FmReset kFm10Rds = {10, 1};
 constexpr FmReset kFm6Rds = {6, 1};
 
 struct DefaultsRow {
-    ProductIdList<10> Ids;
+    SettingsFamilies Families;
     Group Switches;
     AssignList Values;
     FmReset Fm;
@@ -150,55 +152,55 @@ struct DefaultsRow {
 };
 
 const DefaultsRow kDefaultsTable[] = {
-    {{0x4D10, 0x4D30, 0x4D40}, Group::None, {}, kNoFm, &kTkv8Bands, &kMicrophoneFrom41},
-    {{0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070, 0x5030, 0x5080}, Group::None, {}, kNoFm, &kTkv8Bands, &kNoBands},
-    {{0x5040, 0x5050}, Group::None, {}, kFm10, &kTkv8Bands, &kNoBands},
-    {{0x4D75, 0x5011}, Group::S23, {}, kNoFm, &kNoBands, &kNoBands},
-    {{0x4040}, Group::S23, {{{Calm, 0}}}, kNoFm, &kNoBands, &kNoBands},
-    {{0x2020}, Group::S23, {}, kNoFm, &kCalmweaveFrom11, &kNoBands},
-    {{0x6110, 0x6111, 0x6120, 0x6121}, Group::None, {{{Edr, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}}}, kNoFm, &kNoBands, &kNoBands},
-    {{0x4110, 0x4111}, Group::S25, {{{Bp, 1}}}, kNoFm, &kNoBands, &kNoBands},
-    {{0x4120}, Group::S23, {{{Calm, 0}, {Agc, 0}}}, kNoFm, &kNoBands, &kNoBands},
-    {{0x4D05, 0x4D35, 0x4D55}, Group::None, {}, kNoFm, &kTkv3Bands, &kNoBands},
-    {{0x4D15, 0x4D45, 0x4D65}, Group::None, {}, kFm10, &kTkv3Bands, &kNoBands},
-    {{0x4D85}, Group::None, {{{Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, Group::None,
+    {{F::Tkv8}, Group::None, {}, kNoFm, &kTkv8Bands, &kMicrophoneFrom41},
+    {{F::Tkv8n, F::Wpr6t}, Group::None, {}, kNoFm, &kTkv8Bands, &kNoBands},
+    {{F::Wpr6kFm}, Group::None, {}, kFm10, &kTkv8Bands, &kNoBands},
+    {{F::Polylink}, Group::S23, {}, kNoFm, &kNoBands, &kNoBands},
+    {{F::Frostline}, Group::S23, {{{Calm, 0}}}, kNoFm, &kNoBands, &kNoBands},
+    {{F::QLinq}, Group::S23, {}, kNoFm, &kCalmweaveFrom11, &kNoBands},
+    {{F::Verra}, Group::None, {{{Edr, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}}}, kNoFm, &kNoBands, &kNoBands},
+    {{F::Widen}, Group::S25, {{{Bp, 1}}}, kNoFm, &kNoBands, &kNoBands},
+    {{F::Bqr6}, Group::S23, {{{Calm, 0}, {Agc, 0}}}, kNoFm, &kNoBands, &kNoBands},
+    {{F::Tkv3}, Group::None, {}, kNoFm, &kTkv3Bands, &kNoBands},
+    {{F::Tkv3Fm}, Group::None, {}, kFm10, &kTkv3Bands, &kNoBands},
+    {{F::Tkv3Kx}, Group::None, {{{Hf, 1}, {Edr, 0}, {Bp, 1}, {Sid, 0}}}, kFm10, &kNoBands, &kNoBands},
+    {{F::Tkv2}, Group::None,
      {{{Hf, 1}, {Edr, 1}, {Bp, 1}}}, kNoFm, &kNoBands, &kNoBands},
-    {{0x5210}, Group::None, {{{Gain, 15}, {Timeout, 5}}}, kNoFm, &kNoBands, &kNoBands},
-    {{0x4210}, Group::None, {{{W(0), 5}, {W(1), 3}}}, kFm10, &kV40Bands, &kRegionAmericasFrom11},
-    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, Group::None,
+    {{F::Gzr6}, Group::None, {{{Gain, 15}, {Timeout, 5}}}, kNoFm, &kNoBands, &kNoBands},
+    {{F::V40}, Group::None, {{{W(0), 5}, {W(1), 3}}}, kFm10, &kV40Bands, &kRegionAmericasFrom11},
+    {{F::Vantor}, Group::None,
      {{{W(0), 5}, {W(1), 3}, {W(2), 0xED21}, {W(3), 2}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621}, Group::S21, {}, kFm10, &kHelmBands, &kNoBands},
-    {{0x5520}, Group::S21, {{{W(14), 3}}}, kFm10, &kKr5Bands, &kNoBands},
-    {{0x5526, 0x5720}, Group::S25,
+    {{F::M7xHelm}, Group::S21, {}, kFm10, &kHelmBands, &kNoBands},
+    {{F::Kr5}, Group::S21, {{{W(14), 3}}}, kFm10, &kKr5Bands, &kNoBands},
+    {{F::VantorMini}, Group::S25,
      {{{Vp, 0}, {Bp, 1}, {Sid, 0}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}, {W(14), 3}, {W(15), 0}}},
      kFm10, &kNoBands, &kNoBands},
-    {{0x5510}, Group::S21, {{{W(10), 1984}, {W(11), 0}}}, kFm10, &kKc5Bands, &kNoBands},
-    {{0x5530}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, kFm10, &kKs5Bands, &kNoBands},
-    {{0x5550}, Group::None,
+    {{F::Kc5}, Group::S21, {{{W(10), 1984}, {W(11), 0}}}, kFm10, &kKc5Bands, &kNoBands},
+    {{F::Ks5}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, kFm10, &kKs5Bands, &kNoBands},
+    {{F::Feral}, Group::None,
      {{{Edr, 0}, {Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x3110}, Group::None, {{{W(0), 7201}, {W(1), 1411}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5710}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5623}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(14), 2}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5622, 0x5624}, Group::S21,
+    {{F::V60}, Group::None, {{{W(0), 7201}, {W(1), 1411}}}, kFm10, &kNoBands, &kNoBands},
+    {{F::Grittalk}, Group::S21, {{{W(18), 1}, {W(19), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{F::Lvr7}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(14), 2}}}, kFm10, &kNoBands, &kNoBands},
+    {{F::Lvra}, Group::S21,
      {{{W(18), 1}, {W(19), 1}, {W(14), 2}, {W(16), 0}, {W(17), 0}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5522, 0x5524}, Group::None,
+    {{F::ThunderKr5}, Group::None,
      {{{Edr, 0}, {Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 0}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x3030, 0x3050, 0x3040}, Group::None, {{{Vp, 0}, {Calm, 0}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x6210}, Group::S25,
+    {{F::Z9}, Group::None, {{{Vp, 0}, {Calm, 0}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{F::M7xpad}, Group::S25,
      {{{Vp, 0}, {Bp, 1}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5910, 0x5920}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
-    {{0x5410}, Group::None,
+    {{F::Ostrel}, Group::S21, {{{W(18), 1}, {W(19), 1}, {W(20), 1}}}, kFm10, &kNoBands, &kNoBands},
+    {{F::Yt1}, Group::None,
      {{{Hf, 1}, {Vp, 0}, {Sid, 0}, {Calm, 0}, {W(18), 1}, {W(19), 1}, {W(23), 0}, {W(14), 3}, {W(16), 0}, {W(17), 0}}},
      kNoFm, &kNoBands, &kNoBands},
-    {{0x5412, 0x5414, 0x5416}, Group::S21,
+    {{F::Yt2}, Group::S21,
      {{{W(18), 1}, {W(19), 1}, {W(20), 1}, {W(22), 0}, {W(23), 0}, {W(14), 3}, {W(16), 0}, {W(17), 0}}},
      kFm10Rds, &kNoBands, &kNoBands},
-    {{0x6010, 0x6012}, Group::S21,
+    {{F::Nq1}, Group::S21,
      {{{W(18), 1}, {W(19), 1}, {W(24), 0}, {W(14), 2}, {W(2), 104}, {W(3), 0}}}, kFm6Rds, &kNoBands, &kNoBands},
-    {{0x6014, 0x6016, 0x6018}, Group::S21,
+    {{F::Nq5r}, Group::S21,
      {{{W(18), 1}, {W(19), 1}, {W(24), 0}, {W(14), 2}, {W(2), 107}, {W(3), 0}}}, kFm6Rds, &kNoBands, &kNoBands},
-    {{0x6020, 0x6022, 0x6024}, Group::None,
+    {{F::Nq3}, Group::None,
      {{{Hf, 1}, {Vp, 0}, {Sid, 0}, {Calm, 0}, {W(24), 0}, {W(14), 2}}}, kFm6Rds, &kNoBands, &kNoBands},
 };
 
@@ -252,30 +254,27 @@ enum DiffPart : uint8_t {
 };
 
 struct DiffersRow {
-    ProductIdList<35> Ids;
+    SettingsFamilies Families;
     uint8_t Parts;
     uint8_t FmPresets;  // presets compared with the FM block; 0: block not compared
 };
 
 const DiffersRow kDiffersTable[] = {
-    {{0x4210, 0x4310, 0x4330, 0x4510, 0x4410, 0x4430, 0x3110}, PartBasic, 10},
-    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5710, 0x5530, 0x5550, 0x6210, 0x5910, 0x5920, 0x5522,
-      0x5524, 0x3030, 0x3040, 0x3050},
+    {{F::V40, F::Vantor, F::V60}, PartBasic, 10},
+    {{F::M7xHelm, F::Grittalk, F::Ks5, F::Feral, F::M7xpad, F::Ostrel, F::ThunderKr5, F::Z9},
      PartFeatureWord, 10},
-    {{0x5510}, PartFeatureWord | PartCamera, 10},
-    {{0x5520, 0x5526, 0x5720}, PartFeatureWord | PartVox, 10},
-    {{0x5622, 0x5624}, PartFeatureWord | PartSmart | PartVoxFrom11, 10},
-    {{0x5623}, PartFeatureWord | PartVoxFrom11, 10},
-    {{0x5410}, PartFeatureWord | PartSmart | PartVox, 0},
-    {{0x5412, 0x5414, 0x5416}, PartFeatureWord | PartSmart | PartVox, 10},
-    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, PartFeatureWord | PartBasic | PartVox, 6},
-    {{0x6020, 0x6022, 0x6024}, PartFeatureWord | PartVox, 0},
-    {{0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x5040, 0x5050}, PartFeatureWord, 10},
-    {{0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x4D05, 0x4D35, 0x4D55, 0x4D75, 0x5010, 0x5011, 0x5060,
-      0x5061, 0x5020, 0x5070, 0x5030, 0x5080, 0x4040, 0x4110, 0x4111, 0x4120, 0x4010, 0x4020, 0x4021,
-      0x4030, 0x2010, 0x2011, 0x2020, 0x2110, 0x2210, 0x2310, 0x6110, 0x6111, 0x6120, 0x6121},
+    {{F::Kc5}, PartFeatureWord | PartCamera, 10},
+    {{F::Kr5, F::VantorMini}, PartFeatureWord | PartVox, 10},
+    {{F::Lvra}, PartFeatureWord | PartSmart | PartVoxFrom11, 10},
+    {{F::Lvr7}, PartFeatureWord | PartVoxFrom11, 10},
+    {{F::Yt1}, PartFeatureWord | PartSmart | PartVox, 0},
+    {{F::Yt2}, PartFeatureWord | PartSmart | PartVox, 10},
+    {{F::Nq1, F::Nq5r}, PartFeatureWord | PartBasic | PartVox, 6},
+    {{F::Nq3}, PartFeatureWord | PartVox, 0},
+    {{F::Tkv3Fm, F::Tkv3Kx, F::Wpr6kFm}, PartFeatureWord, 10},
+    {{F::Tkv8, F::Tkv8n, F::Tkv3, F::Polylink, F::Wpr6t, F::Frostline, F::Widen, F::Bqr6, F::Tkv2, F::QLinq, F::Verra},
      PartFeatureWord, 0},
-    {{0x5210}, PartGainTimeout, 0},
+    {{F::Gzr6}, PartGainTimeout, 0},
 };
 
 // ---------------------------------------------------------------------------
@@ -296,26 +295,25 @@ struct WordBitRule {
     int Bit;
     int Word;
     bool FromFirmware11;  // only when the record's firmware is 1.1 or later
-    ProductIdList<29> Ids;
+    SettingsFamilies Families;
 };
 
-constexpr ProductIdList<29> kHdVoiceWord24Products = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024};
+// HD voice is setting word 24 on these, word 21 (bit 13) on the others.
+constexpr SettingsFamilies kHdVoiceWord24 = {F::Nq1, F::Nq5r, F::Nq3};
 
-const WordBitRule kWordBitRules[] = {
+constexpr WordBitRule kWordBitRules[] = {
     {10, 18, false,
-     {0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5550, 0x5610, 0x5611,
-      0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014,
-      0x6016, 0x6018, 0x6210}},
+     {F::Yt1, F::Yt2, F::Kc5, F::Kr5, F::ThunderKr5, F::VantorMini, F::Ks5, F::Feral, F::M7xHelm, F::Lvra, F::Lvr7,
+      F::Grittalk, F::Ostrel, F::Nq1, F::Nq5r, F::M7xpad}},
     {11, 19, false,
-     {0x5410, 0x5412, 0x5414, 0x5416, 0x5526, 0x5530, 0x5550, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5910,
-      0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6210}},
-    {11, 19, true, {0x5510, 0x5520, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621}},
+     {F::Yt1, F::Yt2, F::VantorMini, F::Ks5, F::Feral, F::Lvra, F::Lvr7, F::Grittalk, F::Ostrel, F::Nq1, F::Nq5r,
+      F::M7xpad}},
+    {11, 19, true, {F::Kc5, F::Kr5, F::M7xHelm}},
     {12, 20, false,
-     {0x3030, 0x3040, 0x3050, 0x5410, 0x5412, 0x5414, 0x5416, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530,
-      0x5550, 0x5720, 0x5910, 0x5920, 0x6210}},
-    {13, 24, false, kHdVoiceWord24Products},
-    {14, 22, false, {0x5410, 0x5412, 0x5414, 0x5416}},
-    {15, 23, false, {0x5410, 0x5412, 0x5414, 0x5416}},
+     {F::Z9, F::Yt1, F::Yt2, F::Kc5, F::Kr5, F::ThunderKr5, F::VantorMini, F::Ks5, F::Feral, F::Ostrel, F::M7xpad}},
+    {13, 24, false, kHdVoiceWord24},
+    {14, 22, false, {F::Yt1, F::Yt2}},
+    {15, 23, false, {F::Yt1, F::Yt2}},
 };
 
 // Sign of a - b without overflow.
@@ -391,7 +389,7 @@ void DeviceSettings::CopyFrom(const DeviceSettings& source, int withVersions)
 void DeviceSettings::SetDefaults(int productId, int major, int minor)
 {
     std::fill_n(SettingWords, 16, 0);
-    if (const DefaultsRow* row = FindProductRow(kDefaultsTable, productId)) {
+    if (const DefaultsRow* row = FindFamilyRow(kDefaultsTable, productId)) {
         if (row->Fm.PresetCount)
             ResetFmBlock(*this, row->Fm);
         Apply(*this, kGroupValues[static_cast<int>(row->Switches)]);
@@ -404,7 +402,7 @@ void DeviceSettings::SetDefaults(int productId, int major, int minor)
 
 void DeviceSettings::ResetFmRadio(int productId, int major, int minor)
 {
-    FmRegion = (productId == 0x4210 && CompareVersion(major, minor, 1, 1) >= 0) ? 1 : 0;
+    FmRegion = (SettingsFamilyOf(productId) == SettingsFamily::V40 && CompareVersion(major, minor, 1, 1) >= 0) ? 1 : 0;
     std::fill(std::begin(FmPresets), std::end(FmPresets), 0);
     FmRds = 0;
 }
@@ -428,11 +426,12 @@ int DeviceSettings::GetFeatureWord() const
             word |= 1 << sb.Bit;
     }
     const bool from11 = CompareFirmwareVersion(1, 1) >= 0;
+    const SettingsFamily family = SettingsFamilyOf(ProductId);
     for (const WordBitRule& rule : kWordBitRules) {
-        if (SettingWords[rule.Word] && (!rule.FromFirmware11 || from11) && ListHasProduct(rule.Ids, ProductId))
+        if (SettingWords[rule.Word] && (!rule.FromFirmware11 || from11) && rule.Families.Has(family))
             word |= 1 << rule.Bit;
     }
-    if (SettingWords[21] && !ListHasProduct(kHdVoiceWord24Products, ProductId))
+    if (SettingWords[21] && !kHdVoiceWord24.Has(family))
         word |= 1 << 13;
     return word;
 }
@@ -444,7 +443,7 @@ void DeviceSettings::SetSwitchesFromFeatureWord(int word)
 
 int DeviceSettings::Differs(const DeviceSettings& other, int withFmBlock) const
 {
-    const DiffersRow* row = FindProductRow(kDiffersTable, ProductId);
+    const DiffersRow* row = FindFamilyRow(kDiffersTable, ProductId);
     if (!row)
         return 0;
 
@@ -477,7 +476,7 @@ int DeviceSettings::CompareFirmwareVersion(int major, int minor) const
 int DeviceSettings::CompareFirmwareVersionEx(int major, int minor, int type, int version) const
 {
     return CompareVersionEx(Firmware.Major, Firmware.Minor, Firmware.SecondaryType, Firmware.SecondaryVersion,
-                            major, minor, type, version, ProductId == 0x3020 ? 1 : 0);
+                            major, minor, type, version, ProductId == kActionCameraProductId ? 1 : 0);
 }
 
 int DeviceSettings::SetFirmwareVersionText(const CString& text)

@@ -1,34 +1,6 @@
 #include "device/FirmwareVersionKey.h"
+
 #include "device/ProductCatalogue.h"
-
-#include "device/ProductIdList.h"
-
-namespace {
-
-
-struct DefaultVersionRow {
-    ProductIdList<23> Ids;
-    int Value;
-};
-
-const DefaultVersionRow kDefaultVersions[] = {
-    {{0x4D10}, 30},
-    {{0x4D30}, 42},
-    {{0x4D40}, 43},
-    {{0x4D20, 0x5060, 0x5070, 0x5080, 0x5040, 0x5050}, 42},
-    {{0x4D50}, 50},
-    {{0x4D35, 0x4D15, 0x4D45, 0x2011, 0x2210}, 12},
-    {{0x4D55, 0x4D65}, 20},
-    {{0x5010}, 32},
-    {{0x5061}, 52},
-    {{0x5020}, 33},
-    {{0x5030}, 41},
-    {{0x4040, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4D05, 0x4D85, 0x4020, 0x4021, 0x2310, 0x2010, 0x2110,
-      0x4030, 0x4010, 0x5011, 0x4D75, 0x5210, 0x5310, 0x4110, 0x4111, 0x3010, 0x4120},
-     10},
-};
-
-}  // namespace
 
 bool DecodeFirmwareVersionKey(int productId, const uint8_t key[kFirmwareVersionKeyLength], VersionGroup& out)
 {
@@ -54,13 +26,12 @@ VersionGroup FirmwareVersionFromValue(int value)
 
 bool HasOldFirmwareVersionKey(int productId)
 {
-    return productId == 0x4D10 || productId == 0x4D30 || productId == 0x4D40;
+    return ProductTraitsOf(productId).Has(kOldFirmwareVersionKey);
 }
 
 int DefaultFirmwareVersionByProduct(int productId)
 {
-    const DefaultVersionRow* row = FindProductRow(kDefaultVersions, productId);
-    return row ? row->Value : 0;
+    return ProductTraitsOf(productId).defaultFirmware;
 }
 
 namespace {

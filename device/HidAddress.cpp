@@ -1,26 +1,19 @@
 #include "device/HidAddress.h"
 
 #include <initializer_list>
+#include <iterator>
+
+#include "device/ProductCatalogue.h"
 
 namespace {
 
 // A text of six hexadecimal digits as a number; at most six characters count.
 unsigned long LapValue(const CString& text) { return StrToHex(text.Left(6)); }
 
-struct LapThreshold {
-    std::initializer_list<int> productIds;
-    const wchar_t* threshold;
-};
-
-const LapThreshold kModelThresholds[] = {
-    {{0x4D05, 0x4D35, 0x4D55}, L"2DD49E"},
-    {{0x4D15, 0x4D45, 0x4D65, 0x5040, 0x5050}, L"2DE43E"},
-    {{0x4D85}, L"2E037E"},
-    {{0x4D10, 0x4D30, 0x4D40}, L"2C9BD1"},
-    {{0x4D20, 0x4D50}, L"2CAF59"},
-    {{0x6110}, L"34FD7D"},
-    {{0x6120}, L"358E08"},
-};
+// The threshold of each AddressThreshold, in its order; none for None.
+constexpr const wchar_t* kThresholds[] = {nullptr, L"2DD49E", L"2DE43E", L"2E037E", L"2C9BD1", L"2CAF59", L"34FD7D",
+                                          L"358E08"};
+static_assert(std::size(kThresholds) == kAddressThresholdCount);
 
 struct LapRange {
     const wchar_t* low;
@@ -41,20 +34,16 @@ int InAnyRange(const CString& lap, std::initializer_list<LapRange> ranges)
 
 int IsLapAboveModelThreshold(int targetProductId, const CString& lap)
 {
-    for (const LapThreshold& row : kModelThresholds) {
-        for (int id : row.productIds) {
-            if (id == targetProductId) return LapValue(lap) > LapValue(row.threshold) ? 1 : 0;
-        }
-    }
-    return 0;
+    const wchar_t* threshold = kThresholds[static_cast<std::size_t>(ProductTraitsOf(targetProductId).addressThreshold)];
+    return threshold && LapValue(lap) > LapValue(threshold) ? 1 : 0;
 }
 
 int IsTmWpr6Address(int targetProductId, const CString& lap)
 {
-    return targetProductId == 0x5060 ? InAnyRange(lap, {{L"3323F1", L"333584"}}) : 0;
+    return targetProductId == kTmWpr6ProductId ? InAnyRange(lap, {{L"3323F1", L"333584"}}) : 0;
 }
 
 int IsV40Item5FixRange(int targetProductId, const CString& lap)
 {
-    return targetProductId == 0x4210 ? InAnyRange(lap, {{L"333D55", L"334B7D"}, {L"2E9057", L"2E90BA"}}) : 0;
+    return targetProductId == kV40ProductId ? InAnyRange(lap, {{L"333D55", L"334B7D"}, {L"2E9057", L"2E90BA"}}) : 0;
 }

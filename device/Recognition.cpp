@@ -3,7 +3,6 @@
 
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
-#include "device/ProductIdList.h"
 #include "device/RecognitionHid.h"
 #include "device/RecognitionStore.h"
 

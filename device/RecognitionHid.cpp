@@ -9,17 +9,13 @@
 #include "device/HidDiscovery.h"
 #include "device/HidTransport.h"
 #include "device/ProductCatalogue.h"
-#include "device/ProductIdList.h"
 #include "framework/Clock.h"
 
 namespace {
 
-constexpr int kV40 = 0x4210;
-constexpr int kV60 = 0x3110;
-constexpr int kV60SecondInterface = 0x3120;
-constexpr int kYt1 = 0x5410;
+using F = SettingsFamily;
 
-constexpr ProductIdList<2> kCombinedChips = {kCombinedChipProductId, kCombinedChipSecondProductId};
+constexpr int kV60SecondInterface = 0x3120;
 
 // Items of the get and set requests.
 constexpr uint8_t kItemSettings = 4;
@@ -174,7 +170,7 @@ struct FailureWord {
 };
 
 struct Item4Row {
-    ProductIdList<5> Ids;
+    SettingsFamilies Families;
     Item4Kind kind;
     bool onSecond;                               // the request goes to hidHandle2
     uint16_t bits;                               // feature-word bits the row decodes
@@ -194,22 +190,22 @@ constexpr uint16_t kNoBit12 = 0x0F2F;        // 0-3, 5, 8-11
 constexpr uint16_t kStandardFallback = 0x1C21;  // HandsfreeVOX, BitpoolRate, bits 10-12
 
 const Item4Row kItem4Rows[] = {
-    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, Item4Kind::Packed, true, 0, 0, {5, 3, 0xED21, 2}, 0, false, {}, {}},
-    {{0x5345, 0x5320, 0x5330}, Item4Kind::None, false, 0, 0, {}, 0, false, {}, {}},
-    {{0x3110}, Item4Kind::Packed, false, 0, 0, {7201, 1411}, 0, false, {}, {}},
-    {{0x5530}, Item4Kind::Bits, false, kStandardBits | 0x2000, kStandardFallback, {}, 21, false, {}, {}},
-    {{0x5550}, Item4Kind::Bits, false, 0x1E2C, 0x1C20, {}, 0, false, {}, {}},
-    {{0x5623, 0x5622, 0x5624}, Item4Kind::Bits, false, kNoBit12, 0x0C21, {}, 0, false, {}, {}},
-    {{0x5524, 0x5522, 0x3030, 0x3050, 0x3040}, Item4Kind::Bits, false, kStandardBits, 0x1821, {}, 0, false, {}, {}},
-    {{0x5410}, Item4Kind::Bits, false, kStandardBits | 0xC000, kStandardFallback, {}, 0, false,
+    {{F::Vantor}, Item4Kind::Packed, true, 0, 0, {5, 3, 0xED21, 2}, 0, false, {}, {}},
+    {{F::HidNoSettings}, Item4Kind::None, false, 0, 0, {}, 0, false, {}, {}},
+    {{F::V60}, Item4Kind::Packed, false, 0, 0, {7201, 1411}, 0, false, {}, {}},
+    {{F::Ks5}, Item4Kind::Bits, false, kStandardBits | 0x2000, kStandardFallback, {}, 21, false, {}, {}},
+    {{F::Feral}, Item4Kind::Bits, false, 0x1E2C, 0x1C20, {}, 0, false, {}, {}},
+    {{F::Lvr7, F::Lvra}, Item4Kind::Bits, false, kNoBit12, 0x0C21, {}, 0, false, {}, {}},
+    {{F::ThunderKr5, F::Z9}, Item4Kind::Bits, false, kStandardBits, 0x1821, {}, 0, false, {}, {}},
+    {{F::Yt1}, Item4Kind::Bits, false, kStandardBits | 0xC000, kStandardFallback, {}, 0, false,
      {{0x14, 14, {3}}, {3, 16, {0, 0}}}, {{14, 2}, {16, 0}, {17, 0}}},
-    {{0x5412, 0x5414, 0x5416}, Item4Kind::Bits, false, kStandardBits | 0xC000, kStandardFallback, {}, 0, false,
+    {{F::Yt2}, Item4Kind::Bits, false, kStandardBits | 0xC000, kStandardFallback, {}, 0, false,
      {{0x14, 14, {3}}, {3, 16, {0, 0}}}, {{14, 3}, {16, 0}, {17, 0}}},
-    {{0x6010, 0x6012}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, true, {{0x14, 14, {2}}},
+    {{F::Nq1}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, true, {{0x14, 14, {2}}},
      {{2, 104}, {3, 0}, {14, 2}}},
-    {{0x6014, 0x6016, 0x6018}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, true, {{0x14, 14, {2}}},
+    {{F::Nq5r}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, true, {{0x14, 14, {2}}},
      {{2, 107}, {3, 0}, {14, 2}}},
-    {{0x6020, 0x6022, 0x6024}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, false, {{0x12, 14, {2}}},
+    {{F::Nq3}, Item4Kind::Bits, false, kNoBit12 | 0x2000, 0x0C21, {}, 24, false, {{0x12, 14, {2}}},
      {{2, 107}, {3, 0}, {14, 2}}},
 };
 
@@ -243,9 +239,9 @@ void StoreFeatureBits(DeviceSettings& s, int word, const Item4Row& row)
 
 void ReadSettingsItem(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
 {
-    Item4Row v40{{kV40}, Item4Kind::Packed, true, 0, 0, {}, 0, false, {}, {}};
-    const Item4Row* row = FindProductRow(kItem4Rows, productId);
-    if (productId == kV40) {
+    Item4Row v40{{F::V40}, Item4Kind::Packed, true, 0, 0, {}, 0, false, {}, {}};
+    const Item4Row* row = FindFamilyRow(kItem4Rows, productId);
+    if (productId == kV40ProductId) {
         for (const V40FallbackRow& band : kV40Fallbacks) {
             if (band.band.Contains(s.Firmware.Major, s.Firmware.Minor)) {
                 v40.packedFallback = band.words;
@@ -286,38 +282,38 @@ void ReadSettingsItem(int productId, HANDLE* first, HANDLE* second, DeviceSettin
 // Further items, FM block, speed dials
 
 struct FurtherItemRow {
-    ProductIdList<3> Ids;
+    SettingsFamilies Families;
     VersionBand band;
     FollowUp read;
 };
 const FurtherItemRow kFurtherItems[] = {
-    {{0x5520, 0x5526, 0x5720}, kAnyVersion, {0x14, 14, {3}}},
-    {{0x5510}, kAnyVersion, {7, 10, {1984, 0}}},
-    {{0x5510}, From(2, 0), {0x1C, 12, {20, 0}}},
-    {{0x5622, 0x5624}, kAnyVersion, {3, 16, {0, 0}}},
-    {{0x5622, 0x5624}, From(1, 1), {0x14, 14, {3}}},
-    {{0x5623}, From(1, 1), {0x14, 14, {3}}},
+    {{F::Kr5, F::VantorMini}, kAnyVersion, {0x14, 14, {3}}},
+    {{F::Kc5}, kAnyVersion, {7, 10, {1984, 0}}},
+    {{F::Kc5}, From(2, 0), {0x1C, 12, {20, 0}}},
+    {{F::Lvra}, kAnyVersion, {3, 16, {0, 0}}},
+    {{F::Lvra}, From(1, 1), {0x14, 14, {3}}},
+    {{F::Lvr7}, From(1, 1), {0x14, 14, {3}}},
 };
 
 enum class FmRead { Fifteen, Eleven, None };
 struct FmRow {
-    ProductIdList<7> Ids;
+    SettingsFamilies Families;
     FmRead read;
     bool onSecond;
     bool prepare;        // a preparation request goes first
     int fallbackRds;
 };
 const FmRow kFmRows[] = {
-    {{0x4210, 0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, FmRead::Fifteen, true, false, 0},
-    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, FmRead::Eleven, false, true, 1},
-    {{0x5345, 0x5320, 0x5330, 0x5410, 0x6020, 0x6022, 0x6024}, FmRead::None, false, false, 0},
-    {{0x5412, 0x5414, 0x5416}, FmRead::Fifteen, false, true, 0},
+    {{F::V40, F::Vantor}, FmRead::Fifteen, true, false, 0},
+    {{F::Nq1, F::Nq5r}, FmRead::Eleven, false, true, 1},
+    {{F::HidNoSettings, F::Yt1, F::Nq3}, FmRead::None, false, false, 0},
+    {{F::Yt2}, FmRead::Fifteen, false, true, 0},
 };
 const FmRow kOtherModelFm{{}, FmRead::Fifteen, false, false, 0};
 
 void ReadFmBlock(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
 {
-    const FmRow* found = FindProductRow(kFmRows, productId);
+    const FmRow* found = FindFamilyRow(kFmRows, productId);
     const FmRow& row = found ? *found : kOtherModelFm;
     if (row.read == FmRead::None) return;  // the block stays all zero
     if (row.prepare) Ask(first, kHidGroupPrepare, kItemFmBlock);
@@ -332,15 +328,14 @@ void ReadFmBlock(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s
     s.FmMagic = kFmMagicDefault;
     s.FmRds = row.fallbackRds;
     // 0x4210 tunes in the Americas from firmware 1.1 on.
-    if (productId == kV40 && s.CompareFirmwareVersion(1, 1) >= 0) s.FmRegion = 1;
+    if (productId == kV40ProductId && s.CompareFirmwareVersion(1, 1) >= 0) s.FmRegion = 1;
 }
 
-constexpr ProductIdList<12> kSpeedDialPreparers = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020,
-                                                   0x6022, 0x6024, 0x5410, 0x5412, 0x5414, 0x5416};
+constexpr SettingsFamilies kSpeedDialPreparers = {F::Nq1, F::Nq5r, F::Nq3, F::Yt1, F::Yt2};
 
 void ReadSpeedDials(int productId, HANDLE* first, DeviceSettings& s)
 {
-    if (ListHasProduct(kSpeedDialPreparers, productId)) {
+    if (kSpeedDialPreparers.Has(SettingsFamilyOf(productId))) {
         for (uint8_t item : kItemSpeedDials) Ask(first, kHidGroupPrepare, item);
     }
     for (int n = 0; n < kSpeedDialCount; ++n) {
@@ -353,13 +348,13 @@ void ReadSpeedDials(int productId, HANDLE* first, DeviceSettings& s)
 }
 
 struct PreparationRow {
-    ProductIdList<5> Ids;
+    SettingsFamilies Families;
     std::initializer_list<uint8_t> items;
 };
 const PreparationRow kPreparations[] = {
-    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, {4, 0x14}},
-    {{0x5410, 0x5412, 0x5414, 0x5416}, {4, 0x14, 3}},
-    {{0x6020, 0x6022, 0x6024}, {4, 0x12}},
+    {{F::Nq1, F::Nq5r}, {4, 0x14}},
+    {{F::Yt1, F::Yt2}, {4, 0x14, 3}},
+    {{F::Nq3}, {4, 0x12}},
 };
 
 // ---------------------------------------------------------------------------
@@ -381,7 +376,7 @@ void ReadHardwareVersion(HANDLE* first, DeviceSettings& s)
 // Puts item 5 of a 0x4210 unit of the fix-up ranges right on both interfaces.
 void FixV40Variant(const CString& lap, HANDLE* first, HANDLE* second)
 {
-    if (!IsV40Item5FixRange(kV40, lap)) return;
+    if (!IsV40Item5FixRange(kV40ProductId, lap)) return;
     const Reply reply = Ask(first, kHidGroupGet, kItemV40Variant);
     if (!reply.ok || (reply.Word(0) & 0xFF) == kV40FixedVariant) return;
     const uint16_t word = kV40FixedVariant;
@@ -393,12 +388,12 @@ void ReadAddresses(int productId, HANDLE* first, HANDLE* second, DeviceSettings&
 {
     CString lap;
     CString address = ReadAddress(first, &lap);
-    if (productId == kV40 && !address.IsEmpty()) FixV40Variant(lap, first, second);
+    if (productId == kV40ProductId && !address.IsEmpty()) FixV40Variant(lap, first, second);
     s.BluetoothAddress = address;
     if (IsTwoInterfaceFamily(productId)) {
         s.BluetoothAddress += L" _ " + ReadAddress(second);
         ReadHardwareVersion(first, s);
-    } else if (productId == kV60) {
+    } else if (productId == kV60ProductId) {
         HANDLE device = OpenV60SecondInterface();
         s.BluetoothAddress += L" _ " + ReadAddress(&device);
         CloseHidHandle(device);
@@ -413,10 +408,10 @@ void ReadAddresses(int productId, HANDLE* first, HANDLE* second, DeviceSettings&
 
 void ReadVersions(int productId, HANDLE* first, HANDLE* second, DeviceSettings& s)
 {
-    if (ListHasProduct(kCombinedChips, productId)) return;
+    if (ProductTraitsOf(productId).Has(kCombinedChip)) return;
     s.Firmware = ReadVersion(first);
     s.FirstInterface = s.Firmware;
-    if (productId == kV60) {
+    if (productId == kV60ProductId) {
         Ask(first, kInfoOpenSecondInterface);
         Clock::Sleep(kSecondInterfaceDelayMs);
         HANDLE device = OpenV60SecondInterface();
@@ -462,42 +457,41 @@ constexpr SetStep SetFm(int count, int magic, bool apply = false) { return {0x15
 constexpr SetStep SpeedDials(int minimumWords) { return {0, Words::SpeedDials, 0, minimumWords, 0, false}; }
 
 struct WriteBackRow {
-    ProductIdList<23> Ids;
+    SettingsFamilies Families;
     VersionBand band;  // of the saved record's firmware
     bool onSecond;     // requests but the speed dials go to hidHandle2
     std::initializer_list<SetStep> steps;
 };
 
-#define TORVIK_HID_SETTINGS_MODELS                                                                     \
-    0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x5710, \
-        0x5623, 0x5622, 0x5624, 0x5524, 0x5522, 0x3030, 0x3050, 0x3040, 0x6210, 0x5910, 0x5920
+// The headsets whose write-back is the feature word, then the FM block and the speed dials.
+constexpr SettingsFamilies kFeatureWordHeadsets = {F::M7xHelm, F::Kc5,      F::Kr5,   F::VantorMini, F::Ks5,
+                                                   F::Feral,   F::Grittalk, F::Lvr7,  F::Lvra,       F::ThunderKr5,
+                                                   F::Z9,      F::M7xpad,   F::Ostrel};
 
-// Every row whose products and band hold the record runs, in table order.
+// Every row whose families and band hold the record runs, in table order.
 const WriteBackRow kWriteBack[] = {
-    {{0x4210}, Below(1, 1), true, {SetWords(4, 0, 3), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
-    {{0x4210}, Between(1, 1, 1, 2), true, {SetWords(4, 0, 4), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
-    {{0x4210}, From(1, 2), true, {SetWords(4, 0, 10), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
-    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, kAnyVersion, true,
+    {{F::V40}, Below(1, 1), true, {SetWords(4, 0, 3), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{F::V40}, Between(1, 1, 1, 2), true, {SetWords(4, 0, 4), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{F::V40}, From(1, 2), true, {SetWords(4, 0, 10), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
+    {{F::Vantor}, kAnyVersion, true,
      {SetWords(4, 0, 10), SetFm(15, kFmMagicWritten), SpeedDials(0)}},
-    {{0x3110}, kAnyVersion, false, {SetWords(4, 0, 2)}},
-    {{TORVIK_HID_SETTINGS_MODELS}, kAnyVersion, false, {SetFeature(2)}},
-    {{0x5520, 0x5526, 0x5720}, kAnyVersion, false, {SetWords(0x14, 14, 1)}},
-    {{0x5623, 0x5622, 0x5624}, From(1, 1), false, {SetWords(0x14, 14, 1)}},
-    {{0x5622, 0x5624}, kAnyVersion, false, {SetWords(3, 16, 1)}},
-    {{0x5510}, kAnyVersion, false, {SetWords(7, 10, 2)}},
-    {{0x5510}, From(2, 0), false, {SetWords(0x1C, 12, 2)}},
-    {{TORVIK_HID_SETTINGS_MODELS}, kAnyVersion, false, {SetFm(15, kFmMagicWritten), SpeedDials(1)}},
-    {{0x5410, 0x5412, 0x5414, 0x5416}, kAnyVersion, false,
+    {{F::V60}, kAnyVersion, false, {SetWords(4, 0, 2)}},
+    {kFeatureWordHeadsets, kAnyVersion, false, {SetFeature(2)}},
+    {{F::Kr5, F::VantorMini}, kAnyVersion, false, {SetWords(0x14, 14, 1)}},
+    {{F::Lvr7, F::Lvra}, From(1, 1), false, {SetWords(0x14, 14, 1)}},
+    {{F::Lvra}, kAnyVersion, false, {SetWords(3, 16, 1)}},
+    {{F::Kc5}, kAnyVersion, false, {SetWords(7, 10, 2)}},
+    {{F::Kc5}, From(2, 0), false, {SetWords(0x1C, 12, 2)}},
+    {kFeatureWordHeadsets, kAnyVersion, false, {SetFm(15, kFmMagicWritten), SpeedDials(1)}},
+    {{F::Yt1, F::Yt2}, kAnyVersion, false,
      {SetFeature(2, true), SetWords(0x14, 14, 1, true), SetWords(3, 16, 1, true)}},
-    {{0x5412, 0x5414, 0x5416}, kAnyVersion, false, {SetFm(15, kFmMagicDefault, true)}},
-    {{0x5410, 0x5412, 0x5414, 0x5416}, kAnyVersion, false, {SpeedDials(1)}},
-    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, kAnyVersion, false,
+    {{F::Yt2}, kAnyVersion, false, {SetFm(15, kFmMagicDefault, true)}},
+    {{F::Yt1, F::Yt2}, kAnyVersion, false, {SpeedDials(1)}},
+    {{F::Nq1, F::Nq5r}, kAnyVersion, false,
      {{4, Words::FeatureAndWord2, 0, 4, 0, true}, SetWords(0x14, 14, 1, true), SetFm(kFmBlockWordCountEleven, kFmMagicDefault, true),
       SpeedDials(1)}},
-    {{0x6020, 0x6022, 0x6024}, kAnyVersion, false, {SetFeature(4, true), SetWords(0x12, 14, 1, true), SpeedDials(1)}},
+    {{F::Nq3}, kAnyVersion, false, {SetFeature(4, true), SetWords(0x12, 14, 1, true), SpeedDials(1)}},
 };
-
-#undef TORVIK_HID_SETTINGS_MODELS
 
 void RunSetStep(const SetStep& step, HANDLE* device, HANDLE* first, const DeviceSettings& saved)
 {
@@ -539,7 +533,7 @@ void WriteBackOverHid(int productId, HANDLE* hidHandle1, HANDLE* hidHandle2, con
     const int major = saved.Firmware.Major;
     const int minor = saved.Firmware.Minor;
     for (const WriteBackRow& row : kWriteBack) {
-        if (!ListHasProduct(row.Ids, productId) || !row.band.Contains(major, minor)) continue;
+        if (!row.Families.Has(SettingsFamilyOf(productId)) || !row.band.Contains(major, minor)) continue;
         for (const SetStep& step : row.steps) RunSetStep(step, row.onSecond ? hidHandle2 : hidHandle1, hidHandle1, saved);
     }
 }
@@ -562,14 +556,14 @@ void RecognizeOverHid(int productId, HANDLE& hidHandle1, HANDLE& hidHandle2, con
     ReadVersions(productId, first, second, s);
     if (saved) WriteBackOverHid(productId, first, second, *saved);
     ReadAddresses(productId, first, second, s);
-    if (productId == kV40) result.hidVariant = ReadHidItem5OrNone(first);
+    if (productId == kV40ProductId) result.hidVariant = ReadHidItem5OrNone(first);
 
-    if (const PreparationRow* row = FindProductRow(kPreparations, productId)) {
+    if (const PreparationRow* row = FindFamilyRow(kPreparations, productId)) {
         for (uint8_t item : row->items) Ask(first, kHidGroupPrepare, item);
     }
     ReadSettingsItem(productId, first, second, s);
     for (const FurtherItemRow& row : kFurtherItems) {
-        if (ListHasProduct(row.Ids, productId) && row.band.Contains(s.Firmware.Major, s.Firmware.Minor))
+        if (row.Families.Has(SettingsFamilyOf(productId)) && row.band.Contains(s.Firmware.Major, s.Firmware.Minor))
             ReadItemInto(first, row.read.item, s, row.read.first, row.read.fallback);
     }
     ReadFmBlock(productId, first, second, s);

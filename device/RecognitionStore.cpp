@@ -9,16 +9,14 @@
 #include "device/FirmwareVersionKey.h"
 #include "device/HidAddress.h"
 #include "device/HidDevices.h"
-#include "device/ProductIdList.h"
 #include "device/SeamsDrives.h"
 #include "dfu/DFUTransport.h"
 
 namespace {
 
-constexpr int kTwoUnitUpdateMode = 0xD310;
-constexpr int kTransmitGainModel = 0x5210;
-constexpr int kTkv8 = 0x4D10;
-constexpr int kWpr6 = 0x5010;
+using F = SettingsFamily;
+
+constexpr int kTwoUnitUpdateMode = kTwoChipHeadsetProductId | kUpdateModeBit;
 constexpr int kProductIdMask = 0x7FFF;
 
 constexpr int kAddressLength = 8;
@@ -34,7 +32,6 @@ constexpr uint8_t kMaskA[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0x7E, 0x98
 constexpr uint8_t kMaskB[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0x78, 0x18, 0x1E, 0x59, 0x83};
 constexpr uint8_t kMaskWidenA[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0xFE, 0x98, 0xFF, 0x59, 0x83};
 constexpr uint8_t kMaskWidenB[kPsLocalFeaturesLength] = {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83};
-constexpr int kWidenWithOwnMasks = 0x4111;
 
 // ---------------------------------------------------------------------------
 // Constant keys
@@ -45,19 +42,19 @@ struct KeyValue {
     std::initializer_list<uint8_t> bytes;
 };
 
-// Written on units above their family's address threshold.
+// Written on units above their model's address threshold.
 struct LapRangeRow {
-    ProductIdList<5> Ids;
+    std::initializer_list<AddressThreshold> thresholds;
     std::initializer_list<KeyValue> keys;
 };
 
 const LapRangeRow kLapRangeKeys[] = {
-    {{0x4D15, 0x4D45, 0x4D65, 0x5040, 0x5050},
+    {{AddressThreshold::Tkv3Fm},
      {{0x0017, {0x10, 0x00}},
       {0x0021, {0x08, 0x00}},
       {0x0031, {0x00, 0x0B, 0x00, 0x00, 0x00, 0x11, 0x00, 0x00, 0x00, 0x00, 0x00, 0x16, 0x00, 0x00, 0x00,
                 0x11, 0x00, 0x00, 0x00, 0x08, 0x00, 0x27, 0x00, 0x00, 0x00, 0x16, 0x00, 0x00, 0x00, 0x10}}}},
-    {{0x4D05, 0x4D35, 0x4D55, 0x4D85},
+    {{AddressThreshold::Tkv3, AddressThreshold::Tkv3Kx},
      {{0x0017, {0x08, 0x00}},
       {0x0021, {0x08, 0x00}},
       {0x002D, {0x08, 0x00}},
@@ -66,7 +63,7 @@ const LapRangeRow kLapRangeKeys[] = {
       {0x01F6, {0x27, 0x00}},
       {0x0209, {0x01, 0x00}},
       {0x0242, {0x00, 0x00}}}},
-    {{0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50},
+    {{AddressThreshold::Tkv8, AddressThreshold::Tkv8n},
      {{0x0017, {0x10, 0x00}},
       {0x0021, {0x0C, 0x00}},
       {0x002D, {0x10, 0x00}},
@@ -77,7 +74,7 @@ const LapRangeRow kLapRangeKeys[] = {
       {0x01F6, {0x27, 0x00}},
       {0x0209, {0x01, 0x00}},
       {0x0242, {0x00, 0x00}}}},
-    {{0x6110},
+    {{AddressThreshold::Verra},
      {{0x0017, {0x0A, 0x00}},
       {0x0021, {0x0A, 0x00}},
       {0x002D, {0x10, 0x00}},
@@ -88,7 +85,7 @@ const LapRangeRow kLapRangeKeys[] = {
       {0x01F6, {0x27, 0x00}},
       {0x0209, {0x01, 0x00}},
       {0x0242, {0x00, 0x00}}}},
-    {{0x6120},
+    {{AddressThreshold::Pavlo},
      {{0x0017, {0x0A, 0x00}},
       {0x0021, {0x0A, 0x00}},
       {0x002D, {0x0A, 0x00}},
@@ -233,7 +230,7 @@ enum class ReadKind {
 constexpr VersionBand kNever = Below(0, 0);
 
 struct ReadRow {
-    ProductIdList<14> Ids;
+    SettingsFamilies Families;
     VersionBand band;   // of the firmware just read
     ReadKind kind;
     uint16_t bits;      // FeatureWord: bits of key 0x028E decoded into switches
@@ -241,12 +238,12 @@ struct ReadRow {
     int edrBand;        // EDR by band n (0: the fallback's own EDR bit)
     VersionBand speedDials;
     bool fmBlock;
-    bool lowAddressFix;  // key 0x0031 of units at or below the threshold
+    bool lowAddressFix;  // key 0x0031 of units at or below the threshold (models with kLowAddressKeys)
 };
 
-#define TORVIK_TKV8_FAMILIES 0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070, \
-                             0x5030, 0x5080, 0x5040, 0x5050
-#define TORVIK_TKV3_FAMILIES 0x4D05, 0x4D35, 0x4D55, 0x4D15, 0x4D45, 0x4D65
+// The TKV8 and WPR6 models, and the TKV3 models.
+constexpr SettingsFamilies kTkv8Families = {F::Tkv8, F::Tkv8n, F::Wpr6t, F::Wpr6kFm};
+constexpr SettingsFamilies kTkv3Families = {F::Tkv3, F::Tkv3Fm};
 
 // Feature-word bits: 0 HandsfreeVOX, 1 IntercomVOX, 2 EDR, 3 VoicePrompt,
 // 4 PLC, 5 BitpoolRate, 6 MicrophoneBoost, 8 Sidetone, 9 Calmweave,
@@ -259,37 +256,36 @@ constexpr uint16_t kCalmweave = 0x0200;
 constexpr uint16_t kFallbackWithMic = 0x0071;
 constexpr uint16_t kFallbackNoMic = 0x0031;
 
-// Every row whose products and band hold the device runs, in table order.
+// Every row whose families and band hold the device runs, in table order.
 const ReadRow kReadRows[] = {
-    {{TORVIK_TKV8_FAMILIES}, Below(4, 0), ReadKind::VoxKeys, 0, 0, 0, kNever, false, false},
-    {{TORVIK_TKV8_FAMILIES}, Between(4, 0, 5, 0), ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 4, From(4, 3),
-     false, false},
-    {{TORVIK_TKV8_FAMILIES}, From(5, 0), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4,
-     kAnyVersion, false, false},
-    {{0x5040, 0x5050}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, true, false},
-    {{0x4D75, 0x5011}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion,
-     false, false},
-    {{0x4040}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 0, kNever,
-     false, false},
-    {{0x2020}, Below(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion, false,
+    {kTkv8Families, Below(4, 0), ReadKind::VoxKeys, 0, 0, 0, kNever, false, false},
+    {kTkv8Families, Between(4, 0, 5, 0), ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 4, From(4, 3), false,
      false},
-    {{0x2020}, From(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 4, kAnyVersion,
-     false, false},
-    {{0x6110, 0x6111, 0x6120, 0x6121}, kAnyVersion, ReadKind::FeatureWord, 0x007C | kSidetone | kCalmweave, 0x0070, 0,
-     kAnyVersion, false, false},
-    {{0x4110, 0x4111}, kAnyVersion, ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 0, kAnyVersion, false, false},
-    {{0x4120}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave | 0x0400, kFallbackWithMic, 0,
-     kAnyVersion, false, false},
-    {{TORVIK_TKV3_FAMILIES}, Below(2, 0), ReadKind::FeatureWord, kBits0To5, kFallbackNoMic, 1, From(1, 3), false,
+    {kTkv8Families, From(5, 0), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion, false,
      false},
-    {{TORVIK_TKV3_FAMILIES}, From(2, 0), ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, From(1, 3),
-     false, false},
-    {{0x4D35, 0x4D55}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, false, true},
-    {{0x4D15, 0x4D45, 0x4D65}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, true, false},
-    {{0x4D85}, kAnyVersion, ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, kAnyVersion, true, false},
-    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, kAnyVersion, ReadKind::FeatureWord,
-     kBits0To5, 0x0035, 0, kNever, false, false},
-    {{kTransmitGainModel}, kAnyVersion, ReadKind::TransmitGain, 0, 0, 0, kNever, false, false},
+    {{F::Wpr6kFm}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, true, false},
+    {{F::Polylink}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion, false,
+     false},
+    {{F::Frostline}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 0,
+     kNever, false, false},
+    {{F::QLinq}, Below(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone, kFallbackWithMic, 4, kAnyVersion, false,
+     false},
+    {{F::QLinq}, From(1, 1), ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave, kFallbackWithMic, 4,
+     kAnyVersion, false, false},
+    {{F::Verra}, kAnyVersion, ReadKind::FeatureWord, 0x007C | kSidetone | kCalmweave, 0x0070, 0, kAnyVersion, false,
+     false},
+    {{F::Widen}, kAnyVersion, ReadKind::FeatureWord, kBits0To6, kFallbackWithMic, 0, kAnyVersion, false, false},
+    {{F::Bqr6}, kAnyVersion, ReadKind::FeatureWord, kBits0To6 | kSidetone | kCalmweave | 0x0400, kFallbackWithMic, 0,
+     kAnyVersion, false, false},
+    {kTkv3Families, Below(2, 0), ReadKind::FeatureWord, kBits0To5, kFallbackNoMic, 1, From(1, 3), false, false},
+    {kTkv3Families, From(2, 0), ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, From(1, 3), false,
+     false},
+    {{F::Tkv3}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, false, true},
+    {{F::Tkv3Fm}, kAnyVersion, ReadKind::None, 0, 0, 0, kNever, true, false},
+    {{F::Tkv3Kx}, kAnyVersion, ReadKind::FeatureWord, kBits0To5 | kSidetone, kFallbackNoMic, 1, kAnyVersion, true,
+     false},
+    {{F::Tkv2}, kAnyVersion, ReadKind::FeatureWord, kBits0To5, 0x0035, 0, kNever, false, false},
+    {{F::Gzr6}, kAnyVersion, ReadKind::TransmitGain, 0, 0, 0, kNever, false, false},
 };
 
 // EDR by band n: on from n.2 up to below n.3, off elsewhere.
@@ -385,8 +381,9 @@ void ReadSettings(Chip& chip, int productId, int targetProductId, DeviceSettings
 {
     const int major = s.Firmware.Major;
     const int minor = s.Firmware.Minor;
+    const SettingsFamily family = SettingsFamilyOf(productId);
     for (const ReadRow& row : kReadRows) {
-        if (!ListHasProduct(row.Ids, productId) || !row.band.Contains(major, minor)) continue;
+        if (!row.Families.Has(family) || !row.band.Contains(major, minor)) continue;
         switch (row.kind) {
         case ReadKind::VoxKeys: ReadVoxKeys(chip, productId, s); break;
         case ReadKind::FeatureWord: {
@@ -405,7 +402,7 @@ void ReadSettings(Chip& chip, int productId, int targetProductId, DeviceSettings
         case ReadKind::TransmitGain: ReadTransmitGain(chip, s); break;
         case ReadKind::None: break;
         }
-        if (row.lowAddressFix) FixLowAddress(chip, targetProductId);
+        if (row.lowAddressFix && ProductTraitsOf(productId).Has(kLowAddressKeys)) FixLowAddress(chip, targetProductId);
         if (row.speedDials.Contains(major, minor)) ReadSpeedDials(chip, s);
         if (row.fmBlock) ReadFmBlock(chip, s);
     }
@@ -427,31 +424,27 @@ enum class StoreValue {
 };
 
 struct WriteRow {
-    ProductIdList<14> Ids;
+    SettingsFamilies Families;
     VersionBand band;  // of the saved record's firmware
     std::initializer_list<StoreValue> values;
 };
 
 const WriteRow kWriteBack[] = {
-    {{TORVIK_TKV8_FAMILIES}, Below(4, 0), {StoreValue::VoxIntercom, StoreValue::VoxPhone, StoreValue::MaskByEdr}},
-    {{TORVIK_TKV8_FAMILIES}, From(4, 0), {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
-    {{TORVIK_TKV8_FAMILIES}, From(4, 3), {StoreValue::SpeedDials}},
-    {{0x5040, 0x5050}, kAnyVersion, {StoreValue::FmBlock}},
-    {{0x4D75, 0x5011, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4110, 0x4120, 0x4111}, kAnyVersion,
+    {kTkv8Families, Below(4, 0), {StoreValue::VoxIntercom, StoreValue::VoxPhone, StoreValue::MaskByEdr}},
+    {kTkv8Families, From(4, 0), {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
+    {kTkv8Families, From(4, 3), {StoreValue::SpeedDials}},
+    {{F::Wpr6kFm}, kAnyVersion, {StoreValue::FmBlock}},
+    {{F::Polylink, F::QLinq, F::Verra, F::Widen, F::Bqr6}, kAnyVersion,
      {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord, StoreValue::SpeedDials}},
-    {{0x4040}, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
-    {{TORVIK_TKV3_FAMILIES}, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
-    {{TORVIK_TKV3_FAMILIES}, From(1, 4), {StoreValue::SpeedDials}},
-    {{0x4D15, 0x4D45, 0x4D65}, kAnyVersion, {StoreValue::FmBlock}},
-    {{0x4D85}, kAnyVersion,
+    {{F::Frostline}, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
+    {kTkv3Families, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
+    {kTkv3Families, From(1, 4), {StoreValue::SpeedDials}},
+    {{F::Tkv3Fm}, kAnyVersion, {StoreValue::FmBlock}},
+    {{F::Tkv3Kx}, kAnyVersion,
      {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord, StoreValue::SpeedDials, StoreValue::FmBlock}},
-    {{0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010}, kAnyVersion,
-     {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
-    {{kTransmitGainModel}, kAnyVersion, {StoreValue::TransmitGain, StoreValue::ChannelTimeout}},
+    {{F::Tkv2}, kAnyVersion, {StoreValue::FeatureWord, StoreValue::MaskByFeatureWord}},
+    {{F::Gzr6}, kAnyVersion, {StoreValue::TransmitGain, StoreValue::ChannelTimeout}},
 };
-
-#undef TORVIK_TKV8_FAMILIES
-#undef TORVIK_TKV3_FAMILIES
 
 void WriteValue(Chip& chip, int productId, StoreValue value, const DeviceSettings& saved)
 {
@@ -506,9 +499,12 @@ void WriteUsbIdentity(Chip& chip, int productId)
 
 void WriteLapRangeKeys(Chip& chip, int productId)
 {
-    const LapRangeRow* row = FindProductRow(kLapRangeKeys, productId);
-    if (!row) return;
-    for (const KeyValue& key : row->keys) chip.Write(key.key, key.bytes.begin(), static_cast<int>(key.bytes.size()));
+    const AddressThreshold threshold = ProductTraitsOf(productId).addressThreshold;
+    for (const LapRangeRow& row : kLapRangeKeys) {
+        if (std::find(row.thresholds.begin(), row.thresholds.end(), threshold) == row.thresholds.end()) continue;
+        for (const KeyValue& key : row.keys) chip.Write(key.key, key.bytes.begin(), static_cast<int>(key.bytes.size()));
+        return;
+    }
 }
 
 // One device of the library's list and the road through it.
@@ -542,7 +538,7 @@ private:
         int productId = 0;
         const bool productIdKeyRead = chip.ReadWord(PsKeyProductId, productId);
         if (!productIdKeyRead) {
-            productId = kTkv8;
+            productId = kTkv8ProductId;
             m_kept.productIdRead = false;
         }
         if (Target() == kGenericChipProductId || Target() == kUnconnectedChipProductId) Target() = productId;
@@ -559,10 +555,10 @@ private:
         if (ReadName(chip, m_kept.name)) {
             if (!productIdKeyRead) {
                 if (m_kept.name.find("TKV8") != std::string::npos) {
-                    productId = kTkv8;
+                    productId = kTkv8ProductId;
                     m_kept.productIdRead = true;
                 } else if (m_kept.name.find("WPR6") != std::string::npos) {
-                    productId = kWpr6;
+                    productId = kWpr6ProductId;
                     m_kept.productIdRead = true;
                 }
             }
@@ -632,9 +628,9 @@ private:
             m_productId = Target();
             m_usbStatus = Target();
         } else {
-            static constexpr ProductIdList<11> kOwnIdInUpdateMode = {0xCD35, 0xCD55, 0xCD45, 0xCD65, 0xD050, 0xCD30,
-                                                                     0xCD40, 0xD060, 0xD061, 0xD070, 0xD080};
-            m_productId = ListHasProduct(kOwnIdInUpdateMode, s) ? (s & kProductIdMask) : Target();
+            const bool ownId =
+                (s & ~kProductIdMask) == kUpdateModeBit && ProductTraitsOf(s & kProductIdMask).Has(kOwnIdInUpdateMode);
+            m_productId = ownId ? (s & kProductIdMask) : Target();
             m_usbStatus = s;
         }
         m_result.outcome = RecognitionOutcome::UpdateMode;
@@ -678,7 +674,7 @@ private:
 
 const uint8_t* EdrFeatureMask(int productId, bool edrOn)
 {
-    if (productId == kWidenWithOwnMasks) return edrOn ? kMaskWidenB : kMaskWidenA;
+    if (ProductTraitsOf(productId).Has(kOwnEdrMasks)) return edrOn ? kMaskWidenB : kMaskWidenA;
     return edrOn ? kMaskB : kMaskA;
 }
 
@@ -687,8 +683,9 @@ void WriteBackOverStore(int productId, DFUTransportCOM& transport, const DeviceS
     // Another model's settings are never written to a headset.
     if (saved.ProductId != productId) return;
     Chip chip(transport);
+    const SettingsFamily family = SettingsFamilyOf(productId);
     for (const WriteRow& row : kWriteBack) {
-        if (!ListHasProduct(row.Ids, productId) || !row.band.Contains(saved.Firmware.Major, saved.Firmware.Minor))
+        if (!row.Families.Has(family) || !row.band.Contains(saved.Firmware.Major, saved.Firmware.Minor))
             continue;
         for (StoreValue value : row.values) WriteValue(chip, productId, value, saved);
     }

@@ -11,7 +11,6 @@
 #include "device/HidDevices.h"
 #include "device/HidDiscovery.h"
 #include "device/ProductCatalogue.h"
-#include "device/ProductIdList.h"
 #include "framework/Clock.h"
 #include "firmware/FirmwarePackage.h"
 #include "firmware/UpdateMessages.h"
@@ -33,37 +32,9 @@ constexpr uint16_t kKeyUsbUpdateProductId = 0x02CB; // 2 bytes
 constexpr uint8_t kEdrOnFeatureMask[8] = {0xFF, 0xFE, 0x8F, 0x7E, 0x98, 0xFF, 0x59, 0x83};
 constexpr int kUsbProductNameBytes = 32;
 
-constexpr int kUnreadProductId = 0x4D10;
-constexpr int kWpr6ProductId = 0x5060;
-constexpr int kWpr6VariantProductId = 0x5011;
-
 // What a headset's identity check reads of a firmware file.
 constexpr size_t kCheckedFileBytes = 1648;
 constexpr size_t kIdentityOffset = 16;
-
-// The targets whose headsets are prepared for their new firmware.
-constexpr ProductIdList<40> kPreparedTargets = {
-    0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x4040, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4D05, 0x4D35, 0x4D55,
-    0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010, 0x5010,
-    0x5060, 0x5061, 0x5011, 0x5020, 0x5070, 0x5030, 0x5080, 0x4D75, 0x5040, 0x5050, 0x4110, 0x4120,
-};
-// Of those, the ones whose VOX switches are cleared, and their version key too
-// when the recorded firmware is 3.2.
-constexpr ProductIdList<8> kVoxSwitchTargets = {0x4D10, 0x4D30, 0x4D40, 0x5010, 0x5060, 0x5061, 0x5020, 0x5070};
-
-// The model whose firmware a product also takes.
-struct SiblingRow {
-    ProductIdList<2> Ids;
-    int Sibling;
-};
-const SiblingRow kSiblings[] = {
-    {{0x5010, 0x5060}, 0x5061}, {{0x5020}, 0x5070}, {{0x5030}, 0x5080}, {{0x5050}, 0x5040},
-    {{0x4D45, 0x4D65}, 0x4D15}, {{0x4D05, 0x4D55}, 0x4D35}, {{0x4D10, 0x4D40}, 0x4D30}, {{0x4D50}, 0x4D20},
-};
-// Products whose own tag carries the target product id.
-constexpr ProductIdList<3> kTagOfTarget = {0x4D45, 0x4D65, 0x5050};
-// Products that also take files tagged 0x5060.
-constexpr ProductIdList<2> kTakesWpr6Files = {0x5010, 0x5060};
 
 // When the server's version is offered, by the target and the recorded
 // secondary type; the first matching row decides (0 matches any target, -1 any
@@ -81,9 +52,9 @@ struct OfferRow {
 };
 constexpr int kAny = -1;
 const OfferRow kOfferRows[] = {
-    {0x3110, 1, OfferRule::SameOrNewer},
-    {0x3110, 2, OfferRule::NewerOrLaterSecondary},
-    {0x3110, kAny, OfferRule::NewerOrAnySecondary},
+    {kV60ProductId, 1, OfferRule::SameOrNewer},
+    {kV60ProductId, 2, OfferRule::NewerOrLaterSecondary},
+    {kV60ProductId, kAny, OfferRule::NewerOrAnySecondary},
     {0, 1, OfferRule::SameOrNewer},
     {0, kAny, OfferRule::NewerOrLaterSecondary},
 };
@@ -123,7 +94,7 @@ ChipIdentity ReadChipIdentity(DFUTransportCOM& transport)
 {
     ChipIdentity identity;
     uint8_t word[2] = {};
-    identity.productId = ReadKey(transport, kKeyProductId, word, 2) ? word[0] | (word[1] << 8) : kUnreadProductId;
+    identity.productId = ReadKey(transport, kKeyProductId, word, 2) ? word[0] | (word[1] << 8) : kTkv8ProductId;
     identity.firmware = ReadFirmwareVersion(identity.productId, [&](uint16_t key, uint8_t* buffer, int length) {
         return ReadKey(transport, key, buffer, length);
     });
@@ -176,20 +147,20 @@ bool ReadFileIdentity(const CString& path, std::string& identity, bool& blankSta
 // every key was written.
 bool TakeVariantFile(int targetProductId, const std::string& identity)
 {
-    if (identity != IdentityTag(kWpr6VariantProductId, kWpr6VariantProductId)) return false;
+    if (identity != IdentityTag(kTmWpr6BatchProductId, kTmWpr6BatchProductId)) return false;
     DfuLibrarySession library;
     DFUTransportCOM transport;
     CString lap;
     if (!library.ReadFirstAddress(transport, lap) || !IsTmWpr6Address(targetProductId, lap)) return false;
     uint8_t name[kUsbProductNameBytes] = {};
-    const CString display = GetModelName(kWpr6VariantProductId, 0);
+    const CString display = GetModelName(kTmWpr6BatchProductId, 0);
     for (int i = 0; i < display.GetLength() && 2 * i + 1 < kUsbProductNameBytes; ++i) {
         name[2 * i] = static_cast<uint8_t>(display[i]);
         name[2 * i + 1] = static_cast<uint8_t>(display[i] >> 8);
     }
-    bool written = WriteWordKey(transport, kKeyProductId, kWpr6VariantProductId);
-    written = WriteWordKey(transport, kKeyUsbProductId, kWpr6VariantProductId) && written;
-    written = WriteWordKey(transport, kKeyUsbUpdateProductId, kWpr6VariantProductId | kUpdateModeBit) && written;
+    bool written = WriteWordKey(transport, kKeyProductId, kTmWpr6BatchProductId);
+    written = WriteWordKey(transport, kKeyUsbProductId, kTmWpr6BatchProductId) && written;
+    written = WriteWordKey(transport, kKeyUsbUpdateProductId, kTmWpr6BatchProductId | kUpdateModeBit) && written;
     return WriteKey(transport, kKeyUsbProductName, name, kUsbProductNameBytes) && written;
 }
 
@@ -269,8 +240,9 @@ DfuRoadResult CheckDfuIdentity(const DeviceSettings& recorded)
 
 int WriteDfuPreparation(int targetProductId, const DeviceSettings& recorded)
 {
-    if (!ListHasProduct(kPreparedTargets, targetProductId)) return 0;
-    const bool clearVox = ListHasProduct(kVoxSwitchTargets, targetProductId);
+    const ProductTraits& target = ProductTraitsOf(targetProductId);
+    if (!target.Has(kPreparedForUpdate)) return 0;
+    const bool clearVox = target.Has(kClearsVoxForUpdate);
     const bool clearVersion = clearVox && recorded.Firmware.Major == 3 && recorded.Firmware.Minor == 2;
     const uint8_t zeros[kFirmwareVersionKeyLength] = {};
     int refused = 0;
@@ -328,15 +300,15 @@ bool IsImageForDevice(const AppState& app, const UpdateStatus& status)
 {
     const int productId = app.deviceSettings.ProductId;
     const std::string tag =
-        IdentityTag(productId, ListHasProduct(kTagOfTarget, productId) ? app.targetProductId : productId);
+        IdentityTag(productId, ProductTraitsOf(productId).Has(kTagCarriesTarget) ? app.targetProductId : productId);
     std::string identity;
     bool blankStart = false;
     if (!ReadFileIdentity(status.PackagePath, identity, blankStart)) return false;
     if (identity == tag || (blankStart && tag.rfind("TKV8", 0) == 0)) return true;
-    if (app.targetProductId == kWpr6ProductId && TakeVariantFile(app.targetProductId, identity)) return true;
-    const SiblingRow* sibling = FindProductRow(kSiblings, productId);
-    if (sibling && identity == IdentityTag(productId, sibling->Sibling)) return true;
-    return ListHasProduct(kTakesWpr6Files, productId) && identity == IdentityTag(productId, kWpr6ProductId);
+    if (app.targetProductId == kTmWpr6ProductId && TakeVariantFile(app.targetProductId, identity)) return true;
+    const ProductTraits& product = ProductTraitsOf(productId);
+    if (product.takesFirmwareOf && identity == IdentityTag(productId, product.takesFirmwareOf)) return true;
+    return product.Has(kTakesTmWpr6Files) && identity == IdentityTag(productId, kTmWpr6ProductId);
 }
 
 bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
@@ -346,7 +318,7 @@ bool IsNewerFirmwareOffered(const AppState& app, const UpdateStatus& status)
     if (target == kActionCameraProductId)
         return recorded.CompareFirmwareVersionEx(status.OfferedMajor, status.OfferedMinor, status.OfferedSecondaryType,
                                                  status.OfferedSecondaryVersion) < 0;
-    if (target == kWpr6ProductId) {
+    if (target == kTmWpr6ProductId) {
         // The 0x5011 batch is offered every version; a headset the library
         // cannot reach, none.
         DfuLibrarySession library;

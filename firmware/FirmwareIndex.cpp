@@ -10,8 +10,6 @@
 namespace {
 
 constexpr int kMaxFields = 4;
-constexpr int kTmWpr6Product = 0x5060;
-constexpr int kTmWpr6BatchProduct = 0x5011;
 
 // One index line cut into its fields, each trimmed. A line without usable
 // fields has a count of 1.
@@ -222,12 +220,12 @@ CString LatestVersionLine(const UpdateStatus& status, int productId, LanguageInd
 
 CString IndexModelName(int targetProductId)
 {
-    if (targetProductId != kTmWpr6Product) return GetModelName(targetProductId, 1);
+    if (targetProductId != kTmWpr6ProductId) return GetModelName(targetProductId, 1);
     DfuLibrarySession library;
     DFUTransportCOM transport;
     CString lap;
     if (!library.ReadFirstAddress(transport, lap)) return CString();
-    return GetModelName(IsTmWpr6Address(targetProductId, lap) ? kTmWpr6BatchProduct : kTmWpr6Product, 1);
+    return GetModelName(IsTmWpr6Address(targetProductId, lap) ? kTmWpr6BatchProductId : kTmWpr6ProductId, 1);
 }
 
 FirmwareIndexResult FetchFirmwareIndex(const FirmwareIndexQuery& query)

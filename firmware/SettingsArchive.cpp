@@ -78,17 +78,6 @@ const ArchiveKey kArchiveKeys[] = {
 #undef KEY_INTEGER
 #undef KEY_FAMILY
 
-// Archived versions too old to be restored.
-struct RestoreFloor {
-    int productId;
-    int major;
-    int minor;
-};
-constexpr RestoreFloor kRestoreFloors[] = {
-    {0x4D35, 1, 2}, {0x4D30, 4, 2}, {0x4D40, 4, 2}, {0x5060, 4, 2},
-    {0x5061, 4, 2}, {0x5070, 4, 2}, {0x5080, 4, 2},
-};
-
 // Positions of month, day, year, hour, minute and second in "%m/%d/%Y %H:%M:%S".
 struct DateField {
     int first;
@@ -255,13 +244,11 @@ void ApplySettingsArchiveText(const CString& text, DeviceSettings& settings)
 
 int IsRestorableArchive(const DeviceSettings& settings)
 {
-    for (const RestoreFloor& floor : kRestoreFloors) {
-        if (settings.ProductId == floor.productId &&
-            CompareVersion(settings.Firmware.Major, settings.Firmware.Minor, floor.major, floor.minor) < 0) {
-            return 0;
-        }
-    }
-    return 1;
+    // Archived versions too old to be restored.
+    const int floor = ProductTraitsOf(settings.ProductId).restorableFrom;
+    const bool tooOld =
+        floor != 0 && CompareVersion(settings.Firmware.Major, settings.Firmware.Minor, floor / 10, floor % 10) < 0;
+    return tooOld ? 0 : 1;
 }
 
 int WriteSettingsArchive(DeviceSettings& settings, int targetProductId, const CString& folder)

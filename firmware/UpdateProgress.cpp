@@ -1,36 +1,29 @@
 #include "firmware/UpdateProgress.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "device/ProductCatalogue.h"
-#include "device/ProductIdList.h"
 #include "firmware/UpdateStatus.h"
 
 namespace {
 
-struct BudgetRow {
-    ProductIdList<25> Ids;
-    TickBudget budget;
+// The budget of each UpdateBudget, in its order.
+constexpr TickBudget kBudgets[] = {
+    {},              // Default
+    {20, 360, 20},   // Tkv3
+    {15, 80, 15},    // Gzr6
+    {20, 90, 20},    // Gzm6
+    {15, 273, 20},   // Camera
+    {5, 245, 40},    // V40
+    {5, 400, 65},    // V60
+    {5, 210, 10},    // M7xHelm
+    {5, 300, 10},    // Kc5
+    {5, 180, 10},    // Kr5
+    {5, 250, 10},    // Nq1
+    {5, 400, 10},    // Nq3
 };
-
-// Products not listed have the default budget of TickBudget.
-const BudgetRow kBudgets[] = {
-    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65, 0x4D85, 0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210,
-      0x4030, 0x4010},
-     {20, 360, 20}},
-    {{0x5210}, {15, 80, 15}},
-    {{0x5310}, {20, 90, 20}},
-    {{0x3010, 0x3020}, {15, 273, 20}},
-    {{0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510}, {5, 245, 40}},
-    {{0x3110}, {5, 400, 65}},
-    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621}, {5, 210, 10}},
-    {{0x5510}, {5, 300, 10}},
-    {{0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x5710, 0x5622, 0x5623, 0x5624, 0x5522, 0x5524, 0x3030, 0x3040, 0x3050,
-      0x6210, 0x5320, 0x5330, 0x5910, 0x5920},
-     {5, 180, 10}},
-    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x5410, 0x5412, 0x5414, 0x5416}, {5, 250, 10}},
-    {{0x6020, 0x6022, 0x6024}, {5, 400, 10}},
-};
+static_assert(std::size(kBudgets) == kUpdateBudgetCount);
 
 // Caps of the percentage per state and road.
 constexpr int kStartedPercent = 1;
@@ -129,8 +122,7 @@ void RestartTick(const ProgressFacts& f, const TickBudget& b, ProgressStep& step
 
 TickBudget TickBudgetOf(int targetProductId)
 {
-    const BudgetRow* row = FindProductRow(kBudgets, targetProductId);
-    return row ? row->budget : TickBudget{};
+    return kBudgets[static_cast<std::size_t>(ProductTraitsOf(targetProductId).updateBudget)];
 }
 
 ProgressRoad ProgressRoadOf(int targetProductId)

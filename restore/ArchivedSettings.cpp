@@ -11,6 +11,7 @@
 
 namespace {
 
+using F = SettingsFamily;
 using K = RowKindId;
 using V = ArchivedValueRendering;
 using D = DeviceSettings;
@@ -444,7 +445,7 @@ enum SectionMask : unsigned {
 };
 
 struct PairGroup {
-    std::span<const uint16_t> products;
+    SettingsFamilies Families;
     unsigned sections;
     std::span<const ArchivedBand> bands;
 };
@@ -492,19 +493,6 @@ constexpr ArchivedBand kPairs4D85Bands[] = {Rest(kPairsVpEdrHqSt)};
 constexpr ArchivedBand kPairs4020Bands[] = {Rest(kPairsVpEdrHq)};
 constexpr ArchivedBand kPairs5210Bands[] = {Rest(kPairs5210)};
 
-constexpr uint16_t kPairs4D10Products[] = {0x4D10, 0x4D30, 0x4D40};
-constexpr uint16_t kPairs4D20Products[] = {0x4D20, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5030, 0x5080, 0x5040, 0x5050};
-constexpr uint16_t kPairs4D75Products[] = {0x4D75, 0x5011};
-constexpr uint16_t kPairs5020Products[] = {0x5020, 0x5070};
-constexpr uint16_t kPairs4040Products[] = {0x4040};
-constexpr uint16_t kPairs2020Products[] = {0x2020};
-constexpr uint16_t kPairs6110Products[] = {0x6110, 0x6111, 0x6120, 0x6121};
-constexpr uint16_t kPairs4110Products[] = {0x4110, 0x4111};
-constexpr uint16_t kPairs4120Products[] = {0x4120};
-constexpr uint16_t kPairs4D05Products[] = {0x4D05, 0x4D35, 0x4D55, 0x4D15, 0x4D45, 0x4D65};
-constexpr uint16_t kPairs4D85Products[] = {0x4D85};
-constexpr uint16_t kPairs4020Products[] = {0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010};
-constexpr uint16_t kPairs5210Products[] = {0x5210};
 
 constexpr unsigned kAllSections = kBasicMask | kSpeedDialMask | kFmRadioMask;
 constexpr unsigned kBasicAndDial = kBasicMask | kSpeedDialMask;
@@ -512,31 +500,20 @@ constexpr unsigned kBasicAndDial = kBasicMask | kSpeedDialMask;
 // The products with a list write their speed dial and FM radio texts here
 // (the FM radio texts only when their family has them).
 constexpr PairGroup kPairGroups[] = {
-    {kPairs4D10Products, kAllSections, kPairs4D10Bands},
-    {kPairs4D20Products, kAllSections, kPairs4D20Bands},
-    {kPairs4D75Products, kBasicAndDial, kPairs4D75Bands},
-    {kPairs5020Products, kBasicAndDial, kPairs5020Bands},
-    {kPairs4040Products, kBasicMask, kPairs4040Bands},
-    {kPairs2020Products, kBasicAndDial, kPairs2020Bands},
-    {kPairs6110Products, kBasicAndDial, kPairs6110Bands},
-    {kPairs4110Products, kBasicAndDial, kPairs4110Bands},
-    {kPairs4120Products, kBasicAndDial, kPairs4120Bands},
-    {kPairs4D05Products, kAllSections, kPairs4D05Bands},
-    {kPairs4D85Products, kAllSections, kPairs4D85Bands},
-    {kPairs4020Products, kEveryKindAlike, kPairs4020Bands},
-    {kPairs5210Products, kEveryKindAlike, kPairs5210Bands},
+    {{F::Tkv8}, kAllSections, kPairs4D10Bands},
+    {{F::Tkv8n, F::Wpr6kFm}, kAllSections, kPairs4D20Bands},
+    {{F::Polylink}, kBasicAndDial, kPairs4D75Bands},
+    {{F::Wpr6t}, kBasicAndDial, kPairs5020Bands},
+    {{F::Frostline}, kBasicMask, kPairs4040Bands},
+    {{F::QLinq}, kBasicAndDial, kPairs2020Bands},
+    {{F::Verra}, kBasicAndDial, kPairs6110Bands},
+    {{F::Widen}, kBasicAndDial, kPairs4110Bands},
+    {{F::Bqr6}, kBasicAndDial, kPairs4120Bands},
+    {{F::Tkv3, F::Tkv3Fm}, kAllSections, kPairs4D05Bands},
+    {{F::Tkv3Kx}, kAllSections, kPairs4D85Bands},
+    {{F::Tkv2}, kEveryKindAlike, kPairs4020Bands},
+    {{F::Gzr6}, kEveryKindAlike, kPairs5210Bands},
 };
-
-template <typename T>
-const T* FindByProduct(std::span<const T> table, int productId)
-{
-    for (const T& entry : table) {
-        for (uint16_t id : entry.products) {
-            if (id == productId) return &entry;
-        }
-    }
-    return nullptr;
-}
 
 constexpr unsigned PairBit(int pair) { return 1u << pair; }
 
@@ -602,7 +579,7 @@ CString VersionText(int productId, const VersionGroup& v)
 {
     if (productId == kActionCameraProductId)
         return CString::Formatted(L"v%d.%d.%d.%d", v.SecondaryType, v.SecondaryVersion, v.Major, v.Minor);
-    if (productId == 0x5345 || productId == 0x5346)
+    if (ProductTraitsOf(productId).Has(kCombinedChip))
         return CString::Formatted(L"v%d.%d.%d", v.Major, v.Minor, v.SecondaryVersion);
     return CString::Formatted(L"v%d.%d", v.Major, v.Minor);
 }
@@ -733,7 +710,7 @@ ArchivedLabels BuildArchivedLabels(int productId, const DeviceSettings& archived
         out.date.Trim();
     }
 
-    if (const PairGroup* group = FindByProduct<PairGroup>(kPairGroups, productId)) {
+    if (const PairGroup* group = FindFamilyRow(kPairGroups, productId)) {
         const auto handles = [&](unsigned mask) { return (group->sections & mask) != 0; };
         if (handles(kEveryKindAlike) || (sectionKind == kSectionBasic && handles(kBasicMask)))
             FillPairs(out, ArchivedBandRows(group->bands, archived), archived, language);

@@ -2,10 +2,12 @@
 
 #include <array>
 
-#include "device/ProductIdList.h"
+#include "device/ProductCatalogue.h"
 #include "device/Recognition.h"
 
 namespace {
+
+using F = SettingsFamily;
 
 // ---------------------------------------------------------------------------
 // HID requests
@@ -42,26 +44,25 @@ constexpr HidStep kSteps6020[] = {{4, {kFeatureWord, kZero, kZero, kZero}, 4}, {
 constexpr HidStep kSteps6010[] = {{4, {kFeatureWord, kZero, 2, kZero}, 4}, {0x14, {14}, 1, kAnyVersion, true}};
 
 struct HidBodyRow {
-    ProductIdList<16> Ids;
+    SettingsFamilies Families;
     int interfaceNumber;
     std::span<const HidStep> steps;
 };
 
 const HidBodyRow kHidBodies[] = {
-    {{0x4210}, 2, kSteps4210},
-    {{0x4310, 0x4330, 0x4510, 0x4410, 0x4430}, 2, kStepsTenWords},
-    {{0x3110}, 1, kSteps3110},
-    {{0x5520, 0x5526, 0x5720}, 1, kStepsFeatureVox},
-    {{0x5510}, 1, kSteps5510},
-    {{0x5622, 0x5624}, 1, kSteps5622},
-    {{0x5623}, 1, kSteps5623},
-    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5530, 0x5550, 0x5710, 0x5524, 0x5522, 0x3030, 0x3050, 0x3040, 0x6210,
-      0x5910, 0x5920},
+    {{F::V40}, 2, kSteps4210},
+    {{F::Vantor}, 2, kStepsTenWords},
+    {{F::V60}, 1, kSteps3110},
+    {{F::Kr5, F::VantorMini}, 1, kStepsFeatureVox},
+    {{F::Kc5}, 1, kSteps5510},
+    {{F::Lvra}, 1, kSteps5622},
+    {{F::Lvr7}, 1, kSteps5623},
+    {{F::M7xHelm, F::Ks5, F::Feral, F::Grittalk, F::ThunderKr5, F::Z9, F::M7xpad, F::Ostrel},
      1,
      kStepsFeature},
-    {{0x5410, 0x5412, 0x5414, 0x5416}, 1, kSteps5410},
-    {{0x6020, 0x6022, 0x6024}, 1, kSteps6020},
-    {{0x6010, 0x6012, 0x6014, 0x6016, 0x6018}, 1, kSteps6010},
+    {{F::Yt1, F::Yt2}, 1, kSteps5410},
+    {{F::Nq3}, 1, kSteps6020},
+    {{F::Nq1, F::Nq5r}, 1, kSteps6010},
 };
 
 // ---------------------------------------------------------------------------
@@ -75,25 +76,22 @@ constexpr uint16_t PsKeyRadioTransmitGain = 0x02AC;
 constexpr uint16_t PsKeyAudioChannelTimeout = 0x02AA;
 
 // Mask A has the EDR bits of the LMP feature mask set, mask B clear.
-struct EdrMaskRow {
-    int productId;  // 0: every other product
+struct EdrMasks {
     uint8_t edrOn[kLmpFeatureMaskSize];
     uint8_t edrOff[kLmpFeatureMaskSize];
 };
-constexpr EdrMaskRow EdrFeatureMaskTable[] = {
-    {0x4111, {0xFF, 0xFE, 0x8F, 0xFE, 0x98, 0xFF, 0x59, 0x83}, {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83}},
-    {0, {0xFF, 0xFE, 0x8F, 0x7E, 0x98, 0xFF, 0x59, 0x83}, {0xFF, 0xFE, 0x8F, 0x78, 0x18, 0x1E, 0x59, 0x83}},
-};
+constexpr EdrMasks kStandardMasks = {{0xFF, 0xFE, 0x8F, 0x7E, 0x98, 0xFF, 0x59, 0x83},
+                                     {0xFF, 0xFE, 0x8F, 0x78, 0x18, 0x1E, 0x59, 0x83}};
+// The models with kOwnEdrMasks.
+constexpr EdrMasks kOwnMasks = {{0xFF, 0xFE, 0x8F, 0xFE, 0x98, 0xFF, 0x59, 0x83},
+                                {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83}};
 
 // The BlueCore headsets that keep the VOX switches and EDR in keys of their
 // own below firmware 4.0, and the feature word from 4.0.
-constexpr ProductIdList<14> kSwitchKeyProducts = {0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x5010, 0x5060,
-                                                  0x5061, 0x5020, 0x5070, 0x5030, 0x5080, 0x5040, 0x5050};
+constexpr SettingsFamilies kSwitchKeyFamilies = {F::Tkv8, F::Tkv8n, F::Wpr6t, F::Wpr6kFm};
 // The BlueCore headsets that keep the feature word at any firmware.
-constexpr ProductIdList<27> kFeatureWordProducts = {
-    0x4D75, 0x5011, 0x4040, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4110, 0x4111, 0x4120, 0x4D05, 0x4D35, 0x4D55,
-    0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x4020, 0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2210, 0x4030, 0x4010};
-constexpr int kRadioProduct = 0x5210;
+constexpr SettingsFamilies kFeatureWordFamilies = {F::Polylink, F::Frostline, F::QLinq, F::Verra, F::Widen,
+                                                   F::Bqr6,     F::Tkv3,      F::Tkv3Fm, F::Tkv3Kx, F::Tkv2};
 constexpr int kFeatureWordEdrBit = 1 << 2;
 constexpr int kMillisecondsPerSecond = 1000;
 
@@ -107,15 +105,13 @@ bool WriteWordKey(const PsKeyWriter& writeKey, uint16_t key, int value)
 
 const uint8_t* LmpFeatureMask(int productId, bool edrOn)
 {
-    for (const EdrMaskRow& row : EdrFeatureMaskTable) {
-        if (row.productId == productId || row.productId == 0) return edrOn ? row.edrOn : row.edrOff;
-    }
-    return nullptr;
+    const EdrMasks& masks = ProductTraitsOf(productId).Has(kOwnEdrMasks) ? kOwnMasks : kStandardMasks;
+    return edrOn ? masks.edrOn : masks.edrOff;
 }
 
 bool BasicSettingsWriteBody::WriteHid(int productId, HidSettingsRequests& requests)
 {
-    const HidBodyRow* row = FindProductRow(kHidBodies, productId);
+    const HidBodyRow* row = FindFamilyRow(kHidBodies, productId);
     if (!row) return true;
     for (const HidStep& step : row->steps) {
         if (!step.band.Contains(m_device.Firmware.Major, m_device.Firmware.Minor)) continue;
@@ -135,7 +131,8 @@ bool BasicSettingsWriteBody::WriteHid(int productId, HidSettingsRequests& reques
 
 bool BasicSettingsWriteBody::WriteKeys(int productId, const PsKeyWriter& writeKey)
 {
-    const bool switchKeys = ListHasProduct(kSwitchKeyProducts, productId) && m_device.CompareFirmwareVersion(4, 0) < 0;
+    const SettingsFamily family = SettingsFamilyOf(productId);
+    const bool switchKeys = kSwitchKeyFamilies.Has(family) && m_device.CompareFirmwareVersion(4, 0) < 0;
     if (switchKeys) {
         if (m_working.IntercomVOX != m_device.IntercomVOX &&
             !WriteWordKey(writeKey, PsKeyVoxIntercom, m_working.IntercomVOX))
@@ -149,7 +146,7 @@ bool BasicSettingsWriteBody::WriteKeys(int productId, const PsKeyWriter& writeKe
             return false;
         return true;
     }
-    if (ListHasProduct(kSwitchKeyProducts, productId) || ListHasProduct(kFeatureWordProducts, productId)) {
+    if (kSwitchKeyFamilies.Has(family) || kFeatureWordFamilies.Has(family)) {
         const int feature = m_working.GetFeatureWord() & 0xFFFF;
         if (feature == (m_device.GetFeatureWord() & 0xFFFF)) return true;
         const uint8_t configWord[4] = {static_cast<uint8_t>(feature & 0xFF), static_cast<uint8_t>(feature >> 8), 0, 0};
@@ -158,7 +155,7 @@ bool BasicSettingsWriteBody::WriteKeys(int productId, const PsKeyWriter& writeKe
         return writeKey(PsKeyLocalFeatures, LmpFeatureMask(productId, (feature & kFeatureWordEdrBit) == 0),
                         kLmpFeatureMaskSize);
     }
-    if (productId == kRadioProduct) {
+    if (family == F::Gzr6) {
         if (m_working.RadioTransmitGain != m_device.RadioTransmitGain &&
             !WriteWordKey(writeKey, PsKeyRadioTransmitGain, m_working.RadioTransmitGain))
             return false;

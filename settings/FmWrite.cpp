@@ -3,23 +3,25 @@
 #include <algorithm>
 #include <cstring>
 
-#include "device/ProductIdList.h"
+#include "device/ProductCatalogue.h"
 
 namespace {
 
+using F = SettingsFamily;
+
 struct FmFormRow {
-    ProductIdList<24> Ids;
+    SettingsFamilies Families;
     FmBlockForm Form;
 };
 
 const FmFormRow kFmForms[] = {
-    {{0x4210, 0x4310, 0x4330, 0x4430, 0x4410, 0x4510}, {FmBlockRoad::Hid, 2, kFmPresetCount, kFmMagicWritten}},
-    {{0x5412, 0x5414, 0x5416}, {FmBlockRoad::Hid, 1, kFmPresetCount, kFmMagicDefault}},
-    {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5520, 0x5526, 0x5720, 0x5530, 0x5550, 0x3110, 0x5710,
-      0x5623, 0x5622, 0x5624, 0x5524, 0x5522, 0x3030, 0x3050, 0x3040, 0x6210, 0x5910, 0x5920},
+    {{F::V40, F::Vantor}, {FmBlockRoad::Hid, 2, kFmPresetCount, kFmMagicWritten}},
+    {{F::Yt2}, {FmBlockRoad::Hid, 1, kFmPresetCount, kFmMagicDefault}},
+    {{F::M7xHelm, F::Kc5, F::Kr5, F::VantorMini, F::Ks5, F::Feral, F::V60, F::Grittalk, F::Lvr7, F::Lvra,
+      F::ThunderKr5, F::Z9, F::M7xpad, F::Ostrel},
      {FmBlockRoad::Hid, 1, kFmPresetCount, kFmMagicWritten}},
-    {{0x6010, 0x6018, 0x6012, 0x6014, 0x6016}, {FmBlockRoad::Hid, 1, kFmElevenWordPresets, kFmMagicDefault}},
-    {{0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x5040, 0x5050},
+    {{F::Nq1, F::Nq5r}, {FmBlockRoad::Hid, 1, kFmElevenWordPresets, kFmMagicDefault}},
+    {{F::Tkv3Fm, F::Tkv3Kx, F::Wpr6kFm},
      {FmBlockRoad::PersistentStore, 1, kFmPresetCount, kFmMagicWritten}},
 };
 
@@ -27,7 +29,7 @@ const FmFormRow kFmForms[] = {
 
 FmBlockForm FmBlockFormOf(int productId)
 {
-    const FmFormRow* row = FindProductRow(kFmForms, productId);
+    const FmFormRow* row = FindFamilyRow(kFmForms, productId);
     return row ? row->Form : FmBlockForm{};
 }
 

@@ -7,11 +7,12 @@
 
 #include "device/DeviceSettings.h"
 #include "device/ProductCatalogue.h"
-#include "device/ProductIdList.h"
 #include "res/resource.h"
 #include "settingslist/LabelTables.h"
 
 namespace {
+
+using F = SettingsFamily;
 
 const char* const kHelpTextNames[] = {
 #define TORVIK_HELP_TEXT_NAME(name) #name,
@@ -49,30 +50,27 @@ constexpr HelpBox kHelpBoxes[] = {
     {IDC_NOTE_MORE, HelpTextId::Count, 2, {HelpArgument::PageTitle, HelpArgument::RestartNote}, {510, 160}, -1, {}},
 };
 
-// EDR help: the firmware bands of the two families whose text depends on the
-// version, and the products that always get one text.
+// EDR help: the firmware bands of the families whose text depends on the
+// version, and the families that always get one text.
 struct EdrBandRule {
-    ProductIdList<16> Ids;
+    SettingsFamilies Families;
     int recommendDisableFrom[2];  // below this version: the onboard-audio text
     int recommendEnableFrom[2];   // from this version: the text that recommends EDR
 };
 
 constexpr EdrBandRule kEdrBandRules[] = {
-    {{0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020, 0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070, 0x5080},
-     {4, 2},
-     {4, 3}},
-    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65}, {1, 2}, {1, 3}},
+    {{F::Tkv8, F::Tkv8n, F::Wpr6t, F::Wpr6kFm}, {4, 2}, {4, 3}},
+    {{F::Tkv3, F::Tkv3Fm}, {1, 2}, {1, 3}},
 };
 
 struct EdrFixedRule {
-    ProductIdList<16> Ids;
+    SettingsFamilies Families;
     EdrHelp help;
 };
 
 constexpr EdrFixedRule kEdrFixedRules[] = {
-    {{0x2020, 0x4110, 0x4111, 0x4120, 0x4D75, 0x4D85, 0x5011, 0x6110, 0x6111, 0x6120, 0x6121},
-     EdrHelp::RecommendEnable},
-    {{0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4021, 0x4030}, EdrHelp::RecommendDisable},
+    {{F::QLinq, F::Widen, F::Bqr6, F::Polylink, F::Tkv3Kx, F::Verra}, EdrHelp::RecommendEnable},
+    {{F::Tkv2}, EdrHelp::RecommendDisable},
 };
 
 struct EdrBox {
@@ -158,14 +156,14 @@ CString ComposeHelpBoxText(const HelpBox& box, const HelpContext& context)
 
 EdrHelp ChooseEdrHelp(int productId, const DeviceSettings& device)
 {
-    if (const EdrBandRule* rule = FindProductRow(kEdrBandRules, productId)) {
+    if (const EdrBandRule* rule = FindFamilyRow(kEdrBandRules, productId)) {
         if (device.CompareFirmwareVersion(rule->recommendDisableFrom[0], rule->recommendDisableFrom[1]) < 0)
             return EdrHelp::OnboardAudio;
         if (device.CompareFirmwareVersion(rule->recommendEnableFrom[0], rule->recommendEnableFrom[1]) < 0)
             return EdrHelp::RecommendDisable;
         return EdrHelp::RecommendEnable;
     }
-    if (const EdrFixedRule* rule = FindProductRow(kEdrFixedRules, productId)) return rule->help;
+    if (const EdrFixedRule* rule = FindFamilyRow(kEdrFixedRules, productId)) return rule->help;
     return EdrHelp::OnboardAudio;
 }
 

@@ -17,6 +17,7 @@ HidSettingsFamily HidSettingsFamilyOf(int productId)
 
 bool HidSettingsWantApply(int productId)
 {
-    return (productId >= 0x5410 && productId <= 0x5416) || (productId >= 0x6010 && productId <= 0x6018) ||
-           (productId >= 0x6020 && productId <= 0x6024);
+    using F = SettingsFamily;
+    constexpr SettingsFamilies kWithApply = {F::Yt1, F::Yt2, F::Nq1, F::Nq5r, F::Nq3};
+    return kWithApply.Has(SettingsFamilyOf(productId));
 }

@@ -4,11 +4,12 @@
 #include <array>
 #include <iterator>
 
-#include "device/ProductIdList.h"
+#include "device/ProductCatalogue.h"
 #include "settings/HidSettingsProducts.h"
 
 namespace {
 
+using F = SettingsFamily;
 using R = LegacyRow;
 
 // ---------------------------------------------------------------------------
@@ -112,26 +113,26 @@ constexpr LayoutBand kBandsGridUnplaced[] = {{0, 0, &kLayoutGridUnplaced}};
 constexpr LayoutBand kBandsGrid[] = {{0, 0, &kLayoutGrid}};
 
 struct LayoutFamily {
-    ProductIdList<9> Ids;
+    SettingsFamilies Families;
     std::span<const LayoutBand> bands;
 };
 
 const LayoutFamily kLayoutFamilies[] = {
-    {{0x4D10, 0x4D30, 0x4D40}, kBandsMic},
-    {{0x4D20, 0x4D50, 0x5010, 0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5080}, kBandsA2dp},
-    {{0x5020, 0x5070}, kBandsShort},
-    {{0x4D75, 0x5011}, kBandsSidetone},
-    {{0x2020}, kBandsCalmweave},
-    {{0x4040}, kBandsSidetoneOnly},
-    {{0x6110, 0x6111, 0x6120, 0x6121}, kBandsEdrCalmweave},
-    {{0x4110, 0x4111}, kBandsEdrA2dp},
-    {{0x4120}, kBandsEdrAgc},
-    {{0x4D05, 0x4D15, 0x4D35, 0x4D45, 0x4D55, 0x4D65}, kBandsPhone},
-    {{0x4D85}, kBandsPhoneSidetone},
-    {{0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4021, 0x4030}, kBandsPhoneA2dp},
-    {{0x5210}, kBandsRadio},
-    {{0x4210}, kBandsGrid4210},
-    {{0x4310, 0x4330, 0x4410, 0x4430, 0x4510, 0x5410, 0x5412, 0x5414, 0x5416}, kBandsGridUnplaced},
+    {{F::Tkv8}, kBandsMic},
+    {{F::Tkv8n, F::Wpr6kFm}, kBandsA2dp},
+    {{F::Wpr6t}, kBandsShort},
+    {{F::Polylink}, kBandsSidetone},
+    {{F::QLinq}, kBandsCalmweave},
+    {{F::Frostline}, kBandsSidetoneOnly},
+    {{F::Verra}, kBandsEdrCalmweave},
+    {{F::Widen}, kBandsEdrA2dp},
+    {{F::Bqr6}, kBandsEdrAgc},
+    {{F::Tkv3, F::Tkv3Fm}, kBandsPhone},
+    {{F::Tkv3Kx}, kBandsPhoneSidetone},
+    {{F::Tkv2}, kBandsPhoneA2dp},
+    {{F::Gzr6}, kBandsRadio},
+    {{F::V40}, kBandsGrid4210},
+    {{F::Vantor, F::Yt1, F::Yt2}, kBandsGridUnplaced},
 };
 
 // ---------------------------------------------------------------------------
@@ -183,19 +184,18 @@ constexpr SwitchField kWordTwoSidetone{ACCESSOR_FIELD(BasicSidetone), false};
 #undef MEMBER_FIELD
 #undef ACCESSOR_FIELD
 
-constexpr ProductIdList<6> kWordTwoProducts = {0x4210, 0x4310, 0x4330, 0x4410, 0x4430, 0x4510};
+constexpr SettingsFamilies kWordTwoFamilies = {F::V40, F::Vantor};
 // Below firmware 4.0 these headsets hold 1 in the EDR switch for EDR on.
-constexpr ProductIdList<14> kEdrOnWhenSetProducts = {0x4D10, 0x4D20, 0x4D30, 0x4D40, 0x4D50, 0x5010, 0x5020,
-                                                     0x5030, 0x5040, 0x5050, 0x5060, 0x5061, 0x5070, 0x5080};
+constexpr SettingsFamilies kEdrOnWhenSetFamilies = {F::Tkv8, F::Tkv8n, F::Wpr6t, F::Wpr6kFm};
 
 SwitchField FieldOf(LegacyRow row, const DeviceSettings& device)
 {
-    if (ListHasProduct(kWordTwoProducts, device.ProductId)) {
+    if (kWordTwoFamilies.Has(SettingsFamilyOf(device.ProductId))) {
         if (row == R::VoxPhone) return kWordTwoVoxPhone;
         if (row == R::Sidetone) return kWordTwoSidetone;
     }
     SwitchField field = kSwitchFields[static_cast<int>(row)];
-    if (row == R::Edr && ListHasProduct(kEdrOnWhenSetProducts, device.ProductId) &&
+    if (row == R::Edr && kEdrOnWhenSetFamilies.Has(SettingsFamilyOf(device.ProductId)) &&
         device.CompareFirmwareVersion(4, 0) < 0)
         field.onWhenZero = false;
     return field;
@@ -237,7 +237,7 @@ const PlacedRow* LegacyLayout::Find(LegacyRow row) const
 
 const LegacyLayout* FindLegacyLayout(int productId, const DeviceSettings& device)
 {
-    const LayoutFamily* family = FindProductRow(kLayoutFamilies, productId);
+    const LayoutFamily* family = FindFamilyRow(kLayoutFamilies, productId);
     if (!family) return IsHidSettingsProduct(productId) ? &kLayoutGrid : nullptr;
     const LegacyLayout* layout = family->bands.front().layout;
     for (const LayoutBand& band : family->bands) {

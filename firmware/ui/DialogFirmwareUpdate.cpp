@@ -9,7 +9,6 @@
 #include "app/ui/PageHost.h"
 #include "app/StatusLine.h"
 #include "device/ProductCatalogue.h"
-#include "device/ProductIdList.h"
 #include "firmware/ui/DialogNewUpdateFound.h"
 #include "firmware/FirmwarePageTexts.h"
 #include "firmware/UpdateMessages.h"
@@ -470,21 +469,12 @@ namespace {
 // The box after a successful update, by target product.
 enum class SuccessBox { None, ClearPairing, PowerCycle, CameraSteps };
 
-struct SuccessBoxRow {
-    ProductIdList<9> Ids;
-    SuccessBox box;
-};
-
-const SuccessBoxRow kSuccessBoxes[] = {
-    {{0x4D10, 0x4D30, 0x4D40, 0x5010, 0x5011, 0x5020, 0x5060, 0x5061, 0x5070}, SuccessBox::ClearPairing},
-    {{0x5310}, SuccessBox::PowerCycle},
-    {{0x3020}, SuccessBox::CameraSteps},
-};
-
 SuccessBox SuccessBoxOf(int targetProductId)
 {
-    const SuccessBoxRow* row = FindProductRow(kSuccessBoxes, targetProductId);
-    return row ? row->box : SuccessBox::None;
+    if (ProductTraitsOf(targetProductId).Has(kClearPairingAfterUpdate)) return SuccessBox::ClearPairing;
+    if (targetProductId == kTwoChipHeadsetProductId) return SuccessBox::PowerCycle;
+    if (targetProductId == kActionCameraProductId) return SuccessBox::CameraSteps;
+    return SuccessBox::None;
 }
 
 constexpr int kWarningIcon = 1;
