@@ -17,7 +17,6 @@ constexpr int kHidPathSize = 260;
 
 // Product ids the finders look for.
 constexpr int kHidHeadsetProductId = 0x5910;        // FindHidDevice
-constexpr int kCombinedChipSecondProductId = 0x5346;
 
 // The main-window members that discovery reads and writes.
 struct HidMainState {

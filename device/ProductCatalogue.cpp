@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "device/DeviceSettings.h"
 #include "device/UsbDeviceList.h"
 
 namespace {
@@ -321,7 +321,7 @@ void BuildSettingSections(int productId, int major, int minor, int* count, int k
     if (row->Basic)
         kinds[(*count)++] = kSectionBasic;
     if (row->Dial == SpeedDial::Yes ||
-        (row->Dial == SpeedDial::LaterThan && CompareVersion(major, minor, row->Major, row->Minor) > 0))
+        (row->Dial == SpeedDial::LaterThan && std::pair(major, minor) > std::pair(row->Major, row->Minor)))
         kinds[(*count)++] = kSectionSpeedDial;
     if (row->FmRadio)
         kinds[(*count)++] = kSectionFmRadio;

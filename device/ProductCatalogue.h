@@ -34,6 +34,7 @@ inline constexpr int kActionCameraProductId = 0x3020;     // four-part version, 
 inline constexpr int kTwoChipHeadsetProductId = 0x5310;   // two BlueCore units written one after the other
 inline constexpr int kCombinedChipProductId = 0x5345;     // Bluetooth chip and microcontroller
 inline constexpr int kCombinedChipDfuProductId = 0xD340;  // its Bluetooth chip in update mode
+inline constexpr int kCombinedChipSecondProductId = 0x5346;  // its microcontroller's own id
 // The generic ids a BlueCore chip may be attached under before its USB
 // identity is written, and when it cannot be connected.
 inline constexpr int kGenericChipProductId = 0x0001;

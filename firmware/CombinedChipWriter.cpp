@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSecondProduct = 0x5346;
+constexpr int kSecondProduct = kCombinedChipSecondProductId;
 
 enum CombinedChipCommand : uint8_t {
     CombinedChipHello = 0x01,        // first request of both role queries; its answer is not used

@@ -1,4 +1,5 @@
 #include "firmware/FirmwarePackage.h"
+#include "device/ProductCatalogue.h"
 
 #include <cstring>
 #include <new>
@@ -44,7 +45,7 @@ bool PackageProductAccepted(PackageProductRule rule, uint32_t packageProductId, 
     case PackageProductRule::EqualsTarget:
         return targetProductId >= 0 && packageProductId == static_cast<uint32_t>(targetProductId);
     case PackageProductRule::RevisionChecked:
-        return packageProductId == 0 || packageProductId == 0x4210 || packageProductId == 0x4220;
+        return packageProductId == 0 || packageProductId == kV40ProductId || packageProductId == 0x4220;
     case PackageProductRule::NotChecked:
         return true;
     }

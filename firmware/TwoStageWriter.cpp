@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "device/Crc16.h"
+#include "device/ProductCatalogue.h"
 #include "device/DeviceSettings.h"
 #include "firmware/HidWriters.h"
 #include "firmware/UpdateMessages.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr int kControlProduct = 0x3110;
+constexpr int kControlProduct = kV60ProductId;
 constexpr int kStageTwoProduct = 0x3120;
 constexpr uint32_t kStageTwoImage = 2;
 constexpr int kOpenAttempts = 100;

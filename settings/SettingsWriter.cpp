@@ -16,7 +16,7 @@ namespace {
 constexpr uint16_t PsKeyProductId = 0x02A3;
 constexpr int kPsKeyBufferSize = 512;
 // A chip whose product-id key cannot be read counts as this product.
-constexpr int kUnreadProductIdStandIn = 0x4D10;
+constexpr int kUnreadProductIdStandIn = kTkv8ProductId;
 // The generic ids a BlueCore chip may be attached under.
 // The one product that is written as two chips.
 

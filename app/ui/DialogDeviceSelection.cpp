@@ -1,4 +1,5 @@
 #include "app/ui/DialogDeviceSelection.h"
+#include "device/ProductCatalogue.h"
 
 #include "app/Configuration.h"
 #include "app/ui/DialogMessageBox.h"
@@ -7,7 +8,7 @@
 
 namespace {
 
-constexpr int kStartTarget = 0x4D10;
+constexpr int kStartTarget = kTkv8ProductId;
 const wchar_t kReleaseNotesCaption[] = L"Release Notes";
 constexpr int kShellSuccess = 32;  // ShellExecute results above this one succeed
 

@@ -1,4 +1,5 @@
 #include "app/ui/UpdaterDlg.h"
+#include "device/ProductCatalogue.h"
 
 #include <clocale>
 
@@ -519,12 +520,12 @@ CString CUpdaterDlg::BuildVersionText(CSize* boxSize) const
 {
     const int build = deviceSettings.Firmware.BuildNumber;
     CString text;
-    if (targetProductId == 0x4210) {
+    if (targetProductId == kV40ProductId) {
         const wchar_t* variant = VariantName(hidVariant);
         text = variant ? CString(variant) + L" Build Version" : CString();
         text += CString::Formatted(L" %d", build);
         *boxSize = CSize(400, 100);
-    } else if (targetProductId == 0x3110) {
+    } else if (targetProductId == kV60ProductId) {
         text.Format(L"Build Version %d", build);
         *boxSize = CSize(250, 100);
     }

@@ -234,7 +234,7 @@ void CUpdaterDlg::OnBnClickedNext()
     if (Refused()) return;
     switch (currentPage) {
     case PageWelcome:
-        targetProductId = 0x4D10;
+        targetProductId = kTkv8ProductId;
         GoToRecognition(1, nullptr, 0);
         break;
     case PageRecognition: recognitionPage.Recognize(nullptr, 1); break;

@@ -452,9 +452,11 @@ TEST(ProductTraits, GroupAsTheTablesDid)
             }
         }
         const std::string unknown = grouping.print(0x1234);
-        for (int id = 1; id < kUpdateModeBit; ++id)
-            if (T(id).productId && !grouped.count(id))
+        for (int id = 1; id < kUpdateModeBit; ++id) {
+            if (T(id).productId && !grouped.count(id)) {
                 EXPECT_EQ(grouping.print(id), unknown) << grouping.name << ": 0x" << std::hex << id;
+            }
+        }
     }
 }
 
