@@ -235,6 +235,7 @@ enum ProductFlag : uint32_t {
     kClearPairingAfterUpdate = 1 << 15,  // the success box asks the rider to clear the pairings
     kTagCarriesTarget = 1 << 16,         // its firmware files are tagged with the target's id, not its own
     kTakesTmWpr6Files = 1 << 17,         // it also takes the files tagged 0x5060
+    kQuietEnd = 1 << 18,                 // a drive writer's model that ends without a readiness poll or restart flag
 };
 
 struct ProductTraits {

@@ -9,6 +9,7 @@
 
 #include "app/Texts.h"
 #include "device/DeviceSettings.h"
+#include "device/ProductCatalogue.h"
 #include "device/SeamsDrives.h"
 #include "firmware/HidWriters.h"
 #include "firmware/Md5.h"
@@ -20,8 +21,6 @@
 namespace {
 
 constexpr int kCameraProduct = 0x5510;
-// The two models that end without a readiness poll and never raise the restarting flag.
-constexpr int kQuietEndProducts[] = {0x5720, 0x3050};
 // The camera image is entry 2; entries 3 and later are not used.
 constexpr uint32_t kCameraImageEntry = 2;
 
@@ -280,8 +279,8 @@ void HidAndDriveWriteThread(WriterContext& c)
 {
     const int target = c.inputs.targetProductId;
     const bool camera = target == kCameraProduct;
-    const bool quietEnd =
-        std::find(std::begin(kQuietEndProducts), std::end(kQuietEndProducts), target) != std::end(kQuietEndProducts);
+    // Its end needs no readiness poll, nor the restarting flag.
+    const bool quietEnd = ProductTraitsOf(target).Has(kQuietEnd);
     WriterRun run(c);
     PackageRules rules;
     rules.targetProductId = target;

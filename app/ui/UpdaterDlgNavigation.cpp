@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr int kSpeedDialOnlyProduct = 0x4111;
+// A model whose only settings page is the speed dial's.
+bool SpeedDialOnly(int productId) { return ProductTraitsOf(productId).sections == SectionSet::DialOnly; }
 // The last left tab stands for the three settings pages.
 constexpr int kSettingsTab = kTabCount - 1;
 
@@ -241,7 +242,7 @@ void CUpdaterDlg::OnBnClickedNext()
     case PageFirmwareUpdate:
     case PageFirmwareRestore:
         if (IsUpdateModeStatus(usbStatus) || IsNoSettingsProduct(targetProductId)) GoToWelcome();
-        else if (targetProductId == kSpeedDialOnlyProduct) GoToSpeedDial(1);
+        else if (SpeedDialOnly(targetProductId)) GoToSpeedDial(1);
         else GoToDeviceSetting(1);
         break;
     case PageDeviceSetting:
@@ -288,7 +289,7 @@ void CUpdaterDlg::OnBnClickedTabFirmwareRestore()
 void CUpdaterDlg::OnBnClickedTabDeviceSetting()
 {
     if (Refused() || IsNoSettingsProduct(targetProductId)) return;
-    if (targetProductId == kSpeedDialOnlyProduct) GoToSpeedDial(1);
+    if (SpeedDialOnly(targetProductId)) GoToSpeedDial(1);
     else GoToDeviceSetting(1);
     if (currentPage == PageDeviceSetting) {
         if (CWnd* grid = deviceSettingPage.EntryControl()) grid->SetFocus();

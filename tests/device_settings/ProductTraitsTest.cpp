@@ -358,6 +358,7 @@ std::vector<Question> Questions()
     q.push_back({"pairing cleared after update", kClearPairing, flag(kClearPairingAfterUpdate)});
     q.push_back({"tag carries the target", {0x4D45, 0x4D65, 0x5050}, flag(kTagCarriesTarget)});
     q.push_back({"takes 0x5060 files", {0x5010, 0x5060}, flag(kTakesTmWpr6Files)});
+    q.push_back({"drive writer ends quietly", {0x3050, 0x5720}, flag(kQuietEnd)});
     for (const auto& [ids, sibling] : kFirmwareSiblings) {
         q.push_back({"takes a sibling's firmware", ids, [s = sibling](int id) { return T(id).takesFirmwareOf == s; }});
     }
