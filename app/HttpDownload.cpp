@@ -310,3 +310,25 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     }
     return t.result;
 }
+
+FileDownloadOutcome DownloadFileIntoPlace(const wchar_t* url, const CString& path, DownloadProgress* progress)
+{
+    using Outcome = FileDownloadOutcome;
+    constexpr int kHttpOk = 200;
+    if (path.IsEmpty()) return Outcome::CannotOpenFile;
+    const CString partial = PartialFilePath(path);
+    int status = 0;
+    const int result = HttpDownload(url, nullptr, partial, progress, &status);
+    if (result < 0 && progress) progress->done = result;
+    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
+    if (result <= 0 || status != kHttpOk) {
+        // An error answer or an empty body is not the file asked for.
+        CFile::Remove(partial);
+        return Outcome::CannotConnect;
+    }
+    if (!CFile::Rename(partial, path)) {
+        CFile::Remove(partial);
+        return Outcome::CannotOpenFile;
+    }
+    return Outcome::Downloaded;
+}

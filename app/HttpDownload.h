@@ -80,6 +80,19 @@ CString ServerBaseAddress();
 int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,
                  int* httpStatus = nullptr);
 
+// The outcome of a file's download into place.
+enum class FileDownloadOutcome { CannotConnect, CannotOpenFile, Downloaded, Running };
+
+// Fetches url into path (blocking, within the bounds of HttpDownload) through
+// the partial file beside it (PartialFilePath), which is renamed into place
+// only once the whole answer has come with HTTP status 200 and at least one
+// byte: a failed download leaves no file and keeps the file that was there. A
+// file that cannot be created, or a read-only file at path, is CannotOpenFile;
+// no answer, an error answer or an empty body is CannotConnect. progress, when
+// given, follows the transfer and holds the negative result of a failed one.
+// Never Running.
+FileDownloadOutcome DownloadFileIntoPlace(const wchar_t* url, const CString& path, DownloadProgress* progress);
+
 // Owner of a buffer that HttpDownload allocated.
 struct FreeDeleter {
     void operator()(char* p) const { std::free(p); }

@@ -134,17 +134,14 @@ bool ManagerInstallerDownload::Start(const CString& url, const CString& path)
     auto shared = std::make_shared<Shared>();
     shared->path = path;
     const bool started = StartDetachedThread([shared, url] {
-        int status = 0;
-        int result = kHttpDownloadCannotOpenUrl;
+        Outcome outcome = Outcome::CannotConnect;
         try {
-            result = HttpDownload(url, nullptr, shared->path, &shared->progress, &status);
+            outcome = DownloadFileIntoPlace(url, shared->path, &shared->progress);
         } catch (...) {
             // Still end as a failure, so the page never waits on a worker that has gone.
             ReportCaughtException(L"the manager installer download");
         }
-        if (result < 0) shared->progress.done = result;
-        shared->status = status;
-        shared->result = result;
+        shared->outcome = outcome;
         shared->finished = true;
     }, L"the manager installer download");
     if (!started) return false;
@@ -160,13 +157,5 @@ int ManagerInstallerDownload::Percent() const
 ManagerInstallerDownload::Outcome ManagerInstallerDownload::GetOutcome() const
 {
     if (!m_shared || !m_shared->finished.load()) return Outcome::Running;
-    int result = m_shared->result.load();
-    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
-    if (result < 0) return Outcome::CannotConnect;
-    if (m_shared->status.load() != kHttpOk) {
-        // The server's error page is no installer: never leave it for starting.
-        CFile::Remove(m_shared->path);
-        return Outcome::CannotConnect;
-    }
-    return Outcome::Downloaded;
+    return m_shared->outcome.load();
 }

@@ -75,26 +75,25 @@ private:
 // the worker, so this object may go away while the worker still runs.
 class ManagerInstallerDownload {
 public:
-    enum class Outcome { Running, Downloaded, CannotOpenFile, CannotConnect };
+    using Outcome = FileDownloadOutcome;
 
     // Starts fetching url into path; false when the worker cannot start.
     bool Start(const CString& url, const CString& path);
     // Bytes received against the fixed total, 0 to 100; -1 before the transfer
     // has begun.
     int Percent() const;
-    // Running until the worker has ended; Downloaded only for a whole body
-    // answered with HTTP status 200. An error answer's file is removed.
+    // Running until the worker has ended, then what DownloadFileIntoPlace gave:
+    // the installer is at path only after a whole body with HTTP status 200.
     Outcome GetOutcome() const;
 
 private:
     // Written by the worker, read by the user-interface thread: progress as
-    // the bytes come; result and status, then finished last. path is set
-    // before the worker starts and only read after.
+    // the bytes come; the outcome, then finished last. path is set before the
+    // worker starts and only read after.
     struct Shared {
         DownloadProgress progress;
         std::atomic<bool> finished{false};
-        std::atomic<int> result{0};
-        std::atomic<int> status{0};
+        std::atomic<Outcome> outcome{Outcome::Running};
         CString path;
     };
     std::shared_ptr<Shared> m_shared;

@@ -44,24 +44,8 @@ bool FetchServerIndex(const CString& url, CString& text)
 
 FirmwareFileOutcome FetchFirmwareFile(const CString& url, const CString& path, DownloadProgress* progress)
 {
-    using Outcome = FirmwareFileOutcome;
-    if (url.IsEmpty()) return Outcome::CannotConnect;
-    if (path.IsEmpty()) return Outcome::CannotOpenFile;
-    const CString partial = PartialFilePath(path);
-    int status = 0;
-    const int result = HttpDownload(url, nullptr, partial, progress, &status);
-    if (result < 0 && progress) progress->done = result;
-    if (result == kHttpDownloadCannotWriteFile) return Outcome::CannotOpenFile;
-    if (result <= 0 || status != kHttpOk) {
-        // An error answer or an empty body is no firmware file.
-        CFile::Remove(partial);
-        return Outcome::CannotConnect;
-    }
-    if (!CFile::Rename(partial, path)) {
-        CFile::Remove(partial);
-        return Outcome::CannotOpenFile;
-    }
-    return Outcome::Downloaded;
+    if (url.IsEmpty()) return FirmwareFileOutcome::CannotConnect;
+    return DownloadFileIntoPlace(url, path, progress);
 }
 
 bool FirmwareFileDownload::Start(const CString& name, const CString& path, std::function<void()> done)

@@ -33,13 +33,10 @@ bool FetchServerIndex(const CString& url, CString& text);
 
 // The outcome of a firmware file's download; a failure first, the outcome of
 // a worker that broke off.
-enum class FirmwareFileOutcome { CannotConnect, CannotOpenFile, Downloaded, Running };
+using FirmwareFileOutcome = FileDownloadOutcome;
 
-// Fetches a firmware file from url into path (blocking, within the bounds of
-// HttpDownload) through a temporary file beside path, which replaces path only
-// once the whole answer has come with HTTP status 200 and at least one byte:
-// a failed download leaves no file and keeps a file that was there before.
-// progress, when given, follows the transfer. Never Running.
+// Fetches a firmware file from url into path: DownloadFileIntoPlace, and
+// CannotConnect for an empty url (a name that is never fetched).
 FirmwareFileOutcome FetchFirmwareFile(const CString& url, const CString& path, DownloadProgress* progress);
 
 // The download of a firmware file. A worker fetches it into a temporary file

@@ -74,7 +74,14 @@ bool CFile::Exists(const wchar_t* path)
 
 bool CFile::Rename(const wchar_t* from, const wchar_t* to)
 {
-    return ::MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != FALSE;
+    // A read-only file (or a folder) is never replaced: some systems let the
+    // rename go over it and drop the mark.
+    const DWORD attributes = ::GetFileAttributesW(to);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    return ::MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 bool CStdioFile::Open(const wchar_t* path, UINT flags)
@@ -174,11 +181,6 @@ bool CreateOwnTemporary(const wchar_t* path, CFile& file, CString& temp)
 
 bool WriteWholeFile(const wchar_t* path, const void* data, size_t size)
 {
-    // A read-only file stays as it is: some systems would let the rename replace it.
-    DWORD attributes = ::GetFileAttributesW(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-        return FailWriting(nullptr, ERROR_ACCESS_DENIED);
-    }
     CString temp;
     {
         CFile f;

@@ -46,6 +46,9 @@ public:
 
     static bool Exists(const wchar_t* path);
     static bool Remove(const wchar_t* path) { return ::DeleteFileW(path) != FALSE; }
+    // Moves from into place at to, replacing a file there, but never a
+    // read-only file or a folder (false, with ERROR_ACCESS_DENIED): every
+    // rename into place goes through here.
     static bool Rename(const wchar_t* from, const wchar_t* to);
 
 protected:

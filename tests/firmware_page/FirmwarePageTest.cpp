@@ -284,6 +284,8 @@ TEST_F(FirmwarePageTest, FailedDownloadsWarnAndLeaveNoFile)
 {
     TempFolder folder(L"fwpage");
     ASSERT_TRUE(WriteWholeFile(folder / L"kept.img", std::string("older package")));
+    ASSERT_TRUE(WriteWholeFile(folder / L"locked.img", std::string("read-only package")));
+    ASSERT_TRUE(::SetFileAttributesW(folder / L"locked.img", FILE_ATTRIBUTE_READONLY));
     const struct {
         const char* name;
         const char* file;
@@ -295,6 +297,9 @@ TEST_F(FirmwarePageTest, FailedDownloadsWarnAndLeaveNoFile)
         {"folder missing", "Small.img", L"missing\\c.img", L"Failed to download latest firmware. Cannot open file"},
         {"an existing file stays as it was", "Absent.img", L"kept.img",
          L"Failed to download latest firmware. Cannot connect to the server"},
+        // Chosen in the save dialog and confirmed for replacing.
+        {"a read-only file is not replaced", "Small.img", L"locked.img",
+         L"Failed to download latest firmware. Cannot open file"},
     };
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Dropped.img.with", "size=200000&drop=50000"));
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Small.img.with", "size=100"));
@@ -318,6 +323,11 @@ TEST_F(FirmwarePageTest, FailedDownloadsWarnAndLeaveNoFile)
     std::string kept;
     ASSERT_TRUE(ReadWholeFile(folder / L"kept.img", kept));
     EXPECT_EQ(kept, "older package");
+    ASSERT_TRUE(ReadWholeFile(folder / L"locked.img", kept));
+    EXPECT_EQ(kept, "read-only package");
+    EXPECT_TRUE(::GetFileAttributesW(folder / L"locked.img") & FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(CFile::Exists(PartialFilePath(folder / L"locked.img")));
+    ::SetFileAttributesW(folder / L"locked.img", FILE_ATTRIBUTE_NORMAL);
 
     // The server gone between the index and the download.
     ServeIndex(kOstrel + ":v1.3:Ostrel.img\n");
