@@ -121,15 +121,18 @@ PackageResult FirmwarePackage::Check(const PackageRules& rules)
     if (!m_loaded) return PackageResult::NotLoaded;
     const uint32_t count = ImageCount();
     if (TableEnd(rules.table, count) > m_bytes.size()) return PackageResult::TableOutsideFile;
+    bool anyBytes = false;
     for (uint32_t i = 0; i < count; ++i) {
         const PackageEntry entry = ReadEntry(rules.table, i);
         if (uint64_t{entry.offset} + entry.size > m_bytes.size()) return PackageResult::ImageOutsideFile;
+        anyBytes = anyBytes || entry.size > 0;
         uint8_t digest[kMd5DigestSize];
         Md5Digest(m_bytes.data() + entry.offset, entry.size, digest);
         if (std::memcmp(digest, entry.digest, kMd5DigestSize) != 0) return PackageResult::DigestMismatch;
     }
     if (!PackageProductAccepted(rules.product, ProductId(), rules.targetProductId)) return PackageResult::WrongProduct;
     if (count < rules.minimumImages) return PackageResult::TooFewImages;
+    if (!anyBytes) return PackageResult::NoImageBytes;
     m_table = rules.table;
     m_checked = true;
     return PackageResult::Ok;

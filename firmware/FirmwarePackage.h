@@ -53,6 +53,7 @@ enum class PackageResult {
     DigestMismatch,    // an image's bytes do not give the stored MD5
     WrongProduct,      // the product id does not pass the writer's rule
     TooFewImages,      // fewer images than the reader needs
+    NoImageBytes,      // every image is empty: there is nothing to write
     CannotWritePart,   // a split part cannot be created or written whole
 };
 
@@ -93,8 +94,9 @@ struct PackageRules {
     PackageProductRule product = PackageProductRule::EqualsTarget;
     int targetProductId = 0;
     // The least number of images the reader takes (3 where it reads entry 2).
-    // Every writer needs one at least: a package of no image would flash
-    // nothing and still end as a success.
+    // Every writer needs one at least, and one image with bytes among them: a
+    // package of no image, or of empty images only, would flash nothing and
+    // still end as a success.
     uint32_t minimumImages = 1;
 };
 
@@ -107,7 +109,8 @@ public:
 
     // In this order: the table lies inside the file, every image of it lies
     // inside the file and matches its digest, the product id passes the rule,
-    // and there are at least the images required. The result is kept:
+    // there are at least the images required, and one of them has bytes. The
+    // result is kept:
     // entries and images are handed out only after an Ok.
     PackageResult Check(const PackageRules& rules);
     bool Checked() const { return m_checked; }

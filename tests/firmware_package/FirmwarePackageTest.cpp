@@ -78,7 +78,7 @@ TEST(FirmwarePackage, HeaderAndTableBounds)
     const Case cases[] = {
         {"empty", {}, ImageRules(), PackageResult::TooShort},
         {"35 bytes", std::vector<uint8_t>(35), ImageRules(), PackageResult::TooShort},
-        {"header with no image", HeaderOnly(kHidProduct, 0), ImageRules(), PackageResult::Ok},
+        {"header with no image", HeaderOnly(kHidProduct, 0), ImageRules(), PackageResult::NoImageBytes},
         {"one image, no table", HeaderOnly(kHidProduct, 1), ImageRules(), PackageResult::TableOutsideFile},
         {"count 0xFFFFFFFF", HeaderOnly(kHidProduct, 0xFFFFFFFF), ShortRules(), PackageResult::TableOutsideFile},
         {"image table one byte short", std::vector<uint8_t>(valid.begin(), valid.begin() + imageTableEnd - 1),
@@ -170,12 +170,16 @@ TEST(FirmwarePackage, CheckedPackageHandsOutEntriesAndTheirBytes)
     EXPECT_FALSE(package.HasTarget(5));
 }
 
+// An empty image is checked against the digest of the empty message; it may
+// stand beside images with bytes, but not alone.
 TEST(FirmwarePackage, EmptyImageIsTheEmptyMessage)
 {
-    EXPECT_EQ(PackageResult::Ok, CheckBytes(BuildPackage(kHidProduct, {{0, 1, {}}}), ImageRules()));
-    std::vector<uint8_t> bytes = BuildPackage(kHidProduct, {{0, 1, {}}});
-    bytes[ImageEntryAt(1, 0) + 0x128] ^= 1;
+    const std::vector<BuiltImage> images = {{0, 1, {}}, {2, 2, PatternBytes(2, 10)}};
+    EXPECT_EQ(PackageResult::Ok, CheckBytes(BuildPackage(kHidProduct, images), ImageRules()));
+    std::vector<uint8_t> bytes = BuildPackage(kHidProduct, images);
+    bytes[ImageEntryAt(2, 0) + 0x128] ^= 1;
     EXPECT_EQ(PackageResult::DigestMismatch, CheckBytes(bytes, ImageRules()));
+    EXPECT_EQ(PackageResult::NoImageBytes, CheckBytes(BuildPackage(kHidProduct, {{0, 1, {}}}), ImageRules()));
 }
 
 TEST(FirmwarePackage, ProductRulesOfTheWriters)

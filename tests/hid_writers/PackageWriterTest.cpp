@@ -114,10 +114,12 @@ TEST_F(PackageWriterTest, WithoutATargetZeroImageNoFinishIsSentYetTheWaitsRun)
     EXPECT_EQ(timerRequests, 1);
 }
 
-// A package of no image would flash nothing and end as a success: every
-// writer refuses it once it is read, with the tag of its road.
-TEST_F(PackageWriterTest, EveryWriterRefusesAPackageOfNoImages)
+// A package of no image, or of empty images only, would flash nothing and end
+// as a success: every writer refuses it once it is read, with the tag of its
+// road, before anything goes to the headset.
+TEST_F(PackageWriterTest, EveryWriterRefusesAPackageWithoutImageBytes)
 {
+    const std::vector<BuiltImage> packages[] = {{}, {{0, 1, {}}, {1, 2, {}}, {2, 3, {}}}};
     const struct {
         int product;
         WriterProcedure writer;
@@ -131,16 +133,19 @@ TEST_F(PackageWriterTest, EveryWriterRefusesAPackageOfNoImages)
         {0x5345, CombinedChipWriteThread, L"Failed to restore firmware. Firmware corrupted[7]"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << std::hex << row.product);
-        Again();
-        timerRequests = 0;
-        page.NewerOffered = 1;
-        StartPair(row.product);
-        main.currentPage = PageFirmwareRestore;
-        UsePackage(BuildPackage(row.product, {}));
-        Run(row.writer);
-        ExpectFailure(row.english);
-        EXPECT_EQ(status.State, UpdateStatePackageRead);
+        for (const std::vector<BuiltImage>& images : packages) {
+            SCOPED_TRACE(testing::Message() << std::hex << row.product << ", images " << images.size());
+            Again();
+            timerRequests = 0;
+            page.NewerOffered = 1;
+            StartPair(row.product);
+            main.currentPage = PageFirmwareRestore;
+            UsePackage(BuildPackage(row.product, images));
+            Run(row.writer);
+            ExpectFailure(row.english);
+            EXPECT_EQ(status.State, UpdateStatePackageRead);
+            for (const std::string& request : Requests()) EXPECT_EQ(request.find(" 05"), std::string::npos) << request;
+        }
     }
 }
 
