@@ -134,6 +134,7 @@ void CDialogFirmwareUpdate::ShowPage()
     languageCombo.ResetContent();
     // A fetch still under way belongs to an earlier showing.
     m_indexFetch.Abandon();
+    m_indexPending = true;
     main->SetBusy(true);
     RefreshLabels();
     SetTimer(kIndexTimer, kIndexDelayMs);
@@ -174,7 +175,9 @@ void CDialogFirmwareUpdate::RefreshLabels()
 
     ScreenToClient(&download);
     downloadButton.MoveWindow(download);
-    versionStatic.SetWindowText(LatestVersionLine(PageStatus, main->targetProductId, language));
+    // Nothing has failed while the index is still on its way.
+    versionStatic.SetWindowText(m_indexPending ? CString()
+                                               : LatestVersionLine(PageStatus, main->targetProductId, language));
     SetRedraw(TRUE);
     Invalidate();
 }
@@ -186,6 +189,8 @@ void CDialogFirmwareUpdate::OnLanguageChanged()
         OfferArmed = 0;
         PageStatus.Reset(UpdateResetModeUpdatePage);
         languageCombo.ResetContent();
+        m_indexPending = true;
+        RefreshLabels();
         SetTimer(kIndexTimer, kIndexAfterLanguageMs);
     } else {
         RefreshLabels();
@@ -301,6 +306,7 @@ void CDialogFirmwareUpdate::EndIndexFetch(const FirmwareIndexResult& result)
 {
     CPageHost* main = MainDialog();
     if (!main) return;
+    m_indexPending = false;
     // Not fetched: nothing is offered (the version stays 0.0.0.0).
     if (result.fetched) {
         StoreFirmwareOffer(result.offer, PageStatus);

@@ -211,5 +211,8 @@ private:
     FirmwareFileDownload m_download;
     // Set from the save dialog's OK until timer 206 starts the download.
     bool m_downloadPending = false;
+    // Set from the page's opening (or a language change that reads the index
+    // again) until the fetch has ended: the version line says nothing yet.
+    bool m_indexPending = false;
     HCURSOR m_cursorBeforeWait = nullptr;
 };

@@ -92,6 +92,22 @@ TEST_F(FirmwarePageTest, VoicePromptLanguagePreselection)
     EXPECT_EQ(page().PageStatus.ChosenFile, L"Ostrel_fr.img");
 }
 
+// Until this visit's index has come, nothing has failed: the version line
+// says nothing, on the first visit as on the next.
+TEST_F(FirmwarePageTest, VersionLineWaitsForTheIndex)
+{
+    Recognize(0x5910, {1, 3, 0, 0});
+    ServeIndex(kOstrel + ":v1.3:Ostrel.img\n");
+    for (int visit = 1; visit <= 2; ++visit) {
+        SCOPED_TRACE(visit);
+        main->GoToFirmwareUpdate(1);
+        EXPECT_EQ(VersionLine(), L"");
+        EXPECT_FALSE(Enabled(page().downloadButton));
+        FetchIndex();
+        EXPECT_EQ(VersionLine(), L"Latest Version: v1.3 (Ostrel.img)");
+    }
+}
+
 TEST_F(FirmwarePageTest, NothingOfferedWhenTheIndexCannotBeHad)
 {
     Recognize(0x5910, {1, 0, 0, 0});
