@@ -90,14 +90,20 @@ struct ChipIdentity {
     VersionGroup firmware;
 };
 
+// The firmware version a connected chip holds, read as a chip of the product.
+VersionGroup ReadChipFirmware(DFUTransportCOM& transport, int productId)
+{
+    return ReadFirmwareVersion(productId, [&](uint16_t key, uint8_t* buffer, int length) {
+        return ReadKey(transport, key, buffer, length);
+    });
+}
+
 ChipIdentity ReadChipIdentity(DFUTransportCOM& transport)
 {
     ChipIdentity identity;
     uint8_t word[2] = {};
     identity.productId = ReadKey(transport, kKeyProductId, word, 2) ? word[0] | (word[1] << 8) : kTkv8ProductId;
-    identity.firmware = ReadFirmwareVersion(identity.productId, [&](uint16_t key, uint8_t* buffer, int length) {
-        return ReadKey(transport, key, buffer, length);
-    });
+    identity.firmware = ReadChipFirmware(transport, identity.productId);
     return identity;
 }
 
@@ -106,6 +112,15 @@ bool IsRecognized(const ChipIdentity& identity, const DeviceSettings& recorded)
     const VersionGroup& v = identity.firmware;
     return identity.productId == recorded.ProductId &&
            recorded.CompareFirmwareVersionEx(v.Major, v.Minor, v.SecondaryType, v.SecondaryVersion) == 0;
+}
+
+// A 0x5060 of the 0x5011 batch that the file check has just turned into a
+// 0x5011 (TakeVariantFile): still the recognized headset, its firmware read as
+// the model it was recognized as.
+bool IsConvertedBatchUnit(DFUTransportCOM& transport, const ChipIdentity& identity, const DeviceSettings& recorded)
+{
+    if (recorded.ProductId != kTmWpr6ProductId || identity.productId != kTmWpr6BatchProductId) return false;
+    return IsRecognized({recorded.ProductId, ReadChipFirmware(transport, recorded.ProductId)}, recorded);
 }
 
 // Connects to an accepted device other than the generic 0xFFFF.
@@ -249,8 +264,11 @@ int WriteDfuPreparation(int targetProductId, const DeviceSettings& recorded)
     DfuLibrarySession library;
     for (const DfuRoadDevice& device : library.Devices()) {
         DFUTransportCOM transport;
-        // Only the recognized headset is written to.
-        if (!ConnectAccepted(device, transport) || !IsRecognized(ReadChipIdentity(transport), recorded)) continue;
+        // Only the recognized headset is written to, also once its file has
+        // made it a unit of its batch's model.
+        if (!ConnectAccepted(device, transport)) continue;
+        const ChipIdentity identity = ReadChipIdentity(transport);
+        if (!IsRecognized(identity, recorded) && !IsConvertedBatchUnit(transport, identity, recorded)) continue;
         if (clearVersion) refused += !WriteKey(transport, PsKeyFirmwareVersion, zeros, kFirmwareVersionKeyLength);
         if (clearVox) {
             refused += !WriteKey(transport, kKeyVoxIntercom, zeros, 2);

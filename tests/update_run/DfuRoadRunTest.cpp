@@ -61,6 +61,24 @@ TEST_F(DfuRoadRunTest, ABlueCoreHeadsetIsBackedUpFlashedAndComesBack)
     EXPECT_EQ(0u, driver->Queue().Size());
 }
 
+// A 0x5060 unit of the 0x5011 batch given the batch's file is turned into a
+// 0x5011 by the file check; it is then prepared like every unit of its family.
+TEST_F(DfuRoadRunTest, ABatchUnitTurnedIntoItsBatchModelIsPreparedToo)
+{
+    Load("dfu.c.pid=0x5060\ndfu.c.usb=1\ndfu.c.ps.0x02A3=words:0x5060\ndfu.c.ps.0x02A4=2A 00 00 00\n"
+         "dfu.c.ps.0x0001=33 00 F1 23 00 00 00 00\n");
+    RecognizedChip(0x5060, 4, 2);
+    status.PackagePath = DfuFixture("tmwpr6_5011.dfu");
+    driver->Start(false);
+    EXPECT_EQ(UpdateStateDfuDownload, status.State.load());
+    const std::vector<std::string> writes = KeyWrites();
+    ASSERT_EQ(writes.size(), 7u);
+    EXPECT_EQ(writes[0], "ps-write c 02A3 11 50");  // the conversion comes first
+    const std::vector<std::string> prepared = {"ps-write c 0298 00 00", "ps-write c 0299 00 00",
+                                               "ps-write c 00EF FF FE 8F 7E 98 FF 59 83"};
+    EXPECT_EQ(prepared, std::vector<std::string>(writes.begin() + 4, writes.end()));
+}
+
 TEST_F(DfuRoadRunTest, AFileThatFailsItsChecksLeavesTheHeadsetUntouched)
 {
     const CString model = GetModelName(0x4D10, 0);
