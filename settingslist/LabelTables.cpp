@@ -92,7 +92,7 @@ constexpr LabelTable VoxPhoneLabels = {
 constexpr LabelTable EdrLabels = {
     L"EDR (Enhanced Data Rate)",            // English
     L"EDR (débit de données amélioré)",     // French
-    L"EDR (erhöhte Datenrate)",             // German
+    L"EDR (schnellere Datenübertragung)",   // German
     L"EDR (velocità dati avanzata)",        // Italian
     L"EDR (拡張データレート)",              // Japanese
     L"EDR (향상된 데이터 전송률)",          // Korean
@@ -100,7 +100,7 @@ constexpr LabelTable EdrLabels = {
     L"EDR (verhoogde gegevenssnelheid)",    // Dutch
     L"EDR (повышенная скорость передачи)",  // Russian
     L"EDR (增强数据速率)",                  // Chinese
-    L"EDR (nopeutettu tiedonsiirto)",       // Finnish
+    L"EDR (nopeampi tiedonsiirto)",         // Finnish
 };
 
 constexpr LabelTable EdrShortLabels = {
@@ -142,7 +142,7 @@ constexpr LabelTable PlcLabels = {
     L"PLC (maskering van pakketverlies)",        // Dutch
     L"PLC (маскировка потери пакетов)",          // Russian
     L"PLC (丢包隐藏)",                           // Chinese
-    L"PLC (pakettihäviön peitto)",               // Finnish
+    L"PLC (pakettihäviön peittäminen)",          // Finnish
 };
 
 constexpr LabelTable HighQualityA2dpLabels = {

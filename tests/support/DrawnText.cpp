@@ -1,6 +1,7 @@
 #include "DrawnText.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "framework/Gdi.h"
 
@@ -42,20 +43,29 @@ std::vector<DWORD> TextCanvas::Pixels() const
     return std::vector<DWORD>(m_bits, m_bits + static_cast<size_t>(m_width) * m_height);
 }
 
-std::pair<int, int> TextCanvas::InkColumns() const
+namespace {
+
+// The first and one past the last index along one axis of the pixels with
+// anything but white; {0, 0} when they are all white.
+std::pair<int, int> InkRange(const std::vector<DWORD>& pixels, int width, int height, bool columns)
 {
-    const std::vector<DWORD> pixels = Pixels();
-    int first = m_width, last = -1;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            if ((pixels[static_cast<size_t>(y) * m_width + x] & 0xFFFFFF) != 0xFFFFFF) {
-                first = std::min(first, x);
-                last = std::max(last, x);
+    int first = columns ? width : height, last = -1;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                first = std::min(first, columns ? x : y);
+                last = std::max(last, columns ? x : y);
             }
         }
     }
     return last < 0 ? std::make_pair(0, 0) : std::make_pair(first, last + 1);
 }
+
+}  // namespace
+
+std::pair<int, int> TextCanvas::InkColumns() const { return InkRange(Pixels(), m_width, m_height, true); }
+
+std::pair<int, int> TextCanvas::InkRows() const { return InkRange(Pixels(), m_width, m_height, false); }
 
 DrawnSpan DrawTextSpan(HFONT font, const CString& text, int width, UINT format)
 {
@@ -80,6 +90,7 @@ DrawnSpan DrawTextSpan(HFONT font, const CString& text, int width, UINT format)
     if (end > first) {
         span.left = first - margin;
         span.right = end - margin;
+        std::tie(span.top, span.bottom) = canvas.InkRows();
     }
     return span;
 }

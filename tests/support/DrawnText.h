@@ -29,6 +29,8 @@ public:
     // The first and one past the last column with anything but white; {0, 0}
     // when it is all white.
     std::pair<int, int> InkColumns() const;
+    // The same of the rows.
+    std::pair<int, int> InkRows() const;
 
 private:
     int m_width;
@@ -43,10 +45,12 @@ struct DrawnSpan {
     int left = 0;    // first column with ink, from the rectangle's left edge
     int right = 0;   // one past the last column with ink
     int extent = 0;  // what GetTextExtentPoint32 reports
+    int top = 0;     // first row with ink, from the rectangle's top
+    int bottom = 0;  // one past the last row with ink
 };
 
 // Draws text in font with DrawText (format, one line, nothing clipped) into a
-// rectangle width pixels wide and returns the columns its ink covers.
+// rectangle width pixels wide and returns the columns and rows its ink covers.
 DrawnSpan DrawTextSpan(HFONT font, const CString& text, int width, UINT format);
 
 // The room a left-aligned line takes: its extent (what DrawText compares with

@@ -3,11 +3,16 @@
 // rider meets, with the texts the program sets, measured as drawn in the
 // control's own font within the room the control leaves its text. A caption
 // wider than its button is cut, a line wider than its static wraps onto a line
-// that is not shown, and a combo box's item runs under its button.
+// that is not shown, and a combo box's item runs under its button. A line is
+// measured where its alignment puts it: a right-aligned line whose ink reaches
+// further than its extent runs past its control's right edge, where its
+// closing bracket or colon is cut. Nor may a line run under a visible control
+// beside it on the same line (a help button, a radio of the value column).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -43,28 +48,44 @@ std::wstring ClassOf(HWND control)
 }
 
 // Where a control draws its text: the part of its client area the text must
-// stay within, and whether it wraps over several lines there.
+// stay within, and whether it wraps over several lines there; where a line
+// stands in it; and the controls beside it.
 struct TextRoom {
     bool measured = false;  // false: no text of ours (pictures, lists, spins, scrolling edits)
     int width = 0;
     int height = 0;
     bool wraps = false;
+    int left = 0;          // where the room begins in the client area
+    int lineTop = 0;       // where a line's top is in the client area
+    UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
+    bool anchoredAtEdge = false;  // a line begins or ends at the client area's edge
+    // The visible controls that reach into the control, from the room's left
+    // edge and a line's top.
+    std::vector<RECT> beside;
 };
 
-// The margins each kind of control draws its text with, as Wine draws them.
+// The margins each kind of control draws its text with, and where it puts a
+// line, as Wine draws them.
 TextRoom RoomOf(HWND control, const std::wstring& kind)
 {
     RECT client{};
     ::GetClientRect(control, &client);
+    TEXTMETRICW metrics{};
+    {
+        CSelectObject select(MeasuringDc(), FontOf(control));
+        ::GetTextMetricsW(MeasuringDc(), &metrics);
+    }
     const LONG style = static_cast<LONG>(::GetWindowLongPtrW(control, GWL_STYLE));
-    const auto room = [&client](int margins) { return TextRoom{true, client.right - margins, client.bottom, false}; };
+    // A line at the top, or else centred in the height.
+    const auto room = [&](int before, int after, UINT align, bool atTop = false) {
+        const int lineTop = atTop ? 0 : (client.bottom - metrics.tmHeight) / 2;
+        return TextRoom{true, client.right - before - after, client.bottom, false, before, lineTop, align, false, {}};
+    };
     if (kind == L"Static") {
         const LONG type = style & SS_TYPEMASK;
         if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP) return {};
-        TextRoom text = room(0);
-        CSelectObject select(MeasuringDc(), FontOf(control));
-        TEXTMETRICW metrics{};
-        ::GetTextMetricsW(MeasuringDc(), &metrics);
+        TextRoom text = room(0, 0, type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT, true);
+        text.anchoredAtEdge = type != SS_CENTER;
         text.wraps = type != SS_LEFTNOWORDWRAP && client.bottom >= 2 * metrics.tmHeight;
         return text;
     }
@@ -72,20 +93,52 @@ TextRoom RoomOf(HWND control, const std::wstring& kind)
         if (style & (BS_BITMAP | BS_ICON)) return {};
         switch (style & BS_TYPEMASK) {
         case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON:
-            return room(16);  // the mark before the text
-        case BS_GROUPBOX: return room(14);
-        default: return room(8);  // the frame and the focus rectangle on either side
+            return room(16, 0, DT_LEFT);  // the mark before the text
+        case BS_GROUPBOX: return room(7, 7, DT_LEFT, true);
+        default: return room(4, 4, DT_CENTER);  // the frame and the focus rectangle on either side
         }
     }
     // The selected item, from 4 pixels in to 3 pixels before the drop button.
-    if (kind == L"ComboBox") return room(7 + ::GetSystemMetrics(SM_CXVSCROLL));
-    if (kind == L"ListBox") return room(1);
+    if (kind == L"ComboBox") return room(4, 3 + ::GetSystemMetrics(SM_CXVSCROLL), DT_LEFT);
+    if (kind == L"ListBox") return room(1, 0, DT_LEFT);
     if (kind == L"Edit" && !(style & ES_MULTILINE)) {
         RECT format{};
         ::SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-        return TextRoom{true, format.right - format.left, client.bottom, false};
+        return room(format.left, client.right - format.right,
+                    (style & ES_CENTER) ? DT_CENTER : (style & ES_RIGHT) ? DT_RIGHT : DT_LEFT);
     }
     return {};
+}
+
+// The screen rectangles of a window's visible children that are not statics:
+// what a text beside them must not run into. Statics are left out: what they
+// leave empty shows the page itself, and two of them may share a row by design.
+std::vector<std::pair<HWND, RECT>> VisibleControls(HWND window)
+{
+    std::vector<std::pair<HWND, RECT>> controls;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!(::GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) || ClassOf(child) == L"Static") continue;
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        controls.emplace_back(child, r);
+    }
+    return controls;
+}
+
+// Those of the controls that reach into a control from a side, not around it.
+void FindControlsBeside(HWND control, const std::vector<std::pair<HWND, RECT>>& controls, TextRoom& room)
+{
+    POINT origin{room.left, room.lineTop};
+    ::ClientToScreen(control, &origin);
+    RECT own{};
+    ::GetWindowRect(control, &own);
+    for (auto [sibling, other] : controls) {
+        RECT overlap{};
+        if (sibling == control || !::IntersectRect(&overlap, &other, &own)) continue;
+        if (other.left <= own.left && other.right >= own.right) continue;  // a frame or list behind it
+        ::OffsetRect(&other, -origin.x, -origin.y);
+        room.beside.push_back(other);
+    }
 }
 
 // The texts a control shows: its caption, or the items of its list.
@@ -106,21 +159,25 @@ std::vector<CString> TextsOf(HWND control, const std::wstring& kind)
     return text.IsEmpty() ? std::vector<CString>{} : std::vector<CString>{text};
 }
 
-// What a text needs of a room: its drawn width on one line, or its height
-// wrapped at the room's width (wider than the room when a word does not fit).
-// The same text in the same font is drawn once.
-CSize Needs(HFONT font, const CString& text, const TextRoom& room)
+// A line as drawn in a room: its extent and the columns its ink covers where
+// the room's alignment puts it. The same line in the same font and room is
+// drawn once.
+DrawnSpan LineInk(HFONT font, const CString& text, const TextRoom& room)
 {
-    if (!room.wraps && text.Find(L'\n') < 0) {
-        static std::map<std::wstring, int> widths;
-        LOGFONTW description{};
-        ::GetObjectW(font, sizeof description, &description);
-        const std::wstring key =
-            std::wstring(reinterpret_cast<const wchar_t*>(&description), sizeof description / 2) + text.str();
-        auto found = widths.find(key);
-        if (found == widths.end()) found = widths.emplace(key, DrawnWidth(font, text)).first;
-        return CSize(found->second, 0);
-    }
+    static std::map<std::wstring, DrawnSpan> spans;
+    LOGFONTW description{};
+    ::GetObjectW(font, sizeof description, &description);
+    const std::wstring key = std::wstring(reinterpret_cast<const wchar_t*>(&description), sizeof description / 2) +
+                             std::to_wstring(room.width) + L"/" + std::to_wstring(room.align) + L"/" + text.str();
+    auto found = spans.find(key);
+    if (found == spans.end()) found = spans.emplace(key, DrawTextSpan(font, text, room.width, room.align)).first;
+    return found->second;
+}
+
+// A text's height wrapped at the room's width (wider than the room when a
+// word does not fit).
+CSize WrappedSize(HFONT font, const CString& text, const TextRoom& room)
+{
     CSelectObject select(MeasuringDc(), font);
     RECT r{0, 0, room.width, 0};
     ::DrawTextW(MeasuringDc(), text, -1, &r, DT_WORDBREAK | DT_EXPANDTABS | DT_CALCRECT);
@@ -149,54 +206,37 @@ struct Headset {
     }
 };
 
-// Every product at the firmware versions where settings layouts and archived
-// labels change.
+// Every product of the catalogue at the firmware versions where settings
+// layouts and archived labels change.
 std::vector<Headset> AllHeadsets()
 {
     std::vector<Headset> all;
-    for (int product : KnownUsbProductIds) {
-        for (const auto& [major, minor] : {std::pair{0, 0}, {1, 1}, {1, 2}, {2, 0}, {4, 0}, {4, 1}, {4, 2}, {5, 0}})
-            all.push_back({product, major, minor});
+    for (const ProductTraits& product : AllProductTraits()) {
+        for (const auto& [major, minor] : {std::pair{0, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {2, 0}, {2, 2},
+                                           {4, 0}, {4, 1}, {4, 2}, {5, 0}})
+            all.push_back({product.productId, major, minor});
     }
     return all;
 }
 
-// Few headsets whose basic settings pages between them show every row that
-// any shows: each next one shows the most rows not shown yet.
-const std::vector<Headset>& LayoutsShowingEveryRow()
+// One headset for each layout of the basic settings page: the layout places
+// the rows, and with them the controls that share a line.
+const std::vector<Headset>& EveryLayout()
 {
     static const std::vector<Headset> chosen = [] {
-        const std::vector<Headset> all = AllHeadsets();
-        const auto rowsOf = [](const Headset& headset) {
-            std::set<int> rows;
-            const LegacyLayout* layout = FindLegacyLayout(headset.product, headset.Record());
-            for (int row = 0; layout && row < kLegacyRowCount; ++row)
-                if (layout->Find(static_cast<LegacyRow>(row))) rows.insert(row);
-            return rows;
-        };
         std::vector<Headset> layouts;
-        std::set<int> shown;
-        for (;;) {
-            const Headset* best = nullptr;
-            size_t most = 0;
-            for (const Headset& headset : all) {
-                size_t added = 0;
-                for (int row : rowsOf(headset)) added += !shown.count(row);
-                if (added > most) {
-                    most = added;
-                    best = &headset;
-                }
-            }
-            if (!best) return layouts;
-            layouts.push_back(*best);
-            for (int row : rowsOf(*best)) shown.insert(row);
+        std::set<const LegacyLayout*> seen;
+        for (const Headset& headset : AllHeadsets()) {
+            const LegacyLayout* layout = FindLegacyLayout(headset.product, headset.Record());
+            if (layout && seen.insert(layout).second) layouts.push_back(headset);
         }
+        return layouts;
     }();
     return chosen;
 }
 
-// The archives, with the section shown, whose restore page shows a text that
-// none before showed (the English texts tell them apart).
+// The archives, with the section shown, whose restore page shows a text in a
+// label where none before showed it (the English texts tell them apart).
 const std::vector<Headset>& ArchivesShowingEveryText()
 {
     static const std::vector<Headset> chosen = [] {
@@ -207,9 +247,11 @@ const std::vector<Headset>& ArchivesShowingEveryText()
                 const ArchivedLabels labels =
                     BuildArchivedLabels(headset.product, headset.Record(), headset.section, 2, LanguageEnglish);
                 bool more = shown.insert(FindArchivedFamily(headset.product) ? L"list" : L"pairs").second;
-                for (int n = 0; n < kArchivedPairCount; ++n)
-                    more |= shown.insert(L"name " + labels.names[n].str()).second |
-                            shown.insert(L"value " + labels.values[n].str()).second;
+                for (int n = 0; n < kArchivedPairCount; ++n) {
+                    const std::wstring pair = std::to_wstring(n) + (labels.namesLeftAligned ? L" left " : L" ");
+                    more |= shown.insert(L"name " + pair + labels.names[n].str()).second |
+                            shown.insert(L"value " + pair + labels.values[n].str()).second;
+                }
                 if (more) archives.push_back(headset);
             }
         }
@@ -224,24 +266,52 @@ protected:
     void Measure(const CDialog& window)
     {
         templates.insert(window.GetTemplateId());
+        const std::vector<std::pair<HWND, RECT>> controls = VisibleControls(window.m_hWnd);
         for (HWND child = ::GetWindow(window.m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
             if (!(::GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE)) continue;
             const std::wstring kind = ClassOf(child);
-            const TextRoom room = RoomOf(child, kind);
+            TextRoom room = RoomOf(child, kind);
             if (!room.measured) continue;
+            FindControlsBeside(child, controls, room);
             for (const CString& text : TextsOf(child, kind))
                 Check(text, FontOf(child), room, window.GetTemplateId(), ::GetDlgCtrlID(child));
         }
     }
 
+    // A line must not be wider than its room (it would wrap or be cut), and
+    // its ink stays within the room and reaches no control beside it on the
+    // line: from where the line is anchored (the room's left edge, centre or
+    // right edge) up to the nearest one on either side. Wine draws a glyph of
+    // small bold Tahoma up to a pixel past its cell, which a line anchored at
+    // its control's edge loses there whatever its length, still showing every
+    // letter; a line that runs further loses a bracket or a colon. A wrapped
+    // text must not need more lines than its room shows.
     void Check(const CString& text, HFONT font, const TextRoom& room, UINT templateId, int controlId)
     {
-        const CSize needs = Needs(font, text, room);
-        if (needs.cx <= room.width && needs.cy <= room.height) return;
+        std::string needs;
+        if (!room.wraps && text.Find(L'\n') < 0) {
+            const DrawnSpan ink = LineInk(font, text, room);
+            const int overhang = room.anchoredAtEdge ? 1 : 0;
+            int from = -room.left - (room.align == DT_LEFT ? overhang : 0);
+            int to = room.width + (room.align == DT_RIGHT ? overhang : 0);
+            const int anchor = room.align == DT_RIGHT ? room.width : room.align == DT_CENTER ? room.width / 2 : 0;
+            for (const RECT& other : room.beside) {
+                if (other.top >= ink.bottom || other.bottom <= ink.top) continue;  // not on the line
+                if (other.left + other.right >= 2 * anchor) to = std::min(to, int(other.left));
+                else from = std::max(from, int(other.right));
+            }
+            if (ink.extent <= room.width && ink.left >= from && ink.right <= to) return;
+            needs = std::to_string(ink.extent) + " wide, ink " + std::to_string(ink.left) + " to " +
+                    std::to_string(ink.right) + ", of " + std::to_string(room.width) + " with ink room " +
+                    std::to_string(from) + " to " + std::to_string(to);
+        } else {
+            const CSize size = WrappedSize(font, text, room);
+            if (size.cx <= room.width && size.cy <= room.height) return;
+            needs = std::to_string(size.cx) + " x " + std::to_string(size.cy) + " of " + std::to_string(room.width) +
+                    " x " + std::to_string(room.height);
+        }
         misfits.insert("template " + std::to_string(templateId) + ", control " + std::to_string(controlId) +
-                       ", language " + std::to_string(language) + ": \"" + text.ToUtf8() + "\" needs " +
-                       std::to_string(needs.cx) + " x " + std::to_string(needs.cy) + " of " +
-                       std::to_string(room.width) + " x " + std::to_string(room.height));
+                       ", language " + std::to_string(language) + ": \"" + text.ToUtf8() + "\" needs " + needs);
     }
 
     // The frame and the page it shows.
@@ -339,7 +409,7 @@ protected:
     {
         Recognize({0x4D10, 5, 0});
         main->GoToDeviceSetting(1);
-        for (const Headset& layout : LayoutsShowingEveryRow()) {
+        for (const Headset& layout : EveryLayout()) {
             Recognize(layout);
             main->deviceSettingPage.RefreshTexts();
             main->deviceSettingPage.LayoutLegacyControls();
