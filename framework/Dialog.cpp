@@ -184,13 +184,21 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
         // A child dialog (a page) answers Enter and Escape itself, with its own
         // OnOK and OnCancel, unless the control with the focus takes the key;
         // otherwise the top-level dialog would take them for its own OK and
-        // Cancel. The rest of the keyboard navigation is the top-level dialog's.
+        // Cancel.
         if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
             const LRESULT wants = ::SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
             if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return FALSE;
             SendMessage(WM_COMMAND, msg->wParam == VK_RETURN ? IDOK : IDCANCEL, 0);
             return TRUE;
         }
+        // The arrows step within a group of the page's controls (its radios),
+        // and no group reaches beyond its page: the page moves them itself, as
+        // the top-level dialog loses its way in a group two parents down.
+        if (msg->message == WM_KEYDOWN &&
+            (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT || msg->wParam == VK_UP || msg->wParam == VK_DOWN))
+            return ::IsDialogMessageW(m_hWnd, msg);
+        // Tab and the rest of the keyboard navigation are the top-level
+        // dialog's, which goes through the pages' controls as its own.
         return FALSE;
     }
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST)

@@ -466,11 +466,12 @@ void CUpdaterDlg::SettlePageArea()
     }
 
     // Hiding or disabling the control with the focus leaves the keyboard on
-    // nothing, or on a hidden control: it goes to the page's own control,
-    // else to NEXT; while that waits (busy), to the frame itself until the
-    // next refresh. Not while another window (a box, a popup list) is active.
+    // nothing, or on a hidden control: it goes to the open section list, else
+    // to the page's own control, else to NEXT; while that waits (busy), to the
+    // frame itself until the next refresh. Not while another window (a box, a
+    // popup list) is active.
     if (::GetActiveWindow() != m_hWnd || HoldsKeyboard(::GetFocus())) return;
-    CWnd* target = shown ? shown->EntryControl() : nullptr;
+    CWnd* target = sectionListOpen ? &sectionList : shown ? shown->EntryControl() : nullptr;
     if (!target) target = &nextButton;
     if (!target->IsWindowEnabled()) target = this;
     target->SetFocus();

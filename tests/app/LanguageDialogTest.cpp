@@ -1,6 +1,6 @@
 // The language dialog: every control of a language selects it, the radios
-// stacked in the template's order with bold captions, and a language outside
-// the eleven.
+// stacked in the template's order with bold captions, Down steps from radio to
+// radio, and a language outside the eleven.
 #include "MainWindowFixture.h"
 
 #include <cstdlib>
@@ -74,6 +74,25 @@ TEST_F(FrameTest, LanguageDialogStacksTheRadiosInItsOwnOrderWithBoldCaptions)
                                     static_cast<const CWnd*>(&dialog.okButton), static_cast<const CWnd*>(&dialog.cancelButton)}) {
             EXPECT_EQ(FW_BOLD, FontOf(*control).lfWeight);
         }
+    });
+}
+
+// Down on a language's radio moves the check and the keyboard to the next
+// language's radio in one press, past that language's flag and name.
+TEST_F(FrameTest, DownMovesToTheNextLanguageInOnePress)
+{
+    WithLanguageDialog(*main, LanguageEnglish, [](CDialogLanguageManager& dialog) {
+        const HWND english = ::GetDlgItem(dialog.m_hWnd, LanguageChoices[LanguageEnglish].radio);
+        const HWND french = ::GetDlgItem(dialog.m_hWnd, LanguageChoices[LanguageFrench].radio);
+        dialog.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(english), TRUE);
+        ASSERT_EQ(english, ::GetFocus());
+        ::PostMessageW(english, WM_KEYDOWN, VK_DOWN, 1);
+        ::PostMessageW(english, WM_KEYUP, VK_DOWN, static_cast<LPARAM>(0xC0000001u));
+        MSG pending;
+        PumpMessagesUntil([&] { return !::PeekMessageW(&pending, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE); }, 5000);
+        EXPECT_EQ(french, ::GetFocus());
+        EXPECT_EQ(LanguageFrench, dialog.selectedLanguage);
+        ExpectShownIn(dialog, LanguageFrench);
     });
 }
 

@@ -1,9 +1,12 @@
 // The real program under the keyboard and its page changes: Enter and Escape
-// inside a page do nothing, and after a page change one page shows and the
-// keyboard is on a control the rider can see.
+// inside a page do nothing, Tab and the arrows reach the page's controls as in
+// any dialog, and after a page change one page shows and the keyboard is on a
+// control the rider can see.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/SettingsSaveFixture.h"
@@ -16,7 +19,66 @@ const std::string kOstrel =
     "hid.o.pid=0x5910\nhid.o.name=Torvik Ostrel\nhid.o.version=1.2.0.0.17\nhid.o.item.4=0\n"
     "hid.o.item.0x15=0x66E9, 9310, 2, 8750, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 4\nhid.o.item.0x5A=text:112\n";
 
-using PageKeys = SettingsSave;
+class PageKeys : public SettingsSave {
+protected:
+    // The keyboard onto a control of the main window, as the dialog itself moves it.
+    void FocusOn(HWND control)
+    {
+        ::PostMessageW(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        Sync();
+    }
+    // Tab (Shift+Tab) pressed from the control with the keyboard until it is
+    // back there: the controls it was on, in order; bounded.
+    std::vector<HWND> TabCycle(bool backward = false)
+    {
+        const DWORD thread = ::GetWindowThreadProcessId(main, nullptr);
+        // Posted keys leave the key state as it is: Shift is held for the
+        // program's thread through an input shared with it.
+        const bool shared = backward && ::AttachThreadInput(::GetCurrentThreadId(), thread, TRUE);
+        const auto holdShift = [](bool down) {
+            BYTE keys[256] = {};
+            ::GetKeyboardState(keys);
+            keys[VK_SHIFT] = down ? 0x80 : 0;
+            ::SetKeyboardState(keys);
+        };
+        if (shared) holdShift(true);
+        std::vector<HWND> reached;
+        const HWND start = KeyboardFocus();
+        for (int press = 0; press < 80 && PressKeys(KeyboardFocus(), {VK_TAB}); ++press) {
+            const HWND focus = KeyboardFocus();
+            if (focus == start) break;
+            if (reached.empty() || reached.back() != focus) reached.push_back(focus);
+        }
+        if (shared) {
+            holdShift(false);
+            ::AttachThreadInput(::GetCurrentThreadId(), thread, FALSE);
+        }
+        EXPECT_EQ(KeyboardFocus(), start) << "Tab did not come back";
+        return reached;
+    }
+    // Tab from NEXT, once the page has ended what it started on entry (NEXT
+    // waits for it).
+    std::vector<HWND> TabCycleFromNext()
+    {
+        EXPECT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        Sync();
+        FocusOn(::GetDlgItem(main, IDC_NEXT));
+        EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
+        return TabCycle();
+    }
+    static bool Reached(const std::vector<HWND>& cycle, HWND control)
+    {
+        return std::find(cycle.begin(), cycle.end(), control) != cycle.end();
+    }
+    // Every control that took the keyboard could be seen and used.
+    static void ExpectShownAndEnabled(const std::vector<HWND>& cycle)
+    {
+        for (HWND control : cycle) {
+            EXPECT_TRUE(::IsWindowVisible(control)) << ::GetDlgCtrlID(control);
+            EXPECT_TRUE(::IsWindowEnabled(control)) << ::GetDlgCtrlID(control);
+        }
+    }
+};
 
 // Enter and Escape in a control of every page: the program goes on, on the
 // same page; a speed-dial number typed before them stays unsaved and changed.
@@ -92,6 +154,76 @@ TEST_F(PageKeys, KeyboardFollowsThePageChange)
     const HWND focus = KeyboardFocus();
     EXPECT_TRUE(::IsWindowVisible(focus));
     EXPECT_TRUE(focus == ::GetDlgItem(main, IDC_NEXT) || ::IsChild(PageWith(IDC_FW_STEPS), focus));
+}
+
+// Tab from NEXT on the update page goes through the page's file box and
+// Browse (not Download, disabled without a server) and comes back to NEXT;
+// Shift+Tab goes the same way back.
+TEST_F(PageKeys, TabGoesThroughTheUpdatePageAndBack)
+{
+    Start(kOstrel);
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_FILE));
+    page = PageWith(IDC_FW_FILE);
+    const std::vector<HWND> forward = TabCycleFromNext();
+    for (int id : {IDC_FW_FILE, IDC_FW_BROWSE}) EXPECT_TRUE(Reached(forward, ::GetDlgItem(page, id))) << id;
+    ExpectShownAndEnabled(forward);
+    const std::vector<HWND> backward = TabCycle(true);
+    EXPECT_TRUE(std::equal(forward.rbegin(), forward.rend(), backward.begin(), backward.end()));
+}
+
+// On the basic settings page of a HID headset Tab reaches DEFAULT, CANCEL, the
+// grid and the section chooser of the frame, and comes back to NEXT; Space on
+// the chooser opens its list with the keyboard in it, and Down there chooses
+// the next section.
+TEST_F(PageKeys, TabReachesTheSettingsPageAndTheSectionChooser)
+{
+    Start(kOstrel);
+    GoToSettingsPage();
+    const std::vector<HWND> cycle = TabCycleFromNext();
+    for (int id : {IDC_SETTING_DEFAULT, IDC_SETTING_CANCEL, IDC_SETTINGS_GRID})
+        EXPECT_TRUE(Reached(cycle, ::GetDlgItem(page, id))) << id;
+    const HWND chooser = ::GetDlgItem(main, IDC_SECTION_DROPDOWN);
+    ASSERT_TRUE(Reached(cycle, chooser));
+    ExpectShownAndEnabled(cycle);
+
+    FocusOn(chooser);
+    ASSERT_TRUE(PressKeys(chooser, {VK_SPACE}));
+    ASSERT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_SECTION_LIST));
+    ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
+    EXPECT_TRUE(WaitFor([&] { return PageWith(IDC_SPEED_DIAL_NUMBER1) != nullptr; }));
+}
+
+// The legacy rows: Tab stops on the help button and once on each Enable /
+// Disable pair, at its checked radio; Up and Down move the check within the
+// pair in one press.
+TEST_F(PageKeys, ArrowsMoveWithinARadioPairAndTabStopsOncePerPair)
+{
+    Start(kTkv8);
+    GoToSettingsPage();
+    const std::vector<HWND> cycle = TabCycleFromNext();
+    ExpectShownAndEnabled(cycle);
+    EXPECT_TRUE(Reached(cycle, ::GetDlgItem(page, IDC_EDR_HELP)));
+    for (auto [enable, disable] : {std::pair{IDC_VOX_PHONE_ENABLE, IDC_VOX_PHONE_DISABLE},
+                                   std::pair{IDC_VOX_INTERCOM_ENABLE, IDC_VOX_INTERCOM_DISABLE},
+                                   std::pair{IDC_EDR_ENABLE, IDC_EDR_DISABLE}}) {
+        SCOPED_TRACE(enable);
+        const HWND checked = ::GetDlgItem(page, Checked(enable) ? enable : disable);
+        const HWND other = ::GetDlgItem(page, Checked(enable) ? disable : enable);
+        EXPECT_TRUE(Reached(cycle, checked));
+        EXPECT_FALSE(Reached(cycle, other));
+    }
+
+    ASSERT_TRUE(Checked(IDC_VOX_PHONE_DISABLE));
+    FocusOn(::GetDlgItem(page, IDC_VOX_PHONE_DISABLE));
+    ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_UP}));
+    EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(page, IDC_VOX_PHONE_ENABLE));
+    EXPECT_TRUE(Checked(IDC_VOX_PHONE_ENABLE));
+    EXPECT_FALSE(Checked(IDC_VOX_PHONE_DISABLE));
+    ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
+    EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(page, IDC_VOX_PHONE_DISABLE));
+    EXPECT_TRUE(Checked(IDC_VOX_PHONE_DISABLE));
+    EXPECT_FALSE(Checked(IDC_VOX_PHONE_ENABLE));
 }
 
 }  // namespace

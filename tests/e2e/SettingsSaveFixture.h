@@ -3,7 +3,22 @@
 // presses its buttons, answers its boxes and reads the journal).
 #pragma once
 
+#include <string>
+
 #include "support/WholeProgram.h"
+
+// The chip of a headset 0x4D10 at firmware 3.0 (the legacy rows VOX Phone, VOX
+// Intercom, EDR and the notes), VOX Phone off.
+inline const std::string kTkv8 =
+    "usb.1=USB\\VID_3E1F&PID_4D10&REV_0100\n"
+    "dfu.c.pid=0x4D10\n"
+    "dfu.c.ps.0x02A3=words:0x4D10\n"
+    "dfu.c.ps.0x0001=2C 00 00 90 5B 00 02 00\n"
+    "dfu.c.ps.0x0108=text:TKV8 Demo\n"
+    "dfu.c.ps.0x02A4=words:30, 0\n"
+    "dfu.c.ps.0x0298=words:0\n"
+    "dfu.c.ps.0x0299=words:0\n"
+    "dfu.c.ps.0x00EF=FF FE 8F 7E 98 FF 59 83\n";
 
 class SettingsSave : public WholeProgramTest {
 protected:
