@@ -33,6 +33,17 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT dis)
         bitmap = &m_focused;
     else if ((dis->itemState & ODS_DISABLED) && m_disabled.GetSafeHandle())
         bitmap = &m_disabled;
+    // The picture is drawn with white left out, over the parent's background
+    // laid anew: nothing of an earlier state (a focus frame) stays.
+    const HWND parent = dis->hwndItem ? ::GetParent(dis->hwndItem) : nullptr;
+    if (const HBRUSH background = parent ? reinterpret_cast<HBRUSH>(::SendMessageW(
+                                               parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dis->hDC),
+                                               reinterpret_cast<LPARAM>(dis->hwndItem)))
+                                         : nullptr) {
+        ::FillRect(dis->hDC, &dis->rcItem, background);
+    }
     CDC* dc = CDC::FromHandle(dis->hDC);
     dc->DrawBitmap(*bitmap, dis->rcItem.left, dis->rcItem.top, RGB(255, 255, 255));
+    // Without a picture of its own, the focus is the dotted frame round the button.
+    if ((dis->itemState & ODS_FOCUS) && !m_focused.GetSafeHandle()) dc->DrawFocusRect(dis->rcItem);
 }

@@ -98,7 +98,7 @@ void DrawRound(CDC& dc, int id, const CRect& item, bool pressed, bool disabled, 
     DrawCaption(dc, text, shape, align, colours.text);
 }
 
-void DrawSection(CDC& dc, const CRect& item, bool disabled, const CString& text)
+void DrawSection(CDC& dc, const CRect& item, bool disabled, bool focused, const CString& text)
 {
     // An enabled section tab leads to another section; the disabled one is the
     // section shown, open towards the page below.
@@ -108,6 +108,11 @@ void DrawSection(CDC& dc, const CRect& item, bool disabled, const CString& text)
     dc.FillSolidRect(CRect(item.right - w, item.top, item.right, item.bottom), Skin::kDarkGrey);
     dc.FillSolidRect(CRect(item.left, item.top, item.right, item.top + w), Skin::kDarkGrey);
     if (!disabled) dc.FillSolidRect(CRect(item.left, item.bottom - w, item.right, item.bottom), Skin::kDarkGrey);
+    if (focused && !disabled) {
+        CRect focus = item;
+        focus.DeflateRect(w + 1, w + 1);
+        dc.DrawFocusRect(focus);
+    }
     DrawCaption(dc, text, item, DT_CENTER, disabled ? Skin::kBlack : Skin::kDarkGrey);
 }
 
@@ -135,7 +140,7 @@ bool DrawSkinButton(CDC& dc, int id, const CRect& item, UINT itemState, const CS
     case Kind::Square:
     case Kind::Tab: DrawSquare(dc, kind, item, pressed, disabled, focused, text); return true;
     case Kind::Round: DrawRound(dc, id, item, pressed, disabled, focused, text); return true;
-    case Kind::Section: DrawSection(dc, item, disabled, text); return true;
+    case Kind::Section: DrawSection(dc, item, disabled, focused, text); return true;
     case Kind::None: break;
     }
     return false;

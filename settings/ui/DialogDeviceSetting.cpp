@@ -160,7 +160,7 @@ BOOL CDialogDeviceSetting::OnInitDialog()
     settingsGrid.InsertColumn(1, L"", LVCFMT_LEFT);
     settingsGrid.InsertColumn(2, L"", LVCFMT_CENTER);
     for (CBitmapButton& button : helpButtons) {
-        button.LoadBitmaps(IDB_HELP_MARK, IDB_HELP_MARK, IDB_HELP_MARK, IDB_HELP_MARK);
+        button.LoadBitmaps(IDB_HELP_MARK);
         button.SizeToContent();
     }
     timeoutSpin.SetRange32(kTimeoutMinimum, kTimeoutMaximum);

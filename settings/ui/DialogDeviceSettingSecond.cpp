@@ -115,7 +115,7 @@ BOOL CDialogDeviceSettingSecond::OnInitDialog()
             row.mhz.SetFont(m_boldFont);
         }
     }
-    rdsHelpButton.LoadBitmaps(IDB_HELP_MARK, IDB_HELP_MARK, IDB_HELP_MARK, IDB_HELP_MARK);
+    rdsHelpButton.LoadBitmaps(IDB_HELP_MARK);
     rdsHelpButton.SizeToContent();
     for (PresetRow& row : rows)
         row.spin.SendMessage(UDM_SETACCEL, std::size(kSpinAcceleration),

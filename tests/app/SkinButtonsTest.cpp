@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/SkinButtons.h"
+#include "framework/BitmapButton.h"
 #include "res/resource.h"
 
 namespace {
@@ -82,6 +83,31 @@ TEST(SkinButtons, FocusOnAnEnabledRoundButtonIsDotted)
     Canvas disabled;
     DrawSkinButton(disabled.dc, IDC_ACTION, item, ODS_FOCUS | ODS_DISABLED, L"");
     EXPECT_EQ(0, disabled.Count(item, RGB(0, 0, 0)));
+}
+
+// The section tabs and the help marks are keyboard stops too: each shows
+// when it has the focus.
+TEST(SkinButtons, SectionTabsAndHelpMarksShowTheFocus)
+{
+    const CRect item(0, 0, 150, 40);
+    Canvas plain, focused;
+    DrawSkinButton(plain.dc, IDC_SECTION_FIRST, item, 0, L"");
+    DrawSkinButton(focused.dc, IDC_SECTION_FIRST, item, ODS_FOCUS, L"");
+    const COLORREF face = RGB(224, 224, 214);
+    EXPECT_LT(focused.Count(item, face), plain.Count(item, face));
+
+    CBitmapButton help;
+    ASSERT_TRUE(help.LoadBitmaps(IDB_HELP_MARK));
+    Canvas mark[2];
+    for (int focus = 0; focus < 2; ++focus) {
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_BUTTON;
+        dis.itemState = focus ? ODS_FOCUS : 0;
+        dis.hDC = mark[focus].dc;
+        dis.rcItem = CRect(0, 0, 20, 20);
+        help.DrawItem(&dis);
+    }
+    EXPECT_LT(mark[1].Count(CRect(0, 0, 20, 20), kBackdrop), mark[0].Count(CRect(0, 0, 20, 20), kBackdrop));
 }
 
 TEST(SkinButtons, TabFacesAndTheSectionTabs)
