@@ -16,7 +16,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -25,6 +24,7 @@
 #include "framework/Clock.h"
 #include "framework/File.h"
 #include "sim/Simulation.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -130,25 +130,6 @@ private:
 
 }  // namespace
 
-// The bench's folder in the temporary folder, removed with what the runs left
-// in it (the firmware file, the settings archive) on every way out.
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        path = CString(temp) + L"torvik_update_bench\\";
-        EnsureFolder(path);
-    }
-    ~BenchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(std::filesystem::path(path.str()), ignored);
-    }
-    CString path;
-};
-
 // The simulation and the clock at zero for the runs, put back on every way out.
 struct SimulatedClock {
     SimulatedClock()
@@ -166,8 +147,9 @@ struct SimulatedClock {
 int wmain(int argc, wchar_t** argv)
 {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
-    const BenchFolder bench;
-    const CString& folder = bench.path;
+    // Removed with what the runs left in it on every way out.
+    const TempFolder bench(L"torvik_update_bench");
+    const CString folder = bench.Path() + L"\\";
     const CString file = folder + L"tkv8.dfu";
     const std::vector<uint8_t> bytes = FirmwareFile();
     if (!WriteWholeFile(file, bytes.data(), bytes.size())) {
