@@ -138,8 +138,7 @@ protected:
         return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
     }
 
-    // Posts the keys (each down and up) to a window of the program, then a
-    // marker behind them (a position of the hidden progress bar): true once
+    // Posts the keys (each down and up) to a window of the program: true once
     // the program has handled them all, false when it ended on the way.
     bool PressKeys(HWND to, std::initializer_list<WPARAM> keys)
     {
@@ -148,15 +147,7 @@ protected:
             ::PostMessageW(to, WM_KEYDOWN, key, 1 | scan);
             ::PostMessageW(to, WM_KEYUP, key, 1 | scan | static_cast<LPARAM>(0xC0000000u));
         }
-        const HWND bar = ::GetDlgItem(main, IDC_PROGRESS);
-        const auto position = [bar] {
-            DWORD_PTR result = 0;
-            ::SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_NORMAL, 5000, &result);
-            return result;
-        };
-        const DWORD_PTR marker = position() == 41 ? 42 : 41;
-        ::PostMessageW(bar, PBM_SETPOS, marker, 0);
-        return WaitFor([&] { return !::IsWindow(main) || position() == marker; }, false) && ::IsWindow(main);
+        return Sync();
     }
 
     // Waits (bounded) for the condition; boxes on the way are answered with
@@ -172,11 +163,22 @@ protected:
         return done();
     }
 
-    // Returns once the program's window thread has finished what it was doing.
+    // Returns once the program's window thread has handled every message
+    // posted to it so far: a marker posted behind them (the step of the
+    // frame's progress bar, which nothing steps) must be reached. A sent
+    // message would not do: a busy thread takes it before the posted ones.
+    // False when the program ended on the way.
     bool Sync()
     {
-        DWORD_PTR result = 0;
-        return ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kStepMs, &result) != 0;
+        const HWND bar = ::GetDlgItem(main, IDC_PROGRESS);
+        const auto step = [bar] {
+            DWORD_PTR result = 0;
+            ::SendMessageTimeoutW(bar, PBM_GETSTEP, 0, 0, SMTO_NORMAL, 5000, &result);
+            return result;
+        };
+        const DWORD_PTR marker = step() == 41 ? 42 : 41;
+        ::PostMessageW(bar, PBM_SETSTEP, marker, 0);
+        return WaitFor([&] { return !::IsWindow(main) || step() == marker; }, false) && ::IsWindow(main);
     }
 
     // Presses a button of the main window until the shown page holds the
