@@ -291,6 +291,21 @@ void SimChips::Reset()
     m_updates.clear();
 }
 
+unsigned long SimChips::StepPolls()
+{
+    std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
+    return m_stepPolls;
+}
+
+bool SimChips::StepRunning()
+{
+    std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
+    for (const auto& [id, update] : m_updates) {
+        if (update.running) return true;
+    }
+    return false;
+}
+
 void SimChips::AddUsbHardwareIds(std::vector<std::string>& ids)
 {
     std::lock_guard<std::recursive_mutex> lock(m_sim.Lock());
@@ -371,6 +386,7 @@ DfuChipAnswer SimChips::PollStep(const std::wstring& deviceName)
         return {Kind::Failed, Code::DeviceNotReady};
     Update& update = found->second;
     ++update.polls;
+    ++m_stepPolls;
     bool present = m_sim.Current().Number(Key(id, "present"), 1) != 0 && !Restarting(id);
     if (update.step != DfuChipStep::Manifest && !present)
         return EndStep(update, {Kind::Failed, Code::NoUpdateModeDevice});
@@ -415,6 +431,13 @@ DfuChipAnswer SimChips::Download(const std::string& id, Update& update)
     int percent = duration <= 0 ? 100 : static_cast<int>(std::min<uint64_t>(100, elapsed * 100 / duration));
     long code = FailureCode(id, update.step);
     if (code && percent >= 50) return EndStep(update, {Kind::Failed, static_cast<int>(code)});
+    // A held download stays at its percentage, with news at every poll, until
+    // the scenario lets it go on.
+    const long hold = m_sim.Current().Number(Key(id, "download.hold"), -1);
+    if (hold >= 0 && hold < 100 && percent >= hold) {
+        update.percent = static_cast<int>(hold);
+        return {Kind::Progress, update.percent};
+    }
     if (percent > update.percent) {
         update.percent = percent;
         return {Kind::Progress, percent};

@@ -48,6 +48,11 @@ public:
     // Appends the USB hardware id of each present chip with "usb=1", under the
     // product id it shows now (bit 15 set in update mode).
     void AddUsbHardwareIds(std::vector<std::string>& ids);
+    // How many times an engine has asked a chip how its step goes, and
+    // whether a step runs now: a test that advances the clock itself lets an
+    // engine that follows a step ask first.
+    unsigned long StepPolls();
+    bool StepRunning();
 
 private:
     struct Chip {
@@ -98,6 +103,7 @@ private:
     std::map<std::pair<std::string, uint16_t>, std::vector<uint8_t>> m_written;
     std::map<std::string, long> m_connected;  // chip id -> its "plug" number when connected
     std::map<std::string, Update> m_updates;
+    unsigned long m_stepPolls = 0;
 };
 
 // A persistent-store value as the scenario writes it: "words:..." (16-bit

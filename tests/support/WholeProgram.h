@@ -46,13 +46,16 @@ protected:
         }
     }
 
-    // Rewritten whole, as the simulation reads it again at every enumeration.
+    // Rewritten whole, as the simulation reads it again at every enumeration;
+    // the rename waits while the program has the file open for a read.
     void WriteScenario(const std::string& scenario)
     {
         const std::string text = "journal=" + journalPath.ToAnsi() + "\ntime.scale=0.01\n" + scenario;
         const CString temporary = scenarioPath + L".new";
         ASSERT_TRUE(WriteWholeFile(temporary, text));
-        ASSERT_TRUE(::MoveFileExW(temporary, scenarioPath, MOVEFILE_REPLACE_EXISTING));
+        ASSERT_TRUE(WaitFor([&] { return ::MoveFileExW(temporary, scenarioPath, MOVEFILE_REPLACE_EXISTING) != FALSE; },
+                            false))
+            << "the scenario could not be replaced: " << ::GetLastError();
     }
 
     static std::wstring TextOf(HWND hwnd)

@@ -18,8 +18,12 @@ class BlueCoreUpdateTest : public UpdateProgramTest {};
 
 TEST_F(BlueCoreUpdateTest, FromVersion42To43WithPromptsArchiveAndRecognition)
 {
-    // The chip waits a while for its key, so the rider sees the request.
-    Start(Tkv8Headset("c", "dfu.c.keypress=60\ndfu.c.download.ms=20000\n"));
+    // In real time, so that the chip waits for its key as long as the rider
+    // takes: it holds the key prompt, then the download half way, until the
+    // test has seen them.
+    const std::string chip = "time.scale=1\ndfu.c.download.ms=1000\ndfu.c.restart.ms=300\n";
+    const std::string held = chip + "dfu.c.download.hold=50\n";
+    Start(Tkv8Headset("c", held + "dfu.c.keypress=forever\n"));
     GoToUpdatePage();
     UpdateWith(DfuFixture("tkv8_4D10_4.3.dfu"));
 
@@ -33,15 +37,13 @@ TEST_F(BlueCoreUpdateTest, FromVersion42To43WithPromptsArchiveAndRecognition)
         << "status: " << Status().c_str();
     // The archive was written before anything went to the headset.
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(ImgFile(L"TKV8.wqlnxarch")));
-
-    // The bar moves during the download.
-    std::vector<int> seen;
-    ASSERT_TRUE(WaitFor([&] {
-        seen.push_back(Percent());
-        return !Journal("dfu downloaded c").empty();
-    }, false));
-    EXPECT_GE(*std::max_element(seen.begin(), seen.end()), 15);
     EXPECT_FALSE(Enabled(IDC_NEXT)) << "the frame refuses while the update runs";
+
+    // The key is pressed: the bar moves into the writing while the download holds.
+    WriteScenario(Tkv8Headset("c", held));
+    EXPECT_TRUE(WaitFor([&] { return Percent() >= 15; }, false)) << "percent: " << Percent();
+    EXPECT_FALSE(Enabled(IDC_NEXT)) << "the frame refuses while the update runs";
+    WriteScenario(Tkv8Headset("c", chip));
 
     // The pairing advice, then the automatic recognition reads the new version.
     EXPECT_TRUE(AnswerBoxSaying(L"It is strongly recommended")) << "no pairing advice";
