@@ -250,6 +250,7 @@ TEST_F(FirmwarePageTest, DownloadToAChosenFileWithProgress)
     TempFolder folder(L"fwpage");
     const int before = 102 * 1024 * 11;  // about one percent of the fixed total
     const std::string file = "Gated.img";
+    testserver::Gate gate(L"fwpage");
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Gated.img.with",
                                       "size=" + std::to_string(before + 1000) + "&pause_after=" +
                                           std::to_string(before) + "&gate=fwpage"));
@@ -276,9 +277,7 @@ TEST_F(FirmwarePageTest, DownloadToAChosenFileWithProgress)
     EXPECT_TRUE(Shown(main->progress));
     EXPECT_EQ(main->percentNumber.GetWindowText(), L"1");
     EXPECT_TRUE(main->busy);
-    char* raw = nullptr;
-    HttpDownload(testserver::HttpBase() + L"/release/fwpage", &raw, nullptr, nullptr);
-    std::free(raw);
+    gate.Open();
     ASSERT_TRUE(PumpMessagesUntil([this] { return !page().DownloadRunning(); }, 20000));
     Settle();
 

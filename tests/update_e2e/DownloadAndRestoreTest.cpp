@@ -197,6 +197,7 @@ TEST_F(ServerUpdateTest, TheWindowAnswersWhileTheServerHoldsTheRevisionsBack)
         return count;
     };
     const size_t requestsBefore = revisionsRequests();
+    testserver::Gate gate(L"revisions_held");
     Start(HeadsetAt43(), testserver::HttpBase() + L"/with/pause_after=0&gate=revisions_held&only=Revisions");
     ArchiveVersion42();
     GoToUpdatePage();
@@ -211,9 +212,7 @@ TEST_F(ServerUpdateTest, TheWindowAnswersWhileTheServerHoldsTheRevisionsBack)
         const ULONGLONG now = ::GetTickCount64();
         if (!asked && revisionsRequests() > requestsBefore) asked = now;
         if (asked && !released && now - asked >= kHoldMs) {
-            char* body = nullptr;
-            ASSERT_GT(HttpDownload(testserver::HttpBase() + L"/release/revisions_held", &body, nullptr, nullptr), 0);
-            DownloadBuffer freed(body);
+            gate.Open();
             released = true;
         }
         DWORD_PTR result = 0;

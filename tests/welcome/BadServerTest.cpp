@@ -38,6 +38,14 @@ bool WaitForWelcomePage(HWND window, DWORD timeoutMs)
     return false;
 }
 
+DWORD MillisecondsSince(LARGE_INTEGER start)
+{
+    LARGE_INTEGER now{}, frequency{};
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<DWORD>((now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart);
+}
+
 TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
 {
     REQUIRE_TEST_SERVER();
@@ -77,7 +85,9 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
     // while the check runs.
     const DWORD start = ::GetTickCount();
     std::vector<int> exitCodes(count, -1);
-    std::vector<DWORD> endedAfter(count, 0);
+    // From the welcome page as the test saw it (late for some, as they started
+    // together), and from the program's start.
+    std::vector<DWORD> endedAfter(count, 0), ranFor(count, 0);
     std::vector<int> missedInARow(count, 0), mostMissedInARow(count, 0);
     size_t running = count;
     while (running > 0 && ::GetTickCount() - start < kHttpDownloadDeadlineMs + kSlack) {
@@ -89,6 +99,7 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
             if (code != -1) {
                 exitCodes[i] = code;
                 endedAfter[i] = ::GetTickCount() - shownAt[i];
+                ranFor[i] = MillisecondsSince(programs[i]->StartCounter());
                 --running;
                 continue;
             }
@@ -107,7 +118,7 @@ TEST(BadServer, WindowAnswersAndTheProgramClosesAfterTheDeadline)
         EXPECT_LT(endedAfter[i], kHttpDownloadDeadlineMs + kSlack);
         // The misbehaviour was met: the close waited for the check.
         if (c.runsToTheDeadline) {
-            EXPECT_GT(endedAfter[i], kHttpDownloadDeadlineMs / 2);
+            EXPECT_GT(ranFor[i], kHttpDownloadDeadlineMs / 2);
         }
     }
 }

@@ -194,6 +194,7 @@ TEST(ManagerInstallerDownload, PercentFollowsBytesUntilTheEnd)
     // The percentage follows the bytes against the fixed total; the outcome
     // waits for the worker, whatever the percentage reads.
     const int before = 102 * 1024 * 11;
+    testserver::Gate gate(L"percent");
     CString url = testserver::HttpBase() +
                   CString::Formatted(L"/gen?size=%d&pause_after=%d&gate=percent", before + 10, before);
     ASSERT_TRUE(download.Start(url, folder / L"slow.exe"));
@@ -201,9 +202,7 @@ TEST(ManagerInstallerDownload, PercentFollowsBytesUntilTheEnd)
     while (download.Percent() < 1 && ::GetTickCount() < deadline) ::Sleep(10);
     EXPECT_EQ(download.Percent(), 1);
     EXPECT_EQ(download.GetOutcome(), ManagerInstallerDownload::Outcome::Running);
-    char* raw = nullptr;
-    HttpDownload(testserver::HttpBase() + L"/release/percent", &raw, nullptr, nullptr);
-    std::free(raw);
+    gate.Open();
     while (download.GetOutcome() == ManagerInstallerDownload::Outcome::Running && ::GetTickCount() < deadline) ::Sleep(10);
     EXPECT_EQ(download.GetOutcome(), ManagerInstallerDownload::Outcome::Downloaded);
     EXPECT_EQ(download.Percent(), 100);

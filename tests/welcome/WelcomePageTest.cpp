@@ -264,6 +264,7 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
 {
     TempFolder folder(L"welcome");
     const int before = 102 * 1024 * 11;  // 1 percent of the fixed total
+    testserver::Gate gate(L"welcome");
     ServeInstallerAs("Gated.exe", "size=" + std::to_string(before + 100) + "&pause_after=" + std::to_string(before) +
                                       "&gate=welcome");
     ServeVersionFile(VersionLines("v1.1", "Gated.exe", nullptr));
@@ -281,9 +282,7 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
     EXPECT_EQ(main->percentNumber.GetWindowText(), L"1");
     EXPECT_FALSE(Shown(page().startButton));
     EXPECT_TRUE(shellOpens.empty());
-    char* raw = nullptr;
-    HttpDownload(testserver::HttpBase() + L"/release/welcome", &raw, nullptr, nullptr);
-    std::free(raw);
+    gate.Open();
     RunDownload();
     EXPECT_EQ(shellOpens.size(), 1u);
 }
@@ -291,7 +290,8 @@ TEST_F(WelcomePageTest, ProgressShowsWhileTheInstallerArrives)
 TEST_F(WelcomePageTest, SlowServerKeepsTheProgressAtZeroUntilTheTransferBegins)
 {
     TempFolder folder(L"welcome");
-    ServeInstallerAs("Slow.exe", "size=5000&delay=2");
+    testserver::Gate gate(L"slow");
+    ServeInstallerAs("Slow.exe", "size=5000&gate=slow");
     ServeVersionFile(VersionLines("v1.1", "Slow.exe", nullptr));
     Start();
     savePath = folder / L"Setup.exe";
@@ -308,6 +308,7 @@ TEST_F(WelcomePageTest, SlowServerKeepsTheProgressAtZeroUntilTheTransferBegins)
     EXPECT_EQ(main->percentNumber.GetWindowText(), L"0");
     EXPECT_EQ(Status(), L"Downloading the update file.");
     EXPECT_EQ(main->LastStatusNotWarning(), 1);
+    gate.Open();
     RunDownload();
     EXPECT_EQ(Status(), L"Successfully downloaded the update file.");
     EXPECT_EQ(shellOpens.size(), 1u);
