@@ -140,7 +140,8 @@ TEST(RecognitionRun, ScenariosOneAfterAnother)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ::DeleteFileW(journal);
-        ASSERT_TRUE(WriteWholeFile(scenario, journalLine + c.scenario));
+        // The rename into place waits while the program reads the scenario.
+        ASSERT_TRUE(WaitFor([&] { return WriteWholeFile(scenario, journalLine + c.scenario); }, 30000));
 
         // To the recognition page: its tab, or NEXT on the welcome page (which
         // sets the target); both are refused while the program is busy, and
