@@ -87,7 +87,8 @@ struct Transfer {
 };
 
 // Opens the address and follows redirects up to the limit; null when it cannot
-// be opened, the limit is passed, or a redirect leaves http and https or
+// be opened, the answer has no HTTP/1.x status line (bytes that are no HTTP
+// answer at all), the limit is passed, or a redirect leaves http and https or
 // falls from https to plain http (which the platform refuses when it follows
 // redirects itself).
 std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
@@ -95,7 +96,7 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
     CString url = t.url;
     for (int redirects = 0;; ++redirects) {
         std::unique_ptr<CHttpFile> file = t.session.OpenURL(url, false);
-        if (!file) return nullptr;
+        if (!file || !file->HasStatusLine()) return nullptr;
         t.lastByteAt = ::GetTickCount64();
         if (!IsRedirect(file->GetStatusCode())) return file;
         CString location = file->GetLocation();

@@ -86,6 +86,16 @@ long long CHttpFile::GetContentLength() const
     return (end == text.GetString() || length < 0) ? -1 : length;
 }
 
+bool CHttpFile::HasStatusLine() const
+{
+    const DWORD status = GetStatusCode();
+    if (QueryTextHeader(m_handle, HTTP_QUERY_VERSION).Left(7) != L"HTTP/1." || status < 100 || status > 599) return false;
+    // The status line, then a line per header, then an empty line.
+    const CString headers = QueryTextHeader(m_handle, HTTP_QUERY_RAW_HEADERS_CRLF);
+    const int lineEnd = headers.Find(L"\r\n");
+    return lineEnd > 0 && headers[lineEnd + 2] != L'\r' && headers[lineEnd + 2] != L'\0';
+}
+
 CString CHttpFile::GetLocation() const
 {
     return QueryTextHeader(m_handle, HTTP_QUERY_LOCATION);

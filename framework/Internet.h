@@ -43,6 +43,11 @@ public:
     int ReadAvailable(void* buffer, UINT count);
     // The HTTP status code of the answer (0 when unknown, e.g. not HTTP).
     DWORD GetStatusCode() const;
+    // True when the answer began with an HTTP/1.x status line. Bytes without
+    // one are called HTTP/0.9 by Windows and "HTTP/1.0 200 OK" by Wine; either
+    // way they carry no header at all, which no answer of an HTTP/1.x server
+    // lacks.
+    bool HasStatusLine() const;
     // The Content-Length the server announced, -1 when it gave none.
     long long GetContentLength() const;
     // The Location header of a redirect answer, empty when there is none.
