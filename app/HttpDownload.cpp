@@ -123,19 +123,20 @@ int ReadBlock(Transfer& t, CHttpFile& file, char* block)
     return filled;
 }
 
-// The body ended before the length the server announced.
-bool IsShortBody(const CHttpFile& file, long long received)
+// The body contradicts the length the server announced (-1: none): it has
+// passed it, or it ended short of it.
+bool ContradictsLength(long long announced, long long received, bool ended)
 {
-    long long announced = file.GetContentLength();
-    return announced >= 0 && received < announced;
+    return announced >= 0 && (received > announced || (ended && received < announced));
 }
 
-// Reads the body into a buffer grown in steps; -1 on a failed or short read or
-// a body above the memory limit.
+// Reads the body into a buffer grown in steps; -1 on a failed read, a body
+// that contradicts its length or one above the memory limit.
 int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 {
     const size_t limit = static_cast<size_t>(std::max(0, t.limits.memoryLimit));
-    if (file.GetContentLength() > static_cast<long long>(limit)) return kHttpDownloadCannotOpenUrl;
+    const long long announced = file.GetContentLength();
+    if (announced > static_cast<long long>(limit)) return kHttpDownloadCannotOpenUrl;
     size_t size = kHttpDownloadBufferStep;
     char* data = static_cast<char*>(std::calloc(size, 1));
     if (!data) return kHttpDownloadCannotOpenUrl;
@@ -143,7 +144,7 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
     char block[kHttpDownloadBlockSize];
     for (;;) {
         int got = ReadBlock(t, file, block);
-        if (got < 0 || (got == 0 && IsShortBody(file, static_cast<long long>(received)))) break;
+        if (got < 0 || ContradictsLength(announced, static_cast<long long>(received + got), got == 0)) break;
         if (got == 0) {
             *out = data;
             return static_cast<int>(received);
@@ -170,6 +171,7 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 // file sees one write per kWriteBlocks blocks.
 int CopyIntoFile(Transfer& t, CHttpFile& file)
 {
+    const long long announced = file.GetContentLength();
     long long received = 0;
     int counter = 0;
     std::vector<char> pending(static_cast<size_t>(kHttpDownloadBlockSize) * kWriteBlocks);
@@ -181,7 +183,7 @@ int CopyIntoFile(Transfer& t, CHttpFile& file)
     };
     for (;;) {
         int got = ReadBlock(t, file, pending.data() + filled);
-        if (got < 0 || (got == 0 && IsShortBody(file, received))) return kHttpDownloadCannotOpenUrl;
+        if (got < 0 || ContradictsLength(announced, received + got, got == 0)) return kHttpDownloadCannotOpenUrl;
         CSingleLock hold(&t.lock, true);
         if (t.abandoned) return kHttpDownloadCannotOpenUrl;
         if (got == 0) {

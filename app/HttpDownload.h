@@ -37,7 +37,7 @@ inline constexpr int kHttpDownloadBlockSize = 1024;
 inline constexpr int kHttpDownloadBufferStep = 10240;
 
 // Results besides the byte count.
-inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also no HTTP answer, a failed or short read, a time-out, a body too large
+inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also no HTTP answer, a broken body, a time-out, a body too large
 inline constexpr int kHttpDownloadCannotWriteFile = -2;  // cannot create or write the file
 
 // The bounds of a transfer. Into memory (the small text files): the whole call
@@ -72,9 +72,10 @@ CString ServerBaseAddress();
 // -1 when the address cannot be opened, the body cannot be read whole or a
 // bound is passed (*buffer is then null), or -2 when the file cannot be
 // created or written; a file that a failed transfer had begun is removed.
-// Bytes without an HTTP/1.x status line are no answer (-1). An error answer is
-// a body like any other: httpStatus, when given, receives the answer's HTTP
-// status (0 when there was none).
+// Bytes without an HTTP/1.x status line are no answer (-1); a body shorter or
+// longer than its Content-Length is not whole (-1). An error answer is a body
+// like any other: httpStatus, when given, receives the answer's HTTP status
+// (0 when there was none).
 // The blocking calls run on a worker of their own, which the call abandons
 // when a bound is passed: it returns at once, and the worker touches neither
 // the buffer, the file nor progress again.

@@ -161,6 +161,19 @@ TEST(HttpDownload, BytesWithoutStatusLineAreNoAnswer)
     ExpectNothingReplaced(url);
 }
 
+// A body that runs past its Content-Length is as broken as one that falls short.
+TEST(HttpDownload, BodyLongerThanItsLengthIsBroken)
+{
+    REQUIRE_TEST_SERVER();
+    for (const wchar_t* query : {L"/gen?size=4000&length=1000", L"/gen?size=200000&length=1000"}) {
+        SCOPED_TRACE(query);
+        char* raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(Url(query), &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(raw, nullptr);
+        ExpectNothingReplaced(Url(query));
+    }
+}
+
 TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)
 {
     REQUIRE_TEST_SERVER();
