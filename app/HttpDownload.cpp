@@ -74,7 +74,9 @@ struct Transfer {
     DownloadProgress* const progress;
     const HttpDownloadLimits limits;
     CInternetSession session{nullptr};
-    std::atomic<ULONGLONG> lastByteAt{::GetTickCount64()};
+    // When the answer's headers or the last whole block arrived: a file
+    // transfer that moves less than a block in the idle limit has stalled.
+    std::atomic<ULONGLONG> lastBlockAt{::GetTickCount64()};
 
     CCriticalSection lock;  // guards everything below
     bool abandoned = false;
@@ -97,7 +99,7 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
     for (int redirects = 0;; ++redirects) {
         std::unique_ptr<CHttpFile> file = t.session.OpenURL(url, false);
         if (!file || !file->HasStatusLine()) return nullptr;
-        t.lastByteAt = ::GetTickCount64();
+        t.lastBlockAt = ::GetTickCount64();
         if (!IsRedirect(file->GetStatusCode())) return file;
         CString location = file->GetLocation();
         if (location.IsEmpty()) return file;  // no target: an answer like any other
@@ -109,17 +111,17 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
 }
 
 // Reads the next block of up to kHttpDownloadBlockSize bytes (less only at the
-// end), noting each arrival so that the caller sees a slow transfer move.
+// end), noting each whole block so that the caller sees the transfer move.
 int ReadBlock(Transfer& t, CHttpFile& file, char* block)
 {
     int filled = 0;
     while (filled < kHttpDownloadBlockSize) {
         int got = file.ReadAvailable(block + filled, static_cast<UINT>(kHttpDownloadBlockSize - filled));
         if (got < 0) return -1;
-        if (got == 0) break;
-        t.lastByteAt = ::GetTickCount64();
+        if (got == 0) return filled;
         filled += got;
     }
+    t.lastBlockAt = ::GetTickCount64();
     return filled;
 }
 
@@ -257,7 +259,7 @@ bool WaitWithinBounds(Transfer& t, HANDLE worker)
     const ULONGLONG start = ::GetTickCount64();
     for (;;) {
         const ULONGLONG now = ::GetTickCount64();
-        const ULONGLONG end = t.toMemory ? start + t.limits.deadlineMs : t.lastByteAt.load() + t.limits.idleLimitMs;
+        const ULONGLONG end = t.toMemory ? start + t.limits.deadlineMs : t.lastBlockAt.load() + t.limits.idleLimitMs;
         if (now >= end) return false;
         DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(end - now, kWatchSliceMs));
         if (::WaitForSingleObject(worker, slice) != WAIT_TIMEOUT) return true;

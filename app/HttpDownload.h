@@ -42,9 +42,9 @@ inline constexpr int kHttpDownloadCannotWriteFile = -2;  // cannot create or wri
 
 // The bounds of a transfer. Into memory (the small text files): the whole call
 // ends within the deadline, and a body above the size limit is refused. Into a
-// file: the transfer fails when no byte has arrived for the idle limit, however
-// long a slow but moving download takes. Both modes follow at most
-// kHttpDownloadMaxRedirects redirects.
+// file: the transfer fails when less than one block (kHttpDownloadBlockSize
+// bytes) has arrived in the idle limit, however long a moving download takes.
+// Both modes follow at most kHttpDownloadMaxRedirects redirects.
 inline constexpr DWORD kHttpDownloadDeadlineMs = 20000;
 inline constexpr DWORD kHttpDownloadIdleLimitMs = 30000;
 inline constexpr int kHttpDownloadMemoryLimit = 2 * 1024 * 1024;

@@ -98,6 +98,9 @@ TEST(HttpDownloadBounds, MisbehavingServersEndAsFailuresWithinTheBounds)
         {"drip slower than the idle limit, file", L"/gen?size=100&drip=3", true, L"drip.bin"},
         {"redirect to itself, memory", L"/gen?size=100&loop=1", false, nullptr},
         {"redirect to itself, file", L"/gen?size=100&loop=1", true, L"loop.bin"},
+        // A byte every 0.2 s: never quiet for long, but far less than a block
+        // in the idle limit.
+        {"trickle, file", L"/gen?size=100&drip=0.2", true, L"trickle.bin"},
     };
     std::vector<Outcome> outcomes = RunAll(cases, folder);
     for (size_t i = 0; i < cases.size(); ++i) {
@@ -124,8 +127,8 @@ TEST(HttpDownloadBounds, SlowButMovingAndRedirectedTransfersComplete)
     ShortLimits limits;
     TempFolder folder(L"bounds");
     const std::vector<Case> cases = {
-        // 8 bytes, one every 0.6 s: longer than the idle limit as a whole.
-        {"slow but moving file", L"/gen?size=8&drip=0.6", true, L"slow.bin", 8},
+        // 8 blocks, one every 0.6 s: longer than the idle limit as a whole.
+        {"slow but moving file", L"/gen?size=8192&drip=0.6&drip_bytes=1024", true, L"slow.bin", 8192},
         {"redirected three times, memory", L"/gen?size=5000&redirects=3", false, nullptr, 5000},
         {"redirected to the limit, file", L"/gen?size=5000&redirects=10", true, L"redirected.bin", 5000},
     };
