@@ -58,7 +58,8 @@ bool IsHttpAddress(const CString& url)
 // One transfer, shared by the caller and the worker that makes the blocking
 // calls. The caller decides once, under the lock, whether the worker finished
 // in time or is abandoned; an abandoned worker touches neither the caller's
-// progress record nor the target file again.
+// progress record nor the target file again, and ends as soon as its blocked
+// call does (the session's time-outs are the transfer's bound).
 struct Transfer {
     Transfer(const wchar_t* address, bool memory, const wchar_t* path, DownloadProgress* record,
              const HttpDownloadLimits& bounds)
@@ -292,7 +293,7 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     auto transfer = std::make_shared<Transfer>(url, buffer != nullptr, filePath, buffer ? nullptr : progress,
                                                CurrentLimits());
     // The worker shares the transfer; it is waited for within the bounds and
-    // otherwise left to end on its own.
+    // otherwise abandoned, to end with its blocked call.
     HANDLE worker = StartThread([transfer] { RunTransfer(*transfer); }, L"a transfer");
     if (!worker) return kHttpDownloadCannotOpenUrl;
     WaitWithinBounds(*transfer, worker);
@@ -301,8 +302,8 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     Transfer& t = *transfer;
     CSingleLock hold(&t.lock, true);
     if (!t.finished) {
-        // A bound was passed (or the worker died): end the blocked call where
-        // the platform allows it, and leave the worker to end on its own.
+        // A bound was passed (or the worker died): close the request its
+        // blocked call runs on; the worker ends with that call.
         t.abandoned = true;
         t.session.Abort();
         CloseTarget(t, false);

@@ -77,8 +77,9 @@ CString ServerBaseAddress();
 // like any other: httpStatus, when given, receives the answer's HTTP status
 // (0 when there was none).
 // The blocking calls run on a worker of their own, which the call abandons
-// when a bound is passed: it returns at once, and the worker touches neither
-// the buffer, the file nor progress again.
+// when a bound is passed: it returns at once and closes the worker's request,
+// and the worker touches neither the buffer, the file nor progress again and
+// ends with its blocked call, within the transfer's bound.
 int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,
                  int* httpStatus = nullptr);
 
