@@ -58,7 +58,8 @@ bool IsHttpAddress(const CString& url)
 // One transfer, shared by the caller and the worker that makes the blocking
 // calls. The caller decides once, under the lock, whether the worker finished
 // in time or is abandoned; an abandoned worker touches neither the caller's
-// progress record nor the target file again.
+// progress record nor the target file again, and ends as soon as its blocked
+// call does (the session's time-outs are the transfer's bound).
 struct Transfer {
     Transfer(const wchar_t* address, bool memory, const wchar_t* path, DownloadProgress* record,
              const HttpDownloadLimits& bounds)
@@ -74,7 +75,9 @@ struct Transfer {
     DownloadProgress* const progress;
     const HttpDownloadLimits limits;
     CInternetSession session{nullptr};
-    std::atomic<ULONGLONG> lastByteAt{::GetTickCount64()};
+    // When the answer's headers or the last whole block arrived: a file
+    // transfer that moves less than a block in the idle limit has stalled.
+    std::atomic<ULONGLONG> lastBlockAt{::GetTickCount64()};
 
     CCriticalSection lock;  // guards everything below
     bool abandoned = false;
@@ -87,7 +90,8 @@ struct Transfer {
 };
 
 // Opens the address and follows redirects up to the limit; null when it cannot
-// be opened, the limit is passed, or a redirect leaves http and https or
+// be opened, the answer has no HTTP/1.x status line (bytes that are no HTTP
+// answer at all), the limit is passed, or a redirect leaves http and https or
 // falls from https to plain http (which the platform refuses when it follows
 // redirects itself).
 std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
@@ -95,8 +99,8 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
     CString url = t.url;
     for (int redirects = 0;; ++redirects) {
         std::unique_ptr<CHttpFile> file = t.session.OpenURL(url, false);
-        if (!file) return nullptr;
-        t.lastByteAt = ::GetTickCount64();
+        if (!file || !file->HasStatusLine()) return nullptr;
+        t.lastBlockAt = ::GetTickCount64();
         if (!IsRedirect(file->GetStatusCode())) return file;
         CString location = file->GetLocation();
         if (location.IsEmpty()) return file;  // no target: an answer like any other
@@ -108,33 +112,34 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
 }
 
 // Reads the next block of up to kHttpDownloadBlockSize bytes (less only at the
-// end), noting each arrival so that the caller sees a slow transfer move.
+// end), noting each whole block so that the caller sees the transfer move.
 int ReadBlock(Transfer& t, CHttpFile& file, char* block)
 {
     int filled = 0;
     while (filled < kHttpDownloadBlockSize) {
         int got = file.ReadAvailable(block + filled, static_cast<UINT>(kHttpDownloadBlockSize - filled));
         if (got < 0) return -1;
-        if (got == 0) break;
-        t.lastByteAt = ::GetTickCount64();
+        if (got == 0) return filled;
         filled += got;
     }
+    t.lastBlockAt = ::GetTickCount64();
     return filled;
 }
 
-// The body ended before the length the server announced.
-bool IsShortBody(const CHttpFile& file, long long received)
+// The body contradicts the length the server announced (-1: none): it has
+// passed it, or it ended short of it.
+bool ContradictsLength(long long announced, long long received, bool ended)
 {
-    long long announced = file.GetContentLength();
-    return announced >= 0 && received < announced;
+    return announced >= 0 && (received > announced || (ended && received < announced));
 }
 
-// Reads the body into a buffer grown in steps; -1 on a failed or short read or
-// a body above the memory limit.
+// Reads the body into a buffer grown in steps; -1 on a failed read, a body
+// that contradicts its length or one above the memory limit.
 int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 {
     const size_t limit = static_cast<size_t>(std::max(0, t.limits.memoryLimit));
-    if (file.GetContentLength() > static_cast<long long>(limit)) return kHttpDownloadCannotOpenUrl;
+    const long long announced = file.GetContentLength();
+    if (announced > static_cast<long long>(limit)) return kHttpDownloadCannotOpenUrl;
     size_t size = kHttpDownloadBufferStep;
     char* data = static_cast<char*>(std::calloc(size, 1));
     if (!data) return kHttpDownloadCannotOpenUrl;
@@ -142,7 +147,7 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
     char block[kHttpDownloadBlockSize];
     for (;;) {
         int got = ReadBlock(t, file, block);
-        if (got < 0 || (got == 0 && IsShortBody(file, static_cast<long long>(received)))) break;
+        if (got < 0 || ContradictsLength(announced, static_cast<long long>(received + got), got == 0)) break;
         if (got == 0) {
             *out = data;
             return static_cast<int>(received);
@@ -169,6 +174,7 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 // file sees one write per kWriteBlocks blocks.
 int CopyIntoFile(Transfer& t, CHttpFile& file)
 {
+    const long long announced = file.GetContentLength();
     long long received = 0;
     int counter = 0;
     std::vector<char> pending(static_cast<size_t>(kHttpDownloadBlockSize) * kWriteBlocks);
@@ -180,7 +186,7 @@ int CopyIntoFile(Transfer& t, CHttpFile& file)
     };
     for (;;) {
         int got = ReadBlock(t, file, pending.data() + filled);
-        if (got < 0 || (got == 0 && IsShortBody(file, received))) return kHttpDownloadCannotOpenUrl;
+        if (got < 0 || ContradictsLength(announced, received + got, got == 0)) return kHttpDownloadCannotOpenUrl;
         CSingleLock hold(&t.lock, true);
         if (t.abandoned) return kHttpDownloadCannotOpenUrl;
         if (got == 0) {
@@ -254,7 +260,7 @@ bool WaitWithinBounds(Transfer& t, HANDLE worker)
     const ULONGLONG start = ::GetTickCount64();
     for (;;) {
         const ULONGLONG now = ::GetTickCount64();
-        const ULONGLONG end = t.toMemory ? start + t.limits.deadlineMs : t.lastByteAt.load() + t.limits.idleLimitMs;
+        const ULONGLONG end = t.toMemory ? start + t.limits.deadlineMs : t.lastBlockAt.load() + t.limits.idleLimitMs;
         if (now >= end) return false;
         DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(end - now, kWatchSliceMs));
         if (::WaitForSingleObject(worker, slice) != WAIT_TIMEOUT) return true;
@@ -287,7 +293,7 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     auto transfer = std::make_shared<Transfer>(url, buffer != nullptr, filePath, buffer ? nullptr : progress,
                                                CurrentLimits());
     // The worker shares the transfer; it is waited for within the bounds and
-    // otherwise left to end on its own.
+    // otherwise abandoned, to end with its blocked call.
     HANDLE worker = StartThread([transfer] { RunTransfer(*transfer); }, L"a transfer");
     if (!worker) return kHttpDownloadCannotOpenUrl;
     WaitWithinBounds(*transfer, worker);
@@ -296,8 +302,8 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     Transfer& t = *transfer;
     CSingleLock hold(&t.lock, true);
     if (!t.finished) {
-        // A bound was passed (or the worker died): end the blocked call where
-        // the platform allows it, and leave the worker to end on its own.
+        // A bound was passed (or the worker died): close the request its
+        // blocked call runs on; the worker ends with that call.
         t.abandoned = true;
         t.session.Abort();
         CloseTarget(t, false);

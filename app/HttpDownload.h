@@ -37,14 +37,14 @@ inline constexpr int kHttpDownloadBlockSize = 1024;
 inline constexpr int kHttpDownloadBufferStep = 10240;
 
 // Results besides the byte count.
-inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also a failed or short read, a time-out, a body too large
+inline constexpr int kHttpDownloadCannotOpenUrl = -1;    // also no HTTP answer, a broken body, a time-out, a body too large
 inline constexpr int kHttpDownloadCannotWriteFile = -2;  // cannot create or write the file
 
 // The bounds of a transfer. Into memory (the small text files): the whole call
 // ends within the deadline, and a body above the size limit is refused. Into a
-// file: the transfer fails when no byte has arrived for the idle limit, however
-// long a slow but moving download takes. Both modes follow at most
-// kHttpDownloadMaxRedirects redirects.
+// file: the transfer fails when less than one block (kHttpDownloadBlockSize
+// bytes) has arrived in the idle limit, however long a moving download takes.
+// Both modes follow at most kHttpDownloadMaxRedirects redirects.
 inline constexpr DWORD kHttpDownloadDeadlineMs = 20000;
 inline constexpr DWORD kHttpDownloadIdleLimitMs = 30000;
 inline constexpr int kHttpDownloadMemoryLimit = 2 * 1024 * 1024;
@@ -71,12 +71,15 @@ CString ServerBaseAddress();
 // or truncated) and progress, when given, is kept. Returns the byte count, or
 // -1 when the address cannot be opened, the body cannot be read whole or a
 // bound is passed (*buffer is then null), or -2 when the file cannot be
-// created or written; a file that a failed transfer had begun is removed. An
-// error answer is a body like any other: httpStatus, when given, receives the
-// answer's HTTP status (0 when there was none).
+// created or written; a file that a failed transfer had begun is removed.
+// Bytes without an HTTP/1.x status line are no answer (-1); a body shorter or
+// longer than its Content-Length is not whole (-1). An error answer is a body
+// like any other: httpStatus, when given, receives the answer's HTTP status
+// (0 when there was none).
 // The blocking calls run on a worker of their own, which the call abandons
-// when a bound is passed: it returns at once, and the worker touches neither
-// the buffer, the file nor progress again.
+// when a bound is passed: it returns at once and closes the worker's request,
+// and the worker touches neither the buffer, the file nor progress again and
+// ends with its blocked call, within the transfer's bound.
 int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,
                  int* httpStatus = nullptr);
 

@@ -21,6 +21,15 @@ CString QueryTextHeader(HINTERNET handle, DWORD query)
     return CString();
 }
 
+// The connect, receive and send time-outs of the calls on handle.
+void ApplyTimeouts(HINTERNET handle, DWORD milliseconds)
+{
+    const DWORD options[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT};
+    for (DWORD option : options) {
+        ::InternetSetOptionW(handle, option, &milliseconds, sizeof milliseconds);
+    }
+}
+
 }  // namespace
 
 bool InternetCallGuard::Enter(HINTERNET handle)
@@ -44,28 +53,33 @@ bool InternetCallGuard::ClosedByAbort(HINTERNET handle)
     return handle && handle == closed;
 }
 
-int CHttpFile::Read(void* buffer, UINT count)
+BOOL CHttpFile::CallGuarded(const std::function<BOOL(HINTERNET)>& call)
 {
-    if (!m_handle || (m_guard && !m_guard->Enter(m_handle))) return -1;
-    DWORD got = 0;
-    BOOL ok = ::InternetReadFile(m_handle, buffer, count, &got);
+    if (!m_handle || (m_guard && !m_guard->Enter(m_handle))) return FALSE;
+    const BOOL ok = call(m_handle);
     if (m_guard && !m_guard->Leave()) {
         if (m_guard->ClosedByAbort(m_handle)) m_handle = nullptr;
-        return -1;
+        return FALSE;
     }
+    return ok;
+}
+
+bool CHttpFile::Send()
+{
+    return CallGuarded([](HINTERNET h) { return ::HttpSendRequestW(h, nullptr, 0, nullptr, 0); }) != FALSE;
+}
+
+int CHttpFile::Read(void* buffer, UINT count)
+{
+    DWORD got = 0;
+    const BOOL ok = CallGuarded([&](HINTERNET h) { return ::InternetReadFile(h, buffer, count, &got); });
     return ok ? static_cast<int>(got) : -1;
 }
 
 int CHttpFile::ReadAvailable(void* buffer, UINT count)
 {
-    if (!m_handle || (m_guard && !m_guard->Enter(m_handle))) return -1;
     DWORD available = 0;
-    BOOL ok = ::InternetQueryDataAvailable(m_handle, &available, 0, 0);
-    if (m_guard && !m_guard->Leave()) {
-        if (m_guard->ClosedByAbort(m_handle)) m_handle = nullptr;
-        return -1;
-    }
-    if (!ok) return -1;
+    if (!CallGuarded([&](HINTERNET h) { return ::InternetQueryDataAvailable(h, &available, 0, 0); })) return -1;
     if (available == 0) return 0;
     return Read(buffer, available < count ? available : count);
 }
@@ -86,6 +100,16 @@ long long CHttpFile::GetContentLength() const
     return (end == text.GetString() || length < 0) ? -1 : length;
 }
 
+bool CHttpFile::HasStatusLine() const
+{
+    const DWORD status = GetStatusCode();
+    if (QueryTextHeader(m_handle, HTTP_QUERY_VERSION).Left(7) != L"HTTP/1." || status < 100 || status > 599) return false;
+    // The status line, then a line per header, then an empty line.
+    const CString headers = QueryTextHeader(m_handle, HTTP_QUERY_RAW_HEADERS_CRLF);
+    const int lineEnd = headers.Find(L"\r\n");
+    return lineEnd > 0 && headers[lineEnd + 2] != L'\r' && headers[lineEnd + 2] != L'\0';
+}
+
 CString CHttpFile::GetLocation() const
 {
     return QueryTextHeader(m_handle, HTTP_QUERY_LOCATION);
@@ -95,6 +119,8 @@ void CHttpFile::Close()
 {
     if (m_handle && !(m_guard && m_guard->ClosedByAbort(m_handle))) ::InternetCloseHandle(m_handle);
     m_handle = nullptr;
+    if (m_connection) ::InternetCloseHandle(m_connection);
+    m_connection = nullptr;
 }
 
 CInternetSession::CInternetSession(const wchar_t* agent)
@@ -105,26 +131,42 @@ CInternetSession::CInternetSession(const wchar_t* agent)
 
 void CInternetSession::SetTimeouts(DWORD milliseconds)
 {
-    if (!m_session) return;
-    const DWORD options[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT};
-    for (DWORD option : options) {
-        ::InternetSetOptionW(m_session, option, &milliseconds, sizeof milliseconds);
-    }
+    m_timeoutMs = milliseconds;
+    if (m_session) ApplyTimeouts(m_session, milliseconds);
 }
 
 std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const wchar_t* url, bool followRedirects)
 {
-    if (!m_session || !m_guard->Enter(m_session)) return nullptr;
+    if (!m_session || !url) return nullptr;
+    URL_COMPONENTSW parts = {};
+    parts.dwStructSize = sizeof parts;
+    parts.dwHostNameLength = 1;  // asks for pointers into url and their lengths
+    parts.dwUrlPathLength = 1;
+    parts.dwExtraInfoLength = 1;
+    if (!::InternetCrackUrlW(url, 0, 0, &parts)) return nullptr;
+    const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+    if ((!secure && parts.nScheme != INTERNET_SCHEME_HTTP) || parts.dwHostNameLength == 0) return nullptr;
+    const CString host(parts.lpszHostName, static_cast<int>(parts.dwHostNameLength));
+    CString object = CString(parts.lpszUrlPath, static_cast<int>(parts.dwUrlPathLength)) +
+                     CString(parts.lpszExtraInfo, static_cast<int>(parts.dwExtraInfoLength));
+    if (object.GetAt(0) != L'/') object = L"/" + object;
+
+    HINTERNET connection =
+        ::InternetConnectW(m_session, host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
+    if (!connection) return nullptr;
+    ApplyTimeouts(connection, m_timeoutMs);
     DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI;
+    if (secure) flags |= INTERNET_FLAG_SECURE;
     if (!followRedirects) flags |= INTERNET_FLAG_NO_AUTO_REDIRECT;
-    HINTERNET h = ::InternetOpenUrlW(m_session, url, nullptr, 0, flags, 0);
-    if (!m_guard->Leave()) {
-        // Aborted while opening: the session's handle went, and its child with it.
-        if (m_guard->ClosedByAbort(m_session)) m_session = nullptr;
+    const wchar_t* accept[] = {L"*/*", nullptr};
+    HINTERNET request = ::HttpOpenRequestW(connection, L"GET", object, nullptr, nullptr, accept, flags, 0);
+    if (!request) {
+        ::InternetCloseHandle(connection);
         return nullptr;
     }
-    if (!h) return nullptr;
-    return std::make_unique<CHttpFile>(h, m_guard);
+    auto file = std::make_unique<CHttpFile>(request, m_guard, connection);
+    if (!file->Send()) return nullptr;
+    return file;
 }
 
 void CInternetSession::Abort()
@@ -140,7 +182,7 @@ void CInternetSession::Abort()
 
 void CInternetSession::Close()
 {
-    if (m_session && !m_guard->ClosedByAbort(m_session)) ::InternetCloseHandle(m_session);
+    if (m_session) ::InternetCloseHandle(m_session);
     m_session = nullptr;
 }
 

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tlhelp32.h>
+
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,8 @@ constexpr DWORD kShortDeadlineMs = 2000;
 constexpr DWORD kShortIdleMs = 2000;
 // How much later than its bound a failure may come (thread starts, a busy machine).
 constexpr DWORD kLateness = 3000;
+// How long an abandoned fetch's thread may take to end after its bound.
+constexpr DWORD kThreadEndMs = 10000;
 
 // Shortened bounds while the test runs.
 class ShortLimits {
@@ -98,6 +103,9 @@ TEST(HttpDownloadBounds, MisbehavingServersEndAsFailuresWithinTheBounds)
         {"drip slower than the idle limit, file", L"/gen?size=100&drip=3", true, L"drip.bin"},
         {"redirect to itself, memory", L"/gen?size=100&loop=1", false, nullptr},
         {"redirect to itself, file", L"/gen?size=100&loop=1", true, L"loop.bin"},
+        // A byte every 0.2 s: never quiet for long, but far less than a block
+        // in the idle limit.
+        {"trickle, file", L"/gen?size=100&drip=0.2", true, L"trickle.bin"},
     };
     std::vector<Outcome> outcomes = RunAll(cases, folder);
     for (size_t i = 0; i < cases.size(); ++i) {
@@ -124,8 +132,8 @@ TEST(HttpDownloadBounds, SlowButMovingAndRedirectedTransfersComplete)
     ShortLimits limits;
     TempFolder folder(L"bounds");
     const std::vector<Case> cases = {
-        // 8 bytes, one every 0.6 s: longer than the idle limit as a whole.
-        {"slow but moving file", L"/gen?size=8&drip=0.6", true, L"slow.bin", 8},
+        // 8 blocks, one every 0.6 s: longer than the idle limit as a whole.
+        {"slow but moving file", L"/gen?size=8192&drip=0.6&drip_bytes=1024", true, L"slow.bin", 8192},
         {"redirected three times, memory", L"/gen?size=5000&redirects=3", false, nullptr, 5000},
         {"redirected to the limit, file", L"/gen?size=5000&redirects=10", true, L"redirected.bin", 5000},
     };
@@ -150,6 +158,54 @@ TEST(HttpDownloadBounds, SlowButMovingAndRedirectedTransfersComplete)
     EXPECT_EQ(HttpDownload(testserver::HttpBase() + L"/gen?size=10&redirects=11", &raw, nullptr, nullptr),
               kHttpDownloadCannotOpenUrl);
     EXPECT_EQ(raw, nullptr);
+}
+
+// The ids of this process's threads.
+std::set<DWORD> ThreadIds()
+{
+    std::set<DWORD> ids;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == ::GetCurrentProcessId()) ids.insert(entry.th32ThreadID);
+    }
+    ::CloseHandle(snapshot);
+    return ids;
+}
+
+// A fetch given up at its bound keeps neither its thread nor its connection
+// (the server would hold a stalled answer for minutes).
+TEST(HttpDownloadBounds, AbandonedFetchesLeaveNoThreadAndNoConnection)
+{
+    REQUIRE_TEST_SERVER();
+    TempFolder folder(L"bounds");
+    const CString base = testserver::HttpBase();
+    char* raw = nullptr;
+    // Threads that the platform starts once, if any, start here.
+    ASSERT_EQ(HttpDownload(base + L"/gen?size=10", &raw, nullptr, nullptr), 10);
+    std::free(raw);
+    const std::set<DWORD> before = ThreadIds();
+    {
+        ShortLimits limits;
+        EXPECT_EQ(HttpDownload(base + L"/gen?size=100&stall=before", &raw, nullptr, nullptr),
+                  kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(HttpDownload(base + L"/gen?size=100&stall=after", nullptr, folder / L"after.bin", nullptr),
+                  kHttpDownloadCannotOpenUrl);
+    }
+    for (DWORD id : ThreadIds()) {
+        if (before.count(id)) continue;
+        HANDLE thread = ::OpenThread(SYNCHRONIZE, FALSE, id);
+        if (!thread) continue;  // gone already
+        EXPECT_EQ(::WaitForSingleObject(thread, kThreadEndMs), WAIT_OBJECT_0) << "thread " << id << " still runs";
+        ::CloseHandle(thread);
+    }
+    // The server answers once no other connection is open, or says how many are.
+    const int result = HttpDownload(base + L"/connections?at_most=0", &raw, nullptr, nullptr);
+    DownloadBuffer open(raw);
+    ASSERT_GT(result, 0);
+    EXPECT_STREQ(open.get(), "0\n");
 }
 
 TEST(HttpDownloadBounds, TextFilesAboveTheMemoryLimitAreRefused)

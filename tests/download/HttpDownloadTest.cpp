@@ -134,6 +134,46 @@ TEST(HttpDownload, FailuresGiveNegativeResults)
     EXPECT_FALSE(CFile::Exists(folder / L"b.bin"));
 }
 
+// Downloads url into place over a good earlier file, which a broken answer
+// leaves as it was, with no partial file beside it.
+void ExpectNothingReplaced(const CString& url)
+{
+    TempFolder folder(L"download");
+    const CString path = folder / L"TKV8.img";
+    ASSERT_TRUE(WriteWholeFile(path, std::string("the earlier good package")));
+    DownloadProgress progress;
+    EXPECT_EQ(DownloadFileIntoPlace(url, path, &progress), FileDownloadOutcome::CannotConnect);
+    EXPECT_TRUE(FileBytes(path) == "the earlier good package") << "the earlier file was replaced";
+    EXPECT_FALSE(CFile::Exists(PartialFilePath(path)));
+    EXPECT_EQ(progress.done.load(), kHttpDownloadCannotOpenUrl);
+}
+
+// Bytes that are no HTTP answer at all are not an answer with status 200,
+// whatever the platform makes of them.
+TEST(HttpDownload, BytesWithoutStatusLineAreNoAnswer)
+{
+    REQUIRE_TEST_SERVER();
+    ASSERT_TRUE(testserver::ServeFile(L"download/raw.img", "body-after-blank-lines"));
+    const CString url = Url(L"/download/raw.img?nostatus=1");
+    char* raw = reinterpret_cast<char*>(1);
+    EXPECT_EQ(HttpDownload(url, &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+    EXPECT_EQ(raw, nullptr);
+    ExpectNothingReplaced(url);
+}
+
+// A body that runs past its Content-Length is as broken as one that falls short.
+TEST(HttpDownload, BodyLongerThanItsLengthIsBroken)
+{
+    REQUIRE_TEST_SERVER();
+    for (const wchar_t* query : {L"/gen?size=4000&length=1000", L"/gen?size=200000&length=1000"}) {
+        SCOPED_TRACE(query);
+        char* raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(Url(query), &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(raw, nullptr);
+        ExpectNothingReplaced(Url(query));
+    }
+}
+
 TEST(HttpDownload, FileProgressMovesEvery102BlocksAndEndsAtTotal)
 {
     REQUIRE_TEST_SERVER();
