@@ -226,4 +226,30 @@ TEST_F(PageKeys, ArrowsMoveWithinARadioPairAndTabStopsOncePerPair)
     EXPECT_FALSE(Checked(IDC_VOX_PHONE_ENABLE));
 }
 
+// The radio transmit gain of a headset 0x5210 is one group like the pairs:
+// Tab stops once, on the checked Medium, and the arrows move the check among
+// Low, Medium and High.
+TEST_F(PageKeys, ArrowsChangeTheRadioTransmitGain)
+{
+    Start(kRadio);
+    GoToSettingsPage();
+    const HWND low = ::GetDlgItem(page, IDC_GAIN_LOW);
+    const HWND medium = ::GetDlgItem(page, IDC_GAIN_MEDIUM);
+    const HWND high = ::GetDlgItem(page, IDC_GAIN_HIGH);
+    const std::vector<HWND> cycle = TabCycleFromNext();
+    EXPECT_TRUE(Reached(cycle, medium));
+    EXPECT_FALSE(Reached(cycle, low));
+    EXPECT_FALSE(Reached(cycle, high));
+
+    FocusOn(medium);
+    ASSERT_TRUE(PressKeys(medium, {VK_DOWN}));
+    EXPECT_EQ(KeyboardFocus(), high);
+    EXPECT_TRUE(Checked(IDC_GAIN_HIGH));
+    EXPECT_FALSE(Checked(IDC_GAIN_MEDIUM));
+    for (int press = 0; press < 2; ++press) ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_UP}));
+    EXPECT_EQ(KeyboardFocus(), low);
+    EXPECT_TRUE(Checked(IDC_GAIN_LOW));
+    EXPECT_FALSE(Checked(IDC_GAIN_HIGH));
+}
+
 }  // namespace
