@@ -474,7 +474,17 @@ void CUpdaterDlg::SettlePageArea()
     CWnd* target = sectionListOpen ? &sectionList : shown ? shown->EntryControl() : nullptr;
     if (!target) target = &nextButton;
     if (!target->IsWindowEnabled()) target = this;
+    // The frame keeps the keyboard itself (OnSetFocus), or the next refresh
+    // would find it on whatever control came first, where the rider never put it.
+    m_keyboardOnFrame = target == this;
     target->SetFocus();
+    m_keyboardOnFrame = false;
+}
+
+void CUpdaterDlg::OnSetFocus(CWnd*)
+{
+    // A dialog hands the focus it is given on to a control of its own.
+    if (!m_keyboardOnFrame) Default();
 }
 
 bool CUpdaterDlg::HoldsKeyboard(HWND focus)

@@ -252,4 +252,24 @@ TEST_F(PageKeys, ArrowsChangeTheRadioTransmitGain)
     EXPECT_FALSE(Checked(IDC_GAIN_HIGH));
 }
 
+// Each showing of the welcome page runs the manager's version check while the
+// server does not answer; once it has ended, the keyboard is on NEXT.
+TEST_F(PageKeys, TheKeyboardIsOnNextOnceTheVersionCheckHasEnded)
+{
+    Start(kTkv8);
+    for (int showing = 0; showing < 2; ++showing) {
+        SCOPED_TRACE(showing);
+        if (showing) {
+            ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+            ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_SELECTION_START));
+        }
+        // The showing starts the check before it returns; NEXT waits for its end.
+        ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+        Sync();
+        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        Sync();
+        EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
+    }
+}
+
 }  // namespace
