@@ -139,6 +139,7 @@ public:
     void OnMenuDiagnosticLog();
     void OnContextMenu(CWnd* wnd, CPoint point);
     void OnClose();
+    void OnActivate(UINT state, CWnd* other, BOOL minimized);
     void OnSetFocus(CWnd* oldFocus);
     void OnTimer(UINT_PTR id);
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);

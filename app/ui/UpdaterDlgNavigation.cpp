@@ -481,6 +481,15 @@ void CUpdaterDlg::SettlePageArea()
     m_keyboardOnFrame = false;
 }
 
+void CUpdaterDlg::OnActivate(UINT state, CWnd*, BOOL minimized)
+{
+    // The dialog gives the keyboard back to the control it was on when a box
+    // took over; the page shown may have changed since (the box's own road,
+    // or a late activation), so the page area's rule applies again.
+    Default();
+    if (state != WA_INACTIVE && !minimized) SettlePageArea();
+}
+
 void CUpdaterDlg::OnSetFocus(CWnd*)
 {
     // A dialog hands the focus it is given on to a control of its own.

@@ -272,4 +272,29 @@ TEST_F(PageKeys, TheKeyboardIsOnNextOnceTheVersionCheckHasEnded)
     }
 }
 
+// The page behind a box changes before the main window is active again (as
+// when a window manager hands the activation back late): once the box has
+// closed, the keyboard is not left on the hidden control it was on before.
+TEST_F(PageKeys, TheKeyboardFollowsThePageChangeBehindABox)
+{
+    Start(kOstrel);
+    GoToSettingsPage();
+    ASSERT_NE(Section(1, IDC_SPEED_DIAL_NUMBER1), nullptr);
+    const HWND defaultButton = ::GetDlgItem(page, IDC_SPEED_DIAL_DEFAULT);
+    FocusOn(defaultButton);
+    ASSERT_EQ(KeyboardFocus(), defaultButton);
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_BUTTON, BN_CLICKED), 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = program->FindProcessWindow([this](HWND h) { return h != main; })); }, false));
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_RECOGNITION, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_RECOGNITION_WARNING) != nullptr; }, false));
+    ASSERT_TRUE(PressKeys(::GetDlgItem(box, IDOK), {VK_RETURN}));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }, false));
+    Sync();
+    const HWND focus = KeyboardFocus();
+    EXPECT_TRUE(::IsWindowVisible(focus)) << ::GetDlgCtrlID(focus);
+    EXPECT_TRUE(focus == ::GetDlgItem(main, IDC_NEXT) || ::IsChild(PageWith(IDC_RECOGNITION_WARNING), focus))
+        << ::GetDlgCtrlID(focus);
+}
+
 }  // namespace
