@@ -297,4 +297,31 @@ TEST_F(PageKeys, TheKeyboardFollowsThePageChangeBehindABox)
         << ::GetDlgCtrlID(focus);
 }
 
+// In the language dialog the arrows from OK and Cancel stay on the buttons,
+// never on the group box or a flag or name.
+TEST_F(PageKeys, ArrowsInTheLanguageDialogStayOnItsButtons)
+{
+    Start(kTkv8);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+    Sync();
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ::PostMessageW(main, WM_COMMAND, ID_MENU_MANAGER_LANGUAGE, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] { return (dialog = program->FindProcessWindow([](HWND h) { return ::GetDlgItem(h, IDC_LANGUAGE_GROUP); })); },
+        false));
+    const HWND ok = ::GetDlgItem(dialog, IDOK);
+    const HWND cancel = ::GetDlgItem(dialog, IDCANCEL);
+    ::PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
+    ASSERT_TRUE(Sync());
+    ASSERT_EQ(KeyboardFocus(), ok);
+    for (WPARAM key : {VK_UP, VK_UP, VK_DOWN, VK_DOWN, VK_DOWN}) {
+        ASSERT_TRUE(PressKeys(KeyboardFocus(), {key}));
+        const HWND focus = KeyboardFocus();
+        EXPECT_TRUE(focus == ok || focus == cancel) << key << ": " << ::GetDlgCtrlID(focus);
+    }
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
+}
+
 }  // namespace
