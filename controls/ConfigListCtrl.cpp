@@ -395,19 +395,23 @@ void CConfigListCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     CDC dc(dis->hDC);
     int saved = dc.SaveDC();
     int row = static_cast<int>(dis->itemID);
+    // A list without cells (a read-only list) has its rows as its only stops:
+    // the row with the keyboard is highlighted and framed.
+    const bool keyboardRow = m_cells.empty() && (dis->itemState & ODS_FOCUS);
     for (int column = 0, columns = GetColumnCount(); column < columns; ++column) {
         CRect r = GetCellRect(row, column);
         auto it = m_cells.find(MakeCellKey(row, column));
         if (it != m_cells.end()) it->second->Draw(dc, r, dis->itemState);
-        else DrawPlainCell(dc, row, column, r);
+        else DrawPlainCell(dc, row, column, r, keyboardRow);
     }
+    if (keyboardRow) dc.DrawFocusRect(dis->rcItem);
     dc.RestoreDC(saved);
 }
 
-void CConfigListCtrl::DrawPlainCell(CDC& dc, int row, int column, const CRect& rect)
+void CConfigListCtrl::DrawPlainCell(CDC& dc, int row, int column, const CRect& rect, bool keyboardRow)
 {
-    dc.FillSolidRect(rect, ::GetSysColor(m_enabled ? COLOR_WINDOW : COLOR_BTNFACE));
-    dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    dc.FillSolidRect(rect, ::GetSysColor(keyboardRow ? COLOR_HIGHLIGHT : m_enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    dc.SetTextColor(::GetSysColor(keyboardRow ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     dc.SetBkMode(TRANSPARENT);
     CRect textRect = rect;
     textRect.top += Metric(SM_CYDLGFRAME);
@@ -496,6 +500,10 @@ void CConfigListCtrl::OnHScroll(UINT code, UINT position, CWnd* scrollBar)
 
 void CConfigListCtrl::OnSetFocus(CWnd* oldFocus)
 {
+    // A list without cells shows the keyboard on a row: the first, until the
+    // arrows move it.
+    if (m_cells.empty() && GetItemCount() > 0 && SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) < 0)
+        SetItemState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     Default();
     CreateCellCaret();
     if (m_activeCell) m_activeCell->OnSetFocus(oldFocus);

@@ -9,7 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "device/DeviceSettings.h"
 #include "e2e/SettingsSaveFixture.h"
+#include "firmware/SettingsArchive.h"
+#include "fixtures/server/TestServer.h"
 
 namespace {
 
@@ -322,6 +325,40 @@ TEST_F(PageKeys, ArrowsInTheLanguageDialogStayOnItsButtons)
     }
     ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
+}
+
+// The restore page of a headset 0x5910 whose archive the server knows: Tab
+// reaches its list, which shows where the keyboard is (a row focused and
+// selected, drawn highlighted and framed), and Down moves it.
+TEST_F(PageKeys, TheRestoreListShowsWhereTheKeyboardIs)
+{
+    if (testserver::HttpBase().IsEmpty()) GTEST_SKIP() << "local test server not running (run through CTest)";
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Revisions", "TorvikOstrel:v1.2:ostrel_1_2.img\n"));
+    Start(kOstrel, testserver::HttpBase());
+    DeviceSettings archived;
+    archived.SetDefaults(0x5910, 1, 2);
+    archived.ProductId = 0x5910;
+    archived.Firmware = {1, 2};
+    const CString img = program->Folder() + L"\\IMG\\";
+    ASSERT_TRUE(EnsureFolder(img));
+    ASSERT_TRUE(WriteWholeFile(SettingsArchivePath(img, 0x5910), SettingsArchiveText(archived).ToAnsi()));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS));
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_FIRMWARE_RESTORE, IDC_RESTORE_LIST));
+    const HWND list = ::GetDlgItem(PageWith(IDC_RESTORE_LIST), IDC_RESTORE_LIST);
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT) && ::IsWindowVisible(list); })) << Status().c_str();
+    const auto keyboardRow = [&] {
+        DWORD_PTR row = 0;
+        ::SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED | LVNI_SELECTED,
+                              SMTO_NORMAL, 5000, &row);
+        return static_cast<int>(static_cast<LRESULT>(row));
+    };
+    FocusOn(::GetDlgItem(main, IDC_NEXT));
+    for (int press = 0; press < 40 && KeyboardFocus() != list; ++press) ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_TAB}));
+    ASSERT_EQ(KeyboardFocus(), list);
+    EXPECT_EQ(keyboardRow(), 0);
+    ASSERT_TRUE(PressKeys(list, {VK_DOWN}));
+    EXPECT_EQ(keyboardRow(), 1);
 }
 
 }  // namespace
