@@ -408,6 +408,35 @@ void CConfigListCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     dc.RestoreDC(saved);
 }
 
+namespace {
+
+// A right-aligned line of text with each character where the line's measure
+// puts it, so that it ends at the right edge. DrawText places a line by its
+// measure but lets each glyph advance by its own drawn width, and under Wine
+// small unsmoothed glyphs advance by their hinted bitmap widths, which differ
+// from the measure by a few pixels a line, by its letters: a name before its
+// colon column ended short of the column's edge. A line wider than the room
+// keeps DrawText and its end ellipsis.
+void DrawRightAligned(CDC& dc, const CString& text, RECT& room, UINT format)
+{
+    const int length = text.GetLength();
+    std::vector<int> ends(static_cast<size_t>(length));
+    SIZE size{};
+    int fitting = 0;
+    if (length == 0 ||
+        !::GetTextExtentExPointW(dc.GetSafeHdc(), text, length, 0, &fitting, ends.data(), &size) ||
+        size.cx > room.right - room.left) {
+        dc.DrawText(text, room, format | DT_RIGHT);
+        return;
+    }
+    std::vector<int> advances(ends.size());
+    for (size_t i = 0; i < ends.size(); ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
+    ::ExtTextOutW(dc.GetSafeHdc(), room.right - size.cx, room.top, ETO_CLIPPED, &room, text,
+                  static_cast<UINT>(length), advances.data());
+}
+
+}  // namespace
+
 void CConfigListCtrl::DrawPlainCell(CDC& dc, int row, int column, const CRect& rect, bool keyboardRow)
 {
     dc.FillSolidRect(rect, ::GetSysColor(keyboardRow ? COLOR_HIGHLIGHT : m_enabled ? COLOR_WINDOW : COLOR_BTNFACE));
@@ -415,9 +444,11 @@ void CConfigListCtrl::DrawPlainCell(CDC& dc, int row, int column, const CRect& r
     dc.SetBkMode(TRANSPARENT);
     CRect textRect = rect;
     textRect.top += Metric(SM_CYDLGFRAME);
-    UINT format = DT_END_ELLIPSIS | DT_BOTTOM;
-    if (column == 0 && m_host && m_host->IsFirstColumnRightAligned(*this)) format |= DT_RIGHT;
-    dc.DrawText(GetItemText(row, column), textRect, format);
+    const UINT format = DT_END_ELLIPSIS | DT_BOTTOM;
+    if (column == 0 && m_host && m_host->IsFirstColumnRightAligned(*this))
+        DrawRightAligned(dc, GetItemText(row, column), textRect, format);
+    else
+        dc.DrawText(GetItemText(row, column), textRect, format);
 }
 
 // ---- messages
