@@ -455,6 +455,20 @@ BOOL CUpdaterDlg::PreTranslateMessage(MSG* msg)
 void CUpdaterDlg::OnContextMenu(CWnd*, CPoint point)
 {
     if (Refused()) return;
+    // The keyboard's menu (Shift+F10, the Apps key) comes without a position:
+    // it opens below the control with the keyboard, else at the window.
+    if (point.x == -1 && point.y == -1) {
+        const HWND focus = ::GetFocus();
+        RECT place{};
+        if (focus && ::IsChild(m_hWnd, focus) && ::IsWindowVisible(focus)) {
+            ::GetWindowRect(focus, &place);
+            point = CPoint(place.left, place.bottom);
+        } else {
+            ::GetClientRect(m_hWnd, &place);
+            point = CPoint(place.left, place.top);
+            ClientToScreen(&point);
+        }
+    }
     CMenu menu;
     if (!menu.LoadMenu(IDR_POPUP_MENU)) return;
     CMenu popup;

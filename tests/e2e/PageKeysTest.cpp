@@ -32,19 +32,22 @@ protected:
     }
     // Tab (Shift+Tab) pressed from the control with the keyboard until it is
     // back there: the controls it was on, in order; bounded.
-    std::vector<HWND> TabCycle(bool backward = false)
+    // Posted keys leave the key state as it is: Shift is held (let go) for the
+    // program's thread through an input shared with it; false when it cannot.
+    bool HoldShift(bool down)
     {
         const DWORD thread = ::GetWindowThreadProcessId(main, nullptr);
-        // Posted keys leave the key state as it is: Shift is held for the
-        // program's thread through an input shared with it.
-        const bool shared = backward && ::AttachThreadInput(::GetCurrentThreadId(), thread, TRUE);
-        const auto holdShift = [](bool down) {
-            BYTE keys[256] = {};
-            ::GetKeyboardState(keys);
-            keys[VK_SHIFT] = down ? 0x80 : 0;
-            ::SetKeyboardState(keys);
-        };
-        if (shared) holdShift(true);
+        if (down && !::AttachThreadInput(::GetCurrentThreadId(), thread, TRUE)) return false;
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = down ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        if (!down) ::AttachThreadInput(::GetCurrentThreadId(), thread, FALSE);
+        return true;
+    }
+    std::vector<HWND> TabCycle(bool backward = false)
+    {
+        const bool shared = backward && HoldShift(true);
         std::vector<HWND> reached;
         const HWND start = KeyboardFocus();
         for (int press = 0; press < 80 && PressKeys(KeyboardFocus(), {VK_TAB}); ++press) {
@@ -52,10 +55,7 @@ protected:
             if (focus == start) break;
             if (reached.empty() || reached.back() != focus) reached.push_back(focus);
         }
-        if (shared) {
-            holdShift(false);
-            ::AttachThreadInput(::GetCurrentThreadId(), thread, FALSE);
-        }
+        if (shared) HoldShift(false);
         EXPECT_EQ(KeyboardFocus(), start) << "Tab did not come back";
         return reached;
     }
@@ -359,6 +359,42 @@ TEST_F(PageKeys, TheRestoreListShowsWhereTheKeyboardIs)
     EXPECT_EQ(keyboardRow(), 0);
     ASSERT_TRUE(PressKeys(list, {VK_DOWN}));
     EXPECT_EQ(keyboardRow(), 1);
+}
+
+// Shift+F10 opens the context menu beside the control with the keyboard (here
+// NEXT), not in the screen's corner; Escape closes it.
+TEST_F(PageKeys, TheKeyboardsMenuOpensBesideTheKeyboard)
+{
+    Start(kTkv8);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+    Sync();
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    const HWND next = ::GetDlgItem(main, IDC_NEXT);
+    FocusOn(next);
+    ASSERT_EQ(KeyboardFocus(), next);
+    const auto menu = [&] {
+        return program->FindProcessWindow([](HWND hwnd) {
+            wchar_t cls[16] = {};
+            ::GetClassNameW(hwnd, cls, 16);
+            return wcscmp(cls, L"#32768") == 0;
+        });
+    };
+    ASSERT_TRUE(HoldShift(true));
+    const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyW(VK_F10, MAPVK_VK_TO_VSC)) << 16;
+    ::PostMessageW(next, WM_SYSKEYDOWN, VK_F10, 1 | scan);
+    ::PostMessageW(next, WM_SYSKEYUP, VK_F10, 1 | scan | static_cast<LPARAM>(0xC0000000u));
+    HWND opened = nullptr;
+    const bool shown = WaitFor([&] { return (opened = menu()) != nullptr; }, false);
+    HoldShift(false);
+    ASSERT_TRUE(shown);
+    RECT place{}, control{}, common{};
+    ::GetWindowRect(opened, &place);
+    ::GetWindowRect(next, &control);
+    ::InflateRect(&place, 2, 2);
+    EXPECT_TRUE(::IntersectRect(&common, &place, &control))
+        << "menu at " << place.left << "," << place.top << ", NEXT at " << control.left << "," << control.top;
+    ASSERT_TRUE(PressKeys(next, {VK_ESCAPE}));
+    EXPECT_TRUE(WaitFor([&] { return menu() == nullptr; }, false));
 }
 
 }  // namespace
