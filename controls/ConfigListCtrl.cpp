@@ -395,25 +395,60 @@ void CConfigListCtrl::DrawItem(LPDRAWITEMSTRUCT dis)
     CDC dc(dis->hDC);
     int saved = dc.SaveDC();
     int row = static_cast<int>(dis->itemID);
+    // A list without cells (a read-only list) has its rows as its only stops:
+    // the row with the keyboard is highlighted and framed.
+    const bool keyboardRow = m_cells.empty() && (dis->itemState & ODS_FOCUS);
     for (int column = 0, columns = GetColumnCount(); column < columns; ++column) {
         CRect r = GetCellRect(row, column);
         auto it = m_cells.find(MakeCellKey(row, column));
         if (it != m_cells.end()) it->second->Draw(dc, r, dis->itemState);
-        else DrawPlainCell(dc, row, column, r);
+        else DrawPlainCell(dc, row, column, r, keyboardRow);
     }
+    if (keyboardRow) dc.DrawFocusRect(dis->rcItem);
     dc.RestoreDC(saved);
 }
 
-void CConfigListCtrl::DrawPlainCell(CDC& dc, int row, int column, const CRect& rect)
+namespace {
+
+// A right-aligned line of text with each character where the line's measure
+// puts it, so that it ends at the right edge. DrawText places a line by its
+// measure but lets each glyph advance by its own drawn width, and under Wine
+// small unsmoothed glyphs advance by their hinted bitmap widths, which differ
+// from the measure by a few pixels a line, by its letters: a name before its
+// colon column ended short of the column's edge. A line wider than the room
+// keeps DrawText and its end ellipsis.
+void DrawRightAligned(CDC& dc, const CString& text, RECT& room, UINT format)
 {
-    dc.FillSolidRect(rect, ::GetSysColor(m_enabled ? COLOR_WINDOW : COLOR_BTNFACE));
-    dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    const int length = text.GetLength();
+    std::vector<int> ends(static_cast<size_t>(length));
+    SIZE size{};
+    int fitting = 0;
+    if (length == 0 ||
+        !::GetTextExtentExPointW(dc.GetSafeHdc(), text, length, 0, &fitting, ends.data(), &size) ||
+        size.cx > room.right - room.left) {
+        dc.DrawText(text, room, format | DT_RIGHT);
+        return;
+    }
+    std::vector<int> advances(ends.size());
+    for (size_t i = 0; i < ends.size(); ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
+    ::ExtTextOutW(dc.GetSafeHdc(), room.right - size.cx, room.top, ETO_CLIPPED, &room, text,
+                  static_cast<UINT>(length), advances.data());
+}
+
+}  // namespace
+
+void CConfigListCtrl::DrawPlainCell(CDC& dc, int row, int column, const CRect& rect, bool keyboardRow)
+{
+    dc.FillSolidRect(rect, ::GetSysColor(keyboardRow ? COLOR_HIGHLIGHT : m_enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    dc.SetTextColor(::GetSysColor(keyboardRow ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     dc.SetBkMode(TRANSPARENT);
     CRect textRect = rect;
     textRect.top += Metric(SM_CYDLGFRAME);
-    UINT format = DT_END_ELLIPSIS | DT_BOTTOM;
-    if (column == 0 && m_host && m_host->IsFirstColumnRightAligned(*this)) format |= DT_RIGHT;
-    dc.DrawText(GetItemText(row, column), textRect, format);
+    const UINT format = DT_END_ELLIPSIS | DT_BOTTOM;
+    if (column == 0 && m_host && m_host->IsFirstColumnRightAligned(*this))
+        DrawRightAligned(dc, GetItemText(row, column), textRect, format);
+    else
+        dc.DrawText(GetItemText(row, column), textRect, format);
 }
 
 // ---- messages
@@ -496,6 +531,10 @@ void CConfigListCtrl::OnHScroll(UINT code, UINT position, CWnd* scrollBar)
 
 void CConfigListCtrl::OnSetFocus(CWnd* oldFocus)
 {
+    // A list without cells shows the keyboard on a row: the first, until the
+    // arrows move it.
+    if (m_cells.empty() && GetItemCount() > 0 && SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) < 0)
+        SetItemState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     Default();
     CreateCellCaret();
     if (m_activeCell) m_activeCell->OnSetFocus(oldFocus);

@@ -170,7 +170,9 @@ private:
     CellKey SkipDisabledForward(CellKey key) const;
     CellKey SkipDisabledBackward(CellKey key) const;
     BOOL HandleTab(bool backward);
-    void DrawPlainCell(CDC& dc, int row, int column, const CRect& rect);
+    // A cell without a cell control: its item text, highlighted in the row
+    // with the keyboard.
+    void DrawPlainCell(CDC& dc, int row, int column, const CRect& rect, bool keyboardRow);
     void ForceHeaderLayout();
     // The first draw or row insertion makes the list ask for the item height.
     void LayOutOnce();

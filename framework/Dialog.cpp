@@ -2,6 +2,9 @@
 
 #include "framework/Diagnostics.h"
 
+#include <commctrl.h>
+
+#include <cwchar>
 #include <mutex>
 
 namespace {
@@ -10,6 +13,44 @@ constexpr UINT WM_FRAMEWORK_MODAL_HOOK = WM_APP + 0x3F00;
 
 std::mutex g_hookMutex;
 ModalDialogHook g_modalHook;
+
+// The system draws the dotted focus frame of a radio button or a check box by
+// inverting the pixels, and inverts it again on each partial repaint of the
+// box (a change of its check or of its pressed look), where it does not first
+// clear the caption: after an odd number of such repaints the frame is gone
+// while the control keeps the focus. Such a control with the focus is drawn
+// whole after each of those changes.
+LRESULT CALLBACK KeepFocusFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &KeepFocusFrameProc, 0);
+    const LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+    if ((message == BM_SETCHECK || message == BM_SETSTATE) && ::GetFocus() == hwnd) ::InvalidateRect(hwnd, nullptr, FALSE);
+    return result;
+}
+
+bool IsCheckBoxKind(HWND control)
+{
+    wchar_t cls[16] = {};
+    ::GetClassNameW(control, cls, 16);
+    if (_wcsicmp(cls, L"Button") != 0) return false;
+    const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
+    if (style & BS_PUSHLIKE) return false;
+    switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON: return true;
+    default: return false;
+    }
+}
+
+void KeepFocusFramesWhole(HWND dialog)
+{
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (IsCheckBoxKind(child)) ::SetWindowSubclass(child, &KeepFocusFrameProc, 0, 0);
+}
 
 }  // namespace
 
@@ -50,6 +91,7 @@ INT_PTR CALLBACK CDialog::StubDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM
     if (!dlg) return TRUE;
     try {
         dlg->SubclassWindow(hwnd);
+        KeepFocusFramesWhole(hwnd);
         if (dlg->m_skinUnits) dlg->ApplySkinUnits();
         return dlg->OnInitDialog();
     } catch (...) {

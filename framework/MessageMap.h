@@ -64,6 +64,7 @@ private:
 #define ON_COMMAND(id, fn) {WM_COMMAND, 0, static_cast<UINT>(id), static_cast<UINT>(id), MSG_THUNK(self->fn(); return 0;)},
 #define ON_COMMAND_RANGE(first, last, fn) {WM_COMMAND, 0, first, last, MSG_THUNK(self->fn(LOWORD(wParam)); return 0;)},
 #define ON_CONTROL(code, id, fn) {WM_COMMAND, code, static_cast<UINT>(id), static_cast<UINT>(id), MSG_THUNK(self->fn(); return 0;)},
+#define ON_CONTROL_RANGE(code, first, last, fn) {WM_COMMAND, code, first, last, MSG_THUNK(self->fn(LOWORD(wParam)); return 0;)},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_BN_DOUBLECLICKED(id, fn) ON_CONTROL(BN_DOUBLECLICKED, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)

@@ -16,9 +16,20 @@ const LanguageChoiceControls LanguageChoices[LanguageCount] = {
     {1175, 1176, 1177, 352},  // Finnish
 };
 
+namespace {
+
+// The frame's distance from the row's controls, in pixels: within the space
+// between two rows.
+constexpr int kRowFrameMargin = 2;
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CDialogLanguageManager, CDialog)
     // Radios (1144-1150, 1166, 1169, 1172, 1175), flags and names all select.
     ON_COMMAND_RANGE(1144, 1177, OnSelectLanguage)
+    ON_CONTROL_RANGE(BN_SETFOCUS, 1144, 1177, OnRadioFocus)
+    ON_CONTROL_RANGE(BN_KILLFOCUS, 1144, 1177, OnRadioFocus)
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CDialogLanguageManager::CDialogLanguageManager(CWnd* parent) : CDialog(IDD_LANGUAGE_MANAGER, parent) {}
@@ -86,4 +97,37 @@ void CDialogLanguageManager::OnBnClickedApplyToFirmware()
 {
     applyToFirmwareLanguage = applyCheck.GetCheck() == BST_CHECKED;
     Refresh();
+}
+
+CRect CDialogLanguageManager::RowFrame(int language)
+{
+    const LanguageChoiceControls& choice = LanguageChoices[language];
+    CRect row;
+    ::SetRectEmpty(&row);
+    for (int id : {choice.radio, choice.flag, choice.name}) {
+        if (CWnd* control = GetDlgItem(id)) {
+            CRect r = control->GetWindowRect();
+            ScreenToClient(&r);
+            ::UnionRect(&row, &row, &r);
+        }
+    }
+    row.InflateRect(kRowFrameMargin, kRowFrameMargin);
+    return row;
+}
+
+void CDialogLanguageManager::OnRadioFocus(UINT controlId)
+{
+    for (int i = 0; i < LanguageCount; ++i) {
+        if (LanguageChoices[i].radio != static_cast<int>(controlId)) continue;
+        const CRect frame = RowFrame(i);
+        InvalidateRect(&frame, TRUE);
+    }
+}
+
+void CDialogLanguageManager::OnPaint()
+{
+    CPaintDC dc(this);
+    const HWND focus = ::GetFocus();
+    for (int i = 0; i < LanguageCount; ++i)
+        if (focus && focus == ::GetDlgItem(m_hWnd, LanguageChoices[i].radio)) dc.DrawFocusRect(RowFrame(i));
 }

@@ -27,6 +27,11 @@ public:
     // A click on a language's radio, flag or name.
     void OnSelectLanguage(UINT controlId);
     void OnBnClickedApplyToFirmware();
+    // A language's radio took or lost the keyboard: its row is drawn again.
+    void OnRadioFocus(UINT controlId);
+    // The dotted frame round the row of the language whose radio has the
+    // keyboard (the radios have no caption of their own to frame).
+    void OnPaint();
 
     LanguageIndex selectedLanguage = LanguageEnglish;
     bool applyToFirmwareLanguage = true;
@@ -40,6 +45,9 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The row of a language (its radio, flag and name) with a margin for the frame.
+    CRect RowFrame(int language);
+
     CFont m_boldFont;
     CBitmap m_flags[LanguageCount];
 };

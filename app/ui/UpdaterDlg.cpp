@@ -24,6 +24,8 @@ BEGIN_MESSAGE_MAP(CUpdaterDlg, CDialog)
     ON_MESSAGE(WM_MOUSEMOVE, OnMouseMoveDefault)
     ON_WM_TIMER()
     ON_WM_CLOSE()
+    ON_WM_ACTIVATE()
+    ON_WM_SETFOCUS()
     ON_WM_CONTEXTMENU()
     ON_BN_CLICKED(IDC_ABOUT_BUTTON, OnBnClickedAbout)
     ON_BN_CLICKED(IDC_NEXT, OnBnClickedNext)
@@ -453,6 +455,20 @@ BOOL CUpdaterDlg::PreTranslateMessage(MSG* msg)
 void CUpdaterDlg::OnContextMenu(CWnd*, CPoint point)
 {
     if (Refused()) return;
+    // The keyboard's menu (Shift+F10, the Apps key) comes without a position:
+    // it opens below the control with the keyboard, else at the window.
+    if (point.x == -1 && point.y == -1) {
+        const HWND focus = ::GetFocus();
+        RECT place{};
+        if (focus && ::IsChild(m_hWnd, focus) && ::IsWindowVisible(focus)) {
+            ::GetWindowRect(focus, &place);
+            point = CPoint(place.left, place.bottom);
+        } else {
+            ::GetClientRect(m_hWnd, &place);
+            point = CPoint(place.left, place.top);
+            ClientToScreen(&point);
+        }
+    }
     CMenu menu;
     if (!menu.LoadMenu(IDR_POPUP_MENU)) return;
     CMenu popup;

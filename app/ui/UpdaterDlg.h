@@ -139,6 +139,8 @@ public:
     void OnMenuDiagnosticLog();
     void OnContextMenu(CWnd* wnd, CPoint point);
     void OnClose();
+    void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    void OnSetFocus(CWnd* oldFocus);
     void OnTimer(UINT_PTR id);
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     void OnDrawItem(int id, LPDRAWITEMSTRUCT dis);
@@ -211,6 +213,8 @@ private:
     bool CopyBackgroundBehind(CWnd* control, CBitmap& out);
     bool Refused() const { return Refuses(); }
 
+    // Set while SettlePageArea gives the frame itself the keyboard.
+    bool m_keyboardOnFrame = false;
     HICON m_icon = nullptr;
     CBitmap m_backgroundBitmap;
     CBitmap m_pageAreaBitmap;

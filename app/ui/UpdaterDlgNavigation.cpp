@@ -474,7 +474,26 @@ void CUpdaterDlg::SettlePageArea()
     CWnd* target = sectionListOpen ? &sectionList : shown ? shown->EntryControl() : nullptr;
     if (!target) target = &nextButton;
     if (!target->IsWindowEnabled()) target = this;
+    // The frame keeps the keyboard itself (OnSetFocus), or the next refresh
+    // would find it on whatever control came first, where the rider never put it.
+    m_keyboardOnFrame = target == this;
     target->SetFocus();
+    m_keyboardOnFrame = false;
+}
+
+void CUpdaterDlg::OnActivate(UINT state, CWnd*, BOOL minimized)
+{
+    // The dialog gives the keyboard back to the control it was on when a box
+    // took over; the page shown may have changed since (the box's own road,
+    // or a late activation), so the page area's rule applies again.
+    Default();
+    if (state != WA_INACTIVE && !minimized) SettlePageArea();
+}
+
+void CUpdaterDlg::OnSetFocus(CWnd*)
+{
+    // A dialog hands the focus it is given on to a control of its own.
+    if (!m_keyboardOnFrame) Default();
 }
 
 bool CUpdaterDlg::HoldsKeyboard(HWND focus)

@@ -9,7 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "device/DeviceSettings.h"
 #include "e2e/SettingsSaveFixture.h"
+#include "firmware/SettingsArchive.h"
+#include "fixtures/server/TestServer.h"
 
 namespace {
 
@@ -29,19 +32,22 @@ protected:
     }
     // Tab (Shift+Tab) pressed from the control with the keyboard until it is
     // back there: the controls it was on, in order; bounded.
-    std::vector<HWND> TabCycle(bool backward = false)
+    // Posted keys leave the key state as it is: Shift is held (let go) for the
+    // program's thread through an input shared with it; false when it cannot.
+    bool HoldShift(bool down)
     {
         const DWORD thread = ::GetWindowThreadProcessId(main, nullptr);
-        // Posted keys leave the key state as it is: Shift is held for the
-        // program's thread through an input shared with it.
-        const bool shared = backward && ::AttachThreadInput(::GetCurrentThreadId(), thread, TRUE);
-        const auto holdShift = [](bool down) {
-            BYTE keys[256] = {};
-            ::GetKeyboardState(keys);
-            keys[VK_SHIFT] = down ? 0x80 : 0;
-            ::SetKeyboardState(keys);
-        };
-        if (shared) holdShift(true);
+        if (down && !::AttachThreadInput(::GetCurrentThreadId(), thread, TRUE)) return false;
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = down ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        if (!down) ::AttachThreadInput(::GetCurrentThreadId(), thread, FALSE);
+        return true;
+    }
+    std::vector<HWND> TabCycle(bool backward = false)
+    {
+        const bool shared = backward && HoldShift(true);
         std::vector<HWND> reached;
         const HWND start = KeyboardFocus();
         for (int press = 0; press < 80 && PressKeys(KeyboardFocus(), {VK_TAB}); ++press) {
@@ -49,10 +55,7 @@ protected:
             if (focus == start) break;
             if (reached.empty() || reached.back() != focus) reached.push_back(focus);
         }
-        if (shared) {
-            holdShift(false);
-            ::AttachThreadInput(::GetCurrentThreadId(), thread, FALSE);
-        }
+        if (shared) HoldShift(false);
         EXPECT_EQ(KeyboardFocus(), start) << "Tab did not come back";
         return reached;
     }
@@ -224,6 +227,174 @@ TEST_F(PageKeys, ArrowsMoveWithinARadioPairAndTabStopsOncePerPair)
     EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(page, IDC_VOX_PHONE_DISABLE));
     EXPECT_TRUE(Checked(IDC_VOX_PHONE_DISABLE));
     EXPECT_FALSE(Checked(IDC_VOX_PHONE_ENABLE));
+}
+
+// The radio transmit gain of a headset 0x5210 is one group like the pairs:
+// Tab stops once, on the checked Medium, and the arrows move the check among
+// Low, Medium and High.
+TEST_F(PageKeys, ArrowsChangeTheRadioTransmitGain)
+{
+    Start(kRadio);
+    GoToSettingsPage();
+    const HWND low = ::GetDlgItem(page, IDC_GAIN_LOW);
+    const HWND medium = ::GetDlgItem(page, IDC_GAIN_MEDIUM);
+    const HWND high = ::GetDlgItem(page, IDC_GAIN_HIGH);
+    const std::vector<HWND> cycle = TabCycleFromNext();
+    EXPECT_TRUE(Reached(cycle, medium));
+    EXPECT_FALSE(Reached(cycle, low));
+    EXPECT_FALSE(Reached(cycle, high));
+
+    FocusOn(medium);
+    ASSERT_TRUE(PressKeys(medium, {VK_DOWN}));
+    EXPECT_EQ(KeyboardFocus(), high);
+    EXPECT_TRUE(Checked(IDC_GAIN_HIGH));
+    EXPECT_FALSE(Checked(IDC_GAIN_MEDIUM));
+    for (int press = 0; press < 2; ++press) ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_UP}));
+    EXPECT_EQ(KeyboardFocus(), low);
+    EXPECT_TRUE(Checked(IDC_GAIN_LOW));
+    EXPECT_FALSE(Checked(IDC_GAIN_HIGH));
+}
+
+// Each showing of the welcome page runs the manager's version check while the
+// server does not answer; once it has ended, the keyboard is on NEXT.
+TEST_F(PageKeys, TheKeyboardIsOnNextOnceTheVersionCheckHasEnded)
+{
+    Start(kTkv8);
+    for (int showing = 0; showing < 2; ++showing) {
+        SCOPED_TRACE(showing);
+        if (showing) {
+            ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+            ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_SELECTION_START));
+        }
+        // The showing starts the check before it returns; NEXT waits for its end.
+        ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+        Sync();
+        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        Sync();
+        EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
+    }
+}
+
+// The page behind a box changes before the main window is active again (as
+// when a window manager hands the activation back late): once the box has
+// closed, the keyboard is not left on the hidden control it was on before.
+TEST_F(PageKeys, TheKeyboardFollowsThePageChangeBehindABox)
+{
+    Start(kOstrel);
+    GoToSettingsPage();
+    ASSERT_NE(Section(1, IDC_SPEED_DIAL_NUMBER1), nullptr);
+    const HWND defaultButton = ::GetDlgItem(page, IDC_SPEED_DIAL_DEFAULT);
+    FocusOn(defaultButton);
+    ASSERT_EQ(KeyboardFocus(), defaultButton);
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_BUTTON, BN_CLICKED), 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = program->FindProcessWindow([this](HWND h) { return h != main; })); }, false));
+    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_RECOGNITION, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_RECOGNITION_WARNING) != nullptr; }, false));
+    ASSERT_TRUE(PressKeys(::GetDlgItem(box, IDOK), {VK_RETURN}));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }, false));
+    Sync();
+    const HWND focus = KeyboardFocus();
+    EXPECT_TRUE(::IsWindowVisible(focus)) << ::GetDlgCtrlID(focus);
+    EXPECT_TRUE(focus == ::GetDlgItem(main, IDC_NEXT) || ::IsChild(PageWith(IDC_RECOGNITION_WARNING), focus))
+        << ::GetDlgCtrlID(focus);
+}
+
+// In the language dialog the arrows from OK and Cancel stay on the buttons,
+// never on the group box or a flag or name.
+TEST_F(PageKeys, ArrowsInTheLanguageDialogStayOnItsButtons)
+{
+    Start(kTkv8);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+    Sync();
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ::PostMessageW(main, WM_COMMAND, ID_MENU_MANAGER_LANGUAGE, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] { return (dialog = program->FindProcessWindow([](HWND h) { return ::GetDlgItem(h, IDC_LANGUAGE_GROUP); })); },
+        false));
+    const HWND ok = ::GetDlgItem(dialog, IDOK);
+    const HWND cancel = ::GetDlgItem(dialog, IDCANCEL);
+    ::PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ok), TRUE);
+    ASSERT_TRUE(Sync());
+    ASSERT_EQ(KeyboardFocus(), ok);
+    for (WPARAM key : {VK_UP, VK_UP, VK_DOWN, VK_DOWN, VK_DOWN}) {
+        ASSERT_TRUE(PressKeys(KeyboardFocus(), {key}));
+        const HWND focus = KeyboardFocus();
+        EXPECT_TRUE(focus == ok || focus == cancel) << key << ": " << ::GetDlgCtrlID(focus);
+    }
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
+}
+
+// The restore page of a headset 0x5910 whose archive the server knows: Tab
+// reaches its list, which shows where the keyboard is (a row focused and
+// selected, drawn highlighted and framed), and Down moves it.
+TEST_F(PageKeys, TheRestoreListShowsWhereTheKeyboardIs)
+{
+    if (testserver::HttpBase().IsEmpty()) GTEST_SKIP() << "local test server not running (run through CTest)";
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Revisions", "TorvikOstrel:v1.2:ostrel_1_2.img\n"));
+    Start(kOstrel, testserver::HttpBase());
+    DeviceSettings archived;
+    archived.SetDefaults(0x5910, 1, 2);
+    archived.ProductId = 0x5910;
+    archived.Firmware = {1, 2};
+    const CString img = program->Folder() + L"\\IMG\\";
+    ASSERT_TRUE(EnsureFolder(img));
+    ASSERT_TRUE(WriteWholeFile(SettingsArchivePath(img, 0x5910), SettingsArchiveText(archived).ToAnsi()));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS));
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_FIRMWARE_RESTORE, IDC_RESTORE_LIST));
+    const HWND list = ::GetDlgItem(PageWith(IDC_RESTORE_LIST), IDC_RESTORE_LIST);
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT) && ::IsWindowVisible(list); })) << Status().c_str();
+    const auto keyboardRow = [&] {
+        DWORD_PTR row = 0;
+        ::SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED | LVNI_SELECTED,
+                              SMTO_NORMAL, 5000, &row);
+        return static_cast<int>(static_cast<LRESULT>(row));
+    };
+    FocusOn(::GetDlgItem(main, IDC_NEXT));
+    for (int press = 0; press < 40 && KeyboardFocus() != list; ++press) ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_TAB}));
+    ASSERT_EQ(KeyboardFocus(), list);
+    EXPECT_EQ(keyboardRow(), 0);
+    ASSERT_TRUE(PressKeys(list, {VK_DOWN}));
+    EXPECT_EQ(keyboardRow(), 1);
+}
+
+// Shift+F10 opens the context menu beside the control with the keyboard (here
+// NEXT), not in the screen's corner; Escape closes it.
+TEST_F(PageKeys, TheKeyboardsMenuOpensBesideTheKeyboard)
+{
+    Start(kTkv8);
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+    Sync();
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    const HWND next = ::GetDlgItem(main, IDC_NEXT);
+    FocusOn(next);
+    ASSERT_EQ(KeyboardFocus(), next);
+    const auto menu = [&] {
+        return program->FindProcessWindow([](HWND hwnd) {
+            wchar_t cls[16] = {};
+            ::GetClassNameW(hwnd, cls, 16);
+            return wcscmp(cls, L"#32768") == 0;
+        });
+    };
+    ASSERT_TRUE(HoldShift(true));
+    const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyW(VK_F10, MAPVK_VK_TO_VSC)) << 16;
+    ::PostMessageW(next, WM_SYSKEYDOWN, VK_F10, 1 | scan);
+    ::PostMessageW(next, WM_SYSKEYUP, VK_F10, 1 | scan | static_cast<LPARAM>(0xC0000000u));
+    HWND opened = nullptr;
+    const bool shown = WaitFor([&] { return (opened = menu()) != nullptr; }, false);
+    HoldShift(false);
+    ASSERT_TRUE(shown);
+    RECT place{}, control{}, common{};
+    ::GetWindowRect(opened, &place);
+    ::GetWindowRect(next, &control);
+    ::InflateRect(&place, 2, 2);
+    EXPECT_TRUE(::IntersectRect(&common, &place, &control))
+        << "menu at " << place.left << "," << place.top << ", NEXT at " << control.left << "," << control.top;
+    ASSERT_TRUE(PressKeys(next, {VK_ESCAPE}));
+    EXPECT_TRUE(WaitFor([&] { return menu() == nullptr; }, false));
 }
 
 }  // namespace

@@ -20,6 +20,18 @@ inline const std::string kTkv8 =
     "dfu.c.ps.0x0299=words:0\n"
     "dfu.c.ps.0x00EF=FF FE 8F 7E 98 FF 59 83\n";
 
+// The chip of a headset 0x5210 with the gain Medium and a time-out of 5
+// seconds.
+inline const std::string kRadio =
+    "usb.1=USB\\VID_3E1F&PID_5210&REV_0100\n"
+    "dfu.c.pid=0x5210\n"
+    "dfu.c.ps.0x02A3=words:0x5210\n"
+    "dfu.c.ps.0x0001=2C 00 00 90 5B 00 02 00\n"
+    "dfu.c.ps.0x0108=text:Radio Demo\n"
+    "dfu.c.ps.0x02A4=words:10, 0\n"
+    "dfu.c.ps.0x02AC=words:15\n"
+    "dfu.c.ps.0x02AA=words:5000\n";
+
 class SettingsSave : public WholeProgramTest {
 protected:
     // Welcome, recognition (NEXT runs the pass), firmware update, then the

@@ -13,17 +13,6 @@
 
 namespace {
 
-// The chip of a headset 0x5210 with the gain Medium and a time-out of 5
-// seconds.
-const std::string kRadio =
-    "usb.1=USB\\VID_3E1F&PID_5210&REV_0100\n"
-    "dfu.c.pid=0x5210\n"
-    "dfu.c.ps.0x02A3=words:0x5210\n"
-    "dfu.c.ps.0x0001=2C 00 00 90 5B 00 02 00\n"
-    "dfu.c.ps.0x0108=text:Radio Demo\n"
-    "dfu.c.ps.0x02A4=words:10, 0\n"
-    "dfu.c.ps.0x02AC=words:15\n"
-    "dfu.c.ps.0x02AA=words:5000\n";
 // A HID headset 0x5910 at firmware 1.2, every switch of its feature word off.
 const std::string kOstrel =
     "usb.1=USB\\VID_3E1F&PID_5910&REV_0100\n"

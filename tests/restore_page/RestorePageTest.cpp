@@ -13,6 +13,7 @@
 #include "framework/File.h"
 #include "framework/Time.h"
 #include "restore/BackupDownload.h"
+#include "support/DrawnText.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -285,6 +286,46 @@ TEST_F(RestorePageTest, ANewerModelsArchiveShowsItsList)
     EXPECT_EQ(0, restore().backupList.GetItemCount());
     EXPECT_EQ(3, ShownPairs());
     EXPECT_EQ(CString(L"Speed Dial 1:"), restore().pairNames[0].GetWindowText());
+}
+
+// Drawn, every name of the list ends at its column's edge, next to the colon
+// of the column beside it, whatever its letters: the names of 0x5910 in
+// English, Finnish and German, some of whose letters Wine draws narrower than
+// their measure.
+TEST_F(RestorePageTest, TheNamesOfTheListEndEvenlyBeforeTheirColons)
+{
+    Archive(Settings(0x5910, 1, 2));
+    ServeRevisions(Model(0x5910) + ":v1.2:a.img\n");
+    for (LanguageIndex language : {LanguageEnglish, LanguageFinnish, LanguageGerman}) {
+        SCOPED_TRACE(language);
+        main->language = language;
+        Open(0x5910);
+        CConfigListCtrl& list = restore().backupList;
+        const int rows = list.GetItemCount();
+        ASSERT_GT(rows, 5);
+        const CRect last = list.GetCellRect(rows - 1, 0);
+        TextCanvas canvas(list.GetCellRect(0, 2).right, last.bottom + 1);
+        ASSERT_TRUE(canvas.Ready());
+        ::SelectObject(canvas.Dc(), reinterpret_cast<HFONT>(list.SendMessage(WM_GETFONT)));
+        for (int row = 0; row < rows; ++row) {
+            DRAWITEMSTRUCT dis{};
+            dis.CtlType = ODT_LISTVIEW;
+            dis.itemID = static_cast<UINT>(row);
+            dis.hwndItem = list.m_hWnd;
+            dis.hDC = canvas.Dc();
+            list.DrawItem(&dis);
+        }
+        const std::vector<DWORD> pixels = canvas.Pixels();
+        const int width = list.GetCellRect(0, 2).right;
+        for (int row = 0; row < rows; ++row) {
+            const CRect name = list.GetCellRect(row, 0);
+            int inkEnd = name.left;
+            for (int y = std::max(0, int(name.top)); y < name.bottom; ++y)
+                for (int x = std::max(0, int(name.left)); x < name.right; ++x)
+                    if ((pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF) != 0xFFFFFF) inkEnd = std::max(inkEnd, x + 1);
+            EXPECT_LE(name.right - inkEnd, 2) << list.GetItemText(row, 0).ToUtf8();
+        }
+    }
 }
 
 TEST_F(RestorePageTest, VoicePromptVariantsAreOfferedInTheInterfaceLanguage)
