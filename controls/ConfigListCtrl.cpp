@@ -422,9 +422,8 @@ void DrawRightAligned(CDC& dc, const CString& text, RECT& room, UINT format)
     const int length = text.GetLength();
     std::vector<int> ends(static_cast<size_t>(length));
     SIZE size{};
-    int fitting = 0;
-    if (length == 0 ||
-        !::GetTextExtentExPointW(dc.GetSafeHdc(), text, length, 0, &fitting, ends.data(), &size) ||
+    // Without a count of fitting characters every character's end is given.
+    if (length == 0 || !::GetTextExtentExPointW(dc.GetSafeHdc(), text, length, 0, nullptr, ends.data(), &size) ||
         size.cx > room.right - room.left) {
         dc.DrawText(text, room, format | DT_RIGHT);
         return;
