@@ -667,7 +667,7 @@ constexpr TextEntry kTexts[] = {
       L"펌웨어 업데이트",
       L"ACTUALIZACIÓN",
       L"FIRMWARE-UPDATE",
-      L"ОБНОВИТЬ ПРОШИВКУ",
+      L"ОБНОВЛЕНИЕ ПО",
       L"固件更新",
       L"OHJELMISTOPÄIVITYS"}},
     {TextId::TitleFirmwareRestore,

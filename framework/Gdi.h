@@ -33,7 +33,8 @@ protected:
     HGDIOBJ m_hObject = nullptr;
 };
 
-// The face of the dialog templates. Windows and Wine map it to Tahoma, and the
+// The face of the dialog templates. Windows and Wine map it to Tahoma (the
+// Japanese code page to a face of its own, as on such a system), and the
 // set-up links that face to fonts with Chinese, Japanese and Korean glyphs, so
 // a font that names it shows every language, whatever fonts the host has.
 inline constexpr const wchar_t* kDialogFace = L"MS Shell Dlg";

@@ -9,6 +9,7 @@
 #include "device_access/SimFixture.h"
 #include "dfu/DFUTransport.h"
 #include "sim/SimDrives.h"
+#include "support/TempFolder.h"
 
 #include <windows.h>
 
@@ -19,10 +20,7 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        path = std::wstring(temp) + L"devaccess-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-               std::to_wstring(GetTickCount64());
+        path = UniqueTempPath(L"devaccess").str();
         CreateDirectoryW(path.c_str(), nullptr);
     }
     ~ScratchFolder()

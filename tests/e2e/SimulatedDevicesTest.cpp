@@ -8,6 +8,7 @@
 
 #include "framework/File.h"
 #include "support/ProgramRunner.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -33,9 +34,7 @@ HWND WaitForSaveDialog(const ProgramRunner& program, DWORD timeoutMs)
 TEST(SimulatedDevices, DiagnosticLogListsTheScenarioUsbDevices)
 {
     // The scenario lives beside the program copy.
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    CString scenario = CString(temp) + CString::Formatted(L"torvik_scenario_%lu.txt", ::GetCurrentProcessId());
+    CString scenario = UniqueTempPath(L"torvik_scenario") + L".txt";
     ASSERT_TRUE(WriteWholeFile(scenario, std::string("usb.1=USB\\VID_3E1F&PID_4D10&REV_0100\n"
                                                      "usb.2=usb\\vid_3e1f&pid_5910\n"
                                                      "usb.3=USB\\VID_046D&PID_C52B\n")));

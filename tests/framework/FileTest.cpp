@@ -80,12 +80,14 @@ TEST(Files, LeftoversOfStoppedRunsAreRemoved)
 {
     TempFolder temp(L"torvik_leftovers");
     // A program that is still running: its write may be about to be renamed.
+    // It is held before its first step and has no console, whose host would
+    // start beside it and could outlive it, holding the test's output open.
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION other{};
     wchar_t command[] = L"cmd.exe /c pause";
-    ASSERT_TRUE(::CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                                 &startup, &other));
+    ASSERT_TRUE(::CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_SUSPENDED | DETACHED_PROCESS,
+                                 nullptr, nullptr, &startup, &other));
     const CString running = CString::Formatted(L"a.cfg.%lx-1.tmp", other.dwProcessId);
     const struct {
         CString name;

@@ -99,7 +99,10 @@ TEST(LabelWidths, ComboItemsFitTheirCellAndPopup)
                 const wchar_t* text = table->text(language, item);
                 const int width = font.Width(text);
                 if (IsKnownException(name, language)) {
-                    EXPECT_GT(width, room) << name << " fits now: no longer a known exception";
+                    // Too wide in Tahoma; the face another locale gives the
+                    // dialog face may fit it.
+                    if (DialogFaceIsTahoma())
+                        EXPECT_GT(width, room) << name << " fits now: no longer a known exception";
                     continue;
                 }
                 EXPECT_LE(width, room) << name << " language " << language << ": " << Utf8(text);

@@ -308,7 +308,9 @@ TEST_F(SettingsArchive, WriterFailuresKeepTheEarlierArchive)
     // A name the user's code page cannot hold is not written as something else.
     AppState state;
     state.targetProductId = kProduct;
-    state.deviceSettings.DeviceName = ::GetACP() == CP_UTF8 ? L"Rider \xD800" : L"Rider \x4E2D";
+    // Thai: no Western, Japanese, Chinese or Korean code page holds it; UTF-8
+    // holds every character, but not half of a surrogate pair.
+    state.deviceSettings.DeviceName = ::GetACP() == CP_UTF8 ? L"Rider \xD800" : L"Rider \x0E01";
     EXPECT_EQ(0, WriteSettingsArchive(state, Folder()));
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(ArchivePath(), bytes));

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/Configuration.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ void RemoveIsolationFolder()
 
 void IsolateConfigurationFile()
 {
-    wchar_t base[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, base);
-    IsolationFolder() = CString::Formatted(L"%storvik_test_%lu", base, ::GetCurrentProcessId());
+    IsolationFolder() = UniqueTempPath(L"torvik_test");
     SetConfigurationFileHook(IsolationFolder() + L"\\IMG\\TORVIKBluetoothDeviceManager.wqlnxconf");
     std::atexit(RemoveIsolationFolder);
 }

@@ -2,6 +2,6 @@
 // temporary folder of that process, so tests never read each other's choices.
 #pragma once
 
-// Points the configuration file at <temp>\torvik_test_<pid>\IMG\...; the
-// folder is removed when the process exits.
+// Points the configuration file at a folder of its own under <temp> (IMG\...
+// inside it); the folder is removed when the process exits.
 void IsolateConfigurationFile();

@@ -100,3 +100,12 @@ int DrawnWidth(HFONT font, const CString& text)
     const DrawnSpan span = DrawTextSpan(font, text, 1, DT_LEFT);
     return std::max(span.extent, span.right);
 }
+
+bool DialogFaceIsTahoma()
+{
+    wchar_t face[LF_FACESIZE] = {};
+    DWORD size = sizeof face;
+    return ::RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
+                          kDialogFace, RRF_RT_REG_SZ, nullptr, face, &size) == ERROR_SUCCESS &&
+           lstrcmpiW(face, L"Tahoma") == 0;
+}

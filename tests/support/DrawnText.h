@@ -53,6 +53,12 @@ struct DrawnSpan {
 // rectangle width pixels wide and returns the columns and rows its ink covers.
 DrawnSpan DrawTextSpan(HFONT font, const CString& text, int width, UINT format);
 
+// Whether the dialog face stands for Tahoma, as under the Western code pages.
+// The Japanese code page gives it a face of its own (MS UI Gothic, in the
+// prefix drawn by the linked Chinese, Japanese and Korean face), in which
+// texts take other widths.
+bool DialogFaceIsTahoma();
+
 // The room a left-aligned line takes: its extent (what DrawText compares with
 // the room before it cuts with "...") or its ink, whichever reaches further.
 int DrawnWidth(HFONT font, const CString& text);

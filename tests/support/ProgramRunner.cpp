@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "framework/File.h"
+#include "support/TempFolder.h"
 
 CString WindowsPathOf(const char* unixPath)
 {
@@ -21,11 +21,7 @@ CString WindowsPathOf(const char* unixPath)
 ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env,
                              const char* programPath)
 {
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    static std::atomic<unsigned long> count{0};
-    m_folder = CString(temp) + CString::Formatted(L"torvik_%s_%lu_%lu_%lu", folderTag, ::GetCurrentProcessId(),
-                                                  ::GetTickCount(), ++count);
+    m_folder = UniqueTempPath(L"torvik_" + CString(folderTag));
     EnsureFolder(m_folder);
     const CString source = WindowsPathOf(programPath ? programPath : TORVIK_PROGRAM_PATH);
     CString exe = m_folder + L"\\" + source.Mid(source.ReverseFind(L'\\') + 1);

@@ -1,4 +1,5 @@
-// A fresh folder under the temporary folder, removed with its content afterwards.
+// A fresh folder under the temporary folder, removed with its content afterwards,
+// and the unique names such folders and files take.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +10,24 @@
 
 #include "framework/CString.h"
 
+// A path under the temporary folder that no other test process has named, in
+// this run or an earlier one: process ids repeat with every new wine server, so
+// the name holds the system time too, and a count within the process.
+inline CString UniqueTempPath(const wchar_t* tag)
+{
+    static std::atomic<unsigned long> count{0};
+    wchar_t base[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, base);
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const unsigned long long time = static_cast<unsigned long long>(now.dwHighDateTime) << 32 | now.dwLowDateTime;
+    return CString::Formatted(L"%s%s_%lu_%llx_%lu", base, tag, ::GetCurrentProcessId(), time, ++count);
+}
+
 class TempFolder {
 public:
-    explicit TempFolder(const wchar_t* tag = L"torvik")
+    explicit TempFolder(const wchar_t* tag = L"torvik") : m_path(UniqueTempPath(tag))
     {
-        static std::atomic<unsigned long> count{0};
-        wchar_t base[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, base);
-        m_path = CString::Formatted(L"%s%s_%lu_%lu", base, tag, ::GetCurrentProcessId(), ++count);
         ::CreateDirectoryW(m_path, nullptr);
     }
     ~TempFolder()
