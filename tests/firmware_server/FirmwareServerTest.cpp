@@ -100,7 +100,9 @@ TEST(FirmwareFileDownload, WholeFileReplacesTheTargetOnlyWhenItArrived)
     };
     for (const auto& c : failures) {
         SCOPED_TRACE(c.name);
-        if (*c.served) ASSERT_TRUE(testserver::ServeFile(CString(L"malvobluetoothmanager/") + c.file + L".with", c.served));
+        if (*c.served) {
+            ASSERT_TRUE(testserver::ServeFile(CString(L"malvobluetoothmanager/") + c.file + L".with", c.served));
+        }
         FirmwareFileDownload download;
         ASSERT_TRUE(download.Start(c.file, target));
         EXPECT_EQ(Finish(download), c.outcome);

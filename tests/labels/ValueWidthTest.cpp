@@ -101,8 +101,9 @@ TEST(LabelWidths, ComboItemsFitTheirCellAndPopup)
                 if (IsKnownException(name, language)) {
                     // Too wide in Tahoma; the face another locale gives the
                     // dialog face may fit it.
-                    if (DialogFaceIsTahoma())
+                    if (DialogFaceIsTahoma()) {
                         EXPECT_GT(width, room) << name << " fits now: no longer a known exception";
+                    }
                     continue;
                 }
                 EXPECT_LE(width, room) << name << " language " << language << ": " << Utf8(text);
