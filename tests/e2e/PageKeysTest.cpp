@@ -288,7 +288,9 @@ TEST_F(PageKeys, TheKeyboardFollowsThePageChangeBehindABox)
     ASSERT_EQ(KeyboardFocus(), defaultButton);
     ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_BUTTON, BN_CLICKED), 0);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = program->FindProcessWindow([this](HWND h) { return h != main; })); }, false));
+    ASSERT_TRUE(WaitFor(
+        [&] { return (box = program->FindProcessWindow([this](HWND h) { return h != main && ::GetDlgItem(h, IDOK); })); },
+        false));
     ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_RECOGNITION, BN_CLICKED), 0);
     ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_RECOGNITION_WARNING) != nullptr; }, false));
     ASSERT_TRUE(PressKeys(::GetDlgItem(box, IDOK), {VK_RETURN}));
