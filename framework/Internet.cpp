@@ -154,7 +154,7 @@ std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const wchar_t* url, bool fo
     HINTERNET connection =
         ::InternetConnectW(m_session, host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
     if (!connection) return nullptr;
-    ApplyTimeouts(connection, m_timeoutMs);
+    if (m_timeoutMs) ApplyTimeouts(connection, m_timeoutMs);  // else the platform's own
     DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI;
     if (secure) flags |= INTERNET_FLAG_SECURE;
     if (!followRedirects) flags |= INTERNET_FLAG_NO_AUTO_REDIRECT;
