@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/File.h"
+#include "framework/HookedValue.h"
 #include "framework/Internet.h"
 #include "framework/Sync.h"
 
@@ -21,23 +22,15 @@ constexpr int kWriteBlocks = 64;
 // How long the caller sleeps at most between two looks at the clock.
 constexpr DWORD kWatchSliceMs = 1000;
 
-struct LimitsHook {
-    CCriticalSection lock;
-    bool set = false;
-    HttpDownloadLimits limits;
-};
-
-LimitsHook& TheLimitsHook()
+HookedValue<HttpDownloadLimits>& TheLimitsHook()
 {
-    static LimitsHook hook;
+    static HookedValue<HttpDownloadLimits> hook;
     return hook;
 }
 
 HttpDownloadLimits CurrentLimits()
 {
-    LimitsHook& hook = TheLimitsHook();
-    CSingleLock hold(&hook.lock, true);
-    return hook.set ? hook.limits : HttpDownloadLimits{};
+    return TheLimitsHook().Get([] { return HttpDownloadLimits{}; });
 }
 
 bool IsRedirect(DWORD status)
@@ -58,8 +51,8 @@ bool IsHttpAddress(const CString& url)
 // One transfer, shared by the caller and the worker that makes the blocking
 // calls. The caller decides once, under the lock, whether the worker finished
 // in time or is abandoned; an abandoned worker touches neither the caller's
-// progress record nor the target file again, and ends as soon as its blocked
-// call does (the session's time-outs are the transfer's bound).
+// progress record nor the target file again, and ends as soon as the
+// session's abort has ended its wait.
 struct Transfer {
     Transfer(const wchar_t* address, bool memory, const wchar_t* path, DownloadProgress* record,
              const HttpDownloadLimits& bounds)
@@ -90,16 +83,14 @@ struct Transfer {
 };
 
 // Opens the address and follows redirects up to the limit; null when it cannot
-// be opened, the answer has no HTTP/1.x status line (bytes that are no HTTP
-// answer at all), the limit is passed, or a redirect leaves http and https or
-// falls from https to plain http (which the platform refuses when it follows
-// redirects itself).
+// be opened (also bytes that are no HTTP answer at all), the limit is passed,
+// or a redirect leaves http and https or falls from https to plain http.
 std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
 {
     CString url = t.url;
     for (int redirects = 0;; ++redirects) {
-        std::unique_ptr<CHttpFile> file = t.session.OpenURL(url, false);
-        if (!file || !file->HasStatusLine()) return nullptr;
+        std::unique_ptr<CHttpFile> file = t.session.OpenURL(url);
+        if (!file) return nullptr;
         t.lastBlockAt = ::GetTickCount64();
         if (!IsRedirect(file->GetStatusCode())) return file;
         CString location = file->GetLocation();
@@ -112,12 +103,13 @@ std::unique_ptr<CHttpFile> OpenFollowingRedirects(Transfer& t)
 }
 
 // Reads the next block of up to kHttpDownloadBlockSize bytes (less only at the
-// end), noting each whole block so that the caller sees the transfer move.
+// end), noting each whole block so that the caller sees the transfer move; -1
+// when the body cannot arrive whole (the session's framing says so).
 int ReadBlock(Transfer& t, CHttpFile& file, char* block)
 {
     int filled = 0;
     while (filled < kHttpDownloadBlockSize) {
-        int got = file.ReadAvailable(block + filled, static_cast<UINT>(kHttpDownloadBlockSize - filled));
+        int got = file.Read(block + filled, static_cast<UINT>(kHttpDownloadBlockSize - filled));
         if (got < 0) return -1;
         if (got == 0) return filled;
         filled += got;
@@ -126,15 +118,8 @@ int ReadBlock(Transfer& t, CHttpFile& file, char* block)
     return filled;
 }
 
-// The body contradicts the length the server announced (-1: none): it has
-// passed it, or it ended short of it.
-bool ContradictsLength(long long announced, long long received, bool ended)
-{
-    return announced >= 0 && (received > announced || (ended && received < announced));
-}
-
 // Reads the body into a buffer grown in steps; -1 on a failed read, a body
-// that contradicts its length or one above the memory limit.
+// that cannot be whole or one above the memory limit.
 int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 {
     const size_t limit = static_cast<size_t>(std::max(0, t.limits.memoryLimit));
@@ -147,7 +132,7 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
     char block[kHttpDownloadBlockSize];
     for (;;) {
         int got = ReadBlock(t, file, block);
-        if (got < 0 || ContradictsLength(announced, static_cast<long long>(received + got), got == 0)) break;
+        if (got < 0) break;
         if (got == 0) {
             *out = data;
             return static_cast<int>(received);
@@ -174,7 +159,6 @@ int ReadIntoBuffer(Transfer& t, CHttpFile& file, char** out)
 // file sees one write per kWriteBlocks blocks.
 int CopyIntoFile(Transfer& t, CHttpFile& file)
 {
-    const long long announced = file.GetContentLength();
     long long received = 0;
     int counter = 0;
     std::vector<char> pending(static_cast<size_t>(kHttpDownloadBlockSize) * kWriteBlocks);
@@ -186,7 +170,7 @@ int CopyIntoFile(Transfer& t, CHttpFile& file)
     };
     for (;;) {
         int got = ReadBlock(t, file, pending.data() + filled);
-        if (got < 0 || ContradictsLength(announced, received + got, got == 0)) return kHttpDownloadCannotOpenUrl;
+        if (got < 0) return kHttpDownloadCannotOpenUrl;
         CSingleLock hold(&t.lock, true);
         if (t.abandoned) return kHttpDownloadCannotOpenUrl;
         if (got == 0) {
@@ -271,10 +255,7 @@ bool WaitWithinBounds(Transfer& t, HANDLE worker)
 
 void SetHttpDownloadLimitsHook(const HttpDownloadLimits* limits)
 {
-    LimitsHook& hook = TheLimitsHook();
-    CSingleLock hold(&hook.lock, true);
-    hook.set = limits != nullptr;
-    hook.limits = limits ? *limits : HttpDownloadLimits{};
+    TheLimitsHook().Set(limits);
 }
 
 CString ServerBaseAddress()
@@ -302,8 +283,8 @@ int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, Dow
     Transfer& t = *transfer;
     CSingleLock hold(&t.lock, true);
     if (!t.finished) {
-        // A bound was passed (or the worker died): close the request its
-        // blocked call runs on; the worker ends with that call.
+        // A bound was passed (or the worker died): the abort ends the
+        // worker's wait, and the worker ends and closes its connection.
         t.abandoned = true;
         t.session.Abort();
         CloseTarget(t, false);

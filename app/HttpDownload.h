@@ -72,14 +72,19 @@ CString ServerBaseAddress();
 // -1 when the address cannot be opened, the body cannot be read whole or a
 // bound is passed (*buffer is then null), or -2 when the file cannot be
 // created or written; a file that a failed transfer had begun is removed.
-// Bytes without an HTTP/1.x status line are no answer (-1); a body shorter or
-// longer than its Content-Length is not whole (-1). An error answer is a body
-// like any other: httpStatus, when given, receives the answer's HTTP status
-// (0 when there was none).
+// Bytes without an HTTP/1.x status line are no answer (-1). A body is whole
+// when it holds the bytes its Content-Length announces: bytes a server sends
+// beyond them are not part of it, however they arrive (as with Windows' own
+// HTTP layer), so the download keeps exactly the announced bytes; one that
+// ends short of them is not whole (-1). A chunked body is whole only once its
+// terminating chunk has come and every chunk held the bytes its size
+// announced; a body cut short or with a chunk size that lies is not (-1). An
+// error answer is a body like any other: httpStatus, when given, receives the
+// answer's HTTP status (0 when there was none).
 // The blocking calls run on a worker of their own, which the call abandons
-// when a bound is passed: it returns at once and closes the worker's request,
-// and the worker touches neither the buffer, the file nor progress again and
-// ends with its blocked call, within the transfer's bound.
+// when a bound is passed: it returns at once and aborts the worker's session,
+// which ends the worker's wait at once, so that the worker ends and closes its
+// connection; it touches neither the buffer, the file nor progress again.
 int HttpDownload(const wchar_t* url, char** buffer, const wchar_t* filePath, DownloadProgress* progress,
                  int* httpStatus = nullptr);
 

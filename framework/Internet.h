@@ -1,108 +1,101 @@
-// CInternetSession and CHttpFile over WinINet: uncached GET of a URL, read in
-// blocks, the HTTP status and redirect target of the answer, and an abort that
-// another thread may call while a call is blocked. Every request goes through
-// a connection handle of its own that carries the session's time-outs: Wine
-// applies the receive and send time-outs of a connection, not those of a
-// session, and ends a blocked call only at its time-out, not when its handle
-// is closed.
+// CInternetSession and CHttpFile: an uncached HTTP/1.1 GET of an http or https
+// address, read in blocks, the HTTP status and redirect target of the answer,
+// and an abort that another thread may call while a call waits.
+//
+// The connection is our own: a socket, and for https the system's secure
+// channel, the server's certificate checked against the machine's trusted
+// roots and the address's host name; through the proxy that the system's
+// internet settings name, when they name one. So the answer's framing is read
+// here too, and a body ends only where its framing says it ends: after its
+// Content-Length, at the terminating chunk of a chunked answer, or, with
+// neither, where the server closes the connection. Every wait (connect, send,
+// receive) is bounded by the session's time-out and ends at once when Abort is
+// called, so a blocked call never outlives its caller's bound and always
+// closes its connection.
 #pragma once
 
 #include <windows.h>
-#include <wininet.h>
 
-#include <functional>
 #include <memory>
 
 #include "framework/CString.h"
-#include "framework/Sync.h"
 
-// What a session and the files it opened share so that Abort can end the one
-// blocking call that runs: the handle that call is in, under a lock.
-struct InternetCallGuard {
-    CCriticalSection lock;
-    bool aborted = false;
-    HINTERNET inCall = nullptr;  // the handle a blocking call is running on
-    HINTERNET closed = nullptr;  // the handle Abort closed (its owner must not close it again)
-
-    // Marks the start of a blocking call on handle; false once aborted.
-    bool Enter(HINTERNET handle);
-    // Marks its end; false when Abort ran meanwhile (the call's result is void).
-    bool Leave();
-    // True when Abort closed this handle, so its owner must forget it.
-    bool ClosedByAbort(HINTERNET handle);
-};
+// Shared by a session and the files it opened: Abort's signal.
+struct InternetAbort;
+// One answer on its connection (Internet.cpp).
+class HttpAnswer;
 
 class CHttpFile {
 public:
-    // handle is the request; connection, when given, the connection it was
-    // opened on, closed after it.
-    CHttpFile(HINTERNET handle, std::shared_ptr<InternetCallGuard> guard = nullptr, HINTERNET connection = nullptr)
-        : m_handle(handle), m_connection(connection), m_guard(std::move(guard)) {}
-    ~CHttpFile() { Close(); }
+    ~CHttpFile();
     CHttpFile(const CHttpFile&) = delete;
     CHttpFile& operator=(const CHttpFile&) = delete;
-    // Reads up to count bytes; returns the count (0 at the end), or -1 on a
-    // read failure or when the session was aborted.
+    // Waits until body bytes have arrived and reads at most count of them,
+    // never waiting for more than the first that come. Returns the count; 0
+    // once the whole body has been read; -1 when it cannot be whole (the
+    // connection ended before the body's length or its terminating chunk, a
+    // chunk's size or framing is broken), on a failed read, at the time-out,
+    // or once the session was aborted. No byte past the body's end is ever
+    // returned, so bytes a server sends beyond its Content-Length are not
+    // part of the body.
     int Read(void* buffer, UINT count);
-    // Waits until bytes have arrived and reads at most count of them, never
-    // waiting for more than the first that come; the count (0 at the end), or
-    // -1 as Read.
-    int ReadAvailable(void* buffer, UINT count);
-    // Sends the request and waits for the answer's headers; false when no
-    // answer came or the session was aborted.
-    bool Send();
-    // The HTTP status code of the answer (0 when unknown, e.g. not HTTP).
+    // The HTTP status code of the answer.
     DWORD GetStatusCode() const;
-    // True when the answer began with an HTTP/1.x status line. Bytes without
-    // one are called HTTP/0.9 by Windows and "HTTP/1.0 200 OK" by Wine; either
-    // way they carry no header at all, which no answer of an HTTP/1.x server
-    // lacks.
-    bool HasStatusLine() const;
-    // The Content-Length the server announced, -1 when it gave none.
+    // The Content-Length the server announced, -1 when it gave none (a
+    // chunked answer, or one that ends with its connection).
     long long GetContentLength() const;
     // The Location header of a redirect answer, empty when there is none.
     CString GetLocation() const;
     void Close();
 
 private:
-    // Runs call, which blocks on the request, under the guard; FALSE when it
-    // cannot start or Abort ran meanwhile (its result is then void).
-    BOOL CallGuarded(const std::function<BOOL(HINTERNET)>& call);
-
-    HINTERNET m_handle;
-    HINTERNET m_connection;
-    std::shared_ptr<InternetCallGuard> m_guard;
+    friend class CInternetSession;
+    explicit CHttpFile(std::unique_ptr<HttpAnswer> answer);
+    std::unique_ptr<HttpAnswer> m_answer;
 };
 
 class CInternetSession {
 public:
+    // agent, when given, is sent as the User-Agent.
     explicit CInternetSession(const wchar_t* agent = L"TORVIK Bluetooth Device Manager");
-    ~CInternetSession() { Close(); }
+    ~CInternetSession();
     CInternetSession(const CInternetSession&) = delete;
     CInternetSession& operator=(const CInternetSession&) = delete;
-    // Opens an http or https URL for an uncached GET (reload, no cache
-    // write) and waits for the answer's headers; null on failure or once
-    // aborted. Without followRedirects a redirect answer is returned as it is
-    // (its status and GetLocation tell where it points).
-    std::unique_ptr<CHttpFile> OpenURL(const wchar_t* url, bool followRedirects = true);
-    // The connect, send and receive time-outs of the session's calls, for
-    // the URLs opened from now on.
+    // Opens an http or https address for an uncached GET and waits for the
+    // answer's headers. Null when it cannot be reached, the secure channel or
+    // the certificate fails, the answer does not begin with an HTTP/1.x status
+    // line and headers (bytes that are no HTTP answer at all), its framing
+    // headers are malformed, or once aborted. Redirects are not followed: a
+    // redirect answer is returned as it is (its status and GetLocation tell
+    // where it points).
+    std::unique_ptr<CHttpFile> OpenURL(const wchar_t* url);
+    // The bound of each connect, send and receive of the addresses opened
+    // from now on (0 keeps the default of 15 seconds).
     void SetTimeouts(DWORD milliseconds);
-    // Callable from any thread at any time: closes the request a blocking
-    // OpenURL or Read of this session runs on, which ends that call where the
-    // platform ends a call whose handle is closed (else the call ends at its
-    // time-out), and makes every later call fail. Each handle is still closed
-    // exactly once.
+    // Callable from any thread at any time: ends every wait of this session's
+    // calls at once and makes every later call fail.
     void Abort();
-    void Close();
-    bool IsOpen() const { return m_session != nullptr; }
+    bool IsOpen() const { return true; }
 
 private:
-    HINTERNET m_session = nullptr;
-    DWORD m_timeoutMs = 0;
-    std::shared_ptr<InternetCallGuard> m_guard = std::make_shared<InternetCallGuard>();
+    CString m_agent;
+    DWORD m_timeoutMs;
+    std::shared_ptr<InternetAbort> m_abort;
 };
 
 // An address relative to base made absolute (a redirect's Location); empty
 // when the two cannot be combined.
 CString CombineUrl(const wchar_t* base, const wchar_t* relative);
+
+// The proxy the system's internet settings name for an address: the access
+// type and the proxy and bypass lists in the platform's notation
+// ("host:port", or "http=host:port https=host:port"; bypass entries with
+// wildcards and "<local>" separated by semicolons or spaces).
+struct InternetProxySettings {
+    bool useProxy = false;
+    CString proxy;
+    CString bypass;
+};
+// Test hook: every later connection takes these settings instead of the
+// system's (null restores the system's).
+void SetInternetProxyHook(const InternetProxySettings* settings);

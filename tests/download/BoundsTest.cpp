@@ -174,7 +174,8 @@ std::set<DWORD> ThreadIds()
 }
 
 // A fetch given up at its bound keeps neither its thread nor its connection
-// (the server would hold a stalled answer for minutes).
+// (the server would hold a stalled answer for minutes), over http and over
+// https, where the peer may never answer the handshake.
 TEST(HttpDownloadBounds, AbandonedFetchesLeaveNoThreadAndNoConnection)
 {
     REQUIRE_TEST_SERVER();
@@ -191,6 +192,11 @@ TEST(HttpDownloadBounds, AbandonedFetchesLeaveNoThreadAndNoConnection)
                   kHttpDownloadCannotOpenUrl);
         EXPECT_EQ(HttpDownload(base + L"/gen?size=100&stall=after", nullptr, folder / L"after.bin", nullptr),
                   kHttpDownloadCannotOpenUrl);
+        const CString silent = testserver::SilentHttpsBase() + L"/malvobluetoothmanager/Firmware.txt";
+        for (int visit = 0; visit < 3; ++visit) {
+            EXPECT_EQ(HttpDownload(silent, &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        }
+        EXPECT_EQ(HttpDownload(silent, nullptr, folder / L"silent.bin", nullptr), kHttpDownloadCannotOpenUrl);
     }
     for (DWORD id : ThreadIds()) {
         if (before.count(id)) continue;

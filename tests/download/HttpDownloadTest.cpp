@@ -12,6 +12,7 @@
 #include "app/HttpDownload.h"
 #include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
+#include "framework/Internet.h"
 #include "framework/Sync.h"
 
 namespace {
@@ -161,16 +162,59 @@ TEST(HttpDownload, BytesWithoutStatusLineAreNoAnswer)
     ExpectNothingReplaced(url);
 }
 
-// A body that runs past its Content-Length is as broken as one that falls short.
-TEST(HttpDownload, BodyLongerThanItsLengthIsBroken)
+// Bytes beyond the announced Content-Length are not part of the body, however
+// many follow it: the download keeps exactly the announced bytes.
+TEST(HttpDownload, BodyLongerThanItsLengthKeepsTheAnnouncedBytes)
 {
     REQUIRE_TEST_SERVER();
-    for (const wchar_t* query : {L"/gen?size=4000&length=1000", L"/gen?size=200000&length=1000"}) {
+    for (const wchar_t* query : {L"/gen?size=1001&length=1000", L"/gen?size=4000&length=1000",
+                                 L"/gen?size=200000&length=1000"}) {
         SCOPED_TRACE(query);
-        char* raw = reinterpret_cast<char*>(1);
-        EXPECT_EQ(HttpDownload(Url(query), &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        char* raw = nullptr;
+        EXPECT_EQ(HttpDownload(Url(query), &raw, nullptr, nullptr), 1000);
+        DownloadBuffer buffer(raw);
+        ASSERT_NE(raw, nullptr);
+        EXPECT_EQ(std::string(raw, 1000), Generated(1000));
+        EXPECT_EQ(raw[1000], 0);
+    }
+    TempFolder folder(L"download");
+    EXPECT_EQ(DownloadFileIntoPlace(Url(L"/gen?size=4000&length=1000"), folder / L"long.img", nullptr),
+              FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"long.img"), Generated(1000));
+}
+
+// A chunked body is whole only once its terminating chunk has come after
+// chunks that each held the bytes their size announced; over http and https,
+// into memory and into place.
+TEST(HttpDownload, ChunkedBodyIsWholeOnlyWithItsTerminatingChunk)
+{
+    REQUIRE_TEST_SERVER();
+    const bool secure = !testserver::HttpsBase().IsEmpty() && testserver::TrustCertificate();
+    TempFolder folder(L"download");
+    char* raw = nullptr;
+    EXPECT_EQ(HttpDownload(Url(L"/gen?size=5000&chunked=700"), &raw, nullptr, nullptr), 5000);
+    DownloadBuffer whole(raw);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(std::string(raw, 5000), Generated(5000));
+    EXPECT_EQ(DownloadFileIntoPlace(Url(L"/gen?size=300000&chunked=7000"), folder / L"chunked.img", nullptr),
+              FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"chunked.img"), Generated(300000));
+
+    std::vector<CString> broken = {
+        Url(L"/gen?size=5000&chunked=700&chunk_cut=2500"),
+        Url(L"/gen?size=300000&chunked=7000&chunk_cut=120000"),
+        Url(L"/gen?size=1000&chunk_size=7d0"),   // larger than the bytes that follow
+        Url(L"/gen?size=1000&chunk_size=100"),   // smaller: the bytes after it are no chunk
+        Url(L"/gen?size=1000&chunk_size=-5"),
+        Url(L"/gen?size=1000&chunk_size=ffffffffffffffff"),
+    };
+    if (secure) broken.push_back(testserver::HttpsBase() + L"/gen?size=5000&chunked=700&chunk_cut=2500");
+    for (const CString& url : broken) {
+        SCOPED_TRACE(url.ToUtf8());
+        raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(url, &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
         EXPECT_EQ(raw, nullptr);
-        ExpectNothingReplaced(Url(query));
+        ExpectNothingReplaced(url);
     }
 }
 
@@ -233,6 +277,49 @@ TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
     otherName.Replace(L"localhost", L"127.0.0.1");
     EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
     EXPECT_EQ(raw, nullptr);
+}
+
+// The system's proxy settings (stood in for by the hook) send http and https
+// through the proxy they name, but not the hosts they bypass.
+TEST(HttpDownload, GoesThroughTheProxyOfTheSystemSettings)
+{
+    REQUIRE_TEST_SERVER();
+    const CString port = testserver::ReadStateFile(L"http_port");
+    struct ProxyCase {
+        const char* name;
+        const wchar_t* proxy;
+        const wchar_t* bypass;
+        CString url;
+        int result;
+    };
+    const CString proxied = L"http://torvik-proxied.invalid/gen?size=100";  // only the proxy knows it
+    std::vector<ProxyCase> cases = {
+        {"http through the proxy", L"127.0.0.1:", L"", proxied, 100},
+        {"http's own entry", L"https=127.0.0.1:9 http=127.0.0.1:", L"", proxied, 100},
+        {"a proxy that is not there", L"127.0.0.1:9", L"", Url(L"/gen?size=100"), kHttpDownloadCannotOpenUrl},
+        {"a bypassed host", L"127.0.0.1:9", L"*.example;127.0.0.*", Url(L"/gen?size=100"), 100},
+    };
+    if (!testserver::HttpsBase().IsEmpty() && testserver::TrustCertificate()) {
+        cases.push_back({"https through the proxy's tunnel", L"127.0.0.1:", L"",
+                         testserver::HttpsBase() + L"/gen?size=100", 100});
+        cases.push_back({"https through a proxy that is not there", L"127.0.0.1:9", L"",
+                         testserver::HttpsBase() + L"/gen?size=100", kHttpDownloadCannotOpenUrl});
+        cases.push_back({"a local host bypassed", L"127.0.0.1:9", L"<local>",
+                         testserver::HttpsBase() + L"/gen?size=100", 100});
+    }
+    for (const ProxyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        InternetProxySettings settings;
+        settings.useProxy = true;
+        settings.proxy = c.proxy;
+        if (settings.proxy.Right(1) == L":") settings.proxy += port;
+        settings.bypass = c.bypass;
+        SetInternetProxyHook(&settings);
+        char* raw = nullptr;
+        EXPECT_EQ(HttpDownload(c.url, &raw, nullptr, nullptr), c.result);
+        DownloadBuffer buffer(raw);
+        SetInternetProxyHook(nullptr);
+    }
 }
 
 // Another certificate of the same subject and issuer: der with the last byte
