@@ -75,7 +75,6 @@ public:
     // Callable from any thread at any time: ends every wait of this session's
     // calls at once and makes every later call fail.
     void Abort();
-    bool IsOpen() const { return true; }
 
 private:
     CString m_agent;
