@@ -1,5 +1,7 @@
 // CFileDialog: the open/save dialogs of COMDLG32, with a filter of "|" pairs
-// ("Description|pattern|...|"). Tests answer it through a hook.
+// ("Description|pattern|...|"). Tests answer it through a hook. A name the
+// user confirms that would make a path longer than kMaxPathLength is refused
+// with m_pathTooLongText, and the dialog stays open.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +23,7 @@ public:
     CString GetFolderPath() const;
     CString m_initialDir;      // folder shown first (may be empty)
     CString m_title;
+    CString m_pathTooLongText; // the box that refuses a path too long
 
     // The filter as COMDLG32 wants it: pairs separated by NULs. A description
     // with no pattern gets the pattern it names in parentheses, or "*.*".
@@ -34,6 +37,14 @@ public:
 private:
     // The path the suggested name makes in the folder the dialog opens.
     CString SuggestedPath() const;
+    // Room the system's dialog takes for the extension it adds to a name without one.
+    int AddedExtensionRoom() const;
+    // True when the name in the name box of the system's dialog would make a
+    // path too long; a message box over the dialog has then told the user so.
+    bool RefusedTooLong(HWND dialog) const;
+    static UINT_PTR CALLBACK HookProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK GuardProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
 
     CString m_path;
     CWnd* m_parent;

@@ -157,6 +157,7 @@ bool SaveDiagnosticLog(CWnd* parent, CString& currentPath, const DiagnosticLogSt
                        OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_LONGNAMES,
                        L"Diagnostic Log Files(*.wqlnxlog)|", parent);
     dialog.m_initialDir = currentPath.IsEmpty() ? ProgramImgFolder() : currentPath;
+    dialog.m_pathTooLongText = TextPathTooLong(state.language);
     if (dialog.DoModal() != IDOK) return false;
     CString path = dialog.GetPathName();
     // A log that cannot be written is left out in silence; the folder is kept.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/Texts.h"
 #include "device/DeviceSettings.h"
 #include "framework/CString.h"
 #include "framework/Time.h"
@@ -18,6 +19,7 @@ struct DiagnosticLogState {
     int targetProductId = 0;
     int usbStatus = 0;
     const DeviceSettings* device = nullptr;   // null reads as a fresh record
+    LanguageIndex language = LanguageEnglish; // of the save dialog's refusals
 };
 
 // What the system reports of itself; versionKnown is false when neither

@@ -142,6 +142,7 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
                      ManagerUpdateFileFilter(language), main->HostWindow());
     save.m_initialDir = main->FileDialogFolder();
+    save.m_pathTooLongText = TextPathTooLong(language);
     if (save.DoModal() != IDOK) return false;
 
     installerPath = save.GetPathName();

@@ -502,6 +502,7 @@ void CUpdaterDlg::OnMenuDiagnosticLog()
     state.targetProductId = targetProductId;
     state.usbStatus = usbStatus;
     state.device = &deviceSettings;
+    state.language = language;
     SaveDiagnosticLog(this, currentPath, state);
 }
 

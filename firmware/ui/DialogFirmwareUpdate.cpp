@@ -359,6 +359,7 @@ void CDialogFirmwareUpdate::OnBrowse()
     if (!main || main->busy) return;
     CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kBrowseFileFilter, main->HostWindow());
     open.m_initialDir = main->FileDialogFolder();
+    open.m_pathTooLongText = TextPathTooLong(main->language);
     if (open.DoModal() != IDOK) return;
     const CString path = open.GetPathName();
     main->KeepFolderOf(path);
@@ -388,6 +389,7 @@ void CDialogFirmwareUpdate::OnDownload()
                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES,
                      TextFirmwareFileFilter(main->language), main->HostWindow());
     save.m_initialDir = main->FileDialogFolder();
+    save.m_pathTooLongText = TextPathTooLong(main->language);
     if (save.DoModal() != IDOK) {
         shared.NewerOffered = 0;
         main->SetBusy(false);
