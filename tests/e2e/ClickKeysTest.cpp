@@ -1,10 +1,12 @@
 // The real program under the mouse and the keyboard together: after a click
-// the keyboard is where the click put it, so the next key goes on from there.
+// the keyboard is where the click put it, so the next key goes on from there,
+// and the arrows take it only where it shows and a key does something.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "e2e/SettingsSaveFixture.h"
+#include "fixtures/server/TestServer.h"
 #include "support/RemoteListView.h"
 
 namespace {
@@ -29,6 +31,28 @@ protected:
         ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
         ::PostMessageW(window, WM_LBUTTONUP, 0, where);
         return Sync();
+    }
+    // The arrow pressed again and again from the control, Down then Up: each
+    // press leaves the keyboard on a shown, enabled control that takes keys,
+    // not on a label, a picture or a page.
+    void ExpectArrowsLandOnInput(HWND from)
+    {
+        for (WPARAM key : {VK_DOWN, VK_UP}) {
+            SCOPED_TRACE(key == VK_DOWN ? "Down" : "Up");
+            FocusOn(from);
+            ASSERT_EQ(KeyboardFocus(), from);
+            for (int press = 0; press < 24; ++press) {
+                ASSERT_TRUE(PressKeys(KeyboardFocus(), {key}));
+                const HWND focus = KeyboardFocus();
+                wchar_t cls[16] = {};
+                ::GetClassNameW(focus, cls, 16);
+                DWORD_PTR code = 0;
+                ::SendMessageTimeoutW(focus, WM_GETDLGCODE, 0, 0, SMTO_NORMAL, 5000, &code);
+                EXPECT_TRUE(::IsWindowVisible(focus) && ::IsWindowEnabled(focus) && !(code & DLGC_STATIC) &&
+                            wcscmp(cls, L"#32770") != 0)
+                    << "press " << press << " on " << ::GetDlgCtrlID(focus);
+            }
+        }
     }
 };
 
@@ -59,6 +83,31 @@ TEST_F(ClickKeys, AClickOnAGridCellLeavesTheKeyboardInTheGrid)
     ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_SPACE}));
     EXPECT_EQ(grid.ItemText(row, 2), L"1") << "the click was undone";
     EXPECT_TRUE(Enabled(IDC_ACTION));
+}
+
+// The arrows from NEXT on the welcome page, and from Download and BACK on the
+// update page (which offers the headset's own version in three voice-prompt
+// languages), pass over the background, the flag, the device's labels and
+// picture and the page's labels.
+TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
+{
+    if (testserver::HttpBase().IsEmpty()) GTEST_SKIP() << "local test server not running (run through CTest)";
+    std::string index;
+    for (const char* language : {"English", "French", "German"})
+        index += std::string("TorvikOstrel:v1.2:") + language + ":ostrel_1_2_" + language + ".img\r\n";
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware", index));
+    Start(kOstrel, testserver::HttpBase());
+    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) && Enabled(IDC_NEXT); }));
+    Sync();
+    ExpectArrowsLandOnInput(::GetDlgItem(main, IDC_NEXT));
+
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_FILE));
+    const HWND download = ::GetDlgItem(PageWith(IDC_FW_FILE), IDC_FW_DOWNLOAD);
+    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT) && ::IsWindowEnabled(download); })) << Status().c_str();
+    Sync();
+    ExpectArrowsLandOnInput(download);
+    ExpectArrowsLandOnInput(::GetDlgItem(main, IDC_BACK));
 }
 
 }  // namespace
