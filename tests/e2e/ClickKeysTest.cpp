@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/ui/DialogLanguageManager.h"
 #include "e2e/SettingsSaveFixture.h"
 #include "fixtures/server/TestServer.h"
 #include "support/RemoteListView.h"
@@ -18,6 +19,15 @@ const std::string kOstrel =
 
 class ClickKeys : public SettingsSave {
 protected:
+    // The welcome page once the version check that its showing starts has
+    // ended (NEXT waits for it).
+    void WaitForWelcome()
+    {
+        ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
+        Sync();
+        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        Sync();
+    }
     // The keyboard onto a control of the main window, as the dialog itself moves it.
     void FocusOn(HWND control)
     {
@@ -97,8 +107,7 @@ TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
         index += std::string("TorvikOstrel:v1.2:") + language + ":ostrel_1_2_" + language + ".img\r\n";
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware", index));
     Start(kOstrel, testserver::HttpBase());
-    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) && Enabled(IDC_NEXT); }));
-    Sync();
+    WaitForWelcome();
     ExpectArrowsLandOnInput(::GetDlgItem(main, IDC_NEXT));
 
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
@@ -108,6 +117,39 @@ TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
     Sync();
     ExpectArrowsLandOnInput(download);
     ExpectArrowsLandOnInput(::GetDlgItem(main, IDC_BACK));
+}
+
+// In the language dialog a click on German's name checks German and takes
+// the keyboard onto its radio, as a click on the radio does: the Down after
+// it checks Dutch, the language below German.
+TEST_F(ClickKeys, AClickOnALanguagesNameTakesTheKeyboardWithTheCheck)
+{
+    Start(kOstrel);
+    WaitForWelcome();
+    ::PostMessageW(main, WM_COMMAND, ID_MENU_MANAGER_LANGUAGE, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] { return (dialog = program->FindProcessWindow([](HWND h) { return ::GetDlgItem(h, IDC_LANGUAGE_GROUP); })); },
+        false));
+    const auto checked = [&](LanguageIndex language) {
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutW(::GetDlgItem(dialog, LanguageChoices[language].radio), BM_GETCHECK, 0, 0, SMTO_NORMAL,
+                              5000, &result);
+        return result == BST_CHECKED;
+    };
+    const HWND name = ::GetDlgItem(dialog, LanguageChoices[LanguageGerman].name);
+    RECT area{};
+    ::GetClientRect(name, &area);
+    ASSERT_TRUE(ClickAt(name, {area.right / 2, area.bottom / 2}));
+    EXPECT_TRUE(checked(LanguageGerman));
+    EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(dialog, LanguageChoices[LanguageGerman].radio))
+        << ::GetDlgCtrlID(KeyboardFocus());
+
+    ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
+    EXPECT_TRUE(checked(LanguageDutch));
+    EXPECT_FALSE(checked(LanguageGerman));
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
 }
 
 }  // namespace
