@@ -3,6 +3,7 @@
 // and the arrows take it only where it shows and a key does something.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 #include "app/ui/DialogLanguageManager.h"
