@@ -6,6 +6,7 @@
 
 #include <cwchar>
 #include <mutex>
+#include <set>
 
 namespace {
 
@@ -50,6 +51,27 @@ void KeepFocusFramesWhole(HWND dialog)
 {
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (IsCheckBoxKind(child)) ::SetWindowSubclass(child, &KeepFocusFrameProc, 0, 0);
+}
+
+bool IsArrowKeyDown(const MSG& msg)
+{
+    return msg.message == WM_KEYDOWN &&
+           (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP || msg.wParam == VK_DOWN);
+}
+
+LRESULT DialogCodeOf(HWND control, const MSG& msg)
+{
+    return ::SendMessageW(control, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+}
+
+// A control the arrows may land on: a tab stop or a radio of a group, but no
+// label, picture or frame, which takes no key and shows no mark. (The group
+// walk passes over hidden and disabled controls itself.)
+bool TakesArrowKeyboard(HWND control, const MSG& msg)
+{
+    const LRESULT code = DialogCodeOf(control, msg);
+    if (code & DLGC_STATIC) return false;
+    return (code & DLGC_RADIOBUTTON) || (::GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP);
 }
 
 }  // namespace
@@ -236,16 +258,43 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
         // The arrows step within a group of the page's controls (its radios),
         // and no group reaches beyond its page: the page moves them itself, as
         // the top-level dialog loses its way in a group two parents down.
-        if (msg->message == WM_KEYDOWN &&
-            (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT || msg->wParam == VK_UP || msg->wParam == VK_DOWN))
-            return ::IsDialogMessageW(m_hWnd, msg);
+        if (IsArrowKeyDown(*msg)) return MoveByArrow(msg);
         // Tab and the rest of the keyboard navigation are the top-level
         // dialog's, which goes through the pages' controls as its own.
         return FALSE;
     }
+    if (IsArrowKeyDown(*msg)) return MoveByArrow(msg);
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST)
         return ::IsDialogMessageW(m_hWnd, msg);
     return FALSE;
+}
+
+// The arrows step through the group of the control with the keyboard as the
+// system's dialog keys do, but on past the controls that take no input; with
+// none in the group the keyboard stays. A control that wants the arrows
+// itself gets them.
+BOOL CDialog::MoveByArrow(MSG* msg)
+{
+    if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)) return FALSE;
+    if (DialogCodeOf(msg->hwnd, *msg) & (DLGC_WANTARROWS | DLGC_WANTMESSAGE)) return ::IsDialogMessageW(m_hWnd, msg);
+    const bool backward = msg->wParam == VK_LEFT || msg->wParam == VK_UP;
+    HWND next = msg->hwnd;
+    std::set<HWND> passed{next};
+    do {
+        next = ::GetNextDlgGroupItem(m_hWnd, next, backward);
+        // Round the whole group: nowhere else to go.
+        if (!next || !passed.insert(next).second) return TRUE;
+    } while (!TakesArrowKeyboard(next, *msg));
+    // A radio takes the keyboard and, when it is an automatic one, the check.
+    if (DialogCodeOf(next, *msg) == (DLGC_BUTTON | DLGC_RADIOBUTTON)) {
+        ::SetFocus(next);
+        if ((::GetWindowLongPtrW(next, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+            ::SendMessageW(next, BM_GETCHECK, 0, 0) != BST_CHECKED)
+            ::SendMessageW(next, BM_CLICK, 1, 0);
+    } else {
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    }
+    return TRUE;
 }
 
 void CDialog::PressButton(int id)

@@ -64,6 +64,7 @@ protected:
 
 private:
     void ApplySkinUnits();
+    BOOL MoveByArrow(MSG* msg);
     static INT_PTR CALLBACK StubDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void HandleOk() { OnOK(); }
     void HandleCancel() { OnCancel(); }

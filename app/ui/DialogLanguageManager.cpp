@@ -88,6 +88,10 @@ void CDialogLanguageManager::OnSelectLanguage(UINT controlId)
             controlId == static_cast<UINT>(choice.name)) {
             selectedLanguage = i;
             Refresh();
+            // A click on the flag or the name takes the keyboard to the radio,
+            // as a click on the radio itself does, so the arrows go on from there.
+            if (controlId != static_cast<UINT>(choice.radio))
+                SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, choice.radio)), TRUE);
             return;
         }
     }

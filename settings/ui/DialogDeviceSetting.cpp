@@ -285,15 +285,16 @@ void CDialogDeviceSetting::RefreshTexts()
         SetLegacyControlsState(false, false);
         settingsGrid.EnableWindow(FALSE);
     } else {
+        // The grid is not hidden on the way to showing it again: hiding it
+        // would take the keyboard off it, onto the page's first button.
+        const bool gridShows = IsHidSettingsProduct(ProductId());
         SetLegacyControlsState(true, true);
-        settingsGrid.ShowWindow(SW_HIDE);
-        settingsGrid.EnableWindow(FALSE);
+        settingsGrid.ShowWindow(gridShows ? SW_SHOW : SW_HIDE);
+        settingsGrid.EnableWindow(gridShows ? TRUE : FALSE);
         const LegacyLayout* layout = FindLegacyLayout(ProductId(), DeviceRecord());
-        if (IsHidSettingsProduct(ProductId())) {
+        if (gridShows) {
             SetLegacyControlsState(false, true);
             SetListColumnWidths();
-            settingsGrid.ShowWindow(SW_SHOW);
-            settingsGrid.EnableWindow(TRUE);
         } else if (layout) {
             // A row shows whole where the layout has it, else not at all.
             for (int r = 0; r < kLegacyRowCount; ++r) {

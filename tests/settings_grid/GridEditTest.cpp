@@ -198,19 +198,22 @@ TEST_F(GridTest, PopupChoiceStoresTheItemsValue)
     }
 }
 
-// The popup as the rider uses it: a click on one of its rows.
+// The popup as the rider uses it: a click on one of its rows. The keyboard
+// is in the popup while it is open, and in the grid again after the choice.
 TEST_F(GridTest, ClickOnAPopupRowChoosesIt)
 {
     OpenRecord(RecordOf(0x5622, 1, 1));  // VOX sensitivity (row 5): Low, Medium, High
     ClickCell(5, 2);
     CPopUpScrollList& popup = *CellAt<CCellComboBox>(5, 2)->GetPopupList();
     ASSERT_TRUE(popup.IsWindowVisible());
+    EXPECT_EQ(::GetFocus(), popup.m_hWnd);
     popup.UpdateWindow();
     const CPoint p = popup.GetRowRect(2 - popup.GetScrollPosition()).CenterPoint();
     popup.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     EXPECT_EQ(Working().SettingWords[14], 3);
     EXPECT_EQ(Value(5), L"High");
     EXPECT_TRUE(ActionEnabled());
+    EXPECT_EQ(::GetFocus(), Grid().m_hWnd);
 }
 
 // A popup closed without a choice stores the item it shows again, which
