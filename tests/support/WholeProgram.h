@@ -185,11 +185,19 @@ protected:
     }
 
     // Presses a button of the main window until the shown page holds the
-    // control (the frame refuses while busy), and lets the page settle.
+    // control, and lets the page settle. The frame takes a press once it
+    // shows its first page and only while it is not busy, when it shows the
+    // button disabled: each press waits for the button to be enabled after
+    // what the program was posted (a while only: a button that the page's
+    // rules keep disabled is pressed all the same), or for the page that a
+    // press before it brings.
     bool PressUntilPage(int button, int controlId)
     {
         const ULONGLONG end = ::GetTickCount64() + kStepMs;
-        while (::GetTickCount64() < end) {
+        for (bool pressed = false; ::GetTickCount64() < end; pressed = true) {
+            const auto ready = [&] { return !ShownPages().empty() && Enabled(button) && Sync() && Enabled(button); };
+            WaitFor([&] { return (pressed && PageWith(controlId)) || ready(); }, true, 3000);
+            if (pressed && Sync() && PageWith(controlId)) return true;
             DWORD_PTR result = 0;
             const bool handled = ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0,
                                                        SMTO_NORMAL, 3000, &result) != 0;

@@ -23,8 +23,11 @@ void Watchdog(DWORD seconds)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // TORVIK_TEST_WATCHDOG, a number of seconds, replaces the bound when it
+    // is above zero (0 or a word as the bound would end the run at once).
     DWORD seconds = 240;
-    if (const char* env = std::getenv("TORVIK_TEST_WATCHDOG")) seconds = static_cast<DWORD>(std::atoi(env));
+    const char* env = std::getenv("TORVIK_TEST_WATCHDOG");
+    if (env && std::atoi(env) > 0) seconds = static_cast<DWORD>(std::atoi(env));
     StartDetachedThread([seconds] { Watchdog(seconds); }, L"the test watchdog");
     IsolateConfigurationFile();
     return RUN_ALL_TESTS();

@@ -3,7 +3,7 @@
 // in the demonstration of scripts/run; and the restore of the archived
 // version, flashed from the restore page, after which recognition writes the
 // archived settings back.
-#include "UpdateProgramFixture.h"
+#include "update_e2e/UpdateProgramFixture.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // the headset and the recognition that reads the new version; files that are
 // not for the headset, a headset in update mode, the second attempt and the
 // failures of the library's steps, each ending with the program idle.
-#include "UpdateProgramFixture.h"
+#include "update_e2e/UpdateProgramFixture.h"
 
 #include <algorithm>
 
