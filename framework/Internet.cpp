@@ -5,6 +5,8 @@
 #include "framework/Internet.h"
 
 #define SECURITY_WIN32
+#define SCHANNEL_USE_BLACKLISTS  // declares SCH_CREDENTIALS, which names UNICODE_STRING
+#include <subauth.h>
 #include <schannel.h>
 #include <security.h>
 #include <shlwapi.h>
@@ -170,46 +172,9 @@ public:
     // and issued to host.
     bool Handshake(const CString& host)
     {
-        SCHANNEL_CRED wanted = {};
-        wanted.dwVersion = SCHANNEL_CRED_VERSION;
-        wanted.dwFlags = SCH_CRED_MANUAL_CRED_VALIDATION | SCH_CRED_NO_DEFAULT_CREDS;
-        if (::AcquireCredentialsHandleW(nullptr, const_cast<wchar_t*>(UNISP_NAME_W), SECPKG_CRED_OUTBOUND, nullptr,
-                                        &wanted, nullptr, nullptr, &m_credentials, nullptr) != SEC_E_OK) {
-            return false;
-        }
-        m_haveCredentials = true;
-        const ULONG requests = ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_CONFIDENTIALITY | ISC_REQ_SEQUENCE_DETECT |
-                               ISC_REQ_REPLAY_DETECT | ISC_REQ_USE_SESSION_KEY | ISC_REQ_MANUAL_CRED_VALIDATION;
-        wchar_t* target = const_cast<wchar_t*>(host.GetString());
-        bool needBytes = false;
-        for (;;) {
-            if (needBytes && !ReceiveMore()) return false;
-            SecBuffer in[2] = {{static_cast<ULONG>(m_inSize), SECBUFFER_TOKEN, m_in.data()},
-                               {0, SECBUFFER_EMPTY, nullptr}};
-            SecBufferDesc inDesc = {SECBUFFER_VERSION, 2, in};
-            SecBuffer out[1] = {{0, SECBUFFER_TOKEN, nullptr}};
-            SecBufferDesc outDesc = {SECBUFFER_VERSION, 1, out};
-            ULONG granted = 0;
-            const bool first = !m_haveContext;
-            const SECURITY_STATUS status = ::InitializeSecurityContextW(
-                &m_credentials, first ? nullptr : &m_context, target, requests, 0, 0, first ? nullptr : &inDesc, 0,
-                &m_context, &outDesc, &granted, nullptr);
-            if (first) m_haveContext = status == SEC_I_CONTINUE_NEEDED || status == SEC_E_OK;
-            if (out[0].pvBuffer) {
-                const bool sent = m_socket.Send(static_cast<const char*>(out[0].pvBuffer), out[0].cbBuffer);
-                ::FreeContextBuffer(out[0].pvBuffer);
-                if (!sent) return false;
-            }
-            if (status == SEC_E_INCOMPLETE_MESSAGE) {
-                needBytes = true;
-                continue;
-            }
-            if (!first) KeepExtra(in[1]);
-            if (status == SEC_E_OK) break;
-            if (status != SEC_I_CONTINUE_NEEDED) return false;
-            needBytes = m_inSize == 0;
-        }
-        return ::QueryContextAttributesW(&m_context, SECPKG_ATTR_STREAM_SIZES, &m_sizes) == SEC_E_OK &&
+        m_host = host;
+        return AcquireCredentials() && Negotiate() &&
+               ::QueryContextAttributesW(&m_context, SECPKG_ATTR_STREAM_SIZES, &m_sizes) == SEC_E_OK &&
                m_sizes.cbMaximumMessage > 0 && CertificateTrusted(host);
     }
 
@@ -259,7 +224,7 @@ public:
                 m_ended = true;
                 return 0;
             }
-            if (status != SEC_E_OK) return -1;
+            if (status != SEC_E_OK && status != SEC_I_RENEGOTIATE) return -1;
             m_plain.clear();
             m_plainAt = 0;
             const SecBuffer* extra = nullptr;
@@ -276,6 +241,9 @@ public:
             } else {
                 m_inSize = 0;
             }
+            // Handshake messages after the handshake (TLS 1.3 sends its
+            // session tickets so): the handshake call takes them.
+            if (status == SEC_I_RENEGOTIATE && !Negotiate()) return -1;
         }
         const size_t taken = std::min(size, m_plain.size() - m_plainAt);
         std::memcpy(buffer, m_plain.data() + m_plainAt, taken);
@@ -284,6 +252,65 @@ public:
     }
 
 private:
+    // Credentials for every protocol the system offers: in the current form
+    // first, which alone offers TLS 1.3 on Windows, else in the older one.
+    bool AcquireCredentials()
+    {
+        const DWORD flags = SCH_CRED_MANUAL_CRED_VALIDATION | SCH_CRED_NO_DEFAULT_CREDS;
+        SCH_CREDENTIALS current = {};
+        current.dwVersion = SCH_CREDENTIALS_VERSION;
+        current.dwFlags = flags;
+        SCHANNEL_CRED older = {};
+        older.dwVersion = SCHANNEL_CRED_VERSION;
+        older.dwFlags = flags;
+        for (void* wanted : {static_cast<void*>(&current), static_cast<void*>(&older)}) {
+            if (::AcquireCredentialsHandleW(nullptr, const_cast<wchar_t*>(UNISP_NAME_W), SECPKG_CRED_OUTBOUND, nullptr,
+                                            wanted, nullptr, nullptr, &m_credentials, nullptr) == SEC_E_OK) {
+                m_haveCredentials = true;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Handshake messages, from the bytes received and not yet taken on, until
+    // the secure channel stands: at the start, and again for those a server
+    // sends later.
+    bool Negotiate()
+    {
+        const ULONG requests = ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_CONFIDENTIALITY | ISC_REQ_SEQUENCE_DETECT |
+                               ISC_REQ_REPLAY_DETECT | ISC_REQ_USE_SESSION_KEY | ISC_REQ_MANUAL_CRED_VALIDATION;
+        wchar_t* target = const_cast<wchar_t*>(m_host.GetString());
+        bool needBytes = false;
+        for (;;) {
+            if (needBytes && !ReceiveMore()) return false;
+            SecBuffer in[2] = {{static_cast<ULONG>(m_inSize), SECBUFFER_TOKEN, m_in.data()},
+                               {0, SECBUFFER_EMPTY, nullptr}};
+            SecBufferDesc inDesc = {SECBUFFER_VERSION, 2, in};
+            SecBuffer out[1] = {{0, SECBUFFER_TOKEN, nullptr}};
+            SecBufferDesc outDesc = {SECBUFFER_VERSION, 1, out};
+            ULONG granted = 0;
+            const bool first = !m_haveContext;
+            const SECURITY_STATUS status = ::InitializeSecurityContextW(
+                &m_credentials, first ? nullptr : &m_context, target, requests, 0, 0, first ? nullptr : &inDesc, 0,
+                &m_context, &outDesc, &granted, nullptr);
+            if (first) m_haveContext = status == SEC_I_CONTINUE_NEEDED || status == SEC_E_OK;
+            if (out[0].pvBuffer) {
+                const bool sent = m_socket.Send(static_cast<const char*>(out[0].pvBuffer), out[0].cbBuffer);
+                ::FreeContextBuffer(out[0].pvBuffer);
+                if (!sent) return false;
+            }
+            if (status == SEC_E_INCOMPLETE_MESSAGE) {
+                needBytes = true;
+                continue;
+            }
+            if (!first) KeepExtra(in[1]);
+            if (status == SEC_E_OK) return true;
+            if (status != SEC_I_CONTINUE_NEEDED) return false;
+            needBytes = m_inSize == 0;
+        }
+    }
+
     // More bytes from the connection behind those not yet taken; false when
     // none came (m_closed: the peer closed) or the buffer is full.
     bool ReceiveMore()
@@ -346,6 +373,7 @@ private:
     }
 
     Socket& m_socket;
+    CString m_host;
     CredHandle m_credentials = {};
     bool m_haveCredentials = false;
     CtxtHandle m_context = {};
