@@ -525,20 +525,10 @@ Route RouteTo(const Address& address)
         }
         if (entry.Find(L'=') < 0 && chosen.IsEmpty()) chosen = entry;
     }
-    if (chosen.Left(7).CompareNoCase(L"http://") == 0) chosen = chosen.Mid(7);
-    chosen.TrimRight(L'/');
-    if (chosen.IsEmpty()) return route;
-    const int colon = chosen.ReverseFind(L':');
-    route.port = INTERNET_DEFAULT_HTTP_PORT;
-    route.host = chosen;
-    if (colon > 0) {
-        const long port = std::wcstol(chosen.Mid(colon + 1).GetString(), nullptr, 10);
-        if (port <= 0 || port > 65535) return Route{};
-        route.port = static_cast<INTERNET_PORT>(port);
-        route.host = chosen.Left(colon);
-    }
-    route.viaProxy = IsHostName(route.host);
-    return route;
+    // The proxy's host and port, read as those of an address.
+    Address proxy;
+    if (chosen.IsEmpty() || !CrackAddress(chosen.Find(L"://") < 0 ? L"http://" + chosen : chosen, proxy)) return route;
+    return Route{true, proxy.host, proxy.port};
 }
 
 bool IsDigit(char c)

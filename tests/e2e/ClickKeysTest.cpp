@@ -35,14 +35,6 @@ protected:
         ::PostMessageW(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
         Sync();
     }
-    // A left click at a point of a window's client area, pressed and released.
-    bool ClickAt(HWND window, POINT at)
-    {
-        const LPARAM where = MAKELPARAM(at.x, at.y);
-        ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
-        ::PostMessageW(window, WM_LBUTTONUP, 0, where);
-        return Sync();
-    }
     // The arrow pressed again and again from the control, Down then Up: each
     // press leaves the keyboard on a shown, enabled control that takes keys,
     // not on a label, a picture or a page.
@@ -82,12 +74,7 @@ TEST_F(ClickKeys, AClickOnAGridCellLeavesTheKeyboardInTheGrid)
     ASSERT_EQ(grid.ItemText(row, 2), L"0") << "the Enable half";
     FocusOn(::GetDlgItem(main, IDC_NEXT));
 
-    // The cell knows its halves once drawn.
-    ::InvalidateRect(gridWindow, nullptr, TRUE);
-    ::UpdateWindow(gridWindow);
-    const CRect cell = grid.SubItemRect(row, 2);
-    ASSERT_FALSE(cell.IsRectEmpty());
-    ASSERT_TRUE(ClickAt(gridWindow, {cell.left + cell.Width() * 3 / 4, cell.top + cell.Height() / 2}));
+    ASSERT_TRUE(ClickDisableHalf(gridWindow, grid, row));
     ASSERT_EQ(grid.ItemText(row, 2), L"1");
     EXPECT_EQ(KeyboardFocus(), gridWindow) << ::GetDlgCtrlID(KeyboardFocus());
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "support/RemoteListView.h"
 #include "support/WholeProgram.h"
 
 // The chip of a headset 0x4D10 at firmware 3.0 (the legacy rows VOX Phone, VOX
@@ -61,6 +62,24 @@ protected:
                               reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, nullptr);
         WaitFor([&] { return PageWith(controlOfThePage) != nullptr; });
         return page = PageWith(controlOfThePage);
+    }
+    // A left click at a point of a window's client area, pressed and released.
+    bool ClickAt(HWND window, POINT at)
+    {
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        ::PostMessageW(window, WM_LBUTTONUP, 0, where);
+        return Sync();
+    }
+    // A click on the Disable half of a row's check box cell, which knows its
+    // halves once drawn; false when the cell has no place.
+    bool ClickDisableHalf(HWND gridWindow, RemoteListView& grid, int row)
+    {
+        ::InvalidateRect(gridWindow, nullptr, TRUE);
+        ::UpdateWindow(gridWindow);
+        const CRect cell = grid.SubItemRect(row, 2);
+        return !cell.IsRectEmpty() &&
+               ClickAt(gridWindow, {cell.left + cell.Width() * 3 / 4, cell.top + cell.Height() / 2});
     }
     bool Checked(int controlId)
     {

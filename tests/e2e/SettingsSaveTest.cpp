@@ -69,15 +69,7 @@ TEST_F(SettingsSave, GridRowIsWrittenAndReadBack)
     ASSERT_GE(row, 0);
     ASSERT_EQ(grid.ItemText(row, 2), L"0") << "the Enable half";
 
-    // The cell knows its halves once drawn; a click on the Disable half.
-    ::InvalidateRect(gridWindow, nullptr, TRUE);
-    ::UpdateWindow(gridWindow);
-    const CRect cell = grid.SubItemRect(row, 2);
-    ASSERT_FALSE(cell.IsRectEmpty());
-    const LPARAM at = MAKELPARAM(cell.left + cell.Width() * 3 / 4, cell.top + cell.Height() / 2);
-    ::PostMessageW(gridWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::PostMessageW(gridWindow, WM_LBUTTONUP, 0, at);
-    Sync();
+    ASSERT_TRUE(ClickDisableHalf(gridWindow, grid, row));
     ASSERT_EQ(grid.ItemText(row, 2), L"1");
 
     ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
