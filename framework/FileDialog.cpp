@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -76,8 +77,9 @@ CString CFileDialog::SuggestedPath() const
 // default extension behind: a longer path overruns the buffer and the program
 // dies, before any notification of a hook (CDN_FILEOK comes later). So the
 // dialog gets a hook whose only work is to subclass the dialog; the OK command
-// is looked at there first, and a name that would make a path too long is
-// refused with a box while the dialog stays open for another name.
+// is looked at there first, and a name that would make a path too long, or
+// that names no file, is refused with a box while the dialog stays open for
+// another name.
 UINT_PTR CALLBACK CFileDialog::HookProc(HWND child, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -93,7 +95,7 @@ LRESULT CALLBACK CFileDialog::GuardProc(HWND dialog, UINT message, WPARAM wParam
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
         bool refused = true;  // the dialog's own code is not let near a name that could not be measured
         try {
-            refused = reinterpret_cast<const CFileDialog*>(self)->RefusedTooLong(dialog);
+            refused = reinterpret_cast<const CFileDialog*>(self)->RefusedName(dialog);
         } catch (...) {
             ReportCaughtException(L"a file dialog's check of its name");
         }
@@ -117,37 +119,117 @@ int CFileDialog::AddedExtensionRoom() const
     return 1 + static_cast<int>(longest);
 }
 
-bool CFileDialog::RefusedTooLong(HWND dialog) const
+namespace {
+
+// The edit control of the dialog's name box (a ComboBoxEx, a combo box or an edit).
+HWND NameEdit(HWND dialog)
 {
-    // The path as the dialog builds it: a name is joined to the folder shown
-    // (or to the current folder when it has none), a path from the root takes
-    // the drive. Quotes around a single name are not part of it; several
-    // quoted names are measured as they stand, which bounds what the dialog
-    // then copies of them behind the folder.
+    const HWND combo = ::GetDlgItem(dialog, cmb13);
+    if (!combo) return ::GetDlgItem(dialog, edt1);
+    const HWND edit = reinterpret_cast<HWND>(::SendMessageW(combo, CBEM_GETEDITCONTROL, 0, 0));
+    return edit ? edit : ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
+}
+
+bool IsDriveLetter(wchar_t c)
+{
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// "X:name": a drive without a path from its root, which names a place
+// below that drive's current folder.
+bool IsDriveRelative(const CString& name)
+{
+    return name.GetLength() >= 2 && IsDriveLetter(name[0]) && name[1] == L':' && name[2] != L'\\';
+}
+
+// A name in the system's device or object namespace (\\.\, \\?\, \??\) names
+// no file a user saves or opens here.
+bool IsDeviceName(const CString& name)
+{
+    for (const wchar_t* prefix : {L"\\\\.\\", L"\\\\?\\", L"\\??\\"}) {
+        if (wcsncmp(name, prefix, 4) == 0) return true;
+    }
+    return false;
+}
+
+// A last part made only of spaces and dots names no file: the system drops
+// them from the end of a name. "." and ".." stay, as the folders they name.
+bool HasEmptyLastPart(const CString& name)
+{
+    const CString last = name.Mid(name.ReverseFind(L'\\') + 1);
+    if (last.IsEmpty() || last == L"." || last == L"..") return false;
+    for (int i = 0; i < last.GetLength(); ++i) {
+        if (last[i] != L' ' && last[i] != L'.') return false;
+    }
+    return true;
+}
+
+// The folder the dialog shows, or the current folder when it shows none.
+CString ShownFolder(HWND dialog)
+{
+    wchar_t folder[MAX_PATH + 1] = {};
+    if (::SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder)) <= 1 || !folder[0])
+        ::GetCurrentDirectoryW(MAX_PATH, folder);
+    return folder;
+}
+
+}  // namespace
+
+bool CFileDialog::RefusedName(HWND dialog) const
+{
     CString name;
     const int size = std::max(static_cast<int>(::SendMessageW(dialog, CDM_GETSPEC, 0, 0)), 1);
     ::SendMessageW(dialog, CDM_GETSPEC, static_cast<WPARAM>(size),
                    reinterpret_cast<LPARAM>(name.GetBufferSetLength(size)));
     name.ReleaseBuffer();
-    if (name.GetLength() >= 2 && name[0] == L'"' && name.Find(L'"', 1) == name.GetLength() - 1)
-        name = name.Mid(1, name.GetLength() - 2);
+    // One name may come in quotes; several names, which the dialog would
+    // answer with their folder alone, are no file's name.
+    CString single = name;
+    single.Trim();
+    if (single.GetLength() >= 2 && single[0] == L'"' && single.Find(L'"', 1) == single.GetLength() - 1)
+        name = single.Mid(1, single.GetLength() - 2);
+    if (name.Find(L'"') >= 0) return Refuse(dialog, m_nameNotValidText);
 
+    // The dialog knows only backslashes, and it loses its way on a name below
+    // a drive's current folder (its next OK then crashes it): such a name goes
+    // back into its box as the system resolves it, where the current folder
+    // of the drive of the folder shown is that folder.
+    CString resolved = name;
+    resolved.Replace(L'/', L'\\');
+    const CString folder = ShownFolder(dialog);
+    if (IsDriveRelative(resolved)) {
+        if (::PathGetDriveNumberW(folder) == ::PathGetDriveNumberW(resolved))
+            resolved = folder + (folder.Right(1) == L"\\" ? L"" : L"\\") + resolved.Mid(2);
+        wchar_t full[kMaxPathLength + 2] = {};
+        const DWORD length = ::GetFullPathNameW(resolved, kMaxPathLength + 2, full, nullptr);
+        if (length > kMaxPathLength) return Refuse(dialog, m_pathTooLongText);
+        if (length == 0) return Refuse(dialog, m_nameNotValidText);
+        resolved = full;
+    }
+    if (IsDeviceName(resolved) || HasEmptyLastPart(resolved)) return Refuse(dialog, m_nameNotValidText);
+    if (resolved != name) {
+        ::SetWindowTextW(NameEdit(dialog), resolved);
+        name = resolved;
+    }
+
+    // The path as the dialog builds it: a name is joined to the folder shown
+    // (or to the current folder when it has none), a path from the root takes
+    // the drive.
     int length = name.GetLength();
     if (::PathIsRelativeW(name)) {
-        wchar_t folder[MAX_PATH + 1] = {};
-        if (::SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder)) <= 1 || !folder[0])
-            ::GetCurrentDirectoryW(MAX_PATH, folder);
-        const size_t folderLength = wcslen(folder);
-        length += static_cast<int>(folderLength) + (folderLength > 0 && folder[folderLength - 1] == L'\\' ? 0 : 1);
+        length += folder.GetLength() + (folder.Right(1) == L"\\" ? 0 : 1);
     } else if (::PathGetDriveNumberW(name) == -1) {
         length += 2;
     }
     if (!*::PathFindExtensionW(name)) length += AddedExtensionRoom();
-    if (length <= kMaxPathLength) return false;
+    return length > kMaxPathLength && Refuse(dialog, m_pathTooLongText);
+}
 
+bool CFileDialog::Refuse(HWND dialog, const CString& text)
+{
     wchar_t title[256] = {};
     ::GetWindowTextW(dialog, title, 256);
-    ::MessageBoxW(dialog, m_pathTooLongText, title, MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxW(dialog, text, title, MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 

@@ -1,7 +1,8 @@
 // CFileDialog: the open/save dialogs of COMDLG32, with a filter of "|" pairs
 // ("Description|pattern|...|"). Tests answer it through a hook. A name the
 // user confirms that would make a path longer than kMaxPathLength is refused
-// with m_pathTooLongText, and the dialog stays open.
+// with m_pathTooLongText, one that names no file with m_nameNotValidText, and
+// the dialog stays open.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +24,8 @@ public:
     CString GetFolderPath() const;
     CString m_initialDir;      // folder shown first (may be empty)
     CString m_title;
-    CString m_pathTooLongText; // the box that refuses a path too long
+    CString m_pathTooLongText;  // the box that refuses a path too long
+    CString m_nameNotValidText; // the box that refuses a name of no file (a device, only spaces or dots)
 
     // The filter as COMDLG32 wants it: pairs separated by NULs. A description
     // with no pattern gets the pattern it names in parentheses, or "*.*".
@@ -39,9 +41,13 @@ private:
     CString SuggestedPath() const;
     // Room the system's dialog takes for the extension it adds to a name without one.
     int AddedExtensionRoom() const;
-    // True when the name in the name box of the system's dialog would make a
-    // path too long; a message box over the dialog has then told the user so.
-    bool RefusedTooLong(HWND dialog) const;
+    // True when the name in the name box of the system's dialog names no
+    // file or would make a path too long; a message box over the dialog has
+    // then told the user so. A name the dialog would mistake is put back into
+    // its box as the system reads it.
+    bool RefusedName(HWND dialog) const;
+    // Shows the text in a box over the dialog; true.
+    static bool Refuse(HWND dialog, const CString& text);
     static UINT_PTR CALLBACK HookProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GuardProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);

@@ -158,6 +158,7 @@ bool SaveDiagnosticLog(CWnd* parent, CString& currentPath, const DiagnosticLogSt
                        L"Diagnostic Log Files(*.wqlnxlog)|", parent);
     dialog.m_initialDir = currentPath.IsEmpty() ? ProgramImgFolder() : currentPath;
     dialog.m_pathTooLongText = TextPathTooLong(state.language);
+    dialog.m_nameNotValidText = TextNameNotValid(state.language);
     if (dialog.DoModal() != IDOK) return false;
     CString path = dialog.GetPathName();
     // A log that cannot be written is left out in silence; the folder is kept.

@@ -143,6 +143,7 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
                      ManagerUpdateFileFilter(language), main->HostWindow());
     save.m_initialDir = main->FileDialogFolder();
     save.m_pathTooLongText = TextPathTooLong(language);
+    save.m_nameNotValidText = TextNameNotValid(language);
     if (save.DoModal() != IDOK) return false;
 
     installerPath = save.GetPathName();

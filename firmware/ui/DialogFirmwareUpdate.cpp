@@ -360,6 +360,7 @@ void CDialogFirmwareUpdate::OnBrowse()
     CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kBrowseFileFilter, main->HostWindow());
     open.m_initialDir = main->FileDialogFolder();
     open.m_pathTooLongText = TextPathTooLong(main->language);
+    open.m_nameNotValidText = TextNameNotValid(main->language);
     if (open.DoModal() != IDOK) return;
     const CString path = open.GetPathName();
     main->KeepFolderOf(path);
@@ -390,6 +391,7 @@ void CDialogFirmwareUpdate::OnDownload()
                      TextFirmwareFileFilter(main->language), main->HostWindow());
     save.m_initialDir = main->FileDialogFolder();
     save.m_pathTooLongText = TextPathTooLong(main->language);
+    save.m_nameNotValidText = TextNameNotValid(main->language);
     if (save.DoModal() != IDOK) {
         shared.NewerOffered = 0;
         main->SetBusy(false);
