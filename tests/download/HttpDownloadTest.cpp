@@ -258,11 +258,15 @@ TEST(HttpDownload, MemoryModeLeavesProgressAlone)
     EXPECT_EQ(progress.done.load(), 7);
 }
 
-TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
+// https takes only a certificate that chains to the machine's trusted roots
+// and names the address's host; any other is refused as a server that cannot
+// be reached, and replaces no file.
+TEST(HttpDownload, HttpsTakesOnlyACertificateTrustedForItsHost)
 {
     REQUIRE_TEST_SERVER();
     if (testserver::HttpsBase().IsEmpty()) GTEST_SKIP() << "the local server has no https (openssl missing?)";
-    if (!testserver::TrustCertificate()) GTEST_SKIP() << "cannot add the test certificate to the trusted roots";
+    if (!testserver::TrustCertificate() || !testserver::TrustCertificate(testserver::kTestCa))
+        GTEST_SKIP() << "cannot add the test certificates to the trusted roots";
     ASSERT_TRUE(testserver::ServeFile(L"secure/Software", "hello over tls\n"));
     char* raw = nullptr;
     int status = 0;
@@ -272,11 +276,30 @@ TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
     EXPECT_EQ(status, 200);
     EXPECT_STREQ(buffer.get(), "hello over tls\n");
 
-    // The certificate names localhost: the same server under another name is refused.
+    // Issued by a trusted CA, which alone is among the roots.
+    TempFolder folder(L"download");
+    ASSERT_FALSE(testserver::HttpsBaseWith(L"issued").IsEmpty());
+    EXPECT_EQ(DownloadFileIntoPlace(testserver::HttpsBaseWith(L"issued") + L"/secure/Software", folder / L"issued.img",
+                                    nullptr),
+              FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"issued.img"), "hello over tls\n");
+
+    // The trusted certificate for localhost reached under another name, and
+    // certificates that are untrusted, for another host or expired.
     CString otherName = testserver::HttpsBase();
     otherName.Replace(L"localhost", L"127.0.0.1");
-    EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
-    EXPECT_EQ(raw, nullptr);
+    std::vector<CString> refused = {otherName};
+    for (const wchar_t* certificate : {L"self_signed", L"untrusted_issuer", L"other_name", L"expired"}) {
+        refused.push_back(testserver::HttpsBaseWith(certificate));
+        ASSERT_FALSE(refused.back().IsEmpty()) << certificate;
+    }
+    for (const CString& base : refused) {
+        SCOPED_TRACE(base.ToUtf8());
+        raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(base + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(raw, nullptr);
+        ExpectNothingReplaced(base + L"/secure/Software");
+    }
 }
 
 // The system's proxy settings (stood in for by the hook) send http and https
