@@ -44,7 +44,8 @@ constexpr size_t kMaxLineBytes = 8 * 1024;
 constexpr size_t kReceiveBlock = 16 * 1024;
 // The secure channel's received bytes not yet taken (a handshake flight, a record).
 constexpr size_t kMaxSecureBuffer = 256 * 1024;
-// Chunk sizes beyond 15 hexadecimal digits are no size any body here has.
+// Chunk sizes beyond 15 significant hexadecimal digits are no size any body
+// here has.
 constexpr size_t kMaxChunkSizeDigits = 15;
 
 bool StartWinsock()
@@ -557,18 +558,22 @@ struct Head {
     std::string location;
 };
 
-// The size on a chunk's size line (hexadecimal digits, then nothing or an
-// extension after ';'); -1 when the line holds no such size.
+// The size on a chunk's size line (hexadecimal digits, any number of them
+// leading zeros, then nothing or an extension after ';'); -1 when the line
+// holds no such size.
 long long ChunkSize(const std::string& line)
 {
+    size_t end = line.find_first_not_of('0');
+    if (end == std::string::npos) end = line.size();
+    const size_t firstSignificant = end;
     long long size = 0;
-    size_t digits = 0;
-    for (; digits < line.size() && std::isxdigit(static_cast<unsigned char>(line[digits])); ++digits) {
-        const char c = line[digits];
+    for (; end < line.size() && std::isxdigit(static_cast<unsigned char>(line[end])); ++end) {
+        if (end - firstSignificant >= kMaxChunkSizeDigits) return -1;
+        const char c = line[end];
         size = size * 16 + (c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
     }
-    if (digits == 0 || digits > kMaxChunkSizeDigits) return -1;
-    const std::string rest = Trimmed(line.substr(digits));
+    if (end == 0) return -1;
+    const std::string rest = Trimmed(line.substr(end));
     return rest.empty() || rest[0] == ';' ? size : -1;
 }
 

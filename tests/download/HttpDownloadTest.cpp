@@ -199,6 +199,14 @@ TEST(HttpDownload, ChunkedBodyIsWholeOnlyWithItsTerminatingChunk)
     EXPECT_EQ(DownloadFileIntoPlace(Url(L"/gen?size=300000&chunked=7000"), folder / L"chunked.img", nullptr),
               FileDownloadOutcome::Downloaded);
     EXPECT_EQ(FileBytes(folder / L"chunked.img"), Generated(300000));
+    // A size may have any number of leading zeros.
+    const CString padded = Url(L"/gen?size=1000&chunk_size=000000000000000003e8");
+    EXPECT_EQ(HttpDownload(padded, &raw, nullptr, nullptr), 1000);
+    DownloadBuffer paddedBody(raw);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(std::string(raw, 1000), Generated(1000));
+    EXPECT_EQ(DownloadFileIntoPlace(padded, folder / L"padded.img", nullptr), FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"padded.img"), Generated(1000));
 
     std::vector<CString> broken = {
         Url(L"/gen?size=5000&chunked=700&chunk_cut=2500"),
@@ -207,6 +215,7 @@ TEST(HttpDownload, ChunkedBodyIsWholeOnlyWithItsTerminatingChunk)
         Url(L"/gen?size=1000&chunk_size=100"),   // smaller: the bytes after it are no chunk
         Url(L"/gen?size=1000&chunk_size=-5"),
         Url(L"/gen?size=1000&chunk_size=ffffffffffffffff"),
+        Url(L"/gen?size=1000&chunk_size=00001000000000000000"),  // too large: 16 digits after the zeros
     };
     if (secure) broken.push_back(testserver::HttpsBase() + L"/gen?size=5000&chunked=700&chunk_cut=2500");
     for (const CString& url : broken) {
