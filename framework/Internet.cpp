@@ -47,6 +47,9 @@ constexpr size_t kMaxSecureBuffer = 256 * 1024;
 // Chunk sizes beyond 15 significant hexadecimal digits are no size any body
 // here has.
 constexpr size_t kMaxChunkSizeDigits = 15;
+// The content type of a TLS record that holds an alert (TLS 1.2 and before,
+// the first byte of the record's header).
+constexpr unsigned char kTlsAlertRecord = 21;
 
 bool StartWinsock()
 {
@@ -201,7 +204,9 @@ public:
 
     // As Socket::Receive, of the decrypted bytes; the server's close_notify
     // and its closing of the connection between records both end them (0),
-    // a connection closed within a record is a failure.
+    // a connection closed within a record is a failure. The close_notify
+    // ends them at once, though the server may keep the connection open until
+    // it has ours.
     int Receive(char* buffer, size_t size)
     {
         while (m_plainAt == m_plain.size()) {
@@ -216,6 +221,7 @@ public:
                                     {0, SECBUFFER_EMPTY, nullptr},
                                     {0, SECBUFFER_EMPTY, nullptr}};
             SecBufferDesc desc = {SECBUFFER_VERSION, 4, buffers};
+            const bool alert = static_cast<unsigned char>(m_in[0]) == kTlsAlertRecord;
             const SECURITY_STATUS status = ::DecryptMessage(&m_context, &desc, 0, nullptr);
             if (status == SEC_E_INCOMPLETE_MESSAGE) {
                 m_needBytes = true;
@@ -236,6 +242,13 @@ public:
                 } else if (b.BufferType == SECBUFFER_EXTRA) {
                     extra = &b;
                 }
+            }
+            // Windows' secure channel reports the close_notify as
+            // SEC_I_CONTEXT_EXPIRED, Wine's as an alert record that decrypts
+            // to no data with SEC_E_OK. Nothing after it belongs to the answer.
+            if (status == SEC_E_OK && alert && m_plain.empty()) {
+                m_ended = true;
+                return 0;
             }
             if (extra) {
                 KeepExtra(*extra);

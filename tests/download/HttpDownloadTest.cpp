@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/HttpDownload.h"
+#include "download/ShortLimits.h"
 #include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 #include "framework/Internet.h"
@@ -308,6 +309,44 @@ TEST(HttpDownload, HttpsTakesOnlyACertificateTrustedForItsHost)
         EXPECT_EQ(HttpDownload(base + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
         EXPECT_EQ(raw, nullptr);
         ExpectNothingReplaced(base + L"/secure/Software");
+    }
+}
+
+// Over https a server may end its answer with TLS's close_notify and wait for
+// the client's own before it closes the connection: a body without a length
+// ends there whole, and a chunked or sized body cut there is refused at once,
+// not at the transfer's time-out.
+TEST(HttpDownload, HttpsBodyEndsAtTheServersCloseNotify)
+{
+    REQUIRE_TEST_SERVER();
+    if (testserver::HttpsBase().IsEmpty() || !testserver::TrustCertificate())
+        GTEST_SKIP() << "no https with a trusted certificate on the local server";
+    // Far above what a local transfer takes, far below the usual bounds.
+    constexpr DWORD kLimitMs = 8000;
+    ShortLimits limits(kLimitMs, kLimitMs);
+    const CString base = testserver::HttpsBase();
+
+    char* raw = nullptr;
+    EXPECT_EQ(HttpDownload(base + L"/gen?size=5000&nolength=1&close_notify=1", &raw, nullptr, nullptr), 5000);
+    DownloadBuffer whole(raw);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(std::string(raw, 5000), Generated(5000));
+    TempFolder folder(L"download");
+    EXPECT_EQ(DownloadFileIntoPlace(base + L"/gen?size=300000&nolength=1&close_notify=1", folder / L"whole.img",
+                                    nullptr),
+              FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"whole.img"), Generated(300000));
+
+    for (const wchar_t* cut : {L"/gen?size=300000&chunked=7000&chunk_cut=120000&close_notify=1",
+                               L"/gen?size=5000&length=8000&close_notify=1"}) {
+        SCOPED_TRACE(CString(cut).ToUtf8());
+        const ULONGLONG start = ::GetTickCount64();
+        raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(base + cut, &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(raw, nullptr);
+        ExpectNothingReplaced(base + cut);
+        // Each of the two would have ended at kLimitMs had it waited for more.
+        EXPECT_LT(::GetTickCount64() - start, kLimitMs) << "refused at the time-out, not at the close_notify";
     }
 }
 
