@@ -44,8 +44,12 @@ constexpr size_t kMaxLineBytes = 8 * 1024;
 constexpr size_t kReceiveBlock = 16 * 1024;
 // The secure channel's received bytes not yet taken (a handshake flight, a record).
 constexpr size_t kMaxSecureBuffer = 256 * 1024;
-// Chunk sizes beyond 15 hexadecimal digits are no size any body here has.
+// Chunk sizes beyond 15 significant hexadecimal digits are no size any body
+// here has.
 constexpr size_t kMaxChunkSizeDigits = 15;
+// The content type of a TLS record that holds an alert (TLS 1.2 and before,
+// the first byte of the record's header).
+constexpr unsigned char kTlsAlertRecord = 21;
 
 bool StartWinsock()
 {
@@ -200,7 +204,9 @@ public:
 
     // As Socket::Receive, of the decrypted bytes; the server's close_notify
     // and its closing of the connection between records both end them (0),
-    // a connection closed within a record is a failure.
+    // a connection closed within a record is a failure. The close_notify
+    // ends them at once, though the server may keep the connection open until
+    // it has ours.
     int Receive(char* buffer, size_t size)
     {
         while (m_plainAt == m_plain.size()) {
@@ -215,6 +221,7 @@ public:
                                     {0, SECBUFFER_EMPTY, nullptr},
                                     {0, SECBUFFER_EMPTY, nullptr}};
             SecBufferDesc desc = {SECBUFFER_VERSION, 4, buffers};
+            const bool alert = static_cast<unsigned char>(m_in[0]) == kTlsAlertRecord;
             const SECURITY_STATUS status = ::DecryptMessage(&m_context, &desc, 0, nullptr);
             if (status == SEC_E_INCOMPLETE_MESSAGE) {
                 m_needBytes = true;
@@ -235,6 +242,13 @@ public:
                 } else if (b.BufferType == SECBUFFER_EXTRA) {
                     extra = &b;
                 }
+            }
+            // Windows' secure channel reports the close_notify as
+            // SEC_I_CONTEXT_EXPIRED, Wine's as an alert record that decrypts
+            // to no data with SEC_E_OK. Nothing after it belongs to the answer.
+            if (status == SEC_E_OK && alert && m_plain.empty()) {
+                m_ended = true;
+                return 0;
             }
             if (extra) {
                 KeepExtra(*extra);
@@ -557,18 +571,22 @@ struct Head {
     std::string location;
 };
 
-// The size on a chunk's size line (hexadecimal digits, then nothing or an
-// extension after ';'); -1 when the line holds no such size.
+// The size on a chunk's size line (hexadecimal digits, any number of them
+// leading zeros, then nothing or an extension after ';'); -1 when the line
+// holds no such size.
 long long ChunkSize(const std::string& line)
 {
+    size_t end = line.find_first_not_of('0');
+    if (end == std::string::npos) end = line.size();
+    const size_t firstSignificant = end;
     long long size = 0;
-    size_t digits = 0;
-    for (; digits < line.size() && std::isxdigit(static_cast<unsigned char>(line[digits])); ++digits) {
-        const char c = line[digits];
+    for (; end < line.size() && std::isxdigit(static_cast<unsigned char>(line[end])); ++end) {
+        if (end - firstSignificant >= kMaxChunkSizeDigits) return -1;
+        const char c = line[end];
         size = size * 16 + (c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
     }
-    if (digits == 0 || digits > kMaxChunkSizeDigits) return -1;
-    const std::string rest = Trimmed(line.substr(digits));
+    if (end == 0) return -1;
+    const std::string rest = Trimmed(line.substr(end));
     return rest.empty() || rest[0] == ';' ? size : -1;
 }
 

@@ -8,10 +8,10 @@
 // internet settings name, when they name one. So the answer's framing is read
 // here too, and a body ends only where its framing says it ends: after its
 // Content-Length, at the terminating chunk of a chunked answer, or, with
-// neither, where the server closes the connection. Every wait (connect, send,
-// receive) is bounded by the session's time-out and ends at once when Abort is
-// called, so a blocked call never outlives its caller's bound and always
-// closes its connection.
+// neither, where the server ends the secure channel (TLS's close_notify) or
+// closes the connection. Every wait (connect, send, receive) is bounded by the
+// session's time-out and ends at once when Abort is called, so a blocked call
+// never outlives its caller's bound and always closes its connection.
 #pragma once
 
 #include <windows.h>
@@ -33,11 +33,11 @@ public:
     // Waits until body bytes have arrived and reads at most count of them,
     // never waiting for more than the first that come. Returns the count; 0
     // once the whole body has been read; -1 when it cannot be whole (the
-    // connection ended before the body's length or its terminating chunk, a
-    // chunk's size or framing is broken), on a failed read, at the time-out,
-    // or once the session was aborted. No byte past the body's end is ever
-    // returned, so bytes a server sends beyond its Content-Length are not
-    // part of the body.
+    // connection or the secure channel ended before the body's length or its
+    // terminating chunk, a chunk's size or framing is broken), on a failed
+    // read, at the time-out, or once the session was aborted. No byte past
+    // the body's end is ever returned, so bytes a server sends beyond its
+    // Content-Length are not part of the body.
     int Read(void* buffer, UINT count);
     // The HTTP status code of the answer.
     DWORD GetStatusCode() const;

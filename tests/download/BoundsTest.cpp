@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/HttpDownload.h"
+#include "download/ShortLimits.h"
 #include "fixtures/server/TestServer.h"
 #include "framework/Sync.h"
 #include "support/TempFolder.h"
@@ -24,19 +25,6 @@ constexpr DWORD kShortIdleMs = 2000;
 constexpr DWORD kLateness = 3000;
 // How long an abandoned fetch's thread may take to end after its bound.
 constexpr DWORD kThreadEndMs = 10000;
-
-// Shortened bounds while the test runs.
-class ShortLimits {
-public:
-    ShortLimits()
-    {
-        HttpDownloadLimits limits;
-        limits.deadlineMs = kShortDeadlineMs;
-        limits.idleLimitMs = kShortIdleMs;
-        SetHttpDownloadLimitsHook(&limits);
-    }
-    ~ShortLimits() { SetHttpDownloadLimitsHook(nullptr); }
-};
 
 struct Outcome {
     int result = 1234;
@@ -90,7 +78,7 @@ std::vector<Outcome> RunAll(const std::vector<Case>& cases, const TempFolder& fo
 TEST(HttpDownloadBounds, MisbehavingServersEndAsFailuresWithinTheBounds)
 {
     REQUIRE_TEST_SERVER();
-    ShortLimits limits;
+    ShortLimits limits(kShortDeadlineMs, kShortIdleMs);
     TempFolder folder(L"bounds");
     const std::vector<Case> cases = {
         {"no answer, memory", L"/gen?size=100&stall=before", false, nullptr},
@@ -126,7 +114,7 @@ TEST(HttpDownloadBounds, MisbehavingServersEndAsFailuresWithinTheBounds)
 TEST(HttpDownloadBounds, SlowButMovingAndRedirectedTransfersComplete)
 {
     REQUIRE_TEST_SERVER();
-    ShortLimits limits;
+    ShortLimits limits(kShortDeadlineMs, kShortIdleMs);
     TempFolder folder(L"bounds");
     const std::vector<Case> cases = {
         // 8 blocks, one every 0.6 s: longer than the idle limit as a whole.
@@ -187,7 +175,7 @@ TEST(HttpDownloadBounds, AbandonedFetchesLeaveNoThreadAndNoConnection)
     std::free(raw);
     const std::set<DWORD> before = ThreadIds();
     {
-        ShortLimits limits;
+        ShortLimits limits(kShortDeadlineMs, kShortIdleMs);
         EXPECT_EQ(HttpDownload(base + L"/gen?size=100&stall=before", &raw, nullptr, nullptr),
                   kHttpDownloadCannotOpenUrl);
         EXPECT_EQ(HttpDownload(base + L"/gen?size=100&stall=after", nullptr, folder / L"after.bin", nullptr),

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/HttpDownload.h"
+#include "download/ShortLimits.h"
 #include "support/TempFolder.h"
 #include "fixtures/server/TestServer.h"
 #include "framework/Internet.h"
@@ -199,6 +200,14 @@ TEST(HttpDownload, ChunkedBodyIsWholeOnlyWithItsTerminatingChunk)
     EXPECT_EQ(DownloadFileIntoPlace(Url(L"/gen?size=300000&chunked=7000"), folder / L"chunked.img", nullptr),
               FileDownloadOutcome::Downloaded);
     EXPECT_EQ(FileBytes(folder / L"chunked.img"), Generated(300000));
+    // A size may have any number of leading zeros.
+    const CString padded = Url(L"/gen?size=1000&chunk_size=000000000000000003e8");
+    EXPECT_EQ(HttpDownload(padded, &raw, nullptr, nullptr), 1000);
+    DownloadBuffer paddedBody(raw);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(std::string(raw, 1000), Generated(1000));
+    EXPECT_EQ(DownloadFileIntoPlace(padded, folder / L"padded.img", nullptr), FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"padded.img"), Generated(1000));
 
     std::vector<CString> broken = {
         Url(L"/gen?size=5000&chunked=700&chunk_cut=2500"),
@@ -207,6 +216,7 @@ TEST(HttpDownload, ChunkedBodyIsWholeOnlyWithItsTerminatingChunk)
         Url(L"/gen?size=1000&chunk_size=100"),   // smaller: the bytes after it are no chunk
         Url(L"/gen?size=1000&chunk_size=-5"),
         Url(L"/gen?size=1000&chunk_size=ffffffffffffffff"),
+        Url(L"/gen?size=1000&chunk_size=00001000000000000000"),  // too large: 16 digits after the zeros
     };
     if (secure) broken.push_back(testserver::HttpsBase() + L"/gen?size=5000&chunked=700&chunk_cut=2500");
     for (const CString& url : broken) {
@@ -258,11 +268,15 @@ TEST(HttpDownload, MemoryModeLeavesProgressAlone)
     EXPECT_EQ(progress.done.load(), 7);
 }
 
-TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
+// https takes only a certificate that chains to the machine's trusted roots
+// and names the address's host; any other is refused as a server that cannot
+// be reached, and replaces no file.
+TEST(HttpDownload, HttpsTakesOnlyACertificateTrustedForItsHost)
 {
     REQUIRE_TEST_SERVER();
     if (testserver::HttpsBase().IsEmpty()) GTEST_SKIP() << "the local server has no https (openssl missing?)";
-    if (!testserver::TrustCertificate()) GTEST_SKIP() << "cannot add the test certificate to the trusted roots";
+    if (!testserver::TrustCertificate() || !testserver::TrustCertificate(testserver::kTestCa))
+        GTEST_SKIP() << "cannot add the test certificates to the trusted roots";
     ASSERT_TRUE(testserver::ServeFile(L"secure/Software", "hello over tls\n"));
     char* raw = nullptr;
     int status = 0;
@@ -272,11 +286,68 @@ TEST(HttpDownload, HttpsOnLocalhostWithTrustedCertificate)
     EXPECT_EQ(status, 200);
     EXPECT_STREQ(buffer.get(), "hello over tls\n");
 
-    // The certificate names localhost: the same server under another name is refused.
+    // Issued by a trusted CA, which alone is among the roots.
+    TempFolder folder(L"download");
+    ASSERT_FALSE(testserver::HttpsBaseWith(L"issued").IsEmpty());
+    EXPECT_EQ(DownloadFileIntoPlace(testserver::HttpsBaseWith(L"issued") + L"/secure/Software", folder / L"issued.img",
+                                    nullptr),
+              FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"issued.img"), "hello over tls\n");
+
+    // The trusted certificate for localhost reached under another name, and
+    // certificates that are untrusted, for another host or expired.
     CString otherName = testserver::HttpsBase();
     otherName.Replace(L"localhost", L"127.0.0.1");
-    EXPECT_EQ(HttpDownload(otherName + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
-    EXPECT_EQ(raw, nullptr);
+    std::vector<CString> refused = {otherName};
+    for (const wchar_t* certificate : {L"self_signed", L"untrusted_issuer", L"other_name", L"expired"}) {
+        refused.push_back(testserver::HttpsBaseWith(certificate));
+        ASSERT_FALSE(refused.back().IsEmpty()) << certificate;
+    }
+    for (const CString& base : refused) {
+        SCOPED_TRACE(base.ToUtf8());
+        raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(base + L"/secure/Software", &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(raw, nullptr);
+        ExpectNothingReplaced(base + L"/secure/Software");
+    }
+}
+
+// Over https a server may end its answer with TLS's close_notify and wait for
+// the client's own before it closes the connection: a body without a length
+// ends there whole, and a chunked or sized body cut there is refused at once,
+// not at the transfer's time-out.
+TEST(HttpDownload, HttpsBodyEndsAtTheServersCloseNotify)
+{
+    REQUIRE_TEST_SERVER();
+    if (testserver::HttpsBase().IsEmpty() || !testserver::TrustCertificate())
+        GTEST_SKIP() << "no https with a trusted certificate on the local server";
+    // Far above what a local transfer takes, far below the usual bounds.
+    constexpr DWORD kLimitMs = 8000;
+    ShortLimits limits(kLimitMs, kLimitMs);
+    const CString base = testserver::HttpsBase();
+
+    char* raw = nullptr;
+    EXPECT_EQ(HttpDownload(base + L"/gen?size=5000&nolength=1&close_notify=1", &raw, nullptr, nullptr), 5000);
+    DownloadBuffer whole(raw);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(std::string(raw, 5000), Generated(5000));
+    TempFolder folder(L"download");
+    EXPECT_EQ(DownloadFileIntoPlace(base + L"/gen?size=300000&nolength=1&close_notify=1", folder / L"whole.img",
+                                    nullptr),
+              FileDownloadOutcome::Downloaded);
+    EXPECT_EQ(FileBytes(folder / L"whole.img"), Generated(300000));
+
+    for (const wchar_t* cut : {L"/gen?size=300000&chunked=7000&chunk_cut=120000&close_notify=1",
+                               L"/gen?size=5000&length=8000&close_notify=1"}) {
+        SCOPED_TRACE(CString(cut).ToUtf8());
+        const ULONGLONG start = ::GetTickCount64();
+        raw = reinterpret_cast<char*>(1);
+        EXPECT_EQ(HttpDownload(base + cut, &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+        EXPECT_EQ(raw, nullptr);
+        ExpectNothingReplaced(base + cut);
+        // Each of the two would have ended at kLimitMs had it waited for more.
+        EXPECT_LT(::GetTickCount64() - start, kLimitMs) << "refused at the time-out, not at the close_notify";
+    }
 }
 
 // The system's proxy settings (stood in for by the hook) send http and https
