@@ -274,9 +274,8 @@ TEST(HttpDownload, MemoryModeLeavesProgressAlone)
 TEST(HttpDownload, HttpsTakesOnlyACertificateTrustedForItsHost)
 {
     REQUIRE_TEST_SERVER();
-    if (testserver::HttpsBase().IsEmpty()) GTEST_SKIP() << "the local server has no https (openssl missing?)";
-    if (!testserver::TrustCertificate() || !testserver::TrustCertificate(testserver::kTestCa))
-        GTEST_SKIP() << "cannot add the test certificates to the trusted roots";
+    ASSERT_FALSE(testserver::HttpsBase().IsEmpty()) << "the local server has no https (openssl missing?)";
+    ASSERT_TRUE(testserver::TrustCertificate()) << "cannot add the test certificates to the trusted roots";
     ASSERT_TRUE(testserver::ServeFile(L"secure/Software", "hello over tls\n"));
     char* raw = nullptr;
     int status = 0;
@@ -319,8 +318,8 @@ TEST(HttpDownload, HttpsTakesOnlyACertificateTrustedForItsHost)
 TEST(HttpDownload, HttpsBodyEndsAtTheServersCloseNotify)
 {
     REQUIRE_TEST_SERVER();
-    if (testserver::HttpsBase().IsEmpty() || !testserver::TrustCertificate())
-        GTEST_SKIP() << "no https with a trusted certificate on the local server";
+    ASSERT_TRUE(!testserver::HttpsBase().IsEmpty() && testserver::TrustCertificate())
+        << "no https with a trusted certificate on the local server";
     // Far above what a local transfer takes, far below the usual bounds.
     constexpr DWORD kLimitMs = 8000;
     ShortLimits limits(kLimitMs, kLimitMs);
