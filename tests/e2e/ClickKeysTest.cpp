@@ -114,7 +114,7 @@ TEST_F(ClickKeys, AClickOnALanguagesNameTakesTheKeyboardWithTheCheck)
 {
     Start(kOstrel);
     WaitForWelcome();
-    ::PostMessageW(main, WM_COMMAND, ID_MENU_MANAGER_LANGUAGE, 0);
+    ASSERT_TRUE(program->ChooseMenuItemUntilTaken(main, ID_MENU_MANAGER_LANGUAGE, kStepMs));
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor(
         [&] { return (dialog = program->FindProcessWindow([](HWND h) { return ::GetDlgItem(h, IDC_LANGUAGE_GROUP); })); },
@@ -136,7 +136,7 @@ TEST_F(ClickKeys, AClickOnALanguagesNameTakesTheKeyboardWithTheCheck)
     ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
     EXPECT_TRUE(checked(LanguageDutch));
     EXPECT_FALSE(checked(LanguageGerman));
-    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(PressIn(dialog, IDCANCEL));
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
 }
 

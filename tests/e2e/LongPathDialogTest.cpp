@@ -4,7 +4,6 @@
 // box over the dialog, writes nothing, and saves once a path that fits is given.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <set>
 #include <string>
@@ -14,16 +13,10 @@
 
 namespace {
 
-constexpr int kFileNameBox = 1148;     // the save dialog's name box (a ComboBoxEx)
 constexpr int kSystemBoxText = 0xFFFF; // the text of the system's message box
 
 class LongPathDialog : public WholeProgramTest {
 protected:
-    // The save dialog: the dialog of the program that holds the name box.
-    HWND SaveDialog()
-    {
-        return program->FindProcessWindow([](HWND hwnd) { return ::GetDlgItem(hwnd, kFileNameBox) != nullptr; });
-    }
     // The system's box over the dialog whose text begins with the words.
     HWND BoxOver(HWND dialog, const std::wstring& words)
     {
@@ -31,23 +24,6 @@ protected:
             const HWND text = ::GetDlgItem(hwnd, kSystemBoxText);
             return ::GetWindow(hwnd, GW_OWNER) == dialog && text && TextOf(text).rfind(words, 0) == 0;
         });
-    }
-    // Types the path into the name box in place of what it holds and clicks
-    // Save; false when the program ended on the way.
-    bool TypeAndSave(HWND dialog, const CString& path)
-    {
-        DWORD_PTR edit = 0;
-        ::SendMessageTimeoutW(::GetDlgItem(dialog, kFileNameBox), CBEM_GETEDITCONTROL, 0, 0, SMTO_NORMAL, 5000, &edit);
-        const HWND box = reinterpret_cast<HWND>(edit);
-        ::PostMessageW(box, EM_SETSEL, 0, -1);
-        for (int i = 0; i < path.GetLength(); ++i) ::PostMessageW(box, WM_CHAR, path[i], 1);
-        const HWND save = ::GetDlgItem(dialog, IDOK);
-        RECT rect{};
-        ::GetClientRect(save, &rect);
-        const LPARAM at = MAKELPARAM(rect.right / 2, rect.bottom / 2);
-        ::PostMessageW(save, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::PostMessageW(save, WM_LBUTTONUP, 0, at);
-        return Sync();
     }
     // A path of the length in folders under the program's that do not exist.
     CString PathOfLength(int length)
@@ -80,16 +56,16 @@ TEST_F(LongPathDialog, PathsTooLongAreRefusedAndTheDialogTakesOneThatFits)
 {
     Start("usb.1=USB\\VID_3E1F&PID_4D10&REV_0100\n");
     // The popup menu's Diagnostic Log (refused while the start-up update check runs).
-    ASSERT_TRUE(program->SendCommandUntilTaken(main, ID_MENU_DIAGNOSTIC_LOG, kStepMs));
+    ASSERT_TRUE(program->ChooseMenuItemUntilTaken(main, ID_MENU_DIAGNOSTIC_LOG, kStepMs));
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = SaveDialog()) != nullptr; }, false)) << "no save dialog";
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; }, false)) << "no save dialog";
     const std::set<std::wstring> before = Contents(program->Folder());
 
     for (const int length : {400, kMaxPathLength + 1}) {
         SCOPED_TRACE(length);
         const CString tooLong = PathOfLength(length);
         ASSERT_EQ(tooLong.GetLength(), length);
-        ASSERT_TRUE(TypeAndSave(dialog, tooLong)) << "the program ended";
+        ASSERT_TRUE(TypeIntoFileDialog(dialog, tooLong)) << "the program ended";
         const HWND refusal = BoxOver(dialog, TextPathTooLong(LanguageEnglish).str());
         ASSERT_NE(refusal, nullptr) << "no box refused the path";
         ASSERT_TRUE(PressKeys(refusal, {VK_RETURN}));
@@ -98,7 +74,7 @@ TEST_F(LongPathDialog, PathsTooLongAreRefusedAndTheDialogTakesOneThatFits)
     }
 
     const CString fits = program->Folder() + L"\\support.wqlnxlog";
-    ASSERT_TRUE(TypeAndSave(dialog, fits));
+    ASSERT_TRUE(TypeIntoFileDialog(dialog, fits));
     std::string log;
     EXPECT_TRUE(WaitFor([&] { return ReadWholeFile(fits, log) && log.find("[USB Information]") != std::string::npos; }))
         << log;
