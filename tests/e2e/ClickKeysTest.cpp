@@ -26,7 +26,7 @@ protected:
     {
         ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
         Sync();
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
     }
     // The keyboard onto a control of the main window, as the dialog itself moves it.

@@ -63,7 +63,7 @@ protected:
     // waits for it).
     std::vector<HWND> TabCycleFromNext()
     {
-        EXPECT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        EXPECT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
         FocusOn(::GetDlgItem(main, IDC_NEXT));
         EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
@@ -91,7 +91,7 @@ TEST_F(PageKeys, EnterAndEscapeDoNothingOnEveryPage)
     const auto keysDoNothing = [&](int pageControl, int target) {
         SCOPED_TRACE(target);
         // The page has ended what it started on entry (NEXT waits for it).
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
         const HWND shown = PageWith(pageControl);
         ASSERT_NE(shown, nullptr);
@@ -152,7 +152,7 @@ TEST_F(PageKeys, KeyboardFollowsThePageChange)
     ASSERT_TRUE(PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID));
     EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(PageWith(IDC_SETTINGS_GRID), IDC_SETTINGS_GRID));
     ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_FW_STEPS));
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
     Sync();
     const HWND focus = KeyboardFocus();
     EXPECT_TRUE(::IsWindowVisible(focus));
@@ -269,7 +269,7 @@ TEST_F(PageKeys, TheKeyboardIsOnNextOnceTheVersionCheckHasEnded)
         // The showing starts the check before it returns; NEXT waits for its end.
         ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
         Sync();
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
         EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
     }
@@ -310,7 +310,7 @@ TEST_F(PageKeys, ArrowsInTheLanguageDialogStayOnItsButtons)
     Start(kTkv8);
     ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
     Sync();
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
     ASSERT_TRUE(program->ChooseMenuItemUntilTaken(main, ID_MENU_MANAGER_LANGUAGE, kStepMs));
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor(
@@ -371,7 +371,7 @@ TEST_F(PageKeys, TheKeyboardsMenuOpensBesideTheKeyboard)
     Start(kTkv8);
     ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
     Sync();
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
     const HWND next = ::GetDlgItem(main, IDC_NEXT);
     FocusOn(next);
     ASSERT_EQ(KeyboardFocus(), next);

@@ -198,15 +198,29 @@ protected:
     // Waits (bounded) until a rider can press the control (CanPress), after
     // all that was posted to the program; boxes on the way are answered with
     // OK when asked to. False, with the test failed and the control named,
-    // when it stays disabled or hidden.
+    // when it stays disabled or hidden. A control still disabled or hidden
+    // while the frame is idle (it shows a page and its close button can be
+    // pressed: not busy, no box over it), after all that was posted, waits
+    // for the rider, who does not come: that fails at once.
     bool WaitUntilPressable(HWND control, bool answerBoxes = false)
     {
-        if (WaitFor([&] { return CanPress(control) && Sync() && CanPress(control); }, answerBoxes)) return true;
+        const auto idle = [&] { return !ShownPages().empty() && CanPress(::GetDlgItem(main, IDOK)); };
+        bool waitsForTheRider = false;
+        if (WaitFor(
+                [&] {
+                    if (CanPress(control) && Sync() && CanPress(control)) return true;
+                    waitsForTheRider = idle() && !CanPress(control) && Sync() && idle() && !CanPress(control);
+                    return waitsForTheRider;
+                },
+                answerBoxes) &&
+            !waitsForTheRider)
+            return true;
         ADD_FAILURE() << "a rider cannot press the control " << ::GetDlgCtrlID(control) << " \"" << TextOf(control)
                       << "\": it is " << (!::IsWindow(control)            ? "gone"
                                            : !::IsWindowVisible(control)   ? "hidden"
                                            : !::IsWindowEnabled(control)   ? "disabled"
-                                                                           : "in a disabled window (a box is over it)");
+                                                                           : "in a disabled window (a box is over it)")
+                      << (waitsForTheRider ? " while the program waits for the rider" : "");
         return false;
     }
     // Presses the button of a window of the program (a page's, a box's) as a
