@@ -86,7 +86,7 @@ TEST_F(ClickKeys, AClickOnAGridCellLeavesTheKeyboardInTheGrid)
 // The arrows from NEXT on the welcome page, and from Download and BACK on the
 // update page (which offers the headset's own version in three voice-prompt
 // languages), pass over the background, the flag, the device's labels and
-// picture and the page's labels.
+// picture and the page's labels, and land on the next control that takes input.
 TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
 {
     if (testserver::HttpBase().IsEmpty()) GTEST_SKIP() << "local test server not running (run through CTest)";
@@ -96,6 +96,11 @@ TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware", index));
     Start(kOstrel, testserver::HttpBase());
     WaitForWelcome();
+    // Down from NEXT passes the hidden and inert controls after it and goes
+    // round, over the background picture, to the About button.
+    FocusOn(::GetDlgItem(main, IDC_NEXT));
+    ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
+    EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_ABOUT_BUTTON)) << ::GetDlgCtrlID(KeyboardFocus());
     ExpectArrowsLandOnInput(::GetDlgItem(main, IDC_NEXT));
 
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
