@@ -26,7 +26,7 @@ protected:
     {
         ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
         Sync();
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
     }
     // The keyboard onto a control of the main window, as the dialog itself moves it.
@@ -86,7 +86,7 @@ TEST_F(ClickKeys, AClickOnAGridCellLeavesTheKeyboardInTheGrid)
 // The arrows from NEXT on the welcome page, and from Download and BACK on the
 // update page (which offers the headset's own version in three voice-prompt
 // languages), pass over the background, the flag, the device's labels and
-// picture and the page's labels.
+// picture and the page's labels, and land on the next control that takes input.
 TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
 {
     if (testserver::HttpBase().IsEmpty()) GTEST_SKIP() << "local test server not running (run through CTest)";
@@ -96,6 +96,11 @@ TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
     ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware", index));
     Start(kOstrel, testserver::HttpBase());
     WaitForWelcome();
+    // Down from NEXT passes the hidden and inert controls after it and goes
+    // round, over the background picture, to the About button.
+    FocusOn(::GetDlgItem(main, IDC_NEXT));
+    ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
+    EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_ABOUT_BUTTON)) << ::GetDlgCtrlID(KeyboardFocus());
     ExpectArrowsLandOnInput(::GetDlgItem(main, IDC_NEXT));
 
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
@@ -114,7 +119,7 @@ TEST_F(ClickKeys, AClickOnALanguagesNameTakesTheKeyboardWithTheCheck)
 {
     Start(kOstrel);
     WaitForWelcome();
-    ::PostMessageW(main, WM_COMMAND, ID_MENU_MANAGER_LANGUAGE, 0);
+    ASSERT_TRUE(program->ChooseMenuItemUntilTaken(main, ID_MENU_MANAGER_LANGUAGE, kStepMs));
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor(
         [&] { return (dialog = program->FindProcessWindow([](HWND h) { return ::GetDlgItem(h, IDC_LANGUAGE_GROUP); })); },
@@ -136,7 +141,7 @@ TEST_F(ClickKeys, AClickOnALanguagesNameTakesTheKeyboardWithTheCheck)
     ASSERT_TRUE(PressKeys(KeyboardFocus(), {VK_DOWN}));
     EXPECT_TRUE(checked(LanguageDutch));
     EXPECT_FALSE(checked(LanguageGerman));
-    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(PressIn(dialog, IDCANCEL));
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
 }
 

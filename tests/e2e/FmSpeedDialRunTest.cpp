@@ -21,7 +21,7 @@ class FmSpeedDialRun : public SettingsSave {
 protected:
     void SaveAndWaitForTheReadBack()
     {
-        ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+        ASSERT_TRUE(Press(IDC_ACTION));
         ASSERT_TRUE(WaitFor([&] { return Status() == kSaved; }, false)) << "status: " << Status().c_str();
         EXPECT_EQ(Box(), nullptr);
         Sync();
@@ -36,8 +36,9 @@ TEST_F(FmSpeedDialRun, PresetsAndNumbersSavedAndReadBackThenARefusedWrite)
 
     // FM radio: a second preset from the first one, one click up.
     ASSERT_NE(Section(2, IDC_FM_REGION), nullptr);
-    ClickOnPage(IDC_FM_CHECK2);
+    ASSERT_TRUE(ClickOnPage(IDC_FM_CHECK2));
     const HWND spin = ::GetDlgItem(page, IDC_FM_SPIN2);
+    ASSERT_TRUE(WaitUntilPressable(spin));
     RECT r{};
     ::GetClientRect(spin, &r);
     const LPARAM up = MAKELPARAM((r.right - r.left) / 2, (r.bottom - r.top) / 4);
@@ -52,7 +53,7 @@ TEST_F(FmSpeedDialRun, PresetsAndNumbersSavedAndReadBackThenARefusedWrite)
     EXPECT_EQ(Text(IDC_FM_PRESET2), L"87.6") << "the preset read back";
 
     // Speed dial: a pasted number keeps what a phone dials.
-    PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID);
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID));
     ASSERT_NE(Section(1, IDC_SPEED_DIAL_NUMBER1), nullptr);
     ::SendMessageTimeoutW(::GetDlgItem(page, IDC_SPEED_DIAL_NUMBER1), WM_SETTEXT, 0,
                           reinterpret_cast<LPARAM>(L"+49 (0) 30"), SMTO_NORMAL, 5000, nullptr);
@@ -65,10 +66,10 @@ TEST_F(FmSpeedDialRun, PresetsAndNumbersSavedAndReadBackThenARefusedWrite)
 
     // The headset refuses the FM block: one box, then the welcome page.
     WriteScenario(kOstrel + "hid.o.status.4.0x15=2\n");
-    PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID);
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID));
     ASSERT_NE(Section(2, IDC_FM_REGION), nullptr);
-    ClickOnPage(IDC_FM_DEFAULT);
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(ClickOnPage(IDC_FM_DEFAULT));
+    ASSERT_TRUE(Press(IDC_ACTION));
     ASSERT_TRUE(WaitFor([&] { return Box() != nullptr; }, false));
     EXPECT_EQ(Status(), L"Failed to save device setting. Not the recognized device");
     EXPECT_EQ(AnswerTheBox(IDOK), L"Recognized device is not connected or is not the same as the connected device.\n"

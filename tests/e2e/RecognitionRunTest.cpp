@@ -38,7 +38,7 @@ int PressedTab(HWND main)
     return 0;
 }
 
-bool Idle(HWND main) { return ::IsWindowEnabled(::GetDlgItem(main, kNext)) != FALSE; }
+bool Idle(HWND main) { return CanPress(::GetDlgItem(main, kNext)); }
 
 // The program's message box (the one window that holds the box's text).
 HWND Box(const ProgramRunner& program, HWND main)
@@ -144,27 +144,31 @@ TEST(RecognitionRun, ScenariosOneAfterAnother)
         ASSERT_TRUE(WaitFor([&] { return WriteWholeFile(scenario, journalLine + c.scenario); }, 30000));
 
         // To the recognition page: its tab, or NEXT on the welcome page (which
-        // sets the target); both are refused while the program is busy, and
-        // the welcome page checks for a newer manager each time it is entered.
+        // sets the target), pressed once they can be; both are refused while
+        // the program is busy, and the welcome page checks for a newer manager
+        // each time it is entered.
         ASSERT_TRUE(WaitFor(
             [&] {
                 if (!Idle(main)) return false;
                 const int tab = PressedTab(main);
                 if (tab == 2) return true;
+                const int button = tab == 1 ? kNext : kTabRecognition;
                 DWORD_PTR ignored = 0;
-                ::SendMessageTimeoutW(main, WM_COMMAND, tab == 1 ? kNext : kTabRecognition, 0, SMTO_NORMAL, 10000,
-                                      &ignored);
+                if (CanPress(::GetDlgItem(main, button)))
+                    ::SendMessageTimeoutW(main, WM_COMMAND, button, 0, SMTO_NORMAL, 10000, &ignored);
                 return false;
             },
             30000))
             << "not on the recognition page: tab " << PressedTab(main);
 
+        ASSERT_TRUE(CanPress(::GetDlgItem(main, kNext)));
         ::PostMessageW(main, WM_COMMAND, kNext, 0);
         if (c.box) {
             HWND box = nullptr;
             ASSERT_TRUE(WaitFor([&] { return (box = Box(program, main)) != nullptr; }, 30000)) << "no box";
             EXPECT_EQ(ItemText(box, kBoxText).Left(static_cast<int>(wcslen(c.box))), CString(c.box));
             EXPECT_EQ(ItemText(main, kStatusText), CString(c.statusWithBox));
+            ASSERT_TRUE(WaitFor([&] { return CanPress(::GetDlgItem(box, IDOK)); }, 10000));
             ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, IDOK)));
             ASSERT_TRUE(WaitFor([&] { return Box(program, main) == nullptr; }, 10000));
         }

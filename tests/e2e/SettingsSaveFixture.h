@@ -45,27 +45,32 @@ protected:
         page = PageWith(IDC_SETTINGS_GRID);
     }
 
-    void ClickOnPage(int controlId)
+    // A click on a control of the page, once a rider can press it; false when
+    // it stays disabled or hidden.
+    bool ClickOnPage(int controlId)
     {
-        ::SendMessageTimeoutW(::GetDlgItem(page, controlId), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        const HWND control = ::GetDlgItem(page, controlId);
+        if (!WaitUntilPressable(control)) return false;
+        ::SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        return true;
     }
     // The section chooser's list at a section (0 basic, 1 speed dial, 2 FM
     // radio for a headset with all three), from a settings page; the page shown.
     HWND Section(int index, int controlOfThePage)
     {
         const HWND list = ::GetDlgItem(main, IDC_SECTION_LIST);
-        ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_DROPDOWN, BN_CLICKED), 0, SMTO_NORMAL, 5000,
-                              nullptr);
-        if (!WaitFor([&] { return ::IsWindowVisible(list) != FALSE; })) return nullptr;
+        if (!Press(IDC_SECTION_DROPDOWN) || !WaitUntilPressable(list)) return nullptr;
         ::SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, nullptr);
         ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_LIST, LBN_SELCHANGE),
                               reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, nullptr);
         WaitFor([&] { return PageWith(controlOfThePage) != nullptr; });
         return page = PageWith(controlOfThePage);
     }
-    // A left click at a point of a window's client area, pressed and released.
+    // A left click at a point of a window's client area, pressed and released
+    // once a rider can click it.
     bool ClickAt(HWND window, POINT at)
     {
+        if (!WaitUntilPressable(window)) return false;
         const LPARAM where = MAKELPARAM(at.x, at.y);
         ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
         ::PostMessageW(window, WM_LBUTTONUP, 0, where);

@@ -28,8 +28,8 @@ TEST_F(SettingsSave, VoxPhoneIsWrittenAndReadBack)
     Start(kTkv8);
     GoToSettingsPage();
     ASSERT_TRUE(Checked(IDC_VOX_PHONE_DISABLE));
-    ClickOnPage(IDC_VOX_PHONE_ENABLE);
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(ClickOnPage(IDC_VOX_PHONE_ENABLE));
+    ASSERT_TRUE(Press(IDC_ACTION));
     ASSERT_TRUE(WaitFor([&] { return Status().rfind(kSaved, 0) == 0; })) << "status: " << Status().c_str();
     EXPECT_EQ(Journal("ps-write"), std::vector<std::string>{"ps-write c 0299 01 00"});
     Sync();
@@ -44,8 +44,8 @@ TEST_F(SettingsSave, RadioGainIsWrittenAndReadBack)
     Start(kRadio);
     GoToSettingsPage();
     ASSERT_TRUE(Checked(IDC_GAIN_MEDIUM));
-    ClickOnPage(IDC_GAIN_HIGH);
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(ClickOnPage(IDC_GAIN_HIGH));
+    ASSERT_TRUE(Press(IDC_ACTION));
     ASSERT_TRUE(WaitFor([&] { return Status().rfind(kSaved, 0) == 0; })) << "status: " << Status().c_str();
     EXPECT_EQ(Journal("ps-write"), std::vector<std::string>{"ps-write c 02AC 11 00"});
     Sync();
@@ -72,7 +72,7 @@ TEST_F(SettingsSave, GridRowIsWrittenAndReadBack)
     ASSERT_TRUE(ClickDisableHalf(gridWindow, grid, row));
     ASSERT_EQ(grid.ItemText(row, 2), L"1");
 
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(Press(IDC_ACTION));
     ASSERT_TRUE(WaitFor([&] { return Status().rfind(kSaved, 0) == 0; })) << "status: " << Status().c_str();
     EXPECT_EQ(Journal("hid o 04"), std::vector<std::string>{"hid o 04 04 0008 0000"});
     Sync();
@@ -92,8 +92,8 @@ TEST_F(SettingsSave, SavePromptAndFailures)
     GoToSettingsPage();
 
     // NO: the change is dropped and the update page follows at once.
-    ClickOnPage(IDC_VOX_PHONE_ENABLE);
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_FIRMWARE_UPDATE, BN_CLICKED), 0);
+    ASSERT_TRUE(ClickOnPage(IDC_VOX_PHONE_ENABLE));
+    ASSERT_TRUE(Press(IDC_TAB_FIRMWARE_UPDATE));
     EXPECT_EQ(AnswerTheBox(IDCANCEL), L"Would you like to save DEVICE SETTING changes?");
     EXPECT_TRUE(WaitFor([&] { return PageWith(IDC_FW_STEPS) != nullptr; }));
     EXPECT_TRUE(Journal("ps-write").empty());
@@ -101,8 +101,8 @@ TEST_F(SettingsSave, SavePromptAndFailures)
     // YES: written, recognized again, then the update page.
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_SETTINGS_GRID));
     page = PageWith(IDC_SETTINGS_GRID);
-    ClickOnPage(IDC_VOX_PHONE_ENABLE);
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_FIRMWARE_UPDATE, BN_CLICKED), 0);
+    ASSERT_TRUE(ClickOnPage(IDC_VOX_PHONE_ENABLE));
+    ASSERT_TRUE(Press(IDC_TAB_FIRMWARE_UPDATE));
     EXPECT_EQ(AnswerTheBox(IDOK), L"Would you like to save DEVICE SETTING changes?");
     EXPECT_TRUE(WaitFor([&] { return PageWith(IDC_FW_STEPS) != nullptr; }));
     EXPECT_EQ(Journal("ps-write"), std::vector<std::string>{"ps-write c 0299 01 00"});
@@ -119,8 +119,8 @@ TEST_F(SettingsSave, SavePromptAndFailures)
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(Checked(IDC_VOX_PHONE_ENABLE));
         WriteScenario(kTkv8 + change);
-        ClickOnPage(IDC_VOX_PHONE_DISABLE);
-        ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+        ASSERT_TRUE(ClickOnPage(IDC_VOX_PHONE_DISABLE));
+        ASSERT_TRUE(Press(IDC_ACTION));
         ASSERT_TRUE(WaitFor([&] { return Box() != nullptr; }, false));
         EXPECT_EQ(Status(), L"Failed to save device setting. Not the recognized device");
         EXPECT_EQ(AnswerTheBox(IDOK),

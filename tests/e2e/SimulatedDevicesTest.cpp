@@ -44,11 +44,12 @@ TEST(SimulatedDevices, DiagnosticLogListsTheScenarioUsbDevices)
     ASSERT_NE(main, nullptr);
 
     // Popup menu: Diagnostic Log (refused while the start-up update check runs).
-    ASSERT_TRUE(program.SendCommandUntilTaken(main, 32778, 30000));
+    ASSERT_TRUE(program.ChooseMenuItemUntilTaken(main, 32778, 30000));
     HWND save = WaitForSaveDialog(program, 30000);
     ASSERT_NE(save, nullptr) << "no save dialog";
     CString log = program.Folder() + L"\\diagnostic.wqlnxlog";
     ::SendMessageW(::GetDlgItem(save, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(log.GetString()));
+    ASSERT_TRUE(CanPress(::GetDlgItem(save, IDOK)));
     ::PostMessageW(save, WM_COMMAND, IDOK, 0);
 
     std::string text;

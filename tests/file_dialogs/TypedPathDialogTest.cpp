@@ -5,7 +5,6 @@
 // them, and the program lives through them all.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <set>
 #include <string>
@@ -15,16 +14,10 @@
 
 namespace {
 
-constexpr int kFileNameBox = 1148;     // the save dialog's name box (a ComboBoxEx)
 constexpr int kSystemBoxText = 0xFFFF; // the text of the system's message box
 
 class TypedPathDialog : public WholeProgramTest {
 protected:
-    // The save dialog: the dialog of the program that holds the name box.
-    HWND SaveDialog()
-    {
-        return program->FindProcessWindow([](HWND hwnd) { return ::GetDlgItem(hwnd, kFileNameBox) != nullptr; });
-    }
     // The system's box over the dialog whose text begins with the words.
     HWND BoxOver(HWND dialog, const std::wstring& words)
     {
@@ -38,30 +31,9 @@ protected:
     HWND OpenSaveDialog()
     {
         HWND dialog = nullptr;
-        if (program->SendCommandUntilTaken(main, ID_MENU_DIAGNOSTIC_LOG, kStepMs))
-            WaitFor([&] { return (dialog = SaveDialog()) != nullptr; }, false);
+        if (program->ChooseMenuItemUntilTaken(main, ID_MENU_DIAGNOSTIC_LOG, kStepMs))
+            WaitFor([&] { return (dialog = FileDialog()) != nullptr; }, false);
         return dialog;
-    }
-    // Types the path into the name box in place of what it holds and clicks
-    // Save; false when the program ended on the way.
-    bool TypeAndSave(HWND dialog, const CString& path)
-    {
-        DWORD_PTR edit = 0;
-        ::SendMessageTimeoutW(::GetDlgItem(dialog, kFileNameBox), CBEM_GETEDITCONTROL, 0, 0, SMTO_NORMAL, 5000, &edit);
-        const HWND box = reinterpret_cast<HWND>(edit);
-        ::PostMessageW(box, EM_SETSEL, 0, -1);
-        for (int i = 0; i < path.GetLength(); ++i) ::PostMessageW(box, WM_CHAR, path[i], 1);
-        return Click(::GetDlgItem(dialog, IDOK));
-    }
-    // A click in the middle of the button; false when the program ended on the way.
-    bool Click(HWND button)
-    {
-        RECT rect{};
-        ::GetClientRect(button, &rect);
-        const LPARAM at = MAKELPARAM(rect.right / 2, rect.bottom / 2);
-        ::PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::PostMessageW(button, WM_LBUTTONUP, 0, at);
-        return Sync();
     }
     // A path of the length in folders under the program's that do not exist.
     CString PathOfLength(int length)
@@ -101,7 +73,7 @@ TEST_F(TypedPathDialog, PathsTooLongAreRefusedAndTheDialogTakesOneThatFits)
         SCOPED_TRACE(length);
         const CString tooLong = PathOfLength(length);
         ASSERT_EQ(tooLong.GetLength(), length);
-        ASSERT_TRUE(TypeAndSave(dialog, tooLong)) << "the program ended";
+        ASSERT_TRUE(TypeIntoFileDialog(dialog, tooLong)) << "the program ended";
         const HWND refusal = BoxOver(dialog, TextPathTooLong(LanguageEnglish).str());
         ASSERT_NE(refusal, nullptr) << "no box refused the path";
         ASSERT_TRUE(PressKeys(refusal, {VK_RETURN}));
@@ -110,7 +82,7 @@ TEST_F(TypedPathDialog, PathsTooLongAreRefusedAndTheDialogTakesOneThatFits)
     }
 
     const CString fits = program->Folder() + L"\\support.wqlnxlog";
-    ASSERT_TRUE(TypeAndSave(dialog, fits));
+    ASSERT_TRUE(TypeIntoFileDialog(dialog, fits));
     std::string log;
     EXPECT_TRUE(WaitFor([&] { return ReadWholeFile(fits, log) && log.find("[USB Information]") != std::string::npos; }))
         << log;
@@ -160,10 +132,10 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
         SCOPED_TRACE(form.typed.ToUtf8());
         if (!dialog) {
             ASSERT_NE(dialog = OpenSaveDialog(), nullptr) << "no save dialog";
-            ASSERT_TRUE(TypeAndSave(dialog, shown + L"\\")) << "the program ended";
+            ASSERT_TRUE(TypeIntoFileDialog(dialog, shown + L"\\")) << "the program ended";
         }
         const std::set<std::wstring> before = Contents(program->Folder());
-        ASSERT_TRUE(TypeAndSave(dialog, form.typed)) << "the program ended";
+        ASSERT_TRUE(TypeIntoFileDialog(dialog, form.typed)) << "the program ended";
         if (!form.savedAs.IsEmpty()) {
             std::string log;
             EXPECT_TRUE(WaitFor([&] { return ReadWholeFile(form.savedAs, log); }, false)) << "not saved";
@@ -181,7 +153,7 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
     }
     std::string content;
     EXPECT_TRUE(ReadWholeFile(kept, content) && content == "kept") << content;
-    ASSERT_TRUE(Click(::GetDlgItem(dialog, IDCANCEL)));
+    ASSERT_TRUE(PressIn(dialog, IDCANCEL));
 }
 
 }  // namespace

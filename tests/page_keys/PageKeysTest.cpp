@@ -63,7 +63,7 @@ protected:
     // waits for it).
     std::vector<HWND> TabCycleFromNext()
     {
-        EXPECT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        EXPECT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
         FocusOn(::GetDlgItem(main, IDC_NEXT));
         EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
@@ -91,7 +91,7 @@ TEST_F(PageKeys, EnterAndEscapeDoNothingOnEveryPage)
     const auto keysDoNothing = [&](int pageControl, int target) {
         SCOPED_TRACE(target);
         // The page has ended what it started on entry (NEXT waits for it).
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
         const HWND shown = PageWith(pageControl);
         ASSERT_NE(shown, nullptr);
@@ -131,11 +131,11 @@ TEST_F(PageKeys, OnePageShowsWhenTheReadBackFindsAnotherHeadset)
     Start(kOstrel);
     GoToSettingsPage();
     ASSERT_NE(Section(2, IDC_FM_REGION), nullptr);
-    ClickOnPage(IDC_FM_CHECK2);
+    ASSERT_TRUE(ClickOnPage(IDC_FM_CHECK2));
     WriteScenario(kOstrel + "hid.o.on.4=leave\nusb.2=USB\\VID_3E1F&PID_5210&REV_0100\n"
                             "dfu.c.pid=0x5210\ndfu.c.ps.0x02A3=words:0x5210\n"
                             "dfu.c.ps.0x0108=text:Radio Demo\ndfu.c.ps.0x02A4=words:10, 0\n");
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(Press(IDC_ACTION));
     ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_GAIN_HIGH) != nullptr && Enabled(IDC_NEXT); }))
         << "status: " << Status().c_str();
     Sync();
@@ -152,7 +152,7 @@ TEST_F(PageKeys, KeyboardFollowsThePageChange)
     ASSERT_TRUE(PressUntilPage(IDC_TAB_DEVICE_SETTING, IDC_SETTINGS_GRID));
     EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(PageWith(IDC_SETTINGS_GRID), IDC_SETTINGS_GRID));
     ASSERT_TRUE(PressUntilPage(IDC_BACK, IDC_FW_STEPS));
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
     Sync();
     const HWND focus = KeyboardFocus();
     EXPECT_TRUE(::IsWindowVisible(focus));
@@ -269,30 +269,31 @@ TEST_F(PageKeys, TheKeyboardIsOnNextOnceTheVersionCheckHasEnded)
         // The showing starts the check before it returns; NEXT waits for its end.
         ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
         Sync();
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
         Sync();
         EXPECT_EQ(KeyboardFocus(), ::GetDlgItem(main, IDC_NEXT));
     }
 }
 
-// The page behind a box changes before the main window is active again (as
-// when a window manager hands the activation back late): once the box has
-// closed, the keyboard is not left on the hidden control it was on before.
-TEST_F(PageKeys, TheKeyboardFollowsThePageChangeBehindABox)
+// The keyboard is on a control that a page change has hidden when a box
+// opens, as when the page changes before the main window is active again (a
+// window manager that hands the activation back late): once the box has
+// closed, the keyboard is not left on the hidden control.
+TEST_F(PageKeys, TheKeyboardLeavesAHiddenControlWhenABoxCloses)
 {
     Start(kOstrel);
     GoToSettingsPage();
     ASSERT_NE(Section(1, IDC_SPEED_DIAL_NUMBER1), nullptr);
     const HWND defaultButton = ::GetDlgItem(page, IDC_SPEED_DIAL_DEFAULT);
+    ASSERT_TRUE(PressUntilPage(IDC_TAB_RECOGNITION, IDC_RECOGNITION_WARNING));
     FocusOn(defaultButton);
     ASSERT_EQ(KeyboardFocus(), defaultButton);
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_BUTTON, BN_CLICKED), 0);
+    ASSERT_FALSE(::IsWindowVisible(defaultButton));
+    ASSERT_TRUE(Press(IDC_ABOUT_BUTTON));
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor(
         [&] { return (box = program->FindProcessWindow([this](HWND h) { return h != main && ::GetDlgItem(h, IDOK); })); },
         false));
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_RECOGNITION, BN_CLICKED), 0);
-    ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_RECOGNITION_WARNING) != nullptr; }, false));
     ASSERT_TRUE(PressKeys(::GetDlgItem(box, IDOK), {VK_RETURN}));
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }, false));
     Sync();
@@ -309,8 +310,8 @@ TEST_F(PageKeys, ArrowsInTheLanguageDialogStayOnItsButtons)
     Start(kTkv8);
     ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
     Sync();
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
-    ::PostMessageW(main, WM_COMMAND, ID_MENU_MANAGER_LANGUAGE, 0);
+    ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
+    ASSERT_TRUE(program->ChooseMenuItemUntilTaken(main, ID_MENU_MANAGER_LANGUAGE, kStepMs));
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor(
         [&] { return (dialog = program->FindProcessWindow([](HWND h) { return ::GetDlgItem(h, IDC_LANGUAGE_GROUP); })); },
@@ -325,7 +326,7 @@ TEST_F(PageKeys, ArrowsInTheLanguageDialogStayOnItsButtons)
         const HWND focus = KeyboardFocus();
         EXPECT_TRUE(focus == ok || focus == cancel) << key << ": " << ::GetDlgCtrlID(focus);
     }
-    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(PressIn(dialog, IDCANCEL));
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false));
 }
 
@@ -370,7 +371,7 @@ TEST_F(PageKeys, TheKeyboardsMenuOpensBesideTheKeyboard)
     Start(kTkv8);
     ASSERT_TRUE(WaitFor([&] { return PageWith(IDC_SELECTION_START) != nullptr; }));
     Sync();
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); }));
+    ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true));
     const HWND next = ::GetDlgItem(main, IDC_NEXT);
     FocusOn(next);
     ASSERT_EQ(KeyboardFocus(), next);

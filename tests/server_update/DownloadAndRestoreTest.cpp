@@ -45,27 +45,22 @@ protected:
         ASSERT_TRUE(EnsureFolder(program->Folder() + L"\\IMG"));
         ASSERT_TRUE(WriteWholeFile(ImgFile(L"TKV8.wqlnxarch"), SettingsArchiveText(archived).ToAnsi()));
     }
-    // The system's save dialog: its file name box.
-    HWND SaveDialogNameBox()
-    {
-        HWND found = program->FindProcessWindow([this](HWND hwnd) {
-            return hwnd != main && (::GetDlgItem(hwnd, 0x480) || ::GetDlgItem(hwnd, 0x47C));
-        });
-        if (!found) return nullptr;
-        HWND box = ::GetDlgItem(found, 0x480);
-        return box ? box : ::GetDlgItem(found, 0x47C);
-    }
     // Welcome, then NEXT to recognition and NEXT again: recognition goes on to
-    // the update page, whose offer gets YES and whose save dialog the target.
+    // the update page, whose offer gets YES (boxes on the way get OK); the
+    // save dialog that follows, null when none came.
+    HWND AcceptTheOffer()
+    {
+        HWND dialog = nullptr;
+        if (PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING) && Press(IDC_NEXT))
+            WaitFor([&] { return (dialog = FileDialog()) != nullptr; });
+        return dialog;
+    }
+    // The same, the save dialog given the target.
     void AcceptTheOfferSavingTo(const CString& target)
     {
-        ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
-        ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
-        HWND nameBox = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (nameBox = SaveDialogNameBox()) != nullptr; })) << "no save dialog";
-        ::SendMessageTimeoutW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<const wchar_t*>(target)),
-                              SMTO_NORMAL, 5000, nullptr);
-        ::PostMessageW(::GetParent(nameBox), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        const HWND dialog = AcceptTheOffer();
+        ASSERT_NE(dialog, nullptr) << "no save dialog";
+        ASSERT_TRUE(TypeIntoFileDialog(dialog, target));
     }
 };
 
@@ -134,12 +129,10 @@ TEST_F(ServerUpdateTest, TheLongestNameThatFitsIsDownloadedIntoTheProgramsFolder
     Serve("Firmware", "TKV8:v4.3:" + farTooLong + "\nTKV8:v4.3:" + oneTooMany + "\nTKV8:v4.3:" + fits + "\n");
     Serve(fits.c_str(), FixtureBytes("tkv8_4D10_4.3.dfu"));
 
-    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
-    HWND nameBox = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (nameBox = SaveDialogNameBox()) != nullptr; })) << "no save dialog";
-    EXPECT_EQ(TextOf(nameBox), CString::FromUtf8(fits).str());
-    ::PostMessageW(::GetParent(nameBox), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    const HWND dialog = AcceptTheOffer();
+    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    EXPECT_EQ(TextOf(::GetDlgItem(dialog, kFileNameBox)), CString::FromUtf8(fits).str());
+    ASSERT_TRUE(PressIn(dialog, IDOK));
 
     EXPECT_TRUE(AnswerBoxSaying(L"It is strongly recommended")) << "status: " << Status().c_str();
     ASSERT_TRUE(WaitForStatus(L"Firmware updated successfully")) << "status: " << Status().c_str();
@@ -158,10 +151,9 @@ TEST_F(ServerUpdateTest, ARestoreFlashesTheArchivedVersionAndWritesTheArchivedSe
 
     GoToUpdatePage();
     ASSERT_TRUE(PressUntilPage(IDC_TAB_FIRMWARE_RESTORE, IDC_RESTORE_LIST)) << "no restore page";
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_ACTION); })) << "RESTORE is not offered; status: " << Status().c_str();
     std::string archiveBefore;
     ASSERT_TRUE(ReadWholeFile(ImgFile(L"TKV8.wqlnxarch"), archiveBefore));
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    ASSERT_TRUE(Press(IDC_ACTION)) << "RESTORE is not offered; status: " << Status().c_str();
 
     EXPECT_TRUE(AnswerBoxSaying(L"It is strongly recommended")) << "status: " << Status().c_str();
     ASSERT_TRUE(WaitForStatus(L"Firmware restored successfully")) << "status: " << Status().c_str();
@@ -204,7 +196,7 @@ TEST_F(ServerUpdateTest, TheWindowAnswersWhileTheServerHoldsTheRevisionsBack)
 
     // From the press on, the window is asked again and again; the server
     // holds the index back for a while after the lookup's request came.
-    ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_TAB_FIRMWARE_RESTORE, BN_CLICKED), 0);
+    ASSERT_TRUE(Press(IDC_TAB_FIRMWARE_RESTORE));
     const ULONGLONG pressed = ::GetTickCount64();
     ULONGLONG asked = 0, lastAnswer = pressed, longestSilence = 0;
     bool released = false;

@@ -152,12 +152,24 @@ int ProgramRunner::CloseAndWait(HWND window, DWORD timeoutMs)
     return code;
 }
 
-bool ProgramRunner::SendCommandUntilTaken(HWND window, UINT command, DWORD timeoutMs)
+bool CanPress(HWND control)
 {
+    if (!control || !::IsWindowVisible(control)) return false;
+    for (HWND window = control; window; window = ::GetAncestor(window, GA_PARENT)) {
+        if (window == ::GetDesktopWindow()) break;
+        if (!::IsWindowEnabled(window)) return false;
+    }
+    return true;
+}
+
+bool ProgramRunner::ChooseMenuItemUntilTaken(HWND window, UINT item, DWORD timeoutMs)
+{
+    const HWND close = ::GetDlgItem(window, IDOK);
     ULONGLONG end = ::GetTickCount64() + timeoutMs;
     while (::GetTickCount64() < end) {
         DWORD_PTR result = 0;
-        if (!::SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, 2000, &result)) return true;
+        if (CanPress(close) && !::SendMessageTimeoutW(window, WM_COMMAND, item, 0, SMTO_NORMAL, 2000, &result))
+            return true;
         ::Sleep(250);
     }
     return false;

@@ -30,10 +30,13 @@ public:
     // a close while it is busy (its update check runs at start), so the close
     // is asked again until it is taken. Returns the exit code, -1 on time-out.
     int CloseAndWait(HWND window, DWORD timeoutMs);
-    // Sends a command to the window and tells whether the program took it: a
-    // command that opens a modal dialog does not return within the grace time;
-    // one refused while busy returns at once. Asks again until it is taken.
-    bool SendCommandUntilTaken(HWND window, UINT command, DWORD timeoutMs);
+    // Chooses an item of the main window's popup menu that opens a modal
+    // dialog, and tells whether the program took it. The menu opens only while
+    // the program is not busy and no box is over it, when its close button can
+    // be pressed: the item is chosen only then. A command that opens a modal
+    // dialog does not return within the grace time; one refused as the
+    // program became busy returns at once, and is chosen again.
+    bool ChooseMenuItemUntilTaken(HWND window, UINT item, DWORD timeoutMs);
     const CString& Folder() const { return m_folder; }
     DWORD ProcessId() const { return m_pid; }
     // The performance counter just before the process was created.
@@ -47,6 +50,10 @@ private:
     DWORD m_pid = 0;
     LARGE_INTEGER m_startCounter{};
 };
+
+// Whether a rider can press the control now: it is shown and enabled, and so
+// is every window it lies in (a box disables the window it is over).
+bool CanPress(HWND control);
 
 // The Windows form of a Unix path of the build (Wine maps / to Z:).
 CString WindowsPathOf(const char* unixPath);

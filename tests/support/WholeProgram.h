@@ -73,13 +73,25 @@ protected:
         return program->FindProcessWindow(
             [except](HWND hwnd) { return hwnd != except && ::GetDlgItem(hwnd, IDC_MESSAGE_TEXT) != nullptr; });
     }
-    // Presses a button of every box that is open; returns how many there were.
+    // The program's box whose button a rider can press; null when none is open.
+    HWND BoxToAnswer(int button)
+    {
+        const HWND except = main;
+        return program->FindProcessWindow([except, button](HWND hwnd) {
+            return hwnd != except && ::GetDlgItem(hwnd, IDC_MESSAGE_TEXT) != nullptr &&
+                   CanPress(::GetDlgItem(hwnd, button));
+        });
+    }
+    // Presses the button of each open box that shows it enabled (a box
+    // without it, or holding it disabled, is left open), one box after the
+    // other; returns how many were pressed.
     int AnswerBoxes(int button = IDOK)
     {
         int count = 0;
-        for (HWND box; (box = Box()) != nullptr && count < 5; ++count) {
-            ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-            ::Sleep(200);
+        for (HWND box; count < 5 && (box = BoxToAnswer(button)) != nullptr; ++count) {
+            ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
+            WaitFor([box] { return !::IsWindowVisible(box); }, false, 5000);
         }
         return count;
     }
@@ -93,22 +105,21 @@ protected:
         });
     }
     // Waits for the box that says the words (other boxes are left open) and
-    // presses its button; false when it did not come.
+    // presses its button once it can be pressed; false when it did not come.
     bool AnswerBoxSaying(const std::wstring& words, int button = IDOK)
     {
         HWND box = nullptr;
         if (!WaitFor([&] { return (box = BoxSaying(words)) != nullptr; }, false)) return false;
-        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        return true;
+        return PressIn(box, button);
     }
-    // Waits for a box, presses its button and returns its text (empty when none came).
+    // Waits for a box, presses its button and returns its text (empty when
+    // none came, or its button could not be pressed).
     std::wstring AnswerTheBox(int button = IDOK)
     {
         HWND box = nullptr;
         if (!WaitFor([&] { return (box = Box()) != nullptr; }, false)) return L"";
         const std::wstring text = TextOf(::GetDlgItem(box, IDC_MESSAGE_TEXT));
-        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        return text;
+        return PressIn(box, button) ? text : L"";
     }
 
     // The pages of the main window that are visible (one, but for a fault).
@@ -184,28 +195,93 @@ protected:
         return WaitFor([&] { return !::IsWindow(main) || step() == marker; }, false) && ::IsWindow(main);
     }
 
+    // Waits (bounded) until a rider can press the control (CanPress), after
+    // all that was posted to the program; boxes on the way are answered with
+    // OK when asked to. False, with the test failed and the control named,
+    // when it stays disabled or hidden. A control still disabled or hidden
+    // while the frame is idle (it shows a page and its close button can be
+    // pressed: not busy, no box over it), after all that was posted, waits
+    // for the rider, who does not come: that fails at once.
+    bool WaitUntilPressable(HWND control, bool answerBoxes = false)
+    {
+        const auto idle = [&] { return !ShownPages().empty() && CanPress(::GetDlgItem(main, IDOK)); };
+        bool waitsForTheRider = false;
+        if (WaitFor(
+                [&] {
+                    if (CanPress(control) && Sync() && CanPress(control)) return true;
+                    waitsForTheRider = idle() && !CanPress(control) && Sync() && idle() && !CanPress(control);
+                    return waitsForTheRider;
+                },
+                answerBoxes) &&
+            !waitsForTheRider)
+            return true;
+        ADD_FAILURE() << "a rider cannot press the control " << ::GetDlgCtrlID(control) << " \"" << TextOf(control)
+                      << "\": it is " << (!::IsWindow(control)            ? "gone"
+                                           : !::IsWindowVisible(control)   ? "hidden"
+                                           : !::IsWindowEnabled(control)   ? "disabled"
+                                                                           : "in a disabled window (a box is over it)")
+                      << (waitsForTheRider ? " while the program waits for the rider" : "");
+        return false;
+    }
+    // Presses the button of a window of the program (a page's, a box's) as a
+    // rider presses it: once it can be pressed; never when it cannot (false).
+    bool PressIn(HWND window, int button)
+    {
+        const HWND control = ::GetDlgItem(window, button);
+        if (!WaitUntilPressable(control)) return false;
+        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+        return true;
+    }
+    // A button of the main window, pressed as PressIn presses it.
+    bool Press(int button) { return PressIn(main, button); }
+
     // Presses a button of the main window until the shown page holds the
     // control, and lets the page settle. The frame takes a press once it
     // shows its first page and only while it is not busy, when it shows the
-    // button disabled: each press waits for the button to be enabled after
-    // what the program was posted (a while only: a button that the page's
-    // rules keep disabled is pressed all the same), or for the page that a
-    // press before it brings.
+    // button enabled: each press waits for that (boxes on the way get OK),
+    // and a press that the frame refused as it became busy is made again once
+    // the button can be pressed, until the page comes. False (never pressing)
+    // when the button stays disabled or hidden, or the page does not come.
     bool PressUntilPage(int button, int controlId)
     {
+        const HWND control = ::GetDlgItem(main, button);
         const ULONGLONG end = ::GetTickCount64() + kStepMs;
-        for (bool pressed = false; ::GetTickCount64() < end; pressed = true) {
-            const auto ready = [&] { return !ShownPages().empty() && Enabled(button) && Sync() && Enabled(button); };
-            WaitFor([&] { return (pressed && PageWith(controlId)) || ready(); }, true, 3000);
-            if (pressed && Sync() && PageWith(controlId)) return true;
-            DWORD_PTR result = 0;
-            const bool handled = ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0,
-                                                       SMTO_NORMAL, 3000, &result) != 0;
-            if (!handled) AnswerBoxes();
-            if (WaitFor([&] { return PageWith(controlId) != nullptr; }, true, 3000) && Sync() && PageWith(controlId))
-                return true;
+        while (::GetTickCount64() < end) {
+            if (!WaitFor([&] { return !ShownPages().empty(); }) || !WaitUntilPressable(control, true)) return false;
+            ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+            // The page, or the button ready for another press.
+            WaitFor([&] { return PageWith(controlId) || (Sync() && (PageWith(controlId) || CanPress(control))); });
+            if (Sync() && PageWith(controlId)) return true;
         }
+        ADD_FAILURE() << "the page with the control " << controlId << " did not come after pressing " << button;
         return false;
+    }
+
+    // The system's open or save dialog of the program: the dialog that holds
+    // the file name box; null when none is open.
+    static constexpr int kFileNameBox = 1148;  // a ComboBoxEx
+    HWND FileDialog()
+    {
+        return program->FindProcessWindow([](HWND hwnd) { return ::GetDlgItem(hwnd, kFileNameBox) != nullptr; });
+    }
+    // Types the path into the file dialog's name box in place of what it
+    // holds and clicks its Open or Save button; false when the button cannot
+    // be pressed or the program ended on the way.
+    bool TypeIntoFileDialog(HWND dialog, const CString& path)
+    {
+        DWORD_PTR edit = 0;
+        ::SendMessageTimeoutW(::GetDlgItem(dialog, kFileNameBox), CBEM_GETEDITCONTROL, 0, 0, SMTO_NORMAL, 5000, &edit);
+        const HWND box = reinterpret_cast<HWND>(edit);
+        ::PostMessageW(box, EM_SETSEL, 0, -1);
+        for (int i = 0; i < path.GetLength(); ++i) ::PostMessageW(box, WM_CHAR, path[i], 1);
+        const HWND confirm = ::GetDlgItem(dialog, IDOK);
+        if (!WaitUntilPressable(confirm)) return false;
+        RECT rect{};
+        ::GetClientRect(confirm, &rect);
+        const LPARAM at = MAKELPARAM(rect.right / 2, rect.bottom / 2);
+        ::PostMessageW(confirm, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::PostMessageW(confirm, WM_LBUTTONUP, 0, at);
+        return Sync();
     }
 
     std::wstring Status() { return TextOf(::GetDlgItem(main, IDC_STATUS_TEXT)); }

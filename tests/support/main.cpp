@@ -2,13 +2,28 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "ConfigurationIsolation.h"
 #include "framework/Sync.h"
 
 namespace {
+
+// The watchdog's bound: TORVIK_TEST_WATCHDOG when its whole text is a number
+// of seconds from 1 to a day, else 240 seconds ("5s", 0 or a number whose
+// milliseconds overflow a DWORD would end the run at a bound nobody asked for).
+DWORD WatchdogSeconds(const char* text)
+{
+    constexpr DWORD kBound = 240;
+    if (!text) return kBound;
+    const char* end = text + std::strlen(text);
+    unsigned long seconds = 0;
+    const auto [stop, error] = std::from_chars(text, end, seconds);
+    return error == std::errc() && stop == end && seconds >= 1 && seconds <= 86400 ? seconds : kBound;
+}
 
 void Watchdog(DWORD seconds)
 {
@@ -23,11 +38,7 @@ void Watchdog(DWORD seconds)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // TORVIK_TEST_WATCHDOG, a number of seconds, replaces the bound when it
-    // is above zero (0 or a word as the bound would end the run at once).
-    DWORD seconds = 240;
-    const char* env = std::getenv("TORVIK_TEST_WATCHDOG");
-    if (env && std::atoi(env) > 0) seconds = static_cast<DWORD>(std::atoi(env));
+    const DWORD seconds = WatchdogSeconds(std::getenv("TORVIK_TEST_WATCHDOG"));
     StartDetachedThread([seconds] { Watchdog(seconds); }, L"the test watchdog");
     IsolateConfigurationFile();
     return RUN_ALL_TESTS();

@@ -30,22 +30,28 @@ protected:
         ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS)) << "recognition did not go on to the update page";
         // The page is busy until its index fetch has ended; the end's handler
         // frees NEXT before it draws the page again, so it is let finish.
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT); })) << "the update page stays busy";
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true)) << "the update page stays busy";
         ASSERT_TRUE(Sync());
     }
 
-    // The package in the page's file box, then ACTION.
+    // The package chosen with Browse: its path typed into the system's open
+    // dialog in the Windows form, which the page's file box (read-only)
+    // takes, and which enables ACTION; then ACTION.
     void UpdateWith(const CString& package)
     {
         HWND page = PageWith(IDC_FW_FILE);
         ASSERT_NE(page, nullptr);
-        ::SendMessageTimeoutW(::GetDlgItem(page, IDC_FW_FILE), WM_SETTEXT, 0,
-                              reinterpret_cast<LPARAM>(static_cast<const wchar_t*>(package)), SMTO_NORMAL, 5000,
-                              nullptr);
+        ASSERT_TRUE(PressIn(page, IDC_FW_BROWSE));
+        HWND dialog = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; }, false)) << "no open dialog";
+        CString path = package;
+        path.Replace(L'/', L'\\');
+        ASSERT_TRUE(TypeIntoFileDialog(dialog, path));
+        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false)) << "the open dialog stays";
+        ASSERT_EQ(TextOf(::GetDlgItem(page, IDC_FW_FILE)), path.str());
+        ASSERT_TRUE(Press(IDC_ACTION));
         // Returns once the start has run (its checks, or the hand-over to the library or a writer).
-        DWORD_PTR result = 0;
-        ASSERT_TRUE(::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0, SMTO_NORMAL,
-                                          kStepMs, &result));
+        ASSERT_TRUE(Sync());
     }
 
     // Waits for the status line to begin with the text; boxes on the way get OK.
