@@ -66,16 +66,6 @@ protected:
         WaitFor([&] { return PageWith(controlOfThePage) != nullptr; });
         return page = PageWith(controlOfThePage);
     }
-    // A left click at a point of a window's client area, pressed and released
-    // once a rider can click it.
-    bool ClickAt(HWND window, POINT at)
-    {
-        if (!WaitUntilPressable(window)) return false;
-        const LPARAM where = MAKELPARAM(at.x, at.y);
-        ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
-        ::PostMessageW(window, WM_LBUTTONUP, 0, where);
-        return Sync();
-    }
     // A click on the Disable half of a row's check box cell, which knows its
     // halves once drawn; false when the cell has no place.
     bool ClickDisableHalf(HWND gridWindow, RemoteListView& grid, int row)

@@ -275,12 +275,18 @@ protected:
         ::PostMessageW(box, EM_SETSEL, 0, -1);
         for (int i = 0; i < path.GetLength(); ++i) ::PostMessageW(box, WM_CHAR, path[i], 1);
         const HWND confirm = ::GetDlgItem(dialog, IDOK);
-        if (!WaitUntilPressable(confirm)) return false;
         RECT rect{};
         ::GetClientRect(confirm, &rect);
-        const LPARAM at = MAKELPARAM(rect.right / 2, rect.bottom / 2);
-        ::PostMessageW(confirm, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::PostMessageW(confirm, WM_LBUTTONUP, 0, at);
+        return ClickAt(confirm, {rect.right / 2, rect.bottom / 2});
+    }
+    // A left click at a point of a window's client area, pressed and released
+    // once a rider can click it; false when it cannot or the program ended.
+    bool ClickAt(HWND window, POINT at)
+    {
+        if (!WaitUntilPressable(window)) return false;
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        ::PostMessageW(window, WM_LBUTTONUP, 0, where);
         return Sync();
     }
 
