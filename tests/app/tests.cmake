@@ -1,2 +1,2 @@
 # The main window's tests open dialogs and move focus on the shared Wine desktop.
-set_tests_properties(app PROPERTIES RESOURCE_LOCK desktop)
+set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK desktop)

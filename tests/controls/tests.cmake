@@ -1,2 +1,2 @@
 # The control tests move the focus and open popup windows on the shared desktop.
-set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK desktop)

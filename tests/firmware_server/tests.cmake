@@ -1,3 +1,3 @@
 # The firmware server tests run against a local server of their own.
 include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/server.cmake)
-torvik_test_server(${name})
+torvik_test_server(${tests})

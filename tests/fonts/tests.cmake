@@ -1,2 +1,2 @@
 # The font tests draw in windows of their own on the shared Wine desktop.
-set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK desktop)

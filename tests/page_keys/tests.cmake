@@ -2,5 +2,5 @@
 # desktop; the restore page's runs ask a local server of their own for the
 # revisions index.
 include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/server.cmake)
-torvik_test_server(${name})
-set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+torvik_test_server(${tests})
+set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK desktop)

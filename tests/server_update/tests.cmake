@@ -2,8 +2,8 @@
 # also serves the demonstration server's files, and windows on the shared
 # desktop.
 include(${CMAKE_SOURCE_DIR}/tests/update_e2e/update_program.cmake)
-torvik_update_program(${name} ${target})
+torvik_update_program(${target} ${tests})
 include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/server.cmake)
-torvik_test_server(${name})
+torvik_test_server(${tests})
 include(${CMAKE_SOURCE_DIR}/tests/fixtures/server/demo.cmake)
 torvik_demo_server(${target})

@@ -1,2 +1,2 @@
 # The grid tests paint, move the focus and open boxes on the shared Wine desktop.
-set_tests_properties(settings_grid PROPERTIES RESOURCE_LOCK desktop)
+set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK desktop)

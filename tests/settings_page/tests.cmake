@@ -1,2 +1,2 @@
 # The page tests move focus and open boxes on the shared Wine desktop.
-set_tests_properties(settings_page PROPERTIES RESOURCE_LOCK desktop)
+set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK desktop)

@@ -33,11 +33,32 @@ void Watchdog(DWORD seconds)
     TerminateProcess(GetCurrentProcess(), 3);
 }
 
+// Every program a test starts ends with the test, however the test ends (at
+// its end, by its watchdog, by CTest's time-out): the test's process joins a
+// job that ends its processes when its last handle, the test's own, closes.
+// The desktop's window is asked for first, so that the helper that Wine starts
+// for a desktop without one (explorer.exe, which every program on the desktop
+// needs) is started outside the job; the test then keeps that helper running
+// until it ends, so no program of the job starts another.
+void EndStartedProgramsWithTheTest()
+{
+    ::GetDesktopWindow();
+    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!job || !::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits) ||
+        !::AssignProcessToJobObject(job, ::GetCurrentProcess())) {
+        std::fprintf(stderr, "the test's programs would outlive it: no job (error %lu)\n", ::GetLastError());
+        std::exit(4);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    EndStartedProgramsWithTheTest();
     const DWORD seconds = WatchdogSeconds(std::getenv("TORVIK_TEST_WATCHDOG"));
     StartDetachedThread([seconds] { Watchdog(seconds); }, L"the test watchdog");
     IsolateConfigurationFile();
