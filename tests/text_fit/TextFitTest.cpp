@@ -470,7 +470,10 @@ BOOL CALLBACK AddTemplate(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR templates)
     return TRUE;
 }
 
-TEST_F(TextFit, EveryShownTextOfEveryTemplateAndBoxInEveryLanguage)
+// One language a test, so that the languages share the run out among CTest's shards.
+class TextFitInLanguage : public TextFit, public testing::WithParamInterface<LanguageIndex> {};
+
+TEST_P(TextFitInLanguage, EveryShownTextOfEveryTemplateAndBox)
 {
     // Every box and dialog that opens is measured, then closed; its links stay shut.
     SetModalDialogHook([this](CDialog& dialog, UINT) {
@@ -481,24 +484,25 @@ TEST_F(TextFit, EveryShownTextOfEveryTemplateAndBoxInEveryLanguage)
     CDialogMessageBox box(main.get());
     box.Setup(L"", 1, nullptr, L"OK", CSize(400, 110));
     ASSERT_TRUE(box.CreateModeless(main.get()));
-    for (language = 0; language < LanguageCount; ++language) {
-        main->ApplyLanguage(language, false);
-        main->GoToWelcome();
-        MeasurePage();
-        main->OnMenuAbout();
-        main->OnManagerLanguage();
-        main->OnBnClickedStatusDetails();
-        Recognition();
-        FirmwareUpdate();
-        UpdateBoxes(box);
-        FirmwareRestore();
-        Settings();
-    }
+    language = GetParam();
+    main->ApplyLanguage(language, false);
+    main->GoToWelcome();
+    MeasurePage();
+    main->OnMenuAbout();
+    main->OnManagerLanguage();
+    main->OnBnClickedStatusDetails();
+    Recognition();
+    FirmwareUpdate();
+    UpdateBoxes(box);
+    FirmwareRestore();
+    Settings();
     for (const std::string& misfit : misfits) ADD_FAILURE() << misfit;
 
     std::set<UINT> all;
     ::EnumResourceNamesW(nullptr, RT_DIALOG, AddTemplate, reinterpret_cast<LONG_PTR>(&all));
     for (UINT id : all) EXPECT_TRUE(templates.count(id)) << "template " << id << " was not measured";
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextFitInLanguage, testing::Range<LanguageIndex>(0, LanguageCount));
 
 }  // namespace
