@@ -78,9 +78,12 @@ CString ServerBaseAddress();
 // HTTP layer), so the download keeps exactly the announced bytes; one that
 // ends short of them is not whole (-1). A chunked body is whole only once its
 // terminating chunk has come and every chunk held the bytes its size
-// announced; a body cut short or with a chunk size that lies is not (-1). An
-// error answer is a body like any other: httpStatus, when given, receives the
-// answer's HTTP status (0 when there was none).
+// announced; a body cut short or with a chunk size that lies is not (-1). A
+// body with neither ends over http where the server closes the connection,
+// but over https only at the server's close_notify: an https connection
+// closed without it may have been cut anywhere, and its body is not whole
+// (-1). An error answer is a body like any other: httpStatus, when given,
+// receives the answer's HTTP status (0 when there was none).
 // The blocking calls run on a worker of their own, which the call abandons
 // when a bound is passed: it returns at once and aborts the worker's session,
 // which ends the worker's wait at once, so that the worker ends and closes its

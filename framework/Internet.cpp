@@ -202,18 +202,17 @@ public:
         return true;
     }
 
-    // As Socket::Receive, of the decrypted bytes; the server's close_notify
-    // and its closing of the connection between records both end them (0),
-    // a connection closed within a record is a failure. The close_notify
-    // ends them at once, though the server may keep the connection open until
-    // it has ours.
+    // As Socket::Receive, of the decrypted bytes; only the server's
+    // close_notify ends them (0), at once, though the server may keep the
+    // connection open until it has ours. A connection closed without it,
+    // between records or within one, is a failure: that is what a broken
+    // connection makes, and what anyone on the path can forge.
     int Receive(char* buffer, size_t size)
     {
         while (m_plainAt == m_plain.size()) {
             if (m_ended) return 0;
             if (m_inSize == 0 || m_needBytes) {
-                const size_t before = m_inSize;
-                if (!ReceiveMore()) return before == 0 && m_closed ? 0 : -1;
+                if (!ReceiveMore()) return -1;
                 m_needBytes = false;
             }
             SecBuffer buffers[4] = {{static_cast<ULONG>(m_inSize), SECBUFFER_DATA, m_in.data()},
@@ -326,7 +325,7 @@ private:
     }
 
     // More bytes from the connection behind those not yet taken; false when
-    // none came (m_closed: the peer closed) or the buffer is full.
+    // none came (the peer closed, a failure) or the buffer is full.
     bool ReceiveMore()
     {
         if (m_in.size() - m_inSize < kReceiveBlock) {
@@ -334,7 +333,6 @@ private:
             m_in.resize(m_in.size() + kReceiveBlock);
         }
         const int got = m_socket.Receive(m_in.data() + m_inSize, m_in.size() - m_inSize);
-        m_closed = got == 0;
         if (got <= 0) return false;
         m_inSize += static_cast<size_t>(got);
         return true;
@@ -396,7 +394,6 @@ private:
     std::vector<char> m_in;  // received, not yet decrypted: m_inSize bytes
     size_t m_inSize = 0;
     bool m_needBytes = false;
-    bool m_closed = false;
     bool m_ended = false;
     std::vector<char> m_plain;  // decrypted, not yet read from m_plainAt on
     size_t m_plainAt = 0;
@@ -643,7 +640,8 @@ public:
         }
         const size_t wanted = m_remaining < 0 ? count : static_cast<size_t>(std::min<long long>(count, m_remaining));
         const int got = Take(out, wanted);
-        // The connection's end ends only a body that announced no length.
+        // The connection's end (over https the server's close_notify alone)
+        // ends only a body that announced no length.
         if (got < 0 || (got == 0 && m_remaining >= 0)) return Broken();
         if (m_remaining > 0) m_remaining -= got;
         if (m_head.chunked && m_remaining == 0) m_chunk = Chunk::DataEnd;
@@ -811,7 +809,8 @@ private:
     std::vector<char> m_buffer;
     size_t m_at = 0;
     size_t m_end = 0;
-    // Of the body (-1: it ends with the connection), or of the current chunk.
+    // Of the body (-1: it ends with the connection, over https at the
+    // server's close_notify), or of the current chunk.
     long long m_remaining = -1;
     Chunk m_chunk = Chunk::Size;
     bool m_broken = false;

@@ -8,10 +8,12 @@
 // internet settings name, when they name one. So the answer's framing is read
 // here too, and a body ends only where its framing says it ends: after its
 // Content-Length, at the terminating chunk of a chunked answer, or, with
-// neither, where the server ends the secure channel (TLS's close_notify) or
-// closes the connection. Every wait (connect, send, receive) is bounded by the
-// session's time-out and ends at once when Abort is called, so a blocked call
-// never outlives its caller's bound and always closes its connection.
+// neither, over https where the server ends the secure channel (TLS's
+// close_notify: a connection closed without it may have been cut), over http
+// where it closes the connection. Every wait (connect, send, receive) is
+// bounded by the session's time-out and ends at once when Abort is called, so
+// a blocked call never outlives its caller's bound and always closes its
+// connection.
 #pragma once
 
 #include <windows.h>
@@ -34,15 +36,17 @@ public:
     // never waiting for more than the first that come. Returns the count; 0
     // once the whole body has been read; -1 when it cannot be whole (the
     // connection or the secure channel ended before the body's length or its
-    // terminating chunk, a chunk's size or framing is broken), on a failed
-    // read, at the time-out, or once the session was aborted. No byte past
-    // the body's end is ever returned, so bytes a server sends beyond its
-    // Content-Length are not part of the body.
+    // terminating chunk, an https connection closed without close_notify, a
+    // chunk's size or framing is broken), on a failed read, at the time-out,
+    // or once the session was aborted. No byte past the body's end is ever
+    // returned, so bytes a server sends beyond its Content-Length are not
+    // part of the body.
     int Read(void* buffer, UINT count);
     // The HTTP status code of the answer.
     DWORD GetStatusCode() const;
     // The Content-Length the server announced, -1 when it gave none (a
-    // chunked answer, or one that ends with its connection).
+    // chunked answer, or one that ends with its connection or, over https,
+    // its secure channel).
     long long GetContentLength() const;
     // The Location header of a redirect answer, empty when there is none.
     CString GetLocation() const;

@@ -349,6 +349,29 @@ TEST(HttpDownload, HttpsBodyEndsAtTheServersCloseNotify)
     }
 }
 
+// Over https a TCP close without close_notify is what a broken connection, or
+// anyone on the path, makes: it does not end a body without a length, which
+// is refused, into memory and into place. Over plain http that close is the
+// body's end.
+TEST(HttpDownload, HttpsBodyWithoutLengthIsNotEndedByATcpClose)
+{
+    REQUIRE_TEST_SERVER();
+    ASSERT_TRUE(!testserver::HttpsBase().IsEmpty() && testserver::TrustCertificate())
+        << "no https with a trusted certificate on the local server";
+    const CString query = L"/gen?size=15360&nolength=1&no_close_notify=1";
+    const CString secure = testserver::HttpsBase() + query;
+    char* raw = reinterpret_cast<char*>(1);
+    EXPECT_EQ(HttpDownload(secure, &raw, nullptr, nullptr), kHttpDownloadCannotOpenUrl);
+    EXPECT_EQ(raw, nullptr);
+    ExpectNothingReplaced(secure);
+
+    raw = nullptr;
+    EXPECT_EQ(HttpDownload(Url(query), &raw, nullptr, nullptr), 15360);
+    DownloadBuffer plain(raw);
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(std::string(raw, 15360), Generated(15360));
+}
+
 // The system's proxy settings (stood in for by the hook) send http and https
 // through the proxy they name, but not the hosts they bypass.
 TEST(HttpDownload, GoesThroughTheProxyOfTheSystemSettings)
