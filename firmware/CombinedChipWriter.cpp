@@ -150,7 +150,7 @@ public:
         if (!FirstDfuRuns()) return;
 
         if (!RunTool(m_dfuCommand, m_dfuTool, kDfuToolSuccess)) return Fail(L"%s. %s[20]");
-        status.Percent = kPercentAfterSecondRun;
+        status.SetPercent(kPercentAfterSecondRun);
         IdentifyHidInterfaces(m_run, m_interfaces);
         Clock::Sleep(kPauseMs);
         if (!m_run.ExchangeCleared(m_interfaces.Primary(), CombinedChipChipDone)) return Fail(L"%s. %s[21]");
@@ -170,7 +170,7 @@ public:
         arguments.Replace(L"%d", CString(std::to_wstring(port).c_str()));
         const CString loaderCommand = L"\"" + loader + L"\"" + arguments + L"\"" + microcontrollerPart + L"\"";
         const bool loaded = RunTool(loaderCommand, loader, kLoaderSuccess);
-        status.Percent = kPercentAfterLoader;
+        status.SetPercent(kPercentAfterLoader);
         if (!loaded) return Fail(L"%s. %s[25]");
 
         IdentifyHidInterfaces(m_run, m_interfaces);
@@ -254,7 +254,7 @@ private:
         for (int run = 0; run < kDfuToolRuns; ++run) {
             Clock::Sleep(run == 0 ? kBeforeDfuToolMs : kPauseMs);
             if (!RunTool(m_dfuCommand, m_dfuTool, kDfuToolSuccess)) continue;
-            m_c.WriterUpdateStatus.Percent = kPercentAfterFirstRun;
+            m_c.WriterUpdateStatus.SetPercent(kPercentAfterFirstRun);
             bool open = false;
             for (int attempt = 0; attempt < kOpenAttempts && !open; ++attempt) {
                 if (attempt > 0) Clock::Sleep(kPauseMs);

@@ -171,7 +171,7 @@ void UpdateDriver::Start(bool confirmed)
                                                     page == PageFirmwareUpdate ? TextCheckingFirmware(language)
                                                                                : TextCheckingBackupFirmware(language)});
     });
-    status.Percent = 0;
+    status.SetPercent(0);
     status.Finished = false;
     status.DeviceRestarting = false;
     status.ArchiveTime = 0;
@@ -482,7 +482,7 @@ bool UpdateDriver::StartSecondEngine(UpdateStatus& status)
     m_page.DfuStepActive = 1;
     status.PromptTicks = 0;
     status.PhaseTicks = 0;
-    status.Percent = 50;
+    status.SetPercent(50);
     status.State = UpdateStateDfuDownload;
     return true;
 }
@@ -552,7 +552,7 @@ int UpdateDriver::ProgressTick(UpdateStatus& status)
     counters.promptTicks = status.PromptTicks;
 
     const ProgressStep step = AdvanceProgress(facts, counters);
-    status.Percent = step.counters.percent;
+    status.SetPercent(step.counters.percent);
     status.PhaseTicks = step.counters.phaseTicks;
     status.PromptTicks = step.counters.promptTicks;
     m_counters = step.counters;
@@ -621,7 +621,7 @@ ReturnTickResult UpdateDriver::ReturnTick()
     }
     status.Error = UpdateErrorNone;
     status.Finished = true;
-    status.Percent = 100;
+    status.SetPercent(100);
     return ReturnTickResult::Succeeded;
 }
 

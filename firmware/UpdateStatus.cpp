@@ -27,10 +27,16 @@ void UpdateStatus::Reset(int mode)
     ChosenFile.Empty();
     m_entryFiles.clear();
     m_entryLanguages.clear();
-    Percent = kNoPercent;
+    SetPercent(kNoPercent);
     Finished = false;
     ClearStatusTexts();
     CloseMessageBox();
+}
+
+void UpdateStatus::SetPercent(int percent)
+{
+    Percent = percent;
+    if (percentRecorder) percentRecorder(percent);
 }
 
 void UpdateStatus::GrowEntries()

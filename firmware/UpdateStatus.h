@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -144,8 +145,15 @@ public:
     int OfferedSecondaryVersion = 0;
     // Restore page: set while the archive is present and the server holds its version.
     std::atomic<bool> BackupFound{true};
-    // 0 to 100 while an update runs (100 at the end: success); kNoPercent when none.
+    // 0 to 100 while an update runs (100 at the end: success); kNoPercent when
+    // none. Written through SetPercent.
     std::atomic<int> Percent{kNoPercent};
+    // Stores percent into Percent and hands it to percentRecorder, when set.
+    void SetPercent(int percent);
+    // Called with every value SetPercent stores, on the thread that stores it,
+    // so that a test sees each milestone however briefly it stood. Set it
+    // before a worker starts and leave it until the worker has ended.
+    std::function<void(int)> percentRecorder;
     std::atomic<bool> Finished{false};
     std::atomic<int> Error{UpdateErrorNone};
     // Set while the headset applies its images or restarts, so its absence is expected.

@@ -366,7 +366,7 @@ void CDialogFirmwareUpdate::OnBrowse()
     main->KeepFolderOf(path);
     ShowPackagePath(path);
     main->ShowEveryStatus(TextPressUpdateButton, 0);
-    PageStatus.Percent = -1;
+    PageStatus.SetPercent(-1);
     PageStatus.Finished = false;
     main->UpdateNavigation();
     RefreshLabels();

@@ -44,8 +44,9 @@ TEST_F(CombinedChipWriterTest, FlashesBothChipsThroughTheirPrograms)
 {
     Start();
     std::vector<int> percents;
-    onSleep = [&](unsigned) { percents.push_back(status.Percent); };
+    status.percentRecorder = [&](int percent) { percents.push_back(percent); };
     Run(CombinedChipWriteThread);
+    status.percentRecorder = nullptr;
 
     EXPECT_EQ(Requests(), (std::vector<std::string>{"a 01", "a 31", "b 01", "b 31", "a 30", "a 01", "a 30", "a 32",
                                                     "b 01", "b 30", "b 32", "b 33", "a 01", "a 30", "a 32", "b 01",
@@ -57,9 +58,8 @@ TEST_F(CombinedChipWriterTest, FlashesBothChipsThroughTheirPrograms)
                                         FolderUtf8() + "\\__zeph_can_fw__.hex\""}));
     EXPECT_EQ(JournalOf("ftdi "), (std::vector<std::string>{"ftdi open", "ftdi port 7", "ftdi close"}));
     EXPECT_EQ(std::wstring(page.ToolLog()), L"[SUCCESS]\r\nErasing\r\nDOWNLOADING\r\ndone\r\n");
-    // The progress milestones.
-    EXPECT_NE(std::find(percents.begin(), percents.end(), 36), percents.end());
-    EXPECT_NE(std::find(percents.begin(), percents.end(), 66), percents.end());
+    // The progress milestones, each as the writer set it.
+    EXPECT_EQ(percents, (std::vector<int>{36, 66, 89}));
     EXPECT_EQ(status.Percent, 89);
     EXPECT_EQ(status.State, UpdateStateWriting);
     EXPECT_FALSE(status.Finished);
