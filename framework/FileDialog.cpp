@@ -144,7 +144,7 @@ bool IsDriveRelative(const CString& name)
 
 // A name in the system's device or object namespace (\\.\, \\?\, \??\) names
 // no file a user saves or opens here.
-bool IsDeviceName(const CString& name)
+bool IsInDeviceNamespace(const CString& name)
 {
     for (const wchar_t* prefix : {L"\\\\.\\", L"\\\\?\\", L"\\??\\"}) {
         if (wcsncmp(name, prefix, 4) == 0) return true;
@@ -152,16 +152,31 @@ bool IsDeviceName(const CString& name)
     return false;
 }
 
+// What follows the last backslash.
+CString LastPart(const CString& name) { return name.Mid(name.ReverseFind(L'\\') + 1); }
+
+// "." and "..", which name folders.
+bool IsDotFolder(const CString& part) { return part == L"." || part == L".."; }
+
 // A last part made only of spaces and dots names no file: the system drops
 // them from the end of a name. "." and ".." stay, as the folders they name.
 bool HasEmptyLastPart(const CString& name)
 {
-    const CString last = name.Mid(name.ReverseFind(L'\\') + 1);
-    if (last.IsEmpty() || last == L"." || last == L"..") return false;
+    const CString last = LastPart(name);
+    if (last.IsEmpty() || IsDotFolder(last)) return false;
     for (int i = 0; i < last.GetLength(); ++i) {
         if (last[i] != L' ' && last[i] != L'.') return false;
     }
     return true;
+}
+
+// The name without the points and spaces that end it, which the system drops.
+CString WithoutTrailingPointsAndSpaces(const CString& name)
+{
+    if (IsDotFolder(LastPart(name))) return name;
+    int end = name.GetLength();
+    while (end > 0 && (name[end - 1] == L'.' || name[end - 1] == L' ')) --end;
+    return name.Left(end);
 }
 
 // The folder the dialog shows, or the current folder when it shows none.
@@ -206,7 +221,10 @@ bool CFileDialog::RefusedName(HWND dialog) const
         if (length == 0) return Refuse(dialog, m_nameNotValidText);
         resolved = full;
     }
-    if (IsDeviceName(resolved) || HasEmptyLastPart(resolved)) return Refuse(dialog, m_nameNotValidText);
+    // A device's name is no file's in any folder, whatever follows it.
+    if (IsInDeviceNamespace(resolved) || HasEmptyLastPart(resolved) || IsDeviceFileName(LastPart(resolved)))
+        return Refuse(dialog, m_nameNotValidText);
+    resolved = WithoutTrailingPointsAndSpaces(resolved);
     if (resolved != name) {
         ::SetWindowTextW(NameEdit(dialog), resolved);
         name = resolved;

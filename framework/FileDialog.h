@@ -1,8 +1,8 @@
 // CFileDialog: the open/save dialogs of COMDLG32, with a filter of "|" pairs
 // ("Description|pattern|...|"). Tests answer it through a hook. A name the
 // user confirms that would make a path longer than kMaxPathLength is refused
-// with m_pathTooLongText, one that names no file with m_nameNotValidText, and
-// the dialog stays open.
+// with m_pathTooLongText, one that names no file (a device among them) with
+// m_nameNotValidText, and the dialog stays open.
 #pragma once
 
 #include <windows.h>
