@@ -1,8 +1,9 @@
 // The real program and the system's real file dialogs (the diagnostic log's
 // Save As above all) under names typed into the dialog's name box and
-// confirmed with its Save or Open button: paths too long for the system and
-// names of no file are refused in a box over the dialog, other forms of a path
-// are saved where the system puts them, and the program lives through them all.
+// confirmed with its Save or Open button: paths too long for the system, names
+// of no file and folders that are not there are refused in a box over the
+// dialog, other forms of a path are saved where the system puts them, and the
+// program lives through them all.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -129,6 +130,11 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
     slashed.Replace(L'\\', L'/');
 
     const std::wstring notValid = TextNameNotValid(LanguageEnglish).str();
+    const std::wstring notFound = TextFolderNotFound(LanguageEnglish).str();
+    // A drive that is not there.
+    wchar_t letter = L'Q';
+    while (letter < L'Z' && (::GetLogicalDrives() >> (letter - L'A') & 1)) ++letter;
+    const CString missing = CString::Formatted(L"%c", letter);
     struct Form {
         CString typed;
         CString savedAs;     // where the log goes; empty when refused
@@ -148,9 +154,11 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
         {L"   ", L"", notValid},
         {L"c\\. .", L"", notValid},
         {L"\"a.wqlnxlog\" \"b.wqlnxlog\"", L"", notValid},
-        {L"%TEMP%\\x.wqlnxlog", L""},
+        {L"%TEMP%\\x.wqlnxlog", L"", notFound},
+        {missing + L":\\x.wqlnxlog", L"", notFound},
+        {missing + L":x.wqlnxlog", L"", notFound},
+        {L"\\\\nohost\\share\\x.wqlnxlog", L"", notFound},
         {drive + L"kept.wqlnxlog", L""},  // the overwrite question, answered No
-        {L"\\\\nohost\\share\\x.wqlnxlog", L""},  // last: the dialog moves to the drive's root
     };
     HWND dialog = nullptr;
     for (const Form& form : forms) {
