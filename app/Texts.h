@@ -52,7 +52,7 @@ const wchar_t* TableLiteral(std::span<const Entry> table, int index, LanguageInd
     X(TextJogDial) X(TextPhoneButton) X(TextCenterButton) X(TextPlusButton)                    \
     X(TextMinusButton) X(TextLeftButton) X(TextRightButton) X(TextPttButton)                   \
     X(TextPairingButton) X(TextCannotConnectToServer) X(TextCannotOpenFile)                    \
-    X(TextPathTooLong) X(TextNameNotValid)                                                     \
+    X(TextPathTooLong) X(TextNameNotValid) X(TextFolderNotFound)                               \
     X(TextDownloadingManagerUpdate) X(TextManagerUpdateDownloaded) X(ManagerUpdateFileFilter)  \
     X(TextApplyToVoicePromptLanguage) X(NoDeviceCaption) X(RecognizedCaption)                  \
     X(FirmwareCaption) X(ManagementCaption)

@@ -226,29 +226,6 @@ namespace {
 // as its query, fragment or an escape.
 constexpr wchar_t kNotInPlainNames[] = L"\\/:*?\"<>|#%";
 
-// The system opens these as devices, whatever extension follows.
-constexpr const wchar_t* kDeviceNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
-// ... and these with a digit (or a superscript digit) after them.
-constexpr const wchar_t* kNumberedDeviceNames[] = {L"COM", L"LPT"};
-constexpr wchar_t kDeviceDigits[] = L"0123456789\u00B9\u00B2\u00B3";
-
-bool IsDeviceName(const CString& name)
-{
-    // The system reads the part before the first point, without the spaces at its end.
-    int end = name.Find(L'.');
-    if (end < 0) end = name.GetLength();
-    while (end > 0 && name[end - 1] == L' ') --end;
-    const CString base = name.Left(end);
-    for (const wchar_t* device : kDeviceNames) {
-        if (base.CompareNoCase(device) == 0) return true;
-    }
-    if (base.GetLength() != 4 || !wcschr(kDeviceDigits, base[3])) return false;
-    for (const wchar_t* device : kNumberedDeviceNames) {
-        if (base.Left(3).CompareNoCase(device) == 0) return true;
-    }
-    return false;
-}
-
 bool HasControlCharacter(const CString& name)
 {
     for (int i = 0; i < name.GetLength(); ++i) {
@@ -305,6 +282,28 @@ bool IsOtherRunningProcess(DWORD process)
 
 }  // namespace
 
+bool IsDeviceFileName(const CString& name)
+{
+    // The system opens these as devices, whatever extension follows ...
+    static constexpr const wchar_t* kDeviceNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
+    // ... and these with a digit (or a superscript digit) after them.
+    static constexpr const wchar_t* kNumberedDeviceNames[] = {L"COM", L"LPT"};
+    static constexpr wchar_t kDeviceDigits[] = L"0123456789\u00B9\u00B2\u00B3";
+    // It reads the part before the first point or colon, without the spaces at its end.
+    int end = name.FindOneOf(L".:");
+    if (end < 0) end = name.GetLength();
+    while (end > 0 && name[end - 1] == L' ') --end;
+    const CString base = name.Left(end);
+    for (const wchar_t* device : kDeviceNames) {
+        if (base.CompareNoCase(device) == 0) return true;
+    }
+    if (base.GetLength() != 4 || !wcschr(kDeviceDigits, base[3])) return false;
+    for (const wchar_t* device : kNumberedDeviceNames) {
+        if (base.Left(3).CompareNoCase(device) == 0) return true;
+    }
+    return false;
+}
+
 CString PartialFilePath(const CString& path) { return path + kPartialSuffix; }
 
 int RemoveLeftoverTemporaries(const CString& folder)
@@ -333,7 +332,7 @@ bool IsPlainFileName(const CString& name)
     if (name.IsEmpty() || name.GetLength() > LongestPlainFileName()) return false;
     if (name.FindOneOf(kNotInPlainNames) >= 0 || HasControlCharacter(name)) return false;
     if (name.Find(L"..") >= 0 || name.Right(1) == L"." || name.Right(1) == L" ") return false;
-    return !IsDeviceName(name);
+    return !IsDeviceFileName(name);
 }
 
 int LongestPlainFileName()

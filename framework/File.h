@@ -93,14 +93,18 @@ CString PartialFilePath(const CString& path);
 // open. Returns how many were removed.
 int RemoveLeftoverTemporaries(const CString& folder);
 
+// True when the system opens the name (the last part of a path) as a device,
+// not as a file: CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1 to COM9 and LPT1
+// to LPT9 (and COM0, LPT0 and their superscript digits), in any case, with any
+// extension and with points, spaces or a colon after them.
+bool IsDeviceFileName(const CString& name);
 // The longest path the system's file calls and dialogs take, without the closing NUL.
 inline constexpr int kMaxPathLength = MAX_PATH - 1;
 // True when a name from outside (a server, an archive) may be used as a file
 // name as it stands: not empty; no folder, drive or ".."; none of the
 // characters * ? " < > | # % nor a control character; not one of the system's
-// device names (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9 and the like,
-// in any case, with or without an extension); not ending in a point or a
-// space, which the system would drop; and no longer than LongestPlainFileName.
+// device names (IsDeviceFileName); not ending in a point or a space, which the
+// system would drop; and no longer than LongestPlainFileName.
 bool IsPlainFileName(const CString& name);
 // The longest plain file name: its file in the program's "IMG" folder, and the
 // partial file of its download beside it, stay within kMaxPathLength.

@@ -77,9 +77,9 @@ CString CFileDialog::SuggestedPath() const
 // default extension behind: a longer path overruns the buffer and the program
 // dies, before any notification of a hook (CDN_FILEOK comes later). So the
 // dialog gets a hook whose only work is to subclass the dialog; the OK command
-// is looked at there first, and a name that would make a path too long, or
-// that names no file, is refused with a box while the dialog stays open for
-// another name.
+// is looked at there first, and a name that would make a path too long, that
+// names no file, or whose folder is not there where the path must exist, is
+// refused with a box while the dialog stays open for another name.
 UINT_PTR CALLBACK CFileDialog::HookProc(HWND child, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -144,7 +144,7 @@ bool IsDriveRelative(const CString& name)
 
 // A name in the system's device or object namespace (\\.\, \\?\, \??\) names
 // no file a user saves or opens here.
-bool IsDeviceName(const CString& name)
+bool IsInDeviceNamespace(const CString& name)
 {
     for (const wchar_t* prefix : {L"\\\\.\\", L"\\\\?\\", L"\\??\\"}) {
         if (wcsncmp(name, prefix, 4) == 0) return true;
@@ -152,16 +152,31 @@ bool IsDeviceName(const CString& name)
     return false;
 }
 
+// What follows the last backslash.
+CString LastPart(const CString& name) { return name.Mid(name.ReverseFind(L'\\') + 1); }
+
+// "." and "..", which name folders.
+bool IsDotFolder(const CString& part) { return part == L"." || part == L".."; }
+
 // A last part made only of spaces and dots names no file: the system drops
 // them from the end of a name. "." and ".." stay, as the folders they name.
 bool HasEmptyLastPart(const CString& name)
 {
-    const CString last = name.Mid(name.ReverseFind(L'\\') + 1);
-    if (last.IsEmpty() || last == L"." || last == L"..") return false;
+    const CString last = LastPart(name);
+    if (last.IsEmpty() || IsDotFolder(last)) return false;
     for (int i = 0; i < last.GetLength(); ++i) {
         if (last[i] != L' ' && last[i] != L'.') return false;
     }
     return true;
+}
+
+// The name without the points and spaces that end it, which the system drops.
+CString WithoutTrailingPointsAndSpaces(const CString& name)
+{
+    if (IsDotFolder(LastPart(name))) return name;
+    int end = name.GetLength();
+    while (end > 0 && (name[end - 1] == L'.' || name[end - 1] == L' ')) --end;
+    return name.Left(end);
 }
 
 // The folder the dialog shows, or the current folder when it shows none.
@@ -171,6 +186,35 @@ CString ShownFolder(HWND dialog)
     if (::SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder)) <= 1 || !folder[0])
         ::GetCurrentDirectoryW(MAX_PATH, folder);
     return folder;
+}
+
+// The folder the dialog puts the file of the name in, as it joins a name to
+// the folder shown (a path from the root to its root), or the folder a name
+// that ends in a backslash goes into; empty when it cannot be read.
+CString FolderOfName(const CString& name, const CString& shown)
+{
+    CString joined = name;
+    if (::PathIsRelativeW(name)) {
+        joined = shown + (shown.Right(1) == L"\\" ? L"" : L"\\") + name;
+    } else if (name[0] == L'\\' && name[1] != L'\\') {
+        wchar_t root[MAX_PATH + 1] = {};
+        lstrcpynW(root, shown, MAX_PATH + 1);
+        ::PathStripToRootW(root);
+        joined = CString(root).TrimRight(L'\\') + name;
+    }
+    wchar_t full[kMaxPathLength + 2] = {};
+    const DWORD length = ::GetFullPathNameW(joined, kMaxPathLength + 2, full, nullptr);
+    if (length == 0 || length > kMaxPathLength) return CString();
+    if (name.Right(1) != L"\\") ::PathRemoveFileSpecW(full);
+    return full;
+}
+
+// True when the folder is there: a drive that is missing, or a share that
+// cannot be reached, is not.
+bool FolderExists(const CString& folder)
+{
+    const DWORD attributes = ::GetFileAttributesW(folder);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
@@ -206,7 +250,10 @@ bool CFileDialog::RefusedName(HWND dialog) const
         if (length == 0) return Refuse(dialog, m_nameNotValidText);
         resolved = full;
     }
-    if (IsDeviceName(resolved) || HasEmptyLastPart(resolved)) return Refuse(dialog, m_nameNotValidText);
+    // A device's name is no file's in any folder, whatever follows it.
+    if (IsInDeviceNamespace(resolved) || HasEmptyLastPart(resolved) || IsDeviceFileName(LastPart(resolved)))
+        return Refuse(dialog, m_nameNotValidText);
+    resolved = WithoutTrailingPointsAndSpaces(resolved);
     if (resolved != name) {
         ::SetWindowTextW(NameEdit(dialog), resolved);
         name = resolved;
@@ -222,7 +269,12 @@ bool CFileDialog::RefusedName(HWND dialog) const
         length += 2;
     }
     if (!*::PathFindExtensionW(name)) length += AddedExtensionRoom();
-    return length > kMaxPathLength && Refuse(dialog, m_pathTooLongText);
+    if (length > kMaxPathLength) return Refuse(dialog, m_pathTooLongText);
+
+    // The system's dialog lets a folder on a missing drive through where the
+    // path must exist.
+    const bool pathMustExist = (m_flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) != 0;
+    return pathMustExist && !FolderExists(FolderOfName(name, folder)) && Refuse(dialog, m_folderNotFoundText);
 }
 
 bool CFileDialog::Refuse(HWND dialog, const CString& text)

@@ -1,8 +1,9 @@
 // CFileDialog: the open/save dialogs of COMDLG32, with a filter of "|" pairs
 // ("Description|pattern|...|"). Tests answer it through a hook. A name the
 // user confirms that would make a path longer than kMaxPathLength is refused
-// with m_pathTooLongText, one that names no file with m_nameNotValidText, and
-// the dialog stays open.
+// with m_pathTooLongText, one that names no file (a device among them) with
+// m_nameNotValidText, and, where the path must exist, one whose folder is not
+// there with m_folderNotFoundText; the dialog stays open.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,7 @@ public:
     CString m_title;
     CString m_pathTooLongText;  // the box that refuses a path too long
     CString m_nameNotValidText; // the box that refuses a name of no file (a device, only spaces or dots)
+    CString m_folderNotFoundText; // the box that refuses a folder not there (OFN_PATHMUSTEXIST)
 
     // The filter as COMDLG32 wants it: pairs separated by NULs. A description
     // with no pattern gets the pattern it names in parentheses, or "*.*".
@@ -42,9 +44,10 @@ private:
     // Room the system's dialog takes for the extension it adds to a name without one.
     int AddedExtensionRoom() const;
     // True when the name in the name box of the system's dialog names no
-    // file or would make a path too long; a message box over the dialog has
-    // then told the user so. A name the dialog would mistake is put back into
-    // its box as the system reads it.
+    // file, would make a path too long, or lies in a folder that is not there
+    // where the path must exist; a message box over the dialog has then told
+    // the user so. A name the dialog would mistake is put back into its box as
+    // the system reads it.
     bool RefusedName(HWND dialog) const;
     // Shows the text in a box over the dialog; true.
     static bool Refuse(HWND dialog, const CString& text);

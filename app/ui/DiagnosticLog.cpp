@@ -159,6 +159,7 @@ bool SaveDiagnosticLog(CWnd* parent, CString& currentPath, const DiagnosticLogSt
     dialog.m_initialDir = currentPath.IsEmpty() ? ProgramImgFolder() : currentPath;
     dialog.m_pathTooLongText = TextPathTooLong(state.language);
     dialog.m_nameNotValidText = TextNameNotValid(state.language);
+    dialog.m_folderNotFoundText = TextFolderNotFound(state.language);
     if (dialog.DoModal() != IDOK) return false;
     CString path = dialog.GetPathName();
     // A log that cannot be written is left out in silence; the folder is kept.

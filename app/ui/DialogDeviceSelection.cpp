@@ -144,6 +144,7 @@ bool CDialogDeviceSelection::OfferManagerUpdate(const ManagerVersionLine& line)
     save.m_initialDir = main->FileDialogFolder();
     save.m_pathTooLongText = TextPathTooLong(language);
     save.m_nameNotValidText = TextNameNotValid(language);
+    save.m_folderNotFoundText = TextFolderNotFound(language);
     if (save.DoModal() != IDOK) return false;
 
     installerPath = save.GetPathName();

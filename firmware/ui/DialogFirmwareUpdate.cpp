@@ -392,6 +392,7 @@ void CDialogFirmwareUpdate::OnDownload()
     save.m_initialDir = main->FileDialogFolder();
     save.m_pathTooLongText = TextPathTooLong(main->language);
     save.m_nameNotValidText = TextNameNotValid(main->language);
+    save.m_folderNotFoundText = TextFolderNotFound(main->language);
     if (save.DoModal() != IDOK) {
         shared.NewerOffered = 0;
         main->SetBusy(false);

@@ -1,15 +1,19 @@
-// The real program and the system's real save dialog (the diagnostic log's)
-// under names typed into the dialog's name box and confirmed with its Save
-// button: paths too long for the system and names of no file are refused in a
-// box over the dialog, other forms of a path are saved where the system puts
-// them, and the program lives through them all.
+// The real program and the system's real file dialogs (the diagnostic log's
+// Save As above all) under names typed into the dialog's name box and
+// confirmed with its Save or Open button: paths too long for the system, names
+// of no file and folders that are not there are refused in a box over the
+// dialog, other forms of a path are saved where the system puts them, and the
+// program lives through them all.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
+#include <system_error>
 
 #include "app/Texts.h"
+#include "fixtures/server/TestServer.h"
 #include "support/WholeProgram.h"
 
 namespace {
@@ -34,6 +38,28 @@ protected:
         if (program->ChooseMenuItemUntilTaken(main, ID_MENU_DIAGNOSTIC_LOG, kStepMs))
             WaitFor([&] { return (dialog = FileDialog()) != nullptr; }, false);
         return dialog;
+    }
+    // Types each name into the dialog and confirms it: a box over the dialog
+    // that begins with the words refuses it, and the dialog stays open
+    // without a file made.
+    void ExpectRefused(HWND dialog, std::initializer_list<CString> names, const std::wstring& words)
+    {
+        for (const CString& name : names) {
+            SCOPED_TRACE(name.ToUtf8());
+            const std::set<std::wstring> before = Contents(program->Folder());
+            ASSERT_TRUE(TypeIntoFileDialog(dialog, name)) << "the program ended";
+            const HWND refusal = BoxOver(dialog, words);
+            ASSERT_NE(refusal, nullptr) << "no box refused the name";
+            ASSERT_TRUE(PressKeys(refusal, {VK_ESCAPE}));
+            EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog closed";
+            EXPECT_EQ(Contents(program->Folder()), before);
+        }
+    }
+    // Cancels the file dialog and waits until it has gone.
+    void CancelFileDialog(HWND dialog)
+    {
+        ASSERT_TRUE(PressIn(dialog, IDCANCEL));
+        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false)) << "the dialog stays";
     }
     // A path of the length in folders under the program's that do not exist.
     CString PathOfLength(int length)
@@ -104,6 +130,11 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
     slashed.Replace(L'\\', L'/');
 
     const std::wstring notValid = TextNameNotValid(LanguageEnglish).str();
+    const std::wstring notFound = TextFolderNotFound(LanguageEnglish).str();
+    // A drive that is not there.
+    wchar_t letter = L'Q';
+    while (letter < L'Z' && (::GetLogicalDrives() >> (letter - L'A') & 1)) ++letter;
+    const CString missing = CString::Formatted(L"%c", letter);
     struct Form {
         CString typed;
         CString savedAs;     // where the log goes; empty when refused
@@ -123,9 +154,11 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
         {L"   ", L"", notValid},
         {L"c\\. .", L"", notValid},
         {L"\"a.wqlnxlog\" \"b.wqlnxlog\"", L"", notValid},
-        {L"%TEMP%\\x.wqlnxlog", L""},
+        {L"%TEMP%\\x.wqlnxlog", L"", notFound},
+        {missing + L":\\x.wqlnxlog", L"", notFound},
+        {missing + L":x.wqlnxlog", L"", notFound},
+        {L"\\\\nohost\\share\\x.wqlnxlog", L"", notFound},
         {drive + L"kept.wqlnxlog", L""},  // the overwrite question, answered No
-        {L"\\\\nohost\\share\\x.wqlnxlog", L""},  // last: the dialog moves to the drive's root
     };
     HWND dialog = nullptr;
     for (const Form& form : forms) {
@@ -154,6 +187,70 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
     std::string content;
     EXPECT_TRUE(ReadWholeFile(kept, content) && content == "kept") << content;
     ASSERT_TRUE(PressIn(dialog, IDCANCEL));
+}
+
+// A device's name (CON, NUL, COM1, LPT1 and the like, whatever follows it) is
+// refused in every file dialog: the installer's Save box and Download... (with
+// the local server, which offers both), the diagnostic log's Save As and
+// Browse.... A name that ends in points and spaces is taken as the system
+// reads it, without them.
+TEST_F(TypedPathDialog, DeviceNamesAreRefusedInEveryFileDialog)
+{
+    const CString server = testserver::HttpBase();
+    const bool served = !server.IsEmpty();
+    // What the server offers goes with the test.
+    struct Offers {
+        ~Offers()
+        {
+            std::error_code ignored;
+            if (!folder.IsEmpty()) std::filesystem::remove_all(std::filesystem::path(folder.str()), ignored);
+        }
+        CString folder;
+    } offers{served ? testserver::StateFolder() + L"\\root\\malvobluetoothmanager" : CString()};
+    if (served) {
+        ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/x64/Software",
+                                          "TORVIKBluetoothDeviceManagerForWindows:v9.0:TORVIKSetup_9.0.exe\n"));
+        ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware",
+                                          "TorvikOstrel:v1.3:English:TorvikOstrel_v1.3_English.img\n"));
+    }
+    Start("usb.1=USB\\VID_3E1F&PID_5910&REV_0100\n"
+          "hid.o.pid=0x5910\nhid.o.name=Torvik Ostrel\nhid.o.version=1.2.0.0.17\nhid.o.item.4=0\n",
+          served ? server : CString(L"http://127.0.0.1:1"));
+    ASSERT_TRUE(EnsureFolder(program->Folder() + L"\\sub"));
+    const std::wstring notValid = TextNameNotValid(LanguageEnglish).str();
+    const auto devices = {CString(L"CON"), CString(L"NUL.img"), CString(L"Lpt1. .log"),
+                          program->Folder() + L"\\sub\\com1.wqlnxlog"};
+    HWND dialog = nullptr;
+
+    if (served) {  // the installer's, after Yes to the newer manager
+        ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; })) << "no installer's save dialog";
+        ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
+        ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
+    }
+    ASSERT_NE(dialog = OpenSaveDialog(), nullptr) << "no diagnostic log's save dialog";
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
+    ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
+
+    ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING)) << "no recognition page";
+    if (served) {  // Download..., after Yes to the newer firmware
+        ASSERT_TRUE(Press(IDC_NEXT));
+        ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; })) << "no firmware's save dialog";
+        ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
+        ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
+    } else {
+        ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS)) << "no update page";
+        // Busy until its index fetch has ended.
+        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true)) << "the update page stays busy";
+    }
+    const HWND page = PageWith(IDC_FW_FILE);
+    ASSERT_NE(page, nullptr) << "no update page";
+    ASSERT_TRUE(PressIn(page, IDC_FW_BROWSE));
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; }, false)) << "no open dialog";
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
+    ASSERT_TRUE(TypeIntoFileDialog(dialog, program->Folder() + L"\\a.img.. "));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false)) << "the open dialog stays";
+    EXPECT_EQ(TextOf(::GetDlgItem(page, IDC_FW_FILE)), (program->Folder() + L"\\a.img").str());
+    if (!served) GTEST_SKIP() << "the installer's box and Download... need the local test server";
 }
 
 }  // namespace
