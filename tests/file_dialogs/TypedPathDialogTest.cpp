@@ -190,58 +190,50 @@ TEST_F(TypedPathDialog, EveryFormOfANameIsSavedWhereTheSystemPutsItOrRefused)
 }
 
 // A device's name (CON, NUL, COM1, LPT1 and the like, whatever follows it) is
-// refused in every file dialog: the installer's Save box and Download... (with
-// the local server, which offers both), the diagnostic log's Save As and
-// Browse.... A name that ends in points and spaces is taken as the system
-// reads it, without them.
+// refused in every file dialog: the installer's Save box and Download... (the
+// local server offers both), the diagnostic log's Save As and Browse.... A
+// name that ends in points and spaces is taken as the system reads it,
+// without them.
 TEST_F(TypedPathDialog, DeviceNamesAreRefusedInEveryFileDialog)
 {
-    const CString server = testserver::HttpBase();
-    const bool served = !server.IsEmpty();
+    REQUIRE_TEST_SERVER();
     // What the server offers goes with the test.
     struct Offers {
         ~Offers()
         {
             std::error_code ignored;
-            if (!folder.IsEmpty()) std::filesystem::remove_all(std::filesystem::path(folder.str()), ignored);
+            std::filesystem::remove_all(std::filesystem::path(folder.str()), ignored);
         }
         CString folder;
-    } offers{served ? testserver::StateFolder() + L"\\root\\malvobluetoothmanager" : CString()};
-    if (served) {
-        ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/x64/Software",
-                                          "TORVIKBluetoothDeviceManagerForWindows:v9.0:TORVIKSetup_9.0.exe\n"));
-        ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware",
-                                          "TorvikOstrel:v1.3:English:TorvikOstrel_v1.3_English.img\n"));
-    }
+    } offers{testserver::StateFolder() + L"\\root\\malvobluetoothmanager"};
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/x64/Software",
+                                      "TORVIKBluetoothDeviceManagerForWindows:v9.0:TORVIKSetup_9.0.exe\n"));
+    ASSERT_TRUE(testserver::ServeFile(L"malvobluetoothmanager/Firmware",
+                                      "TorvikOstrel:v1.3:English:TorvikOstrel_v1.3_English.img\n"));
     Start("usb.1=USB\\VID_3E1F&PID_5910&REV_0100\n"
           "hid.o.pid=0x5910\nhid.o.name=Torvik Ostrel\nhid.o.version=1.2.0.0.17\nhid.o.item.4=0\n",
-          served ? server : CString(L"http://127.0.0.1:1"));
+          testserver::HttpBase());
     ASSERT_TRUE(EnsureFolder(program->Folder() + L"\\sub"));
     const std::wstring notValid = TextNameNotValid(LanguageEnglish).str();
     const auto devices = {CString(L"CON"), CString(L"NUL.img"), CString(L"Lpt1. .log"),
                           program->Folder() + L"\\sub\\com1.wqlnxlog"};
     HWND dialog = nullptr;
 
-    if (served) {  // the installer's, after Yes to the newer manager
-        ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; })) << "no installer's save dialog";
-        ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
-        ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
-    }
+    // The installer's, after Yes to the newer manager.
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; })) << "no installer's save dialog";
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
+    ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
     ASSERT_NE(dialog = OpenSaveDialog(), nullptr) << "no diagnostic log's save dialog";
     ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
     ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
 
+    // Download..., after Yes to the newer firmware.
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING)) << "no recognition page";
-    if (served) {  // Download..., after Yes to the newer firmware
-        ASSERT_TRUE(Press(IDC_NEXT));
-        ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; })) << "no firmware's save dialog";
-        ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
-        ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
-    } else {
-        ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS)) << "no update page";
-        // Busy until its index fetch has ended.
-        ASSERT_TRUE(WaitUntilPressable(::GetDlgItem(main, IDC_NEXT), true)) << "the update page stays busy";
-    }
+    ASSERT_TRUE(Press(IDC_NEXT));
+    ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; })) << "no firmware's save dialog";
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
+    ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
+
     const HWND page = PageWith(IDC_FW_FILE);
     ASSERT_NE(page, nullptr) << "no update page";
     ASSERT_TRUE(PressIn(page, IDC_FW_BROWSE));
@@ -250,7 +242,6 @@ TEST_F(TypedPathDialog, DeviceNamesAreRefusedInEveryFileDialog)
     ASSERT_TRUE(TypeIntoFileDialog(dialog, program->Folder() + L"\\a.img.. "));
     ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, false)) << "the open dialog stays";
     EXPECT_EQ(TextOf(::GetDlgItem(page, IDC_FW_FILE)), (program->Folder() + L"\\a.img").str());
-    if (!served) GTEST_SKIP() << "the installer's box and Download... need the local test server";
 }
 
 }  // namespace
