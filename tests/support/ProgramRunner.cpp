@@ -25,7 +25,10 @@ ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, C
     EnsureFolder(m_folder);
     const CString source = WindowsPathOf(programPath ? programPath : TORVIK_PROGRAM_PATH);
     CString exe = m_folder + L"\\" + source.Mid(source.ReverseFind(L'\\') + 1);
-    if (!::CopyFileW(source, exe, FALSE)) return;
+    if (!::CopyFileW(source, exe, FALSE)) {
+        std::printf("The program could not be copied to %s: error %lu\n", exe.ToUtf8().c_str(), ::GetLastError());
+        return;
+    }
 
     // Environment block: ours plus the extra variables.
     std::wstring block;
@@ -54,6 +57,8 @@ ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, C
         ::CloseHandle(pi.hThread);
         m_process = pi.hProcess;
         m_pid = pi.dwProcessId;
+    } else {
+        std::printf("The program could not be started from %s: error %lu\n", exe.ToUtf8().c_str(), ::GetLastError());
     }
 }
 
