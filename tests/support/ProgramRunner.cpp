@@ -134,10 +134,8 @@ HWND ProgramRunner::WaitForWindow(const wchar_t* caption, DWORD timeoutMs)
     while (::GetTickCount64() < end) {
         if (HWND found = FindProcessWindow(hasCaption)) return found;
         if (::WaitForSingleObject(m_process, 100) == WAIT_OBJECT_0) {
-            DWORD code = 0;
-            ::GetExitCodeProcess(m_process, &code);
-            std::printf("The program ended before its window \"%s\" showed, with exit code 0x%08lx\n",
-                        CString(caption).ToUtf8().c_str(), code);
+            std::printf("The program ended before its window \"%s\" showed, with exit code 0x%08x\n",
+                        CString(caption).ToUtf8().c_str(), static_cast<unsigned>(WaitForExit(0)));
             return nullptr;
         }
     }
