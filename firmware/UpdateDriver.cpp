@@ -339,10 +339,9 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
     status.State = UpdateStatePackageRead;
     const int page = App().currentPage;
     const int usbStatus = App().usbStatus;
-    // The update page tells the rider whether a backup is made; the notice
-    // stands on the status line until a later step has a text of its own.
-    const bool backupNotice = page == PageFirmwareUpdate;
-    if (backupNotice) {
+    // The update page says whether a backup is made while the archive is
+    // written; the flash itself reads the plain in-progress text.
+    if (page == PageFirmwareUpdate) {
         const bool backup = !IsUpdateModeStatus(usbStatus);
         status.SetStatusTexts([&](LanguageIndex language) {
             return CString::FillPlaceholders(L"%s %s", {StatusInProgressText(page, usbStatus, language),
@@ -354,9 +353,7 @@ void UpdateDriver::StartDfuRoad(UpdateStatus& status, bool confirmed)
     }
 
     status.State = UpdateStatePackageVerified;
-    if (!backupNotice) {
-        status.SetStatusTexts([&](LanguageIndex language) { return StatusInProgressText(page, usbStatus, language); });
-    }
+    status.SetStatusTexts([&](LanguageIndex language) { return StatusInProgressText(page, usbStatus, language); });
     status.Error = UpdateErrorNone;
     m_page.DfuWaitEvents = 0;
     m_page.DfuStepActive = 1;
