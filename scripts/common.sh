@@ -32,7 +32,7 @@ need_root() {
 
 # Settings of our Wine prefixes; raise the number when they change, so that
 # existing prefixes take the new settings.
-PREFIX_SETTINGS=4
+PREFIX_SETTINGS=5
 
 # The dialog face of the program's templates ("MS Shell Dlg" stands for Tahoma):
 # Wine's own Tahoma from the fonts-wine package, which Debian's Wine does not
@@ -66,6 +66,12 @@ make_prefix() {
   fi
   if [ "$driver" = null ]; then
     WINEPREFIX=$dir wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    # A crash in the tests' prefix starts no debugger, which would freeze the
+    # crashed process until CTest's time-out: Wine writes the crash's address
+    # to the process's output, finds no program named "none", and ends the
+    # process with the exception's code.
+    WINEPREFIX=$dir wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+      /v Debugger /d 'none' /f >/dev/null 2>&1
   fi
   mkdir -p "$dir/drive_c/windows/Fonts"
   for font in "${PREFIX_FONTS[@]}"; do

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/File.h"
+#include "framework/Sync.h"
 #include "support/TempFolder.h"
 
 CString WindowsPathOf(const char* unixPath)
@@ -17,6 +18,37 @@ CString WindowsPathOf(const char* unixPath)
     p.Replace(L'/', L'\\');
     return L"Z:" + p;
 }
+
+namespace {
+
+// A crash of the program fails the test at once, whatever the test waits for:
+// a thread of the test waits for the program's end, and when its exit code is
+// an exception's (0xc0000005 for an access violation) it says so and ends the
+// test. Wine has already written the crash's address to the output the
+// program shares with the test (the test prefix starts no debugger).
+void EndTheTestShouldTheProgramCrash(HANDLE process, DWORD pid)
+{
+    HANDLE watched = nullptr;
+    if (!::DuplicateHandle(::GetCurrentProcess(), process, ::GetCurrentProcess(), &watched, 0, FALSE,
+                           DUPLICATE_SAME_ACCESS))
+        return;
+    StartDetachedThread(
+        [watched, pid] {
+            ::WaitForSingleObject(watched, INFINITE);
+            DWORD code = 0;
+            ::GetExitCodeProcess(watched, &code);
+            ::CloseHandle(watched);
+            if (code < 0x80000000u) return;
+            std::fflush(stdout);
+            std::fprintf(stderr, "The program under test (process %lu) crashed: exception %08lx; the test ends here\n",
+                         static_cast<unsigned long>(pid), static_cast<unsigned long>(code));
+            std::fflush(stderr);
+            ::TerminateProcess(::GetCurrentProcess(), 1);
+        },
+        L"the watch for the program's crash");
+}
+
+}  // namespace
 
 ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env,
                              const char* programPath)
@@ -57,6 +89,7 @@ ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, C
         ::CloseHandle(pi.hThread);
         m_process = pi.hProcess;
         m_pid = pi.dwProcessId;
+        EndTheTestShouldTheProgramCrash(m_process, m_pid);
     } else {
         std::printf("The program could not be started from %s: error %lu\n", exe.ToUtf8().c_str(), ::GetLastError());
     }

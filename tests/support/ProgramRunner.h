@@ -14,7 +14,8 @@ public:
     // into a fresh folder (the program keeps its files in "IMG" beside itself)
     // and starts it with extra environment variables. The folder goes with the
     // runner, once the program has ended, unless the current test has failed:
-    // then it is kept, and its place is printed.
+    // then it is kept, and its place is printed. Should the program crash, the
+    // test ends at once, with the exception's code in its output.
     explicit ProgramRunner(const wchar_t* folderTag, const std::map<CString, CString>& env = {},
                            const char* programPath = nullptr);
     ~ProgramRunner();

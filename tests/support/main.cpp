@@ -1,4 +1,5 @@
-// Test main: GoogleTest with a watchdog, so that no test run can hang.
+// Test main: GoogleTest with a watchdog, so that no test run can hang, and a
+// crash report, so that a crash fails the test at once.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -53,10 +54,41 @@ void EndStartedProgramsWithTheTest()
     }
 }
 
+// A crash ends the test at once, saying what and where: the exception's code
+// (c0000005 for an access violation) and address, written straight to the
+// error output without the C library, whose locks or buffers the crashed
+// thread may hold. Left to Wine, a crash would start its debugger, which
+// freezes the process until CTest's time-out.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* pointers)
+{
+    const EXCEPTION_RECORD& record = *pointers->ExceptionRecord;
+    char text[128] = "crash: exception ";
+    size_t length = std::strlen(text);
+    auto hex = [&](unsigned long long value, int digits) {
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text[length++] = "0123456789abcdef"[(value >> shift) & 15];
+    };
+    auto append = [&](const char* part) {
+        while (*part) text[length++] = *part++;
+    };
+    hex(record.ExceptionCode, 8);
+    append(" at address ");
+    hex(reinterpret_cast<ULONG_PTR>(record.ExceptionAddress), 16);
+    if (record.ExceptionCode == EXCEPTION_ACCESS_VIOLATION && record.NumberParameters >= 2) {
+        append(record.ExceptionInformation[0] == 1 ? ", writing " : ", reading ");
+        hex(record.ExceptionInformation[1], 16);
+    }
+    append("; the test ends here\n");
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, static_cast<DWORD>(length), &written, nullptr);
+    ::TerminateProcess(::GetCurrentProcess(), record.ExceptionCode);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    ::SetUnhandledExceptionFilter(&ReportCrash);
     testing::InitGoogleTest(&argc, argv);
     EndStartedProgramsWithTheTest();
     const DWORD seconds = WatchdogSeconds(std::getenv("TORVIK_TEST_WATCHDOG"));
