@@ -9,6 +9,7 @@
 
 #include "firmware/FirmwareIndex.h"
 #include "framework/File.h"
+#include "support/HeapWork.h"
 
 namespace {
 
@@ -161,20 +162,42 @@ TEST(FirmwareIndexParser, RefusedLinesAndNames)
     for (const Case& c : cases) ExpectOffer(c);
 }
 
+// An index of as many variants as the text has lines, read and stored.
+void ReadVariants(int variants, UpdateStatus& status, FirmwareOffer& offer)
+{
+    std::wstring text;
+    for (int i = 0; i < variants; ++i) {
+        text += L"Z9:v2.0:Language" + std::to_wstring(i) + L":z9_" + std::to_wstring(i) + L".img\n";
+    }
+    const std::wstring last = L"language" + std::to_wstring(variants - 1);
+    const std::wstring middle = L"Language" + std::to_wstring(variants / 2);
+    offer = ParseFirmwareIndex(text, Model(L"Z9", last.c_str(), middle.c_str()));
+    StoreFirmwareOffer(offer, status);
+}
+
 // No limit on the variants; how long they take is tools/bench/index's.
 TEST(FirmwareIndexParser, FortyThousandVariantsAreAllListed)
 {
-    constexpr int kVariants = 40000;
-    std::wstring text;
-    for (int i = 0; i < kVariants; ++i) {
-        text += L"Z9:v2.0:Language" + std::to_wstring(i) + L":z9_" + std::to_wstring(i) + L".img\n";
-    }
-    const FirmwareOffer offer = ParseFirmwareIndex(text, Model(L"Z9", L"language39999", L"Language20000"));
     UpdateStatus status;
-    StoreFirmwareOffer(offer, status);
-    ASSERT_EQ(status.EntryCount(), kVariants);
+    FirmwareOffer offer;
+    ReadVariants(40000, status, offer);
+    ASSERT_EQ(status.EntryCount(), 40000);
     EXPECT_EQ(offer.selection, 20000);
     EXPECT_EQ(status.ChosenFile, L"z9_20000.img");
+}
+
+// A hostile index of many variants costs as much again per line, however many
+// came before it.
+TEST(FirmwareIndexParser, ItsCostGrowsWithTheVariants)
+{
+    ExpectHeapWorkGrowsWithTheLines(
+        [](int variants) {
+            UpdateStatus status;
+            FirmwareOffer offer;
+            ReadVariants(variants, status, offer);
+            ASSERT_EQ(status.EntryCount(), variants);
+        },
+        2500);
 }
 
 TEST(FirmwareIndexParser, OfferGoesIntoTheRecord)

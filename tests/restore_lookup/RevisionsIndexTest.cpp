@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/File.h"
+#include "support/HeapWork.h"
 #include "restore/RevisionsIndex.h"
 
 namespace {
@@ -165,21 +166,41 @@ TEST(RevisionsIndex, TheMatchGoesIntoTheRecord)
     EXPECT_EQ(0, none.EntryCount());
 }
 
+// An index of as many variants as the text has lines, read and stored.
+RevisionsMatch ReadVariants(int variants, UpdateStatus& status)
+{
+    std::wstring text;
+    for (int i = 0; i < variants; ++i)
+        text += L"V40:v4.2:Language" + std::to_wstring(i) + L":v40_" + std::to_wstring(i) + L".img\n";
+    const std::wstring last = L"language" + std::to_wstring(variants - 1);
+    const std::wstring middle = L"Language" + std::to_wstring(variants / 2);
+    const RevisionsMatch match = ParseRevisionsIndex(text, WithInterface(Query(4, 2, last.c_str()), middle.c_str()));
+    status.Reset(UpdateResetModeRestorePage);
+    StoreRevisionsMatch(match, false, status);
+    return match;
+}
+
 // No limit on the variants; how long they take is tools/bench/index's.
 TEST(RevisionsIndex, FortyThousandVariantsAreAllListed)
 {
-    constexpr int kVariants = 40000;
-    std::wstring text;
-    for (int i = 0; i < kVariants; ++i)
-        text += L"V40:v4.2:Language" + std::to_wstring(i) + L":v40_" + std::to_wstring(i) + L".img\n";
-    const RevisionsMatch match =
-        ParseRevisionsIndex(text, WithInterface(Query(4, 2, L"language39999"), L"Language20000"));
     UpdateStatus status;
-    status.Reset(UpdateResetModeRestorePage);
-    StoreRevisionsMatch(match, false, status);
-    ASSERT_EQ(status.EntryCount(), kVariants);
+    const RevisionsMatch match = ReadVariants(40000, status);
+    ASSERT_EQ(status.EntryCount(), 40000);
     EXPECT_EQ(match.selection, 20000);
     EXPECT_EQ(status.ChosenFile, L"v40_20000.img");
+}
+
+// A hostile index of many variants costs as much again per line, however many
+// came before it.
+TEST(RevisionsIndex, ItsCostGrowsWithTheVariants)
+{
+    ExpectHeapWorkGrowsWithTheLines(
+        [](int variants) {
+            UpdateStatus status;
+            ReadVariants(variants, status);
+            ASSERT_EQ(status.EntryCount(), variants);
+        },
+        2500);
 }
 
 TEST(RevisionsIndex, TheServerTextEndsAtItsFirstNul)
