@@ -139,10 +139,21 @@ protected:
         return pages;
     }
     // The shown page of the main window when it holds the control, else null.
+    // A page that turns its redrawing off while it draws itself again (after
+    // a dialog it opened has closed, once a fetch it started has ended) is
+    // hidden meanwhile: after what the program does on its own, WaitForPage.
     HWND PageWith(int controlId)
     {
         const std::vector<HWND> pages = ShownPages();
         return !pages.empty() && ::GetDlgItem(pages.front(), controlId) ? pages.front() : nullptr;
+    }
+    // Waits (bounded) until the shown page holds the control; the page, or
+    // null when it does not come.
+    HWND WaitForPage(int controlId)
+    {
+        HWND page = nullptr;
+        WaitFor([&] { return (page = PageWith(controlId)) != nullptr; }, false);
+        return page;
     }
     // The window of the program that has the keyboard focus; null when none.
     HWND KeyboardFocus()
