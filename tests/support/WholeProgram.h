@@ -155,6 +155,14 @@ protected:
         WaitFor([&] { return (page = PageWith(controlId)) != nullptr; }, false);
         return page;
     }
+    // The page the main window shows once it shows one (a page is hidden
+    // while its redrawing is off); null when none comes.
+    HWND ShownPage()
+    {
+        std::vector<HWND> pages;
+        WaitFor([&] { return !(pages = ShownPages()).empty(); }, false);
+        return pages.empty() ? nullptr : pages.front();
+    }
     // The window of the program that has the keyboard focus; null when none.
     HWND KeyboardFocus()
     {
@@ -262,7 +270,9 @@ protected:
             ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
             // The page, or the button ready for another press.
             WaitFor([&] { return PageWith(controlId) || (Sync() && (PageWith(controlId) || CanPress(control))); });
-            if (Sync() && PageWith(controlId)) return true;
+            // Pressed again only when another page is shown, not while the
+            // page hides to draw itself again.
+            if (Sync() && ::GetDlgItem(ShownPage(), controlId)) return true;
         }
         ADD_FAILURE() << "the page with the control " << controlId << " did not come after pressing " << button;
         return false;
