@@ -105,7 +105,7 @@ TEST_F(ClickKeys, TheArrowsLandOnlyOnControlsThatTakeInput)
 
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_FILE));
-    const HWND download = ::GetDlgItem(PageWith(IDC_FW_FILE), IDC_FW_DOWNLOAD);
+    const HWND download = ::GetDlgItem(WaitForPage(IDC_FW_FILE), IDC_FW_DOWNLOAD);
     ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT) && ::IsWindowEnabled(download); })) << Status().c_str();
     Sync();
     ExpectArrowsLandOnInput(download);

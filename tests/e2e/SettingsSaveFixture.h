@@ -63,8 +63,8 @@ protected:
         ::SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000, nullptr);
         ::SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(IDC_SECTION_LIST, LBN_SELCHANGE),
                               reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, nullptr);
-        WaitFor([&] { return PageWith(controlOfThePage) != nullptr; });
-        return page = PageWith(controlOfThePage);
+        WaitFor([&] { return (page = PageWith(controlOfThePage)) != nullptr; });
+        return page;
     }
     // A click on the Disable half of a row's check box cell, which knows its
     // halves once drawn; false when the cell has no place.

@@ -113,7 +113,7 @@ TEST_F(SettingsSave, SavePromptAndFailures)
     for (const std::string& change : {swapped, refused}) {
         SCOPED_TRACE(change);
         // From the update page (after YES) or from the welcome page (after a failure).
-        if (PageWith(IDC_FW_STEPS)) ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_SETTINGS_GRID));
+        if (::GetDlgItem(ShownPage(), IDC_FW_STEPS)) ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_SETTINGS_GRID));
         else GoToSettingsPage();
         page = PageWith(IDC_SETTINGS_GRID);
         ASSERT_NE(page, nullptr);

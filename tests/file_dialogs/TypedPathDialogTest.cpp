@@ -234,7 +234,8 @@ TEST_F(TypedPathDialog, DeviceNamesAreRefusedInEveryFileDialog)
     ASSERT_NO_FATAL_FAILURE(ExpectRefused(dialog, devices, notValid));
     ASSERT_NO_FATAL_FAILURE(CancelFileDialog(dialog));
 
-    const HWND page = PageWith(IDC_FW_FILE);
+    // The page draws itself again once the dialog has closed.
+    const HWND page = WaitForPage(IDC_FW_FILE);
     ASSERT_NE(page, nullptr) << "no update page";
     ASSERT_TRUE(PressIn(page, IDC_FW_BROWSE));
     ASSERT_TRUE(WaitFor([&] { return (dialog = FileDialog()) != nullptr; }, false)) << "no open dialog";

@@ -167,7 +167,7 @@ TEST_F(PageKeys, TabGoesThroughTheUpdatePageAndBack)
     Start(kOstrel);
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_FILE));
-    page = PageWith(IDC_FW_FILE);
+    page = WaitForPage(IDC_FW_FILE);
     const std::vector<HWND> forward = TabCycleFromNext();
     for (int id : {IDC_FW_FILE, IDC_FW_BROWSE}) EXPECT_TRUE(Reached(forward, ::GetDlgItem(page, id))) << id;
     ExpectShownAndEnabled(forward);
@@ -348,7 +348,7 @@ TEST_F(PageKeys, TheRestoreListShowsWhereTheKeyboardIs)
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_RECOGNITION_WARNING));
     ASSERT_TRUE(PressUntilPage(IDC_NEXT, IDC_FW_STEPS));
     ASSERT_TRUE(PressUntilPage(IDC_TAB_FIRMWARE_RESTORE, IDC_RESTORE_LIST));
-    const HWND list = ::GetDlgItem(PageWith(IDC_RESTORE_LIST), IDC_RESTORE_LIST);
+    const HWND list = ::GetDlgItem(WaitForPage(IDC_RESTORE_LIST), IDC_RESTORE_LIST);
     ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_NEXT) && ::IsWindowVisible(list); })) << Status().c_str();
     const auto keyboardRow = [&] {
         DWORD_PTR row = 0;

@@ -216,7 +216,7 @@ TEST_F(ServerUpdateTest, TheWindowAnswersWhileTheServerHoldsTheRevisionsBack)
     }
     ASSERT_NE(asked, 0u) << "the lookup did not ask the server";
     EXPECT_LT(longestSilence, kLongestSilenceMs) << "the window stopped answering during the lookup";
-    EXPECT_NE(PageWith(IDC_RESTORE_LIST), nullptr) << "no restore page";
+    EXPECT_NE(WaitForPage(IDC_RESTORE_LIST), nullptr) << "no restore page";
     EXPECT_TRUE(Enabled(IDC_ACTION)) << "RESTORE is not offered; status: " << Status().c_str();
     EXPECT_EQ(Status(), L"Press the [RESTORE] button");
 }

@@ -139,10 +139,29 @@ protected:
         return pages;
     }
     // The shown page of the main window when it holds the control, else null.
+    // A page that turns its redrawing off while it draws itself again (after
+    // a dialog it opened has closed, once a fetch it started has ended) is
+    // hidden meanwhile: after what the program does on its own, WaitForPage.
     HWND PageWith(int controlId)
     {
         const std::vector<HWND> pages = ShownPages();
         return !pages.empty() && ::GetDlgItem(pages.front(), controlId) ? pages.front() : nullptr;
+    }
+    // Waits (bounded) until the shown page holds the control; the page, or
+    // null when it does not come.
+    HWND WaitForPage(int controlId)
+    {
+        HWND page = nullptr;
+        WaitFor([&] { return (page = PageWith(controlId)) != nullptr; }, false);
+        return page;
+    }
+    // The page the main window shows once it shows one (a page is hidden
+    // while its redrawing is off); null when none comes.
+    HWND ShownPage()
+    {
+        std::vector<HWND> pages;
+        WaitFor([&] { return !(pages = ShownPages()).empty(); }, false);
+        return pages.empty() ? nullptr : pages.front();
     }
     // The window of the program that has the keyboard focus; null when none.
     HWND KeyboardFocus()
@@ -251,7 +270,9 @@ protected:
             ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
             // The page, or the button ready for another press.
             WaitFor([&] { return PageWith(controlId) || (Sync() && (PageWith(controlId) || CanPress(control))); });
-            if (Sync() && PageWith(controlId)) return true;
+            // Pressed again only when another page is shown, not while the
+            // page hides to draw itself again.
+            if (Sync() && ::GetDlgItem(ShownPage(), controlId)) return true;
         }
         ADD_FAILURE() << "the page with the control " << controlId << " did not come after pressing " << button;
         return false;
