@@ -21,19 +21,32 @@ CString WindowsPathOf(const char* unixPath)
 
 namespace {
 
+// Kept for a look at what the program left: its files, "IMG", its logs.
+void SayFolderIsKept(const CString& folder)
+{
+    using UnixFileName = char*(CDECL*)(const wchar_t*);
+    const auto unixFileName = reinterpret_cast<UnixFileName>(
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    char* unixPath = unixFileName ? unixFileName(folder) : nullptr;
+    std::printf("The failed test's program folder is kept: %s%s%s\n", folder.ToUtf8().c_str(), unixPath ? " = " : "",
+                unixPath ? unixPath : "");
+    std::fflush(stdout);
+    if (unixPath) ::HeapFree(::GetProcessHeap(), 0, unixPath);
+}
+
 // A crash of the program fails the test at once, whatever the test waits for:
 // a thread of the test waits for the program's end, and when its exit code is
 // an exception's (0xc0000005 for an access violation) it says so and ends the
 // test. Wine has already written the crash's address to the output the
 // program shares with the test (the test prefix starts no debugger).
-void EndTheTestShouldTheProgramCrash(HANDLE process, DWORD pid)
+void EndTheTestShouldTheProgramCrash(HANDLE process, DWORD pid, const CString& folder)
 {
     HANDLE watched = nullptr;
     if (!::DuplicateHandle(::GetCurrentProcess(), process, ::GetCurrentProcess(), &watched, 0, FALSE,
                            DUPLICATE_SAME_ACCESS))
         return;
     StartDetachedThread(
-        [watched, pid] {
+        [watched, pid, folder] {
             ::WaitForSingleObject(watched, INFINITE);
             DWORD code = 0;
             ::GetExitCodeProcess(watched, &code);
@@ -43,6 +56,7 @@ void EndTheTestShouldTheProgramCrash(HANDLE process, DWORD pid)
             std::fprintf(stderr, "The program under test (process %lu) crashed: exception %08lx; the test ends here\n",
                          static_cast<unsigned long>(pid), static_cast<unsigned long>(code));
             std::fflush(stderr);
+            SayFolderIsKept(folder);
             ::TerminateProcess(::GetCurrentProcess(), 1);
         },
         L"the watch for the program's crash");
@@ -89,7 +103,7 @@ ProgramRunner::ProgramRunner(const wchar_t* folderTag, const std::map<CString, C
         ::CloseHandle(pi.hThread);
         m_process = pi.hProcess;
         m_pid = pi.dwProcessId;
-        EndTheTestShouldTheProgramCrash(m_process, m_pid);
+        EndTheTestShouldTheProgramCrash(m_process, m_pid, m_folder);
     } else {
         std::printf("The program could not be started from %s: error %lu\n", exe.ToUtf8().c_str(), ::GetLastError());
     }
@@ -109,15 +123,7 @@ void ProgramRunner::RemoveFolder()
 {
     if (m_folder.IsEmpty()) return;
     if (testing::Test::HasFailure()) {
-        // Kept for a look at what the program left: its files, "IMG", its logs.
-        using UnixFileName = char*(CDECL*)(const wchar_t*);
-        const auto unixFileName = reinterpret_cast<UnixFileName>(
-            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
-        char* unixPath = unixFileName ? unixFileName(m_folder) : nullptr;
-        std::printf("The failed test's program folder is kept: %s%s%s\n", m_folder.ToUtf8().c_str(),
-                    unixPath ? " = " : "", unixPath ? unixPath : "");
-        std::fflush(stdout);
-        if (unixPath) ::HeapFree(::GetProcessHeap(), 0, unixPath);
+        SayFolderIsKept(m_folder);
         return;
     }
     // The files of a process that has just ended may stay locked a moment.
