@@ -163,7 +163,7 @@ TEST(FirmwareIndexParser, RefusedLinesAndNames)
 }
 
 // An index of as many variants as the text has lines, read and stored.
-void ReadVariants(int variants, UpdateStatus& status, FirmwareOffer& offer)
+FirmwareOffer ReadVariants(int variants, UpdateStatus& status)
 {
     std::wstring text;
     for (int i = 0; i < variants; ++i) {
@@ -171,16 +171,16 @@ void ReadVariants(int variants, UpdateStatus& status, FirmwareOffer& offer)
     }
     const std::wstring last = L"language" + std::to_wstring(variants - 1);
     const std::wstring middle = L"Language" + std::to_wstring(variants / 2);
-    offer = ParseFirmwareIndex(text, Model(L"Z9", last.c_str(), middle.c_str()));
+    const FirmwareOffer offer = ParseFirmwareIndex(text, Model(L"Z9", last.c_str(), middle.c_str()));
     StoreFirmwareOffer(offer, status);
+    return offer;
 }
 
 // No limit on the variants; how long they take is tools/bench/index's.
 TEST(FirmwareIndexParser, FortyThousandVariantsAreAllListed)
 {
     UpdateStatus status;
-    FirmwareOffer offer;
-    ReadVariants(40000, status, offer);
+    const FirmwareOffer offer = ReadVariants(40000, status);
     ASSERT_EQ(status.EntryCount(), 40000);
     EXPECT_EQ(offer.selection, 20000);
     EXPECT_EQ(status.ChosenFile, L"z9_20000.img");
@@ -193,8 +193,7 @@ TEST(FirmwareIndexParser, ItsCostGrowsWithTheVariants)
     ExpectHeapWorkGrowsWithTheLines(
         [](int variants) {
             UpdateStatus status;
-            FirmwareOffer offer;
-            ReadVariants(variants, status, offer);
+            ReadVariants(variants, status);
             ASSERT_EQ(status.EntryCount(), variants);
         },
         2500);
